@@ -1,0 +1,42 @@
+// veltra-cli: the program's core from a terminal.
+#include "Comandi.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Uso(std::FILE* f) {
+    std::fputs(
+        "uso: veltra-cli COMANDO [OPZIONI]\n"
+        "  stime --cartella DIR --campionato ID [--imposta NOME=VALORE]... [--filtro POS:STAGIONE] "
+        "[--grezzo]\n"
+        "  genera --cartella DIR [--stagioni N] [--squadre N] [--seme N] [--campionato ID]\n",
+        f);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace veltra::cli;
+    if (argc < 2) {
+        Uso(stderr);
+        return kEsitoUso;
+    }
+    const std::string comando = argv[1];
+    std::vector<std::string> argomenti(argv + 2, argv + argc);
+    try {
+        if (comando == "stime") return ComandoStime(argomenti);
+        if (comando == "genera") return ComandoGenera(argomenti);
+        if (comando == "--help" || comando == "-h" || comando == "aiuto") {
+            Uso(stdout);
+            return kEsitoOk;
+        }
+        throw ErroreUso{"comando sconosciuto: " + comando};
+    } catch (const ErroreUso& e) {
+        std::fprintf(stderr, "veltra-cli: %s\n", e.messaggio.c_str());
+        return kEsitoUso;
+    }
+}

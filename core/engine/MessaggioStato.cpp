@@ -1,0 +1,47 @@
+#include "engine/MessaggioStato.h"
+
+#include "engine/CMotoreStime.h"
+
+#include <cstdio>
+
+namespace veltra {
+
+std::string FormattaMessaggioStato(std::string_view nome, const CMotoreStime& m,
+                                   std::optional<float> datiUsati, int campionatiInclusi) {
+    char buf[512];
+    const std::string n(nome);
+    std::snprintf(buf, sizeof buf,
+                  "%s. Precisione Analisi Corrente: %.1f%% ('1' = %.1f%% - 'X' = %.1f%% - '2' = "
+                  "%.1f%%) - Dati Usati: %.1f%% su %d campionati",
+                  n.c_str(), static_cast<double>(m.precisioneMedia() * 100.0f),
+                  static_cast<double>(m.precisione1() * 100.0f),
+                  static_cast<double>(m.precisioneX() * 100.0f),
+                  static_cast<double>(m.precisione2() * 100.0f),
+                  static_cast<double>(datiUsati.value_or(0.0f)), campionatiInclusi);
+    return buf;
+}
+
+std::string TestoAnalisiArchivio(int numeroAnalisi) {
+    if (numeroAnalisi <= 0) return "Analisi non presente in Archivio";
+    return "Analisi n. " + std::to_string(numeroAnalisi) + " dell'Archivio";
+}
+
+TestiStato MessaggioStatoDopoStime(CCampionato& c,
+                                   const std::function<int(const CCampionato&)>& cercaAnalisi) {
+    TestiStato t;
+    t.ok = true;
+    const auto datiUsati = c.motore->PercentualeDatiUsati();
+    t.pannello1 = FormattaMessaggioStato(c.descrizione().nome, *c.motore, datiUsati,
+                                         c.punteggiAvanzati.campionatiInclusi);
+    t.pannello2 = TestoAnalisiArchivio(cercaAnalisi ? cercaAnalisi(c) : 0);
+    return t;
+}
+
+TestiStato AggiornaMessaggioStato(CCampionato& c,
+                                  const std::function<int(const CCampionato&)>& cercaAnalisi) {
+    if (!c.motore) c.CreaMotore();
+    if (c.motore->AggiornaStime() != 0) return TestiStato{false, kStimeImpossibili, " "};
+    return MessaggioStatoDopoStime(c, cercaAnalisi);
+}
+
+} // namespace veltra

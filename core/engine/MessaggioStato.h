@@ -1,0 +1,42 @@
+#pragma once
+// The two status-bar texts of the current championship: its precision and
+// data usage, and whether its parameters are an archived analysis.
+#include "app/DatiGlobali.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace veltra {
+
+class CMotoreStime;
+
+inline constexpr const char* kStimeImpossibili =
+    "Impossibile calcolare le stime. Modificare i valori dei parametri.";
+
+struct TestiStato {
+    bool ok = false;         // false when the fit failed
+    std::string pannello1;   // precision and data usage, or the failure text
+    std::string pannello2;   // archive text, " " on failure
+};
+
+// Pane 1 after a successful fit. The data usage, when undefined (no replayed
+// match counted at all), is shown as 0.0%.
+std::string FormattaMessaggioStato(std::string_view nomeCampionato, const CMotoreStime& motore,
+                                   std::optional<float> datiUsati, int campionatiInclusi);
+
+// Pane 2: numeroAnalisi is 1-based, 0 when the parameters are not archived.
+std::string TestoAnalisiArchivio(int numeroAnalisi);
+
+// Recomputes the championship (AggiornaStime) and returns both panes.
+// `cercaAnalisi` answers the 1-based number of the archived analysis equal to
+// the current one, 0 when none; without it the analysis counts as not archived.
+TestiStato AggiornaMessaggioStato(CCampionato& campionato,
+                                  const std::function<int(const CCampionato&)>& cercaAnalisi = {});
+
+// Panes 1 and 2 after the caller ran AggiornaStime successfully itself.
+TestiStato MessaggioStatoDopoStime(CCampionato& campionato,
+                                   const std::function<int(const CCampionato&)>& cercaAnalisi = {});
+
+} // namespace veltra
