@@ -53,13 +53,18 @@ void Archivio::conteggio(std::int16_t& n, std::size_t minimoByte) {
     if (!scrittura_) verificaConteggio(n, minimoByte);
 }
 
-std::uint64_t Archivio::leggiLunghezza() {
+std::uint64_t Archivio::leggiLunghezza(bool& utf16) {
+    utf16 = false;
     std::uint8_t b = 0;
     campo(b);
     if (b < 0xFF) return b;
     std::uint16_t w = 0;
     campo(w);
-    if (w < 0xFFFF) return w; // 0xFFFE is handled by the caller
+    if (w == 0xFFFE) {
+        utf16 = true;
+        return 0;
+    }
+    if (w < 0xFFFF) return w;
     std::uint32_t d = 0;
     campo(d);
     return d;
@@ -92,11 +97,12 @@ void Archivio::stringa(std::string& utf8) {
         scritti_.insert(scritti_.end(), b.begin(), b.end());
         return;
     }
-    std::uint64_t n = leggiLunghezza();
-    if (n == 0xFFFE) {
+    bool utf16 = false;
+    std::uint64_t n = leggiLunghezza(utf16);
+    if (utf16) {
         // A UTF-16 string: a second length prefix, then two bytes a character.
-        n = leggiLunghezza();
-        if (n == 0xFFFE || n > restanti() / 2) throw ErroreArchivio("stringa UTF-16 non valida");
+        n = leggiLunghezza(utf16);
+        if (utf16 || n > restanti() / 2) throw ErroreArchivio("stringa UTF-16 non valida");
         std::u16string u(n, u'\0');
         for (auto& c : u) {
             std::uint16_t x = 0;

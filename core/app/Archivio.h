@@ -67,7 +67,8 @@ public:
 
 private:
     void verificaConteggio(std::int64_t n, std::size_t minimoByte) const;
-    std::uint64_t leggiLunghezza();
+    // Reads a length prefix; `utf16` tells the prefix announced a UTF-16 string.
+    std::uint64_t leggiLunghezza(bool& utf16);
     void scriviLunghezza(std::uint64_t n);
 
     bool scrittura_;

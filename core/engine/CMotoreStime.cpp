@@ -427,7 +427,8 @@ int CMotoreStime::AggiornaStime() {
     return CalcolaRegressione();
 }
 
-int CMotoreStime::StimaIncontro(int casa, int trasferta, Stima& stima) const {
+int CMotoreStime::PunteggiTotali(int casa, int trasferta, float& totaleCasa,
+                                 float& totaleTrasferta) const {
     const Stato& s = stato_;
     const int squadre = std::min(campionato_.numeroSquadreCorrenti(), numeroSquadreMax_);
     if (casa < 0 || trasferta < 0 || casa >= squadre || trasferta >= squadre) return -1;
@@ -450,6 +451,7 @@ int CMotoreStime::StimaIncontro(int casa, int trasferta, Stima& stima) const {
     }
     th = th / 100.0f;
     ta = ta / 100.0f;
+    // Table classes from the positions of the last replayed matchday.
     const int divisore = std::max(1, s.squadreStagione - 1);
     const int classeCasa = std::min(2, s.posizione[casa] * 3 / divisore);
     const int classeTrasferta = std::min(2, s.posizione[trasferta] * 3 / divisore);
@@ -463,6 +465,14 @@ int CMotoreStime::StimaIncontro(int casa, int trasferta, Stima& stima) const {
         ta += modAlta;
     else if (classeTrasferta == 2)
         ta += modBassa;
+    totaleCasa = th;
+    totaleTrasferta = ta;
+    return 0;
+}
+
+int CMotoreStime::StimaIncontro(int casa, int trasferta, Stima& stima) const {
+    float th = 0, ta = 0;
+    if (PunteggiTotali(casa, trasferta, th, ta) != 0) return -1;
     stima.p1 = coefficienti_[0][0] + coefficienti_[0][1] * th + coefficienti_[0][2] * ta;
     stima.pX = coefficienti_[1][0] + coefficienti_[1][1] * th + coefficienti_[1][2] * ta;
     stima.p2 = coefficienti_[2][0] + coefficienti_[2][1] * th + coefficienti_[2][2] * ta;

@@ -43,6 +43,9 @@ public:
     // 0 and the estimate, or -1 when a team has not played enough matches of
     // the current season (or is not a current team).
     int StimaIncontro(int casa, int trasferta, Stima& stima) const;
+    // The current total scores (in units, with the table-position
+    // modifications) the estimate of a match evaluates; -1 as StimaIncontro.
+    int PunteggiTotali(int casa, int trasferta, float& totaleCasa, float& totaleTrasferta) const;
     // Share (percent) of the replayed matches the score limits keep; nullopt
     // when no replayed match is counted at all. Call after a successful
     // AggiornaStime. Leaves grids, coefficients and precisions untouched.

@@ -1,0 +1,65 @@
+#include "app/importa/TestoSorgente.h"
+
+#include <charconv>
+
+namespace veltra {
+
+namespace {
+bool Spazio(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+} // namespace
+
+std::string_view Rifila(std::string_view s) {
+    while (!s.empty() && Spazio(s.front())) s.remove_prefix(1);
+    while (!s.empty() && Spazio(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string_view> Dividi(std::string_view s, char separatore) {
+    std::vector<std::string_view> parti;
+    std::size_t inizio = 0;
+    for (;;) {
+        const auto p = s.find(separatore, inizio);
+        parti.push_back(s.substr(inizio, p == std::string_view::npos ? p : p - inizio));
+        if (p == std::string_view::npos) break;
+        inizio = p + 1;
+    }
+    return parti;
+}
+
+std::vector<std::string_view> Parole(std::string_view s) {
+    std::vector<std::string_view> parole;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && Spazio(s[i])) ++i;
+        const std::size_t inizio = i;
+        while (i < s.size() && !Spazio(s[i])) ++i;
+        if (i > inizio) parole.push_back(s.substr(inizio, i - inizio));
+    }
+    return parole;
+}
+
+std::optional<int> Intero(std::string_view s) {
+    s = Rifila(s);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    int v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+std::vector<std::string_view> Righe(std::string_view testo) {
+    if (testo.substr(0, 3) == "\xEF\xBB\xBF") testo.remove_prefix(3);
+    std::vector<std::string_view> righe;
+    std::size_t inizio = 0;
+    while (inizio < testo.size()) {
+        auto fine = testo.find('\n', inizio);
+        if (fine == std::string_view::npos) fine = testo.size();
+        auto riga = testo.substr(inizio, fine - inizio);
+        if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
+        righe.push_back(riga);
+        inizio = fine + 1;
+    }
+    return righe;
+}
+
+} // namespace veltra

@@ -1,0 +1,56 @@
+#pragma once
+// Small helpers shared by the core tests.
+#include "app/DatiGlobali.h"
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <unistd.h>
+
+namespace veltra::test {
+
+// A fresh folder under the system temporary folder, removed at the end.
+class CartellaTemporanea {
+public:
+    CartellaTemporanea() {
+        std::string modello = (std::filesystem::temp_directory_path() / "veltra-XXXXXX").string();
+        percorso_ = ::mkdtemp(modello.data());
+    }
+    ~CartellaTemporanea() {
+        std::error_code ec;
+        std::filesystem::remove_all(percorso_, ec);
+    }
+    const std::filesystem::path& percorso() const { return percorso_; }
+    std::filesystem::path operator/(const std::string& nome) const { return percorso_ / nome; }
+
+private:
+    std::filesystem::path percorso_;
+};
+
+inline void ScriviTesto(const std::filesystem::path& p, const std::string& testo) {
+    std::ofstream(p, std::ios::binary) << testo;
+}
+
+inline std::string LeggiTesto(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// One match as "H A R": indices and result.
+struct M {
+    int casa, trasferta;
+    char risultato;
+};
+
+// Appends a season of `squadre` teams named T0, T1, ... and its matches.
+inline void Stagione(CCampionato& c, int squadre, std::initializer_list<M> incontri) {
+    std::vector<std::string> nomi;
+    for (int i = 0; i < squadre; ++i) nomi.push_back("T" + std::to_string(i));
+    if (AggiungiStagione(c, nomi) != 0) throw std::runtime_error("stagione non valida");
+    for (const M& m : incontri)
+        if (AggiungiIncontro(c, m.casa, m.trasferta, m.risultato) != 0)
+            throw std::runtime_error("incontro non valido");
+}
+
+} // namespace veltra::test

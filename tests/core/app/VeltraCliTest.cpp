@@ -1,0 +1,123 @@
+// veltra-cli run as a program: output format, exit codes.
+#include "app/GeneratoreStagioni.h"
+#include "app/FileDati.h"
+
+#include "Supporto.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <sys/wait.h>
+
+using namespace veltra;
+using namespace veltra::test;
+
+namespace {
+
+struct Uscita {
+    int codice;
+    std::string testo; // standard output
+    std::string errori;
+};
+
+Uscita Esegui(const std::string& argomenti) {
+    CartellaTemporanea tmp;
+    const std::string err = (tmp / "stderr").string();
+    const std::string comando = std::string(VELTRA_CLI_PATH) + " " + argomenti + " 2>" + err;
+    Uscita u{};
+    FILE* p = ::popen(comando.c_str(), "r");
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) u.testo.append(buf.data(), n);
+    const int stato = ::pclose(p);
+    u.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    u.errori = LeggiTesto(tmp / "stderr");
+    return u;
+}
+
+std::vector<std::string> Righe(const std::string& t) {
+    std::vector<std::string> r;
+    std::istringstream in(t);
+    for (std::string l; std::getline(in, l);) r.push_back(l);
+    return r;
+}
+
+class CartellaGenerata : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto dati = std::make_unique<DatiGlobali>();
+        OpzioniGenerazione o;
+        o.stagioni = 7;
+        o.squadre = 18;
+        o.ultimaIncompleta = true;
+        ASSERT_EQ(GeneraStagioni(dati->campionato(8), o), 0);
+        ASSERT_TRUE(SalvaDati(*dati, dir.percorso()));
+    }
+    std::string cartella() const { return "--cartella " + dir.percorso().string(); }
+    CartellaTemporanea dir;
+};
+
+} // namespace
+
+TEST_F(CartellaGenerata, StimeGrezzeNelFormatoFisso) {
+    const Uscita u = Esegui("stime " + cartella() + " --campionato GE --grezzo");
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    const auto r = Righe(u.testo);
+    ASSERT_EQ(r.size(), 7u + 18u * 17u);
+    EXPECT_EQ(r[0], "stato OK");
+    const std::string prefissi[] = {"precisione ", "datiUsati ", "coefficienti1 ", "coefficientiX ",
+                                    "coefficienti2 ", "messaggioStato Germania. Precisione Analisi Corrente: "};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(r[1 + i].rfind(prefissi[i], 0), 0u) << r[1 + i];
+    // Four numbers after "precisione", the mean of the first three.
+    float p1, px, p2, media;
+    ASSERT_EQ(std::sscanf(r[1].c_str(), "precisione %f %f %f %f", &p1, &px, &p2, &media), 4);
+    EXPECT_EQ(media, (p1 + px + p2) / 3.0f);
+    EXPECT_EQ(r[7].rfind("stima 0 1 ", 0), 0u);
+    EXPECT_EQ(r.back().rfind("stima 17 16 ", 0), 0u);
+    // The same estimates by code or by id, and "%.9g" gives back every float exactly.
+    EXPECT_EQ(Esegui("stime " + cartella() + " --campionato 8 --grezzo").testo, u.testo);
+}
+
+TEST_F(CartellaGenerata, ImpostazioniEFiltroCambianoLeStime) {
+    const Uscita base = Esegui("stime " + cartella() + " --campionato GE --grezzo");
+    const Uscita altre =
+        Esegui("stime " + cartella() +
+               " --campionato GE --grezzo --imposta giornateAnalisi=3 --imposta "
+               "percentualiImportanza=120,100,80,0,0 --imposta limiteMinCasa=-5 --imposta "
+               "limiteMinTrasferta=-2 --imposta limiteMaxTrasferta=2 --imposta separaCasaTrasferta=1");
+    ASSERT_EQ(altre.codice, 0) << altre.errori;
+    EXPECT_NE(altre.testo, base.testo);
+    const Uscita filtro = Esegui("stime " + cartella() + " --campionato GE --grezzo --filtro 400:2");
+    ASSERT_EQ(filtro.codice, 0) << filtro.errori;
+    EXPECT_NE(filtro.testo, base.testo);
+    const Uscita fallita =
+        Esegui("stime " + cartella() + " --campionato GE --grezzo --imposta limiteMaxCasa=-1");
+    EXPECT_EQ(fallita.codice, 0);
+    EXPECT_EQ(fallita.testo, "stato FALLITO\n");
+}
+
+TEST_F(CartellaGenerata, ErroriDUsoEDiCaricamento) {
+    const std::string casi[] = {
+        "stime " + cartella(),                                         // no championship
+        "stime " + cartella() + " --campionato ZZ",                    // unknown championship
+        "stime " + cartella() + " --campionato A --imposta punti=1,2", // 18 values wanted
+        "stime " + cartella() + " --campionato A --imposta nessuno=1",
+        "stime " + cartella() + " --campionato A --imposta giornateAnalisi=9",
+        "stime " + cartella() + " --campionato A --filtro 5",
+        "stime " + cartella() + " --campionato A --boh",
+        "stime --cartella /percorso/che/non/esiste --campionato A",
+        "volare",
+    };
+    for (const auto& c : casi) {
+        const Uscita u = Esegui(c);
+        EXPECT_EQ(u.codice, 2) << c;
+        EXPECT_EQ(Righe(u.errori).size(), 1u) << c << ": " << u.errori;
+    }
+    ScriviTesto(dir / "giornatGE.VLT", "");
+    ScriviTesto(dir / "giornaGE.VLT", "5 -1 -1 0 ");
+    const Uscita u = Esegui("stime " + cartella() + " --campionato GE");
+    EXPECT_EQ(u.codice, 1);
+    EXPECT_NE(u.errori.find("File corrotti!"), std::string::npos) << u.errori;
+}
