@@ -8,6 +8,11 @@
 
 namespace veltra {
 
+namespace {
+// Beyond this many league points the table is ranked the quadratic way.
+constexpr int kMaxPuntiIstogramma = 512;
+} // namespace
+
 int Arrotonda(float x) {
     // Totals are bounded by the parameter checks; the clamp only keeps the
     // conversion defined for values that cannot index anything anyway.
@@ -33,6 +38,7 @@ CMotoreStime::CMotoreStime(CCampionato& campionato)
         s->puntiStretti.assign(n, 0);
         s->puntiClassifica.assign(n, 0);
         s->giocate.assign(n, 0);
+        s->classePerPosizione.assign(n, 0);
         s->griglia.assign(3 * kDimensioneGriglia * kDimensioneGriglia, 0.0f);
     }
 }
@@ -190,14 +196,32 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
     int stagione = s0 - 1;
     float peso = s.importanzaIniziale - s.incrementoImportanza;
     int turno = 0;
-    int divisore = 1;
+    const std::int8_t* const classe = s.classePerPosizione.data();
 
     auto ricalcolaPosizioni = [&] {
         if constexpr (Stretto) {
-            for (int t = 0; t < slots; ++t) {
-                int sopra = 0;
-                for (int k = 0; k < slots; ++k) sopra += punti[k] > punti[t];
-                posizione[t] = static_cast<std::int16_t>(sopra);
+            // Position = number of slots with strictly more points. Points are
+            // small non-negative numbers, so a histogram and its suffix sums
+            // give every position in linear time.
+            int massimo = 0;
+            for (int t = 0; t < slots; ++t) massimo = std::max<int>(massimo, punti[t]);
+            if (massimo < kMaxPuntiIstogramma) {
+                std::int16_t sopra[kMaxPuntiIstogramma];
+                std::fill_n(sopra, massimo + 1, std::int16_t{0});
+                for (int t = 0; t < slots; ++t) ++sopra[punti[t]];
+                int accumulo = 0;
+                for (int p = massimo; p >= 0; --p) {
+                    const int quanti = sopra[p];
+                    sopra[p] = static_cast<std::int16_t>(accumulo);
+                    accumulo += quanti;
+                }
+                for (int t = 0; t < slots; ++t) posizione[t] = sopra[punti[t]];
+            } else {
+                for (int t = 0; t < slots; ++t) {
+                    int piu = 0;
+                    for (int k = 0; k < slots; ++k) piu += punti[k] > punti[t];
+                    posizione[t] = static_cast<std::int16_t>(piu);
+                }
             }
         } else {
             for (int t = 0; t < slots; ++t) {
@@ -221,8 +245,13 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
             peso += s.incrementoImportanza;
             turno = 0;
             s.squadreStagione = campionato_.squadreStagione(stagione + 1).numero();
-            // A season of one team has no table to divide in thirds.
-            divisore = std::max(1, s.squadreStagione - 1);
+            // Class of a position: min(2, posizione * 3 / (teams - 1)), the
+            // integer division done once a season rather than twice a match.
+            // A season of one team has no table to divide: everyone is on top.
+            const int divisore = std::max(1, s.squadreStagione - 1);
+            for (int p = 0; p < slots; ++p)
+                s.classePerPosizione[static_cast<std::size_t>(p)] =
+                    static_cast<std::int8_t>(std::min(2, p * 3 / divisore));
             continue;
         }
         const int h = m.casa, a = m.trasferta;
@@ -253,8 +282,8 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
             float th = 0.0f, ta = 0.0f;
             for (int k = 0; k < n; ++k) th += s.pesi[k] * hc[recente[pc][k]];
             for (int k = 0; k < n; ++k) ta += s.pesi[k] * ht[recente[pt][k]];
-            const int classeCasa = std::min(2, posizione[h] * 3 / divisore);
-            const int classeTrasferta = std::min(2, posizione[a] * 3 / divisore);
+            const int classeCasa = classe[posizione[h]];
+            const int classeTrasferta = classe[posizione[a]];
             if (classeCasa == 0)
                 th += 100.0f * s.modifiche[0];
             else if (classeCasa == 2)

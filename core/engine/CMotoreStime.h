@@ -103,6 +103,8 @@ private:
         std::vector<std::int16_t> posizione, puntiStretti; // classifica: posizione, punti
         std::vector<std::int16_t> puntiClassifica;
         std::vector<std::int16_t> giocate;
+        // Third of the table of every position in the season being replayed.
+        std::vector<std::int8_t> classePerPosizione;
         std::vector<float> griglia; // 3 grids of 43 x 43
     };
 
