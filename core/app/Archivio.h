@@ -32,6 +32,11 @@ public:
     explicit Archivio(std::span<const std::uint8_t> dati);
 
     bool inScrittura() const { return scrittura_; }
+    // The data version of the configuration archive being read ('p' when
+    // writing): records compare it with letters to know whether an older file
+    // lacks a field. The reader sets it once it has read the version byte.
+    std::uint8_t versione() const { return versione_; }
+    void impostaVersione(std::uint8_t v) { versione_ = v; }
     bool inLettura() const { return !scrittura_; }
 
     // Fixed-width fields: char, int8/uint8, int16/uint16, int32/uint32, float, double.
@@ -72,6 +77,7 @@ private:
     void scriviLunghezza(std::uint64_t n);
 
     bool scrittura_;
+    std::uint8_t versione_ = 'p';
     std::vector<std::uint8_t> scritti_;
     std::span<const std::uint8_t> letti_;
     std::size_t pos_ = 0;
