@@ -13,7 +13,9 @@ constexpr std::array<std::string_view, 12> kMesi = {"Jan", "Feb", "Mar", "Apr", 
 constexpr std::array<std::string_view, 7> kGiorni = {"Mon", "Tue", "Wed", "Thu",
                                                      "Fri", "Sat", "Sun"};
 
-bool Bisestile(int a) { return (a % 4 == 0 && a % 100 != 0) || a % 400 == 0; }
+bool Bisestile(int a) {
+    return (a % 4 == 0 && a % 100 != 0) || a % 400 == 0;
+}
 
 int GiorniDelMese(int a, int m) {
     static constexpr int kGiorniMese[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -58,8 +60,10 @@ std::optional<DataCalendario> LeggiDataNumerica(std::string_view t) {
     const auto g = Intero(parti[0]), m = Intero(parti[1]), a = Intero(parti[2]);
     if (!g || !m || !a) return std::nullopt;
     DataCalendario d{*a, *m, *g};
-    if (parti[2].size() == 2) d.anno += *a >= 50 ? 1900 : 2000;
-    else if (parti[2].size() != 4) return std::nullopt;
+    if (parti[2].size() == 2)
+        d.anno += *a >= 50 ? 1900 : 2000;
+    else if (parti[2].size() != 4)
+        return std::nullopt;
     if (!d.Valida()) return std::nullopt;
     return d;
 }

@@ -24,11 +24,11 @@ enum class StatoPartita {
 
 struct PartitaSorgente {
     DataCalendario data;
-    int fase = 0;          // ordinal of the stage in its season (0 = the first one)
-    std::string nomeFase;  // as the source names it, "" when it names none
-    int giornata = 0;      // matchday number, 0 when the source gives none
+    int fase = 0;              // ordinal of the stage in its season (0 = the first one)
+    std::string nomeFase;      // as the source names it, "" when it names none
+    int giornata = 0;          // matchday number, 0 when the source gives none
     bool eliminazione = false; // a knock-out round (final, extra time, penalties)
-    std::string casa;      // team names as the source spells them (UTF-8)
+    std::string casa;          // team names as the source spells them (UTF-8)
     std::string trasferta;
     int golCasa = 0;
     int golTrasferta = 0;
@@ -38,8 +38,8 @@ struct PartitaSorgente {
 };
 
 struct StagioneSorgente {
-    int annoInizio = 0;     // the calendar year the season began in
-    std::string etichetta;  // "2004/05", "2003"
+    int annoInizio = 0;    // the calendar year the season began in
+    std::string etichetta; // "2004/05", "2003"
     std::string file;
     // A season labelled with one year that only continues the season that
     // began the year before (split rounds some sources keep in a file apart).

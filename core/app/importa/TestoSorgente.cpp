@@ -5,12 +5,16 @@
 namespace veltra {
 
 namespace {
-bool Spazio(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool Spazio(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 } // namespace
 
 std::string_view Rifila(std::string_view s) {
-    while (!s.empty() && Spazio(s.front())) s.remove_prefix(1);
-    while (!s.empty() && Spazio(s.back())) s.remove_suffix(1);
+    while (!s.empty() && Spazio(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && Spazio(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -30,9 +34,11 @@ std::vector<std::string_view> Parole(std::string_view s) {
     std::vector<std::string_view> parole;
     std::size_t i = 0;
     while (i < s.size()) {
-        while (i < s.size() && Spazio(s[i])) ++i;
+        while (i < s.size() && Spazio(s[i]))
+            ++i;
         const std::size_t inizio = i;
-        while (i < s.size() && !Spazio(s[i])) ++i;
+        while (i < s.size() && !Spazio(s[i]))
+            ++i;
         if (i > inizio) parole.push_back(s.substr(inizio, i - inizio));
     }
     return parole;

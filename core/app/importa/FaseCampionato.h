@@ -1,0 +1,36 @@
+#pragma once
+// Which matches of a source season belong to the league phase.
+//
+// With stages (Football.TXT): the first stage of the season is the regular
+// season and stays in, except its knock-out rounds. Every later stage is
+// split into groups of teams that met each other; a group stays in when it is
+// a round robin (three or more teams, every pair met, no extra time or
+// penalties) of teams of the regular season: the championship and relegation
+// rounds of split leagues. Anything else is a play-off, play-out or
+// tie-breaker: two-team ties, knock-out brackets, rounds with teams of
+// another division.
+//
+// Without stages (CSV layouts): a team that plays fewer than a third of the
+// matches of the busiest team is a guest from another division, and its
+// matches are play-offs. A play-off between two teams of the league cannot
+// be told apart there.
+//
+// Matches not played (cancelled, abandoned, postponed, not yet played) are
+// left out; results given at the table are kept, as the official tables do.
+#include "app/importa/PartitaSorgente.h"
+
+#include <string>
+#include <vector>
+
+namespace veltra {
+
+struct FaseCampionato {
+    std::vector<std::string> squadre;            // source names of the season's teams, sorted
+    std::vector<const PartitaSorgente*> partite; // the matches to store, in the source's order
+    std::vector<RigaScartata> scartate;
+    int assegnate = 0; // of `partite`, results given at the table
+};
+
+FaseCampionato SelezionaFaseCampionato(const StagioneSorgente& stagione);
+
+} // namespace veltra

@@ -1,0 +1,231 @@
+#include "app/importa/ImportaRisultati.h"
+
+#include "app/Testo1252.h"
+#include "app/importa/AccorciaNome.h"
+#include "app/importa/FaseCampionato.h"
+#include "app/importa/LeggiCsvFootballData.h"
+#include "app/importa/LeggiFootballTxt.h"
+
+#include <algorithm>
+#include <map>
+
+namespace veltra {
+
+LetturaSorgente LeggiFileRisultati(std::string_view testo, const std::string& nomeFile) {
+    if (SembraFootballTxt(testo)) return LeggiFootballTxt(testo, nomeFile);
+    if (SembraCsvFootballData(testo)) return LeggiCsvFootballData(testo, nomeFile);
+    LetturaSorgente l;
+    l.errore = nomeFile + ": formato non riconosciuto (ne' Football.TXT ne' CSV di football-data)";
+    return l;
+}
+
+namespace {
+
+struct Stagione {
+    StagioneSorgente sorgente;
+    std::vector<std::string> file;
+};
+
+RapportoImportazione Errore(RapportoImportazione r, std::string messaggio) {
+    r.errore = std::move(messaggio);
+    r.stagioni.clear();
+    r.scartate.clear();
+    r.nomi.clear();
+    return r;
+}
+
+bool CrossAnno(const std::string& etichetta) {
+    return etichetta.find('/') != std::string::npos;
+}
+
+// A season labelled with one year Y continues the season labelled Y-1/Y when
+// both are imported together: some sources keep the rounds after a league's
+// split in a file of their own. Its stages follow the season's own.
+std::vector<Stagione> Unisci(const std::vector<LetturaSorgente>& letture) {
+    std::vector<Stagione> stagioni;
+    std::vector<const StagioneSorgente*> continuazioni;
+    for (const auto& l : letture)
+        for (const auto& s : l.stagioni) {
+            if (s.forseContinuazione)
+                continuazioni.push_back(&s);
+            else
+                stagioni.push_back({s, {s.file}});
+        }
+    for (const auto* c : continuazioni) {
+        auto it = std::find_if(stagioni.begin(), stagioni.end(), [&](const Stagione& s) {
+            return s.sorgente.annoInizio == c->annoInizio - 1 && CrossAnno(s.sorgente.etichetta) &&
+                   s.sorgente.conFasi && c->conFasi;
+        });
+        if (it == stagioni.end()) {
+            stagioni.push_back({*c, {c->file}});
+            continue;
+        }
+        int fasi = 0;
+        for (const auto& p : it->sorgente.partite)
+            fasi = std::max(fasi, p.fase + 1);
+        for (auto p : c->partite) {
+            p.fase += fasi;
+            it->sorgente.partite.push_back(std::move(p));
+        }
+        it->file.push_back(c->file);
+    }
+    std::stable_sort(stagioni.begin(), stagioni.end(), [](const Stagione& a, const Stagione& b) {
+        return a.sorgente.annoInizio < b.sorgente.annoInizio;
+    });
+    return stagioni;
+}
+
+std::string Anno(int a) {
+    return std::to_string(a);
+}
+
+} // namespace
+
+RapportoImportazione ImportaRisultati(CCampionato& campionato,
+                                      const std::vector<LetturaSorgente>& letture,
+                                      const TabellaAlias& alias,
+                                      const OpzioniImportazione& opzioni) {
+    const auto& d = campionato.descrizione();
+    RapportoImportazione r;
+    r.campionato = std::string(d.nome);
+    r.stagioniPrima = campionato.config.numeroStagioni();
+    r.incontriPrima = campionato.numeroIncontri();
+    for (const auto& l : letture)
+        if (!l.ok()) return Errore(r, l.errore);
+
+    const auto stagioni = Unisci(letture);
+    if (stagioni.empty()) return Errore(r, "nessuna stagione nei file");
+    for (std::size_t i = 1; i < stagioni.size(); ++i)
+        if (stagioni[i].sorgente.annoInizio == stagioni[i - 1].sorgente.annoInizio)
+            return Errore(r, "la stagione iniziata nel " + Anno(stagioni[i].sorgente.annoInizio) +
+                                 " e' in due file: " + stagioni[i - 1].file.front() + " e " +
+                                 stagioni[i].file.front());
+    const int prima = stagioni.front().sorgente.annoInizio;
+    if (prima < d.annoPrimaStagione)
+        return Errore(r, "la stagione " + stagioni.front().sorgente.etichetta + " (" +
+                             stagioni.front().file.front() + ") precede la prima stagione di " +
+                             r.campionato + ", iniziata nel " + Anno(d.annoPrimaStagione));
+    if (prima - d.annoPrimaStagione < r.stagioniPrima)
+        return Errore(r, r.campionato + " ha gia' " + std::to_string(r.stagioniPrima) +
+                             " stagioni, fino a quella iniziata nel " +
+                             Anno(d.annoPrimaStagione + r.stagioniPrima - 1) + ": la stagione " +
+                             stagioni.front().sorgente.etichetta + " (" +
+                             stagioni.front().file.front() +
+                             ") e' gia' presente. Si possono importare solo stagioni successive.");
+
+    // Work on a copy, so that an error anywhere leaves the championship as it was.
+    CCampionato copia(campionato.id());
+    copia.config.stagioni = campionato.config.stagioni;
+    copia.incontri = campionato.incontri;
+    std::map<std::string, NomeMappato> nomi;
+
+    const auto aggiungiVuota = [&](int anno) {
+        if (AggiungiStagione(copia, {}) != 0) return false;
+        r.stagioni.push_back({copia.config.numeroStagioni(), anno, "", {}, 0, 0, 0, ""});
+        return true;
+    };
+    const auto troppi = [&] {
+        return "troppi incontri: " + r.campionato + " ne contiene al massimo " +
+               std::to_string(kNumeroMaxIncontri);
+    };
+
+    for (const auto& stagione : stagioni) {
+        const auto& s = stagione.sorgente;
+        while (d.annoPrimaStagione + copia.config.numeroStagioni() < s.annoInizio)
+            if (!aggiungiVuota(d.annoPrimaStagione + copia.config.numeroStagioni()))
+                return Errore(r, troppi());
+
+        const FaseCampionato fase = SelezionaFaseCampionato(s);
+        StagioneImportata imp{copia.config.numeroStagioni() + 1,
+                              s.annoInizio,
+                              s.etichetta,
+                              stagione.file,
+                              0,
+                              0,
+                              0,
+                              ""};
+        r.scartate.insert(r.scartate.end(), fase.scartate.begin(), fase.scartate.end());
+
+        // The program's names, unique within the season.
+        std::map<std::string, std::string> nomeDi;  // source -> program
+        std::map<std::string, std::string> fonteDi; // program -> source
+        for (const auto& fonte : fase.squadre) {
+            NomeMappato m{fonte, "", true};
+            if (auto a = alias.Cerca(d.codice, fonte))
+                m.nome = *a;
+            else {
+                m.nome = AccorciaNome(fonte);
+                m.daAlias = false;
+            }
+            if (m.nome.empty())
+                return Errore(r, s.file + ": il nome \"" + fonte +
+                                     "\" non da' un nome utilizzabile; aggiungerlo alla tabella "
+                                     "degli alias");
+            const auto [it, nuovo] = fonteDi.emplace(m.nome, fonte);
+            if (!nuovo)
+                return Errore(r, "stagione " + s.etichetta + ": \"" + it->second + "\" e \"" +
+                                     fonte + "\" avrebbero lo stesso nome \"" + m.nome +
+                                     "\"; distinguerli nella tabella degli alias");
+            nomeDi[fonte] = m.nome;
+            nomi.emplace(fonte, m);
+        }
+        std::vector<std::string> elenco;
+        for (const auto& [nome, _] : fonteDi)
+            elenco.push_back(nome);
+        std::map<std::string, int> indice;
+        for (std::size_t i = 0; i < elenco.size(); ++i)
+            indice[elenco[i]] = static_cast<int>(i);
+
+        if (static_cast<int>(elenco.size()) > copia.numeroSquadreMax()) {
+            const std::string nota = std::to_string(elenco.size()) + " squadre, " + r.campionato +
+                                     " ne ammette al massimo " +
+                                     std::to_string(copia.numeroSquadreMax());
+            if (!opzioni.troppeSquadreVuota)
+                return Errore(r, "stagione " + s.etichetta + " (" + s.file + "): " + nota);
+            if (AggiungiStagione(copia, {}) != 0) return Errore(r, troppi());
+            imp.nota = nota;
+            r.stagioni.push_back(std::move(imp));
+            continue;
+        }
+        if (AggiungiStagione(copia, elenco) != 0) {
+            std::string nomiTesto;
+            for (const auto& n : elenco)
+                nomiTesto += " \"" + n + "\"";
+            return Errore(r, copia.numeroIncontri() >= kNumeroMaxIncontri
+                                 ? troppi()
+                                 : "stagione " + s.etichetta +
+                                       ": nomi delle squadre non validi:" + nomiTesto);
+        }
+
+        // By date, then by stage and matchday, then as the source lists them.
+        std::vector<const PartitaSorgente*> partite = fase.partite;
+        std::stable_sort(partite.begin(), partite.end(),
+                         [](const PartitaSorgente* a, const PartitaSorgente* b) {
+                             if (a->data != b->data) return a->data < b->data;
+                             if (a->fase != b->fase) return a->fase < b->fase;
+                             return a->giornata < b->giornata;
+                         });
+        for (const auto* p : partite) {
+            const char segno = p->golCasa > p->golTrasferta   ? '1'
+                               : p->golCasa < p->golTrasferta ? '2'
+                                                              : 'X';
+            const int casa = indice.at(nomeDi.at(p->casa));
+            const int trasferta = indice.at(nomeDi.at(p->trasferta));
+            if (casa == trasferta)
+                return Errore(r, p->origine.Testo() + ": una squadra contro se stessa");
+            if (AggiungiIncontro(copia, casa, trasferta, segno) != 0) return Errore(r, troppi());
+        }
+        imp.squadre = static_cast<int>(elenco.size());
+        imp.incontri = static_cast<int>(partite.size());
+        imp.assegnate = fase.assegnate;
+        r.stagioni.push_back(std::move(imp));
+    }
+
+    for (auto& [_, m] : nomi)
+        r.nomi.push_back(std::move(m));
+    campionato.config.stagioni = std::move(copia.config.stagioni);
+    campionato.incontri = std::move(copia.incontri);
+    return r;
+}
+
+} // namespace veltra

@@ -1,0 +1,51 @@
+#include "app/importa/RapportoImportazione.h"
+
+#include <cstdio>
+
+namespace veltra {
+
+int RapportoImportazione::incontriAggiunti() const {
+    int n = 0;
+    for (const auto& s : stagioni)
+        n += s.incontri;
+    return n;
+}
+
+std::string RapportoImportazione::Testo() const {
+    std::string t;
+    char buf[256];
+    if (!ok())
+        return "Importazione non eseguita: " + errore + "\nNessun file e' stato modificato.\n";
+    int vuote = 0, squadre = 0;
+    for (const auto& s : stagioni) {
+        vuote += s.incontri == 0 && s.squadre == 0;
+        squadre += s.squadre;
+    }
+    std::snprintf(buf, sizeof buf,
+                  "%s: %d stagioni aggiunte (%d vuote) alle %d presenti, %d incontri aggiunti.\n",
+                  campionato.c_str(), static_cast<int>(stagioni.size()), vuote, stagioniPrima,
+                  incontriAggiunti());
+    t += buf;
+    t += "\nStagioni:\n";
+    for (const auto& s : stagioni) {
+        std::snprintf(buf, sizeof buf, "  %3d  %d  %-9s  %2d squadre  %4d incontri", s.numero,
+                      s.annoInizio, s.etichetta.empty() ? "-" : s.etichetta.c_str(), s.squadre,
+                      s.incontri);
+        t += buf;
+        if (s.assegnate > 0) t += "  (" + std::to_string(s.assegnate) + " a tavolino)";
+        if (s.etichetta.empty()) t += "  vuota: assente dalle fonti";
+        if (!s.nota.empty()) t += "  vuota: " + s.nota;
+        for (const auto& f : s.file)
+            t += "  " + f;
+        t += "\n";
+    }
+    t += "\nNomi delle squadre (fonte -> programma):\n";
+    for (const auto& n : nomi)
+        t += "  " + n.fonte + " -> " + n.nome + (n.daAlias ? "" : "   [regola]") + "\n";
+    t += "\nRighe scartate: " + std::to_string(scartate.size()) + "\n";
+    for (const auto& r : scartate)
+        t += "  " + r.origine.Testo() + ": " + r.motivo + "\n";
+    return t;
+}
+
+} // namespace veltra
