@@ -1,5 +1,6 @@
 #include "app/DatiGlobali.h"
 
+#include "app/Archivio.h"
 #include "app/Testo1252.h"
 #include "engine/CMotoreStime.h"
 
@@ -9,8 +10,14 @@ namespace {
 const ElencoSquadre kNessunaSquadra;
 }
 
+void Config::Serializza(Archivio& ar) {
+    ar.campo(giornateAnalisi);
+    ar.campi(percentualiImportanza);
+}
+
 CCampionato::CCampionato(CampionatoId id) : id_(id) {
     config.campionato = static_cast<std::int16_t>(id);
+    archivio.campionato = static_cast<std::int16_t>(id);
 }
 
 CCampionato::~CCampionato() = default;

@@ -2,6 +2,7 @@
 // The data store: the 19 championships with their seasons, matches, analysis
 // parameters and engine contexts, and the values shared across the program.
 #include "app/Campionati.h"
+#include "engine/CArchivio.h"
 #include "engine/CPunteggiAvanzati.h"
 
 #include <array>
@@ -12,6 +13,7 @@
 
 namespace veltra {
 
+class Archivio;
 class CMotoreStime;
 
 inline constexpr int kLunghezzaMaxNome = 15;      // characters, in the files' code page
@@ -73,6 +75,9 @@ struct Config {
     std::int16_t giornateAnalisi = 2;
 
     int numeroStagioni() const { return static_cast<int>(stagioni.size()); }
+
+    // Only giornateAnalisi and the five percentages are stored.
+    void Serializza(Archivio& ar);
 };
 
 class CCampionato {
@@ -94,6 +99,7 @@ public:
     std::int16_t limiteMaxTrasferta = 0;
     CPunteggiAvanzati punteggiAvanzati;
     std::unique_ptr<CMotoreStime> motore;
+    CArchivio archivio;
     std::int32_t ultimoIncontroFiltro = -1;
     std::int32_t stagioneFiltro = -1;
 
@@ -125,6 +131,16 @@ struct DatiGlobali {
     std::int16_t campionatoCorrente = 0;
     std::int16_t datiModificati = 0;
     std::uint8_t versioneDati = 'p';
+
+    // Counters and named settings kept in Cfg2.VLT.
+    std::int32_t prossimoIdStrategia = 0;
+    std::int32_t indiceSuggerimento = 0;
+    std::string suggerimentoStart = "SI";
+    std::string impostazioneAU = "?";
+    std::int32_t contatoreSalvataggi = 0;
+
+    // Base address of the update folder for the data update via internet.
+    std::string indirizzoAggiornamenti;
 
     CCampionato& campionato(CampionatoId c) { return *campionati.at(c); }
     const CCampionato& campionato(CampionatoId c) const { return *campionati.at(c); }

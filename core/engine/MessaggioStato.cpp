@@ -1,5 +1,6 @@
 #include "engine/MessaggioStato.h"
 
+#include "engine/CArchivio.h"
 #include "engine/CMotoreStime.h"
 
 #include <cstdio>
@@ -26,22 +27,20 @@ std::string TestoAnalisiArchivio(int numeroAnalisi) {
     return "Analisi n. " + std::to_string(numeroAnalisi) + " dell'Archivio";
 }
 
-TestiStato MessaggioStatoDopoStime(CCampionato& c,
-                                   const std::function<int(const CCampionato&)>& cercaAnalisi) {
+TestiStato MessaggioStatoDopoStime(CCampionato& c, std::string_view nome) {
     TestiStato t;
     t.ok = true;
     const auto datiUsati = c.motore->PercentualeDatiUsati();
-    t.pannello1 = FormattaMessaggioStato(c.descrizione().nome, *c.motore, datiUsati,
-                                         c.punteggiAvanzati.campionatiInclusi);
-    t.pannello2 = TestoAnalisiArchivio(cercaAnalisi ? cercaAnalisi(c) : 0);
+    t.pannello1 = FormattaMessaggioStato(nome.empty() ? c.descrizione().nome : nome, *c.motore,
+                                         datiUsati, c.punteggiAvanzati.campionatiInclusi);
+    t.pannello2 = TestoAnalisiArchivio(CercaAnalisiCorrente(c, datiUsati.value_or(0.0f)));
     return t;
 }
 
-TestiStato AggiornaMessaggioStato(CCampionato& c,
-                                  const std::function<int(const CCampionato&)>& cercaAnalisi) {
+TestiStato AggiornaMessaggioStato(CCampionato& c) {
     if (!c.motore) c.CreaMotore();
     if (c.motore->AggiornaStime() != 0) return TestiStato{false, kStimeImpossibili, " "};
-    return MessaggioStatoDopoStime(c, cercaAnalisi);
+    return MessaggioStatoDopoStime(c);
 }
 
 } // namespace veltra

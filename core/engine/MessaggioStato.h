@@ -3,7 +3,6 @@
 // data usage, and whether its parameters are an archived analysis.
 #include "app/DatiGlobali.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,14 +28,13 @@ std::string FormattaMessaggioStato(std::string_view nomeCampionato, const CMotor
 // Pane 2: numeroAnalisi is 1-based, 0 when the parameters are not archived.
 std::string TestoAnalisiArchivio(int numeroAnalisi);
 
-// Recomputes the championship (AggiornaStime) and returns both panes.
-// `cercaAnalisi` answers the 1-based number of the archived analysis equal to
-// the current one, 0 when none; without it the analysis counts as not archived.
-TestiStato AggiornaMessaggioStato(CCampionato& campionato,
-                                  const std::function<int(const CCampionato&)>& cercaAnalisi = {});
+// Recomputes the championship (AggiornaStime) and returns both panes; pane 2
+// looks the current analysis up in the championship's archive.
+TestiStato AggiornaMessaggioStato(CCampionato& campionato);
 
-// Panes 1 and 2 after the caller ran AggiornaStime successfully itself.
-TestiStato MessaggioStatoDopoStime(CCampionato& campionato,
-                                   const std::function<int(const CCampionato&)>& cercaAnalisi = {});
+// Panes 1 and 2 after the caller ran AggiornaStime successfully itself. The
+// name shown is the championship's unless `nome` is given (start-up writes
+// the literal "Serie A").
+TestiStato MessaggioStatoDopoStime(CCampionato& campionato, std::string_view nome = {});
 
 } // namespace veltra

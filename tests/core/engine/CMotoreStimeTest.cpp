@@ -1,6 +1,7 @@
 #include "engine/CMotoreStime.h"
 
 #include "app/GeneratoreStagioni.h"
+#include "engine/CArchivio.h"
 #include "engine/MessaggioStato.h"
 
 #include "MotoreRiferimento.h"
@@ -445,7 +446,13 @@ TEST(MessaggioStato, TestiDeiDuePannelli) {
     OpzioniGenerazione o;
     o.stagioni = 4;
     ASSERT_EQ(GeneraStagioni(c, o), 0);
-    TestiStato t = AggiornaMessaggioStato(c, [](const CCampionato&) { return 3; });
+    // The current analysis is the third of the archive.
+    CAnalisi altra = AnalisiCorrente(c);
+    altra.giornateAnalisi = 3;
+    c.archivio.analisi = {altra, altra, AnalisiCorrente(c)};
+    c.CreaMotore();
+    ValutaAnalisi(c, c.archivio.analisi[2]);
+    TestiStato t = AggiornaMessaggioStato(c);
     ASSERT_TRUE(t.ok);
     char atteso[300];
     std::snprintf(atteso, sizeof atteso,
@@ -456,6 +463,7 @@ TEST(MessaggioStato, TestiDeiDuePannelli) {
                   *c.motore->PercentualeDatiUsati());
     EXPECT_EQ(t.pannello1, atteso);
     EXPECT_EQ(t.pannello2, "Analisi n. 3 dell'Archivio");
+    c.archivio.analisi.pop_back();
     EXPECT_EQ(AggiornaMessaggioStato(c).pannello2, "Analisi non presente in Archivio");
     c.limiteMaxCasa = c.limiteMinCasa;
     t = AggiornaMessaggioStato(c);

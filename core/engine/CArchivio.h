@@ -1,0 +1,62 @@
+#pragma once
+// A championship's archive of saved analyses, and the operations on it.
+#include "engine/CAnalisi.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace veltra {
+
+class Archivio;
+class CCampionato;
+struct DatiGlobali;
+class IMessaggi;
+
+struct CArchivio {
+    std::int16_t campionato = 0;          // set by the owner before loading
+    std::int32_t corrente = -1;           // analysis shown by the window; -1 when empty; not stored
+    std::vector<CAnalisi> analisi;        // in display order
+
+    int numero() const { return static_cast<int>(analisi.size()); }
+
+    // int32 count, then every analysis. After reading, the first analysis is
+    // the shown one.
+    void Serializza(Archivio& ar);
+
+    friend bool operator==(const CArchivio&, const CArchivio&) = default;
+};
+
+// 1-based position of the first analysis equivalent to `a` (same parameters,
+// bit-equal results), 0 when none.
+int CercaAnalisi(const CArchivio& archivio, const CAnalisi& a);
+
+// The archive position of the championship's current analysis, as the status
+// bar shows it: the current parameters with the results of the last fit and
+// the given data usage.
+int CercaAnalisiCorrente(const CCampionato& c, float datiUsati);
+
+// Inserts `a` with the given title at `corrente` (that analysis and the
+// following move one place down); returns 1. When an equivalent analysis is
+// already there, inserts nothing, tells so when `messaggi` is given, and
+// returns 0. The inserted analysis becomes the shown one.
+int InserisciAnalisi(CArchivio& archivio, CAnalisi a, const std::string& titolo,
+                     IMessaggi* messaggi);
+
+// Removes the analysis at `corrente`; an emptied archive gets corrente -1.
+void EliminaAnalisi(CArchivio& archivio);
+
+// The analysis at a 0-based index, or nullptr outside the archive.
+const CAnalisi* LeggiAnalisi(const CArchivio& archivio, int indice);
+
+// Applies `a` to the championship, recomputes it and stores the results in
+// `a`. The championship keeps the applied analysis.
+void ValutaAnalisi(CCampionato& c, CAnalisi& a);
+
+// Re-evaluates every analysis of championship `c`'s archive on the current
+// data, then puts the current analysis back and rebuilds its grids; finally
+// checks the fit of the current championship and, when it fails, resets its
+// parameters, with the program's messages. Returns false when even the reset
+// failed.
+bool RicalcolaArchivio(DatiGlobali& dati, int c, IMessaggi& messaggi);
+
+} // namespace veltra
