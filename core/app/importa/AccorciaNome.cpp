@@ -11,10 +11,10 @@ namespace veltra {
 
 namespace {
 
-constexpr std::array<std::string_view, 28> kClubGenerici = {
-    "AC", "ACF", "AFC", "AS", "ASD",    "BK",      "CF",      "CFC",     "FC", "FF",
-    "FK", "IF",  "IK",  "SC", "SK",     "SS",      "SSC",     "SSD",     "SV", "US",
-    "UC", "KV",  "RC",  "CD", "Calcio", "Fotball", "Fodbold", "Football"};
+constexpr std::array<std::string_view, 34> kClubGenerici = {
+    "AC", "ACF", "AFC", "AIF", "AS", "ASD", "BK",     "BoIS",    "CD",      "CF",      "CFC", "FBC",
+    "FC", "FCO", "FF",  "FK",  "IF", "IK",  "IL",     "IS",      "KV",      "RC",      "SC",  "SK",
+    "SS", "SSC", "SSD", "SV",  "UC", "US",  "Calcio", "Fotball", "Fodbold", "Football"};
 
 // Letters of Latin Extended-A and a few others, with the letter Windows-1252
 // can write in their place.
@@ -80,6 +80,10 @@ bool Numero(std::string_view w) {
 }
 
 bool Generico(std::string_view w) {
+    // "A.C.R.", "F.C.": initials with full stops.
+    if (w.size() >= 4 && w.back() == '.' &&
+        std::all_of(w.begin(), w.end(), [](char c) { return c == '.' || (c >= 'A' && c <= 'Z'); }))
+        return true;
     return std::find(kClubGenerici.begin(), kClubGenerici.end(), w) != kClubGenerici.end();
 }
 
@@ -102,7 +106,19 @@ std::string Primi(std::string_view s, std::size_t n) {
 
 std::string AccorciaNome(std::string_view nomeFonte) {
     std::vector<std::string> parole;
-    const std::string scrivibile = Scrivibile(nomeFonte);
+    // What a source adds in parentheses ("(1928-2018)") tells clubs apart in
+    // its own pages, not in a season's list.
+    std::string senzaParentesi;
+    int livello = 0;
+    for (char c : nomeFonte) {
+        if (c == '(')
+            ++livello;
+        else if (c == ')' && livello > 0)
+            --livello;
+        else if (livello == 0)
+            senzaParentesi += c;
+    }
+    const std::string scrivibile = Scrivibile(senzaParentesi);
     for (auto w : Parole(scrivibile))
         parole.emplace_back(w);
     std::vector<std::string> tenute;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace veltra {
 
@@ -115,9 +116,14 @@ FaseCampionato SelezionaFaseCampionato(const StagioneSorgente& s) {
         }
     }
 
+    // A match listed twice (same day, same teams), as when a split round is
+    // also kept in a file apart, is stored once.
+    std::set<std::tuple<DataCalendario, std::string, std::string>> viste;
     for (std::size_t i = 0; i < s.partite.size(); ++i) {
         const auto& p = s.partite[i];
-        if (!tenuta[i]) {
+        if (!viste.insert({p.data, p.casa, p.trasferta}).second) {
+            Scarta(f, p, "ripetuta (stesso giorno, stesse squadre)");
+        } else if (!tenuta[i]) {
             Scarta(f, p, motivo[i]);
         } else if (p.stato == StatoPartita::NonGiocata) {
             Scarta(f, p, p.motivoNonGiocata);

@@ -15,6 +15,7 @@
 // matches are play-offs. A play-off between two teams of the league cannot
 // be told apart there.
 //
+// A match listed twice (same day, same teams) is stored once.
 // Matches not played (cancelled, abandoned, postponed, not yet played) are
 // left out; results given at the table are kept, as the official tables do.
 #include "app/importa/PartitaSorgente.h"

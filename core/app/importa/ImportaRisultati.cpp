@@ -161,8 +161,10 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
                 return Errore(r, s.file + ": il nome \"" + fonte +
                                      "\" non da' un nome utilizzabile; aggiungerlo alla tabella "
                                      "degli alias");
+            // Two spellings the alias table gives one name are one club (renamed
+            // during the season); a name the rule made must not hide a clash.
             const auto [it, nuovo] = fonteDi.emplace(m.nome, fonte);
-            if (!nuovo)
+            if (!nuovo && !(m.daAlias && nomi.at(it->second).daAlias))
                 return Errore(r, "stagione " + s.etichetta + ": \"" + it->second + "\" e \"" +
                                      fonte + "\" avrebbero lo stesso nome \"" + m.nome +
                                      "\"; distinguerli nella tabella degli alias");
