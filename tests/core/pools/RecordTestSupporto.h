@@ -88,12 +88,13 @@ template <typename T> void VerificaAndataRitorno(T r, std::uint8_t versione = 'p
     EXPECT_EQ(Scrivi(letto, versione), b);
 }
 
-// Every proper prefix of `b` fails with ErroreArchivio and leaves the record
-// it was read over as it was.
+// Every prefix of `b` cut at one of `tagli` fails with ErroreArchivio and
+// leaves the record it was read over as it was.
 template <typename T>
 void VerificaTroncature(const std::vector<std::uint8_t>& b, const T& destinazione,
-                        std::uint8_t versione = 'p') {
-    for (std::size_t taglio = 0; taglio < b.size(); ++taglio) {
+                        std::uint8_t versione, const std::vector<std::size_t>& tagli) {
+    for (std::size_t taglio : tagli) {
+        ASSERT_LT(taglio, b.size());
         Archivio ar(std::span(b.data(), taglio));
         ar.impostaVersione(versione);
         T r = destinazione;
@@ -101,6 +102,16 @@ void VerificaTroncature(const std::vector<std::uint8_t>& b, const T& destinazion
         EXPECT_TRUE(r == destinazione) << "taglio a " << taglio;
         if (::testing::Test::HasFailure()) return;
     }
+}
+
+// The same at every proper prefix.
+template <typename T>
+void VerificaTroncature(const std::vector<std::uint8_t>& b, const T& destinazione,
+                        std::uint8_t versione = 'p') {
+    std::vector<std::size_t> tagli(b.size());
+    for (std::size_t i = 0; i < tagli.size(); ++i)
+        tagli[i] = i;
+    VerificaTroncature(b, destinazione, versione, tagli);
 }
 
 // Reading `b` is refused and leaves the record as it was.
