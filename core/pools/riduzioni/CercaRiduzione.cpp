@@ -51,7 +51,7 @@ EsitoRiduzione CercaRiduzione(int triple, int doppie, uint64_t daBattere,
                                         static_cast<uint64_t>(gruppo.a * 100 + gruppo.b) * 17 +
                                         static_cast<uint64_t>(scelta);
             const MatriceSindromi matrice =
-                ScegliMatrice(triple, doppie, gruppo.a, gruppo.b, semeScelta);
+                ScegliMatrice(triple, doppie, gruppo.a, gruppo.b, semeScelta, scelta == 0);
             const GrafoCopertura grafo = GrafoSindromi(matrice);
             // Largest S that still beats the best so far, smallest S the spheres allow.
             if (migliore <= gruppo.fattore) break;

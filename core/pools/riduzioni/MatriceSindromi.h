@@ -27,7 +27,9 @@ struct MatriceSindromi {
 
 // Column choice: distinct columns up to sign, the unit vectors first so the map onto G
 // is onto, then pseudo-random others from `seme`; repeats only once every point is used.
-MatriceSindromi ScegliMatrice(int triple, int doppie, int a, int b, uint64_t seme);
+// With `speciali`, the triple rows take first the columns of a good ternary code with a
+// parity checks when there is one (a = 4, 5, 6).
+MatriceSindromi ScegliMatrice(int triple, int doppie, int a, int b, uint64_t seme, bool speciali);
 
 // Sum in G (digit by digit, modulo 3 or 2) and k times an element.
 uint32_t Somma(const SpazioMisto& gruppo, uint32_t x, uint32_t y);

@@ -24,8 +24,12 @@ struct GrafoCopertura {
 struct ParametriRicerca {
     uint64_t passi = 0; // budget; the search is deterministic for a given budget and seed
     uint64_t seme = 0;
-    uint32_t iniziale = 0; // words to start with
-    uint32_t minimo = 1;   // stop as soon as a cover this small is found
+    uint32_t iniziale = 0;      // words to start with
+    uint32_t minimo = 1;        // stop as soon as a cover this small is found
+    uint32_t tenutaEntrata = 3; // steps a word brought in cannot leave
+    uint32_t tenutaUscita = 3;  // steps a word taken out cannot come back
+    bool pesi = true;
+    bool scambioCongiunto = false;
 };
 
 struct RisultatoRicerca {
