@@ -121,12 +121,12 @@ FaseCampionato SelezionaFaseCampionato(const StagioneSorgente& s) {
     std::set<std::tuple<DataCalendario, std::string, std::string>> viste;
     for (std::size_t i = 0; i < s.partite.size(); ++i) {
         const auto& p = s.partite[i];
-        if (!viste.insert({p.data, p.casa, p.trasferta}).second) {
-            Scarta(f, p, "ripetuta (stesso giorno, stesse squadre)");
-        } else if (!tenuta[i]) {
+        if (!tenuta[i]) {
             Scarta(f, p, motivo[i]);
         } else if (p.stato == StatoPartita::NonGiocata) {
             Scarta(f, p, p.motivoNonGiocata);
+        } else if (!viste.insert({p.data, p.casa, p.trasferta}).second) {
+            Scarta(f, p, "ripetuta (stesso giorno, stesse squadre)");
         } else {
             f.partite.push_back(&p);
             if (p.stato == StatoPartita::Assegnata) ++f.assegnate;
