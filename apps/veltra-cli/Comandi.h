@@ -16,6 +16,7 @@ struct ErroreUso {
 
 int ComandoStime(const std::vector<std::string>& argomenti);
 int ComandoGenera(const std::vector<std::string>& argomenti);
+int ComandoVerifica(const std::vector<std::string>& argomenti);
 int ComandoImporta(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.

@@ -1,9 +1,11 @@
 // veltra-cli genera: a working folder of synthetic seasons, for trying the
 // program and for tests and benchmarks. Championships not asked for are
-// written empty.
+// written empty. Existing files of the folder are replaced.
 #include "Comandi.h"
 
 #include "app/FileDati.h"
+#include "app/Salvataggio.h"
+#include "platform/Messaggi.h"
 #include "app/GeneratoreStagioni.h"
 #include "engine/ImpostaParametro.h"
 
@@ -50,9 +52,11 @@ int ComandoGenera(const std::vector<std::string>& a) {
     CCampionato& c = dati->campionato(*id);
     o.squadre = std::min(o.squadre, c.numeroSquadreMax());
     if (GeneraStagioni(c, o) != 0) throw ErroreUso{"opzioni non adatte al campionato"};
-    const EsitoFile e = SalvaDati(*dati, cartella);
-    if (!e) {
-        std::fprintf(stderr, "veltra-cli: %s\n", e.dettaglio.c_str());
+    // A complete working folder: the configuration archive and the other
+    // files too, every record at its new values.
+    MessaggiSilenziosi messaggi;
+    if (!SalvaTutto(*dati, cartella, messaggi)) {
+        std::fprintf(stderr, "veltra-cli: impossibile scrivere in %s\n", cartella.c_str());
         return kEsitoCaricamento;
     }
     std::printf("%s: %d stagioni, %d incontri in %s\n", std::string(c.descrizione().nome).c_str(),

@@ -1,6 +1,7 @@
 // veltra-cli stime: the estimates of one championship of a working folder.
 #include "Comandi.h"
 
+#include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
 #include "app/FileDati.h"
 #include "engine/CMotoreStime.h"
@@ -8,6 +9,7 @@
 #include "engine/MessaggioStato.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace veltra::cli {
@@ -104,7 +106,11 @@ int ComandoStime(const std::vector<std::string>& a) {
 
     auto dati = std::make_unique<DatiGlobali>();
     CCampionato& c = dati->campionato(*id);
-    const EsitoFile esito = CaricaCampionato(c, cartella);
+    // The folder's own analysis parameters, when it is a complete working folder.
+    EsitoFile esito;
+    if (std::filesystem::exists(std::filesystem::path(cartella) / kFileConfigurazione))
+        esito = CaricaConfigurazione(cartella, *dati);
+    if (esito) esito = CaricaCampionato(c, cartella);
     if (!esito) {
         std::fprintf(stderr, "veltra-cli: %s (%s)\n", UnaRiga(esito.messaggio).c_str(),
                      esito.dettaglio.c_str());

@@ -13,6 +13,7 @@ void Uso(std::FILE* f) {
         "uso: veltra-cli COMANDO [OPZIONI]\n"
         "  stime --cartella DIR --campionato ID [--imposta NOME=VALORE]... [--filtro POS:STAGIONE] "
         "[--grezzo]\n"
+        "  verifica --cartella DIR [--salva]\n"
         "  genera --cartella DIR [--stagioni N] [--squadre N] [--seme N] [--campionato ID]\n"
         "  importa --cartella DIR --campionato ID [--alias FILE] [--troppe-squadre-vuota] "
         "[--prova] FILE...\n",
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     try {
         if (comando == "stime") return ComandoStime(argomenti);
         if (comando == "genera") return ComandoGenera(argomenti);
+        if (comando == "verifica") return ComandoVerifica(argomenti);
         if (comando == "importa") return ComandoImporta(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);

@@ -2,8 +2,14 @@
 // The data store: the 19 championships with their seasons, matches, analysis
 // parameters and engine contexts, and the values shared across the program.
 #include "app/Campionati.h"
+#include "betting/CStrategiaDesc.h"
+#include "betting/ScommessaMgr.h"
 #include "engine/CArchivio.h"
 #include "engine/CPunteggiAvanzati.h"
+#include "pools/CCondizionamenti.h"
+#include "pools/ImpostazioniStampa.h"
+#include "pools/Schedina.h"
+#include "tools/CDumpRicerca.h"
 
 #include <array>
 #include <cstdint>
@@ -100,6 +106,7 @@ public:
     CPunteggiAvanzati punteggiAvanzati;
     std::unique_ptr<CMotoreStime> motore;
     CArchivio archivio;
+    CDumpRicerca ricerca;
     std::int32_t ultimoIncontroFiltro = -1;
     std::int32_t stagioneFiltro = -1;
 
@@ -141,6 +148,14 @@ struct DatiGlobali {
 
     // Base address of the update folder for the data update via internet.
     std::string indirizzoAggiornamenti;
+
+    // The records of the other subsystems kept in the configuration archive.
+    Schedina schedina;
+    CCondizionamenti condizionamenti;
+    CCondizionamenti condizionamentiLavoro; // the working copy the pools windows edit
+    ImpostazioniStampa stampa;
+    ScommessaMgr scommesse;
+    ListaStrategie strategie;
 
     CCampionato& campionato(CampionatoId c) { return *campionati.at(c); }
     const CCampionato& campionato(CampionatoId c) const { return *campionati.at(c); }

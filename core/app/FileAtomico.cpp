@@ -47,9 +47,11 @@ void SincronizzaCartella(const fs::path& cartella) {
 
 SalvataggioAtomico::~SalvataggioAtomico() { Annulla(); }
 
-bool SalvataggioAtomico::Prepara(const fs::path& percorso, std::string_view contenuto) {
+bool SalvataggioAtomico::Prepara(const fs::path& percorso, std::string_view contenuto,
+                                 bool* creato) {
     std::string modello = percorso.string() + ".tmp-XXXXXX";
     const int fd = ::mkstemp(modello.data());
+    if (creato) *creato = fd >= 0;
     if (fd < 0) return false;
     bool ok = ScriviTutto(fd, contenuto) && ::fsync(fd) == 0;
     // mkstemp creates the file private: keep the permissions of the file it

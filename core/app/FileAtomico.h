@@ -23,8 +23,10 @@ public:
     ~SalvataggioAtomico();
 
     // Writes `contenuto` to a temporary file beside `percorso` and flushes it.
-    // false when it could not be written (nothing of the old file is touched).
-    bool Prepara(const std::filesystem::path& percorso, std::string_view contenuto);
+    // false when it could not be written (nothing of the old file is touched);
+    // `creato`, when given, tells whether the file could at least be created.
+    bool Prepara(const std::filesystem::path& percorso, std::string_view contenuto,
+                 bool* creato = nullptr);
 
     // Renames every prepared file over its destination, in the order prepared,
     // then flushes the folders. false if a rename failed (files renamed before

@@ -214,23 +214,31 @@ EsitoFile CaricaDati(DatiGlobali& dati, const fs::path& cartella) {
     return {};
 }
 
-EsitoFile SalvaDati(DatiGlobali& dati, const fs::path& cartella) {
-    static constexpr const char* kErrore = "Errore nel salvataggio.\nImpossibile salvare le modifiche!";
-    SalvataggioAtomico salvataggio;
+EsitoFile PreparaFileCampionati(const DatiGlobali& dati, const fs::path& cartella,
+                                SalvataggioAtomico& salvataggio) {
     for (int c = 0; c < kNumeroCampionati; ++c) {
         const auto& camp = dati.campionato(c);
         const fs::path f = cartella / std::string(camp.descrizione().fileSquadre);
         if (!salvataggio.Prepara(f, ScriviTestoSquadre(camp.config)))
-            return EsitoFile::Errore(kErrore, f.string() + ": impossibile scrivere il file");
+            return EsitoFile::Errore(kMessaggioErroreSalvataggio,
+                                     f.string() + ": impossibile scrivere il file");
     }
     for (int c = 0; c < kNumeroCampionati; ++c) {
         const auto& camp = dati.campionato(c);
         const fs::path f = cartella / std::string(camp.descrizione().fileIncontri);
         if (!salvataggio.Prepara(f, ScriviTestoIncontri(camp.incontri)))
-            return EsitoFile::Errore(kErrore, f.string() + ": impossibile scrivere il file");
+            return EsitoFile::Errore(kMessaggioErroreSalvataggio,
+                                     f.string() + ": impossibile scrivere il file");
     }
+    return {};
+}
+
+EsitoFile SalvaDati(DatiGlobali& dati, const fs::path& cartella) {
+    SalvataggioAtomico salvataggio;
+    if (EsitoFile e = PreparaFileCampionati(dati, cartella, salvataggio); !e) return e;
     if (!salvataggio.Conferma())
-        return EsitoFile::Errore(kErrore, cartella.string() + ": impossibile sostituire i file");
+        return EsitoFile::Errore(kMessaggioErroreSalvataggio,
+                                 cartella.string() + ": impossibile sostituire i file");
     dati.datiModificati = 0;
     return {};
 }

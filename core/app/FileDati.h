@@ -11,6 +11,8 @@
 namespace veltra {
 
 inline constexpr const char* kMessaggioFileCorrotti = "Errore nell'inizializzazione.\nFile corrotti!";
+inline constexpr const char* kMessaggioErroreSalvataggio =
+    "Errore nel salvataggio.\nImpossibile salvare le modifiche!";
 
 struct EsitoFile {
     bool ok = true;
@@ -48,6 +50,13 @@ EsitoFile CaricaCampionato(CCampionato& c, const std::filesystem::path& cartella
 // Loads the 38 files of all championships; all or nothing. Every cut-off is
 // cleared.
 EsitoFile CaricaDati(DatiGlobali& dati, const std::filesystem::path& cartella);
+
+class SalvataggioAtomico;
+
+// Prepares the 38 files as temporary files of `salvataggio`; the caller
+// confirms them with the other files of the same save.
+EsitoFile PreparaFileCampionati(const DatiGlobali& dati, const std::filesystem::path& cartella,
+                                SalvataggioAtomico& salvataggio);
 
 // Writes the 38 files: all are prepared as temporary files first and renamed
 // over the old ones only when every one is written, so a failure leaves the

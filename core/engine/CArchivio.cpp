@@ -91,7 +91,7 @@ void ValutaAnalisi(CCampionato& c, CAnalisi& a) {
     a.datiUsati = c.motore->PercentualeDatiUsati().value_or(0.0f);
 }
 
-bool RicalcolaArchivio(DatiGlobali& dati, int c, IMessaggi& messaggi) {
+bool RicalcolaArchivio(DatiGlobali& dati, int c, IMessaggi& messaggi, bool verificaCorrente) {
     CCampionato& camp = dati.campionato(c);
     if (!camp.motore) camp.CreaMotore();
     const CAnalisi corrente = AnalisiCorrente(camp);
@@ -99,6 +99,7 @@ bool RicalcolaArchivio(DatiGlobali& dati, int c, IMessaggi& messaggi) {
     ApplicaAnalisi(camp, corrente);
     camp.motore->PreparaMotore();
     camp.motore->CalcolaGriglie();
+    if (!verificaCorrente) return true;
 
     CCampionato& attuale = dati.campionato(dati.campionatoCorrente);
     if (!attuale.motore) attuale.CreaMotore();

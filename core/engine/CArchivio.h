@@ -56,7 +56,8 @@ void ValutaAnalisi(CCampionato& c, CAnalisi& a);
 // data, then puts the current analysis back and rebuilds its grids; finally
 // checks the fit of the current championship and, when it fails, resets its
 // parameters, with the program's messages. Returns false when even the reset
-// failed.
-bool RicalcolaArchivio(DatiGlobali& dati, int c, IMessaggi& messaggi);
+// failed. Without `verificaCorrente` the last check is left out.
+bool RicalcolaArchivio(DatiGlobali& dati, int c, IMessaggi& messaggi,
+                       bool verificaCorrente = true);
 
 } // namespace veltra

@@ -1,6 +1,8 @@
 // veltra-cli run as a program: output format, exit codes.
 #include "app/GeneratoreStagioni.h"
 #include "app/FileDati.h"
+#include "app/Salvataggio.h"
+#include "platform/Messaggi.h"
 
 #include "Supporto.h"
 
@@ -120,4 +122,64 @@ TEST_F(CartellaGenerata, ErroriDUsoEDiCaricamento) {
     const Uscita u = Esegui("stime " + cartella() + " --campionato GE");
     EXPECT_EQ(u.codice, 1);
     EXPECT_NE(u.errori.find("File corrotti!"), std::string::npos) << u.errori;
+}
+
+TEST_F(CartellaGenerata, StimeConIParametriDellaCartella) {
+    // The same folder with a configuration archive whose Germany analysis
+    // differs from the defaults: stime uses it, and --imposta still wins.
+    CartellaTemporanea completa;
+    auto dati = std::make_unique<DatiGlobali>();
+    ASSERT_TRUE(CaricaDati(*dati, dir.percorso()));
+    CCampionato& ge = dati->campionato(8);
+    ge.config.giornateAnalisi = 3;
+    ge.limiteMinCasa = -5;
+    ge.limiteMinTrasferta = -2;
+    ge.limiteMaxTrasferta = 2;
+    MessaggiSilenziosi m;
+    ASSERT_TRUE(SalvaTutto(*dati, completa.percorso(), m));
+    const std::string cartella2 = "--cartella " + completa.percorso().string();
+    const Uscita propria = Esegui("stime " + cartella2 + " --campionato GE --grezzo");
+    const Uscita imposta = Esegui("stime " + cartella() +
+                                  " --campionato GE --grezzo --imposta giornateAnalisi=3 --imposta "
+                                  "limiteMinCasa=-5 --imposta limiteMinTrasferta=-2 --imposta "
+                                  "limiteMaxTrasferta=2");
+    ASSERT_EQ(propria.codice, 0) << propria.errori;
+    EXPECT_EQ(propria.testo, imposta.testo);
+    const Uscita sovrascritta =
+        Esegui("stime " + cartella2 + " --campionato GE --grezzo --imposta giornateAnalisi=2 "
+               "--imposta limiteMinCasa=-1 --imposta limiteMinTrasferta=-1 --imposta limiteMaxTrasferta=0");
+    EXPECT_EQ(sovrascritta.testo, Esegui("stime " + cartella() + " --campionato GE --grezzo").testo);
+}
+
+TEST_F(CartellaGenerata, VerificaRiportaESalvaUgualeAlByte) {
+    CartellaTemporanea completa;
+    auto dati = std::make_unique<DatiGlobali>();
+    ASSERT_TRUE(CaricaDati(*dati, dir.percorso()));
+    OpzioniGenerazione o;
+    o.stagioni = 3;
+    ASSERT_EQ(GeneraStagioni(dati->campionato(0), o), 0);
+    MessaggiSilenziosi m;
+    ASSERT_TRUE(SalvaTutto(*dati, completa.percorso(), m));
+    const std::string cartella2 = "--cartella " + completa.percorso().string();
+    const std::string cfg = LeggiTesto(completa / "Cfg.VLT");
+    const std::string giornate = LeggiTesto(completa / "giornaGE.VLT");
+
+    const Uscita u = Esegui("verifica " + cartella2);
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    EXPECT_NE(u.testo.find("Germania     stagioni   7  voci  "), std::string::npos) << u.testo;
+    EXPECT_NE(u.testo.find("\nSerie A. Precisione Analisi Corrente: "), std::string::npos);
+    EXPECT_NE(u.testo.find("strategie 0 (versione 2)"), std::string::npos);
+
+    const Uscita s = Esegui("verifica " + cartella2 + " --salva");
+    ASSERT_EQ(s.codice, 0) << s.errori;
+    EXPECT_EQ(LeggiTesto(completa / "Cfg.VLT"), cfg);
+    EXPECT_EQ(LeggiTesto(completa / "Cfg.OLD"), cfg);
+    EXPECT_EQ(LeggiTesto(completa / "giornaGE.VLT"), giornate);
+
+    // A damaged folder: the program's message, exit 1, nothing written.
+    ScriviTesto(completa / "Cfg.VLT", cfg.substr(0, 100));
+    const Uscita rotta = Esegui("verifica " + cartella2 + " --salva");
+    EXPECT_EQ(rotta.codice, 1);
+    EXPECT_EQ(rotta.errori, "Errore nell'inizializzazione. File corrotti!\n");
+    EXPECT_EQ(LeggiTesto(completa / "Cfg.VLT"), cfg.substr(0, 100));
 }

@@ -1,0 +1,93 @@
+// veltra-cli verifica: loads a working folder exactly as start-up does and
+// tells what it holds; with --salva, saves it back as the program's save
+// command does (in the current format).
+#include "Comandi.h"
+
+#include "app/Avvio.h"
+#include "app/DatiGlobali.h"
+#include "app/Salvataggio.h"
+#include "engine/CMotoreStime.h"
+#include "platform/Messaggi.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace veltra::cli {
+
+namespace {
+
+// Messages go to standard error, one line each; questions are answered No.
+class MessaggiTerminale : public IMessaggi {
+public:
+    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
+        std::string riga = testo;
+        for (char& c : riga)
+            if (c == '\n') c = ' ';
+        std::fprintf(stderr, "%s\n", riga.c_str());
+        ultimo = testo;
+        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
+    }
+    std::string ultimo;
+};
+
+void StampaCampionato(const CCampionato& c) {
+    const auto& p = c.punteggiAvanzati;
+    const auto& w = c.config.percentualiImportanza;
+    std::printf("%-12s stagioni %3d  voci %5d  squadre correnti %2d  N %d  percentuali %d,%d,%d,%d,%d"
+                "  limiti %d..%d %d..%d  inclusi %d  separa %d  archivio %d\n",
+                std::string(c.descrizione().nome).c_str(), c.config.numeroStagioni(),
+                c.numeroIncontri(), c.numeroSquadreCorrenti(), c.config.giornateAnalisi, w[0],
+                w[1], w[2], w[3], w[4], c.limiteMinCasa, c.limiteMaxCasa, c.limiteMinTrasferta,
+                c.limiteMaxTrasferta, p.campionatiInclusi, p.separaCasaTrasferta ? 1 : 0,
+                c.archivio.numero());
+}
+
+} // namespace
+
+int ComandoVerifica(const std::vector<std::string>& a) {
+    std::string cartella;
+    bool salva = false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--cartella")
+            cartella = ValoreOpzione(a, i);
+        else if (a[i] == "--salva")
+            salva = true;
+        else
+            throw ErroreUso{"opzione sconosciuta: " + a[i]};
+    }
+    VerificaCartella(cartella);
+
+    auto dati = std::make_unique<DatiGlobali>();
+    MessaggiTerminale messaggi;
+    if (!CaricaAvvio(*dati, cartella, messaggi)) return kEsitoCaricamento;
+    const auto stato = StimeAvvio(*dati, messaggi);
+    if (!stato) return kEsitoCaricamento;
+
+    std::printf("versione %c  salvataggi %d  modificati %d\n", dati->versioneDati,
+                dati->contatoreSalvataggi, dati->datiModificati);
+    for (int c = 0; c < kNumeroCampionati; ++c) StampaCampionato(dati->campionato(c));
+    int righe = 0;
+    for (const auto& p : dati->schedina.partite) righe += p.prob1 != -1.0f;
+    std::printf("schedina %s  righe %d  colonne filtro %d\n",
+                dati->schedina.schedinaAssente ? "assente" : "presente", righe,
+                dati->condizionamenti.numColonneFiltro);
+    std::printf("eventi %d  scommesse %d  strategie %d (versione %d)\n", dati->scommesse.nEventi,
+                dati->scommesse.nScommesse(), static_cast<int>(dati->strategie.strategie.size()),
+                dati->strategie.versioneStrategie);
+    std::printf("prossimoIdStrategia %d  IndexSuggerimento %d  SuggerimentoStart %s  AU %s\n",
+                dati->prossimoIdStrategia, dati->indiceSuggerimento,
+                dati->suggerimentoStart.c_str(), dati->impostazioneAU.c_str());
+    std::printf("indirizzoAggiornamenti %s\n", dati->indirizzoAggiornamenti.c_str());
+    std::printf("%s\n%s\n", stato->pannello1.c_str(), stato->pannello2.c_str());
+
+    if (salva) {
+        if (!SalvaTutto(*dati, cartella, messaggi)) {
+            messaggi.Errore("Errore nel salvataggio.\nImpossibile salvare le modifiche!");
+            return kEsitoCaricamento;
+        }
+        std::printf("salvato\n");
+    }
+    return kEsitoOk;
+}
+
+} // namespace veltra::cli

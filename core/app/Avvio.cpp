@@ -1,0 +1,62 @@
+#include "app/Avvio.h"
+
+#include "app/ArchivioConfigurazione.h"
+#include "app/DatiGlobali.h"
+#include "app/DatiSupporto.h"
+#include "app/FileDati.h"
+#include "engine/CArchivio.h"
+#include "engine/CMotoreStime.h"
+#include "platform/Messaggi.h"
+
+#include <unistd.h>
+
+namespace veltra {
+
+bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi) {
+    LeggiDatiSupporto(cartella, dati);
+
+    // Every results file must be there before anything else is read.
+    for (const auto& d : kCampionati) {
+        const auto f = cartella / std::string(d.fileIncontri);
+        if (::access(f.c_str(), R_OK) != 0) {
+            messaggi.Errore(kMessaggioFileCorrotti);
+            return false;
+        }
+    }
+    if (EsitoFile e = CaricaConfigurazione(cartella, dati); !e) {
+        messaggi.Errore(e.messaggio);
+        return false;
+    }
+    if (EsitoFile e = CaricaDati(dati, cartella); !e) {
+        messaggi.Errore(e.messaggio);
+        return false;
+    }
+    // Each archive checks the current championship's fit at its end; once
+    // even the reset has failed, saying so again for every championship
+    // would only repeat the same two boxes.
+    bool verifica = true;
+    for (int c = 0; c < kNumeroCampionati; ++c) {
+        dati.campionato(c).CreaMotore();
+        if (!RicalcolaArchivio(dati, c, messaggi, verifica)) verifica = false;
+    }
+    if (dati.versioneDati < kVersioneDati) dati.datiModificati = 1;
+    return true;
+}
+
+std::optional<TestiStato> StimeAvvio(DatiGlobali& dati, IMessaggi& messaggi) {
+    CCampionato& serieA = dati.campionato(0);
+    if (serieA.motore->AggiornaStime() != 0) {
+        messaggi.Errore("Impossibile calcolare le stime.\nIl File dei dati potrebbe essere "
+                        "corrotto.\nVerra' ora compiuto un tentativo per azzerare i dati errati",
+                        kAiutoStimeFallite);
+        if (serieA.motore->RipristinaParametri() != 0) {
+            messaggi.Errore(
+                "Tentativo fallito.\nPer ovviare all'errore contatta l'autore del programma.",
+                kAiutoStimeFallite);
+            return std::nullopt;
+        }
+    }
+    return MessaggioStatoDopoStime(serieA, "Serie A");
+}
+
+} // namespace veltra

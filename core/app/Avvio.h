@@ -1,0 +1,25 @@
+#pragma once
+// Start-up as far as it concerns the working folder: the support file, the
+// configuration archive, the 38 championship files, the engines and the
+// re-evaluation of every archive of analyses; then the first estimates.
+#include "engine/MessaggioStato.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace veltra {
+
+struct DatiGlobali;
+class IMessaggi;
+
+// Loads the folder into `dati`, which must be fresh. On failure the program's
+// message has been shown and false is returned: the caller discards `dati`
+// and ends without writing anything.
+bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi);
+
+// The estimates of Serie A at start-up, resetting its parameters when they
+// cannot be computed; the two status texts, or nullopt when even the reset
+// failed (its messages shown: start-up stops).
+std::optional<TestiStato> StimeAvvio(DatiGlobali& dati, IMessaggi& messaggi);
+
+} // namespace veltra

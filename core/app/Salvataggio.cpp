@@ -1,0 +1,46 @@
+#include "app/Salvataggio.h"
+
+#include "app/ArchivioConfigurazione.h"
+#include "app/DatiGlobali.h"
+#include "app/DatiSupporto.h"
+#include "app/FileAtomico.h"
+#include "app/FileDati.h"
+#include "platform/Messaggi.h"
+
+namespace veltra {
+
+namespace {
+std::string Testo(const std::vector<std::uint8_t>& b) { return std::string(b.begin(), b.end()); }
+} // namespace
+
+bool SalvaTutto(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi) {
+    SalvataggioAtomico salvataggio;
+    // The previous configuration becomes Cfg.OLD; a failure here is ignored,
+    // as it only costs the user's backup copy.
+    if (const auto vecchia = LeggiFile(cartella / kFileConfigurazione))
+        salvataggio.Prepara(cartella / kFileConfigurazioneVecchia, *vecchia);
+
+    bool creato = false;
+    if (!salvataggio.Prepara(cartella / kFileStrategie, Testo(ScriviArchivioStrategie(dati)),
+                             &creato)) {
+        messaggi.Errore(creato ? kErroreScritturaStrategie : kErroreCreazioneStrategie);
+        return false;
+    }
+    if (!salvataggio.Prepara(cartella / kFileConfigurazione,
+                             Testo(ScriviArchivioConfigurazione(dati))))
+        return false;
+    if (!PreparaFileCampionati(dati, cartella, salvataggio)) return false;
+    // The support file too, so that strategy numbers survive a crash.
+    ++dati.contatoreSalvataggi;
+    const bool supporto =
+        salvataggio.Prepara(cartella / kFileDatiSupporto, ScriviTestoDatiSupporto(dati));
+    if (!supporto || !salvataggio.Conferma()) {
+        --dati.contatoreSalvataggi;
+        return false;
+    }
+    dati.versioneDati = kVersioneDati;
+    dati.datiModificati = 0;
+    return true;
+}
+
+} // namespace veltra

@@ -1,0 +1,320 @@
+// The configuration archive, the start-up load and the whole save, on real
+// working folders.
+#include "app/ArchivioConfigurazione.h"
+#include "app/Archivio.h"
+#include "app/Avvio.h"
+#include "app/DatiGlobali.h"
+#include "app/DatiSupporto.h"
+#include "app/FileAtomico.h"
+#include "app/FileDati.h"
+#include "app/GeneratoreStagioni.h"
+#include "app/Salvataggio.h"
+
+#include "MessaggiRegistrati.h"
+#include "Supporto.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace veltra;
+using namespace veltra::test;
+
+namespace {
+
+std::vector<std::uint8_t> Byte(const std::string& s) { return {s.begin(), s.end()}; }
+
+// A folder with data in Serie A and Germany and non-default values in every
+// kind of persisted record.
+std::unique_ptr<DatiGlobali> DatiRicchi() {
+    auto d = std::make_unique<DatiGlobali>();
+    OpzioniGenerazione o;
+    o.stagioni = 5;
+    GeneraStagioni(d->campionato(0), o);
+    o.squadre = 18;
+    o.seme = 3;
+    GeneraStagioni(d->campionato(8), o);
+    CCampionato& a = d->campionato(0);
+    a.config.giornateAnalisi = 3;
+    a.config.percentualiImportanza[2] = 100;
+    a.limiteMinCasa = -4;
+    a.limiteMinTrasferta = -2;
+    a.limiteMaxTrasferta = 2;
+    a.punteggiAvanzati.punti[7] = 1.25f;
+    CAnalisi an = AnalisiCorrente(a);
+    an.titolo = "03/01/2005 - 09 : 05 : 07";
+    an.descrizione = "Pi\xC3\xB9 casa";
+    a.archivio.analisi = {an, AnalisiCorrente(d->campionato(1))};
+    a.ricerca.tipo = 1;
+    a.ricerca.passo = 5;
+    d->schedina.schedinaAssente = 0;
+    d->schedina.partite[0].squadraCasa = "Alfa";
+    d->schedina.partite[0].prob1 = 0.5f;
+    d->condizionamenti.numColonneFiltro = 1;
+    d->stampa.spazioColonne = 77;
+    d->scommesse.nEventi = 2;
+    CStrategiaDesc s;
+    s.nome = "Prima";
+    s.numero = 4;
+    s.eventiStrategia.resize(2);
+    s.giocate = {{0, 1}};
+    d->strategie.strategie = {s, s};
+    d->indirizzoAggiornamenti = "http://localhost:8080/dati/";
+    d->prossimoIdStrategia = 5;
+    d->impostazioneAU = "xy";
+    return d;
+}
+
+bool Carica(DatiGlobali& d, const std::filesystem::path& dir, MessaggiRegistrati& msg) {
+    return CaricaAvvio(d, dir, msg);
+}
+
+} // namespace
+
+TEST(Configurazione, CartellaSalvataERilettaUgualeAlByte) {
+    CartellaTemporanea dir;
+    auto d = DatiRicchi();
+    MessaggiRegistrati msg;
+    ASSERT_TRUE(SalvaTutto(*d, dir.percorso(), msg));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Cfg.OLD")); // nothing to back up yet
+    EXPECT_EQ(LeggiTesto(dir / "Cfg.VLT")[0], 'p');
+    EXPECT_EQ(d->contatoreSalvataggi, 1);
+
+    auto letti = std::make_unique<DatiGlobali>();
+    ASSERT_TRUE(Carica(*letti, dir.percorso(), msg)) << testing::PrintToString(msg.testi());
+    EXPECT_TRUE(msg.mostrati.empty());
+    EXPECT_EQ(letti->datiModificati, 0);
+    const CCampionato& a = letti->campionato(0);
+    EXPECT_EQ(a.config.giornateAnalisi, 3);
+    EXPECT_EQ(a.limiteMinCasa, -4);
+    EXPECT_EQ(a.punteggiAvanzati, d->campionato(0).punteggiAvanzati);
+    ASSERT_EQ(a.archivio.numero(), 2);
+    EXPECT_EQ(a.archivio.analisi[0].descrizione, "Pi\xC3\xB9 casa");
+    EXPECT_GT(a.archivio.analisi[0].precisione1, 0.0f); // recomputed at load
+    EXPECT_EQ(a.ricerca, d->campionato(0).ricerca);
+    EXPECT_EQ(letti->schedina.partite[0].squadraCasa, "Alfa");
+    EXPECT_EQ(letti->condizionamenti, d->condizionamenti);
+    EXPECT_EQ(letti->condizionamentiLavoro, d->condizionamenti);
+    EXPECT_EQ(letti->stampa, d->stampa);
+    EXPECT_EQ(letti->scommesse.nEventi, 2);
+    EXPECT_EQ(letti->strategie, d->strategie);
+    EXPECT_EQ(letti->indirizzoAggiornamenti, d->indirizzoAggiornamenti);
+    EXPECT_EQ(letti->prossimoIdStrategia, 5);
+    EXPECT_EQ(letti->impostazioneAU, "xy");
+    EXPECT_EQ(letti->contatoreSalvataggi, 1);
+    EXPECT_EQ(letti->campionato(8).incontri, d->campionato(8).incontri);
+
+    // Saved again: the same bytes, the previous archive kept as Cfg.OLD.
+    const std::string cfg = LeggiTesto(dir / "Cfg.VLT");
+    const std::string strategie = LeggiTesto(dir / "Strategie.VLT");
+    letti->datiModificati = 1;
+    ASSERT_TRUE(SalvaTutto(*letti, dir.percorso(), msg));
+    EXPECT_EQ(LeggiTesto(dir / "Cfg.VLT"), cfg);
+    EXPECT_EQ(LeggiTesto(dir / "Cfg.OLD"), cfg);
+    EXPECT_EQ(LeggiTesto(dir / "Strategie.VLT"), strategie);
+    EXPECT_EQ(letti->datiModificati, 0);
+    EXPECT_EQ(LeggiTesto(dir / "Cfg2.VLT"), "5\n0\nSI\nxy\n2\n");
+    // And the status bar of Serie A finds its current analysis in the archive.
+    const auto stato = StimeAvvio(*letti, msg);
+    ASSERT_TRUE(stato);
+    EXPECT_EQ(stato->pannello1.rfind("Serie A. Precisione Analisi Corrente: ", 0), 0u);
+    EXPECT_EQ(stato->pannello2, "Analisi n. 1 dell'Archivio");
+}
+
+// An archive of an older version, its outer layout written field by field;
+// the nested records are written in the old layout their own routines give
+// for that version (each of those layouts is checked byte by byte where the
+// record is tested).
+std::vector<std::uint8_t> ArchivioVecchio(std::uint8_t versione, DatiGlobali& d,
+                                          std::int32_t versioneStrategie) {
+    Archivio ar;
+    ar.impostaVersione(versione);
+    auto u8 = [&](std::uint8_t v) { ar.campo(v); };
+    auto i16 = [&](std::int16_t v) { ar.campo(v); };
+    auto i32 = [&](std::int32_t v) { ar.campo(v); };
+    u8(versione);
+    for (int c = 0; c < kNumeroCampionati; ++c) {
+        i16(c == 0 ? 4 : 2); // N
+        for (int p : {100, 100, c == 0 ? 100 : 0, 0, 0}) i16(static_cast<std::int16_t>(p));
+        for (int l : {-1, 0, -1, 0}) i16(static_cast<std::int16_t>(l));
+    }
+    d.schedina.Serializza(ar);
+    d.condizionamenti.Serializza(ar);
+    for (int c = 0; c < kNumeroCampionati; ++c) d.campionato(c).punteggiAvanzati.Serializza(ar);
+    for (int c = 0; c < kNumeroCampionati; ++c) i32(0); // empty archives of analyses
+    for (std::int32_t v : {11, 12, 13, 14}) i32(v);     // four print settings
+    u8('*');
+    for (int c = 0; c < kNumeroCampionati; ++c) d.campionato(c).ricerca.Serializza(ar);
+    d.scommesse.Serializza(ar);
+    if (versione < 'm') {
+        i32(versioneStrategie);
+        i32(static_cast<std::int32_t>(d.strategie.strategie.size()));
+        for (auto& s : d.strategie.strategie) s.Serializza(ar, versioneStrategie);
+    }
+    const std::string indirizzo = "http://vecchio/";
+    u8(static_cast<std::uint8_t>(indirizzo.size()));
+    for (char ch : indirizzo) u8(static_cast<std::uint8_t>(ch));
+    return ar.dati();
+}
+
+TEST(Configurazione, VersioniVecchieLetteERiscritteComeP) {
+    struct Caso {
+        std::uint8_t versione;
+        std::int32_t versioneStrategie;
+    };
+    for (const Caso caso : {Caso{'n', 1}, Caso{'l', 0}}) {
+        SCOPED_TRACE(std::string(1, static_cast<char>(caso.versione)));
+        CartellaTemporanea dir;
+        auto origine = std::make_unique<DatiGlobali>();
+        OpzioniGenerazione o;
+        o.stagioni = 3;
+        GeneraStagioni(origine->campionato(0), o);
+        ASSERT_TRUE(SalvaDati(*origine, dir.percorso()));
+        CStrategiaDesc s;
+        s.nome = "Vecchia";
+        s.eventiStrategia.resize(1);
+        s.giocate = {{0}};
+        origine->strategie.strategie = {s};
+        origine->schedina.partite[12].squadraCasa = "Tredicesima";
+        origine->schedina.partite[13].squadraCasa = "Quattordici";
+        const auto cfg = ArchivioVecchio(caso.versione, *origine, caso.versioneStrategie);
+        ScriviTesto(dir / "Cfg.VLT", std::string(cfg.begin(), cfg.end()));
+        if (caso.versione >= 'm') {
+            Archivio st;
+            st.impostaVersione(caso.versione);
+            std::int32_t v = caso.versioneStrategie, n = 1;
+            st.campo(v);
+            st.campo(n);
+            s.Serializza(st, caso.versioneStrategie);
+            ScriviTesto(dir / "Strategie.VLT", std::string(st.dati().begin(), st.dati().end()));
+        }
+
+        auto d = std::make_unique<DatiGlobali>();
+        MessaggiRegistrati msg;
+        ASSERT_TRUE(CaricaAvvio(*d, dir.percorso(), msg)) << testing::PrintToString(msg.testi());
+        EXPECT_EQ(d->versioneDati, caso.versione);
+        EXPECT_EQ(d->datiModificati, 1); // the exit will offer to save in the current format
+        EXPECT_EQ(d->campionato(0).config.giornateAnalisi, 4);
+        EXPECT_EQ(d->stampa.margineSuperiore, 11);
+        EXPECT_EQ(d->stampa.spazioColonne, 1); // not in files up to 'n'
+        EXPECT_EQ(d->stampa.carattereStampa, '*');
+        EXPECT_EQ(d->schedina.partite[12].squadraCasa, "Tredicesima");
+        EXPECT_EQ(d->schedina.partite[13], Partita{}); // 13 rows before 'o'
+        ASSERT_EQ(d->strategie.strategie.size(), 1u);
+        EXPECT_EQ(d->strategie.strategie[0].nome, "Vecchia");
+        EXPECT_EQ(d->strategie.versioneStrategie, 2);
+        EXPECT_EQ(d->indirizzoAggiornamenti, "http://vecchio/");
+
+        ASSERT_TRUE(SalvaTutto(*d, dir.percorso(), msg));
+        EXPECT_EQ(d->versioneDati, 'p');
+        const std::string nuovo = LeggiTesto(dir / "Cfg.VLT");
+        EXPECT_EQ(nuovo[0], 'p');
+        EXPECT_EQ(LeggiTesto(dir / "Cfg.OLD"), std::string(cfg.begin(), cfg.end()));
+        // The strategies now live in Strategie.VLT, at version 2.
+        const std::string st = LeggiTesto(dir / "Strategie.VLT");
+        ASSERT_GE(st.size(), 8u);
+        EXPECT_EQ(st[0], 2);
+        EXPECT_EQ(st[4], 1);
+        auto riletti = std::make_unique<DatiGlobali>();
+        ASSERT_TRUE(CaricaAvvio(*riletti, dir.percorso(), msg));
+        EXPECT_EQ(riletti->datiModificati, 0);
+        EXPECT_EQ(riletti->strategie, d->strategie);
+        EXPECT_EQ(riletti->stampa, d->stampa);
+        EXPECT_EQ(riletti->schedina, d->schedina);
+    }
+}
+
+TEST(Configurazione, ArchivioDanneggiatoInOgniPuntoNonAvviaNulla) {
+    CartellaTemporanea dir;
+    auto d = DatiRicchi();
+    MessaggiRegistrati msg;
+    ASSERT_TRUE(SalvaTutto(*d, dir.percorso(), msg));
+    const std::string cfg = LeggiTesto(dir / "Cfg.VLT");
+    // Every cut of the archive is refused with the program's message.
+    for (std::size_t n = 0; n < cfg.size(); n += (n < 2000 ? 1 : 97)) {
+        auto letti = std::make_unique<DatiGlobali>();
+        const EsitoFile e = LeggiArchivioConfigurazione(
+            Byte(cfg.substr(0, n)), LeggiFile(dir / "Strategie.VLT"), *letti);
+        ASSERT_FALSE(e) << n;
+        EXPECT_EQ(e.messaggio, "Errore nell'inizializzazione.\nFile corrotti!") << n;
+    }
+    // A count far beyond the file: the archive of Serie A claims 2^31-1 analyses.
+    std::string enorme = cfg;
+    // Where Serie A's archive starts: after the version, the 19 configurations,
+    // the coupon, the conditions and the 19 sets of advanced parameters.
+    Archivio prima;
+    d->schedina.Serializza(prima);
+    d->condizionamenti.Serializza(prima);
+    const std::size_t archivi = 1 + 19 * 20 + prima.dati().size() + 19 * 120;
+    ASSERT_EQ(enorme[archivi], 2);
+    enorme.replace(archivi, 4, std::string("\xFF\xFF\xFF\x7F", 4));
+    auto letti = std::make_unique<DatiGlobali>();
+    EXPECT_FALSE(LeggiArchivioConfigurazione(Byte(enorme), LeggiFile(dir / "Strategie.VLT"), *letti));
+
+    // Start-up failures, each with its message and nothing else shown.
+    struct Caso {
+        const char* perche;
+        void (*guasta)(const CartellaTemporanea&);
+        const char* messaggio;
+    };
+    const Caso casi[] = {
+        {"Cfg.VLT mancante", [](const CartellaTemporanea& c) { std::filesystem::remove(c / "Cfg.VLT"); },
+         "Errore nell'inizializzazione.\nFile corrotti!"},
+        {"Cfg.VLT troncato", [](const CartellaTemporanea& c) {
+             ScriviTesto(c / "Cfg.VLT", LeggiTesto(c / "Cfg.VLT").substr(0, 500)); },
+         "Errore nell'inizializzazione.\nFile corrotti!"},
+        {"Strategie.VLT mancante", [](const CartellaTemporanea& c) { std::filesystem::remove(c / "Strategie.VLT"); },
+         "Errore nell'apertura del file della lista delle strategie per le scommesse sportive."},
+        {"Strategie.VLT troncato", [](const CartellaTemporanea& c) {
+             ScriviTesto(c / "Strategie.VLT", LeggiTesto(c / "Strategie.VLT").substr(0, 20)); },
+         "Errore nella lettura del file della lista delle strategie per le scommesse sportive."},
+        {"file dei risultati mancante", [](const CartellaTemporanea& c) { std::filesystem::remove(c / "giornaRU.VLT"); },
+         "Errore nell'inizializzazione.\nFile corrotti!"},
+        {"file delle squadre danneggiato", [](const CartellaTemporanea& c) { ScriviTesto(c / "squadreGE.VLT", "1 99 \n"); },
+         "Errore nell'inizializzazione.\nFile corrotti!"},
+    };
+    for (const auto& caso : casi) {
+        CartellaTemporanea c;
+        for (const auto& voce : std::filesystem::directory_iterator(dir.percorso()))
+            std::filesystem::copy(voce.path(), c.percorso() / voce.path().filename());
+        caso.guasta(c);
+        auto x = std::make_unique<DatiGlobali>();
+        MessaggiRegistrati m;
+        EXPECT_FALSE(CaricaAvvio(*x, c.percorso(), m)) << caso.perche;
+        EXPECT_EQ(m.testi(), std::vector<std::string>{caso.messaggio}) << caso.perche;
+    }
+}
+
+TEST(Configurazione, SalvataggioFallitoLasciaTuttoComEra) {
+    CartellaTemporanea dir;
+    auto d = DatiRicchi();
+    MessaggiRegistrati msg;
+    ASSERT_TRUE(SalvaTutto(*d, dir.percorso(), msg));
+    std::map<std::string, std::string> prima;
+    for (const auto& v : std::filesystem::directory_iterator(dir.percorso()))
+        prima[v.path().filename().string()] = LeggiTesto(v.path());
+
+    // More strategies than a small file may hold: the strategy list fails first.
+    d->strategie.strategie.resize(200, d->strategie.strategie[0]);
+    d->datiModificati = 1;
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit vecchio{};
+    getrlimit(RLIMIT_FSIZE, &vecchio);
+    rlimit piccolo = vecchio;
+    piccolo.rlim_cur = 4000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &piccolo), 0);
+    const bool ok = SalvaTutto(*d, dir.percorso(), msg);
+    setrlimit(RLIMIT_FSIZE, &vecchio);
+
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(msg.testi(), std::vector<std::string>{
+                               "Errore nel salvataggio del file contenente la lista delle "
+                               "strategie delle scommesse sportive.\n"});
+    EXPECT_EQ(d->datiModificati, 1);
+    EXPECT_EQ(d->contatoreSalvataggi, 1);
+    std::map<std::string, std::string> dopo;
+    for (const auto& v : std::filesystem::directory_iterator(dir.percorso()))
+        dopo[v.path().filename().string()] = LeggiTesto(v.path());
+    EXPECT_EQ(dopo, prima); // no file changed, none added, no temporary left
+}
