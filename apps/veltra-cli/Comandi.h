@@ -22,5 +22,9 @@ int ComandoImporta(const std::vector<std::string>& argomenti);
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);
 void VerificaCartella(const std::string& cartella);
+// The working folder of a command that loads one as the program does: the
+// one given, or the default one; on a first start it is created and given
+// the shipped data. Throws ErroreUso when that cannot be done.
+std::string PreparaCartella(const std::string& cartellaOpzione);
 
 } // namespace veltra::cli

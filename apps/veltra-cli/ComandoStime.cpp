@@ -102,7 +102,7 @@ int ComandoStime(const std::vector<std::string>& a) {
     if (campionato.empty()) throw ErroreUso{"manca --campionato"};
     const auto id = CercaCampionato(campionato);
     if (!id) throw ErroreUso{"campionato sconosciuto: " + campionato};
-    VerificaCartella(cartella);
+    cartella = PreparaCartella(cartella);
 
     auto dati = std::make_unique<DatiGlobali>();
     CCampionato& c = dati->campionato(*id);

@@ -55,7 +55,7 @@ int ComandoVerifica(const std::vector<std::string>& a) {
         else
             throw ErroreUso{"opzione sconosciuta: " + a[i]};
     }
-    VerificaCartella(cartella);
+    cartella = PreparaCartella(cartella);
 
     auto dati = std::make_unique<DatiGlobali>();
     MessaggiTerminale messaggi;

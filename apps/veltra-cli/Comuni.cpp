@@ -1,5 +1,8 @@
 #include "Comandi.h"
 
+#include "app/CartellaDiLavoro.h"
+#include "platform/Risorse.h"
+
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -18,6 +21,14 @@ void VerificaCartella(const std::string& cartella) {
         throw ErroreUso{"cartella non leggibile: " + cartella};
     if (::access(cartella.c_str(), R_OK | X_OK) != 0)
         throw ErroreUso{"cartella non leggibile: " + cartella};
+}
+
+std::string PreparaCartella(const std::string& opzione) {
+    const std::string cartella = opzione.empty() ? CartellaPredefinita().string() : opzione;
+    const EsitoFile e = PreparaCartellaDiLavoro(cartella, CartellaRisorse() / "dati");
+    if (!e) throw ErroreUso{e.messaggio + " (" + e.dettaglio + ")"};
+    VerificaCartella(cartella);
+    return cartella;
 }
 
 } // namespace veltra::cli

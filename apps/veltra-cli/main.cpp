@@ -11,9 +11,10 @@ namespace {
 void Uso(std::FILE* f) {
     std::fputs(
         "uso: veltra-cli COMANDO [OPZIONI]\n"
-        "  stime --cartella DIR --campionato ID [--imposta NOME=VALORE]... [--filtro POS:STAGIONE] "
+        "  (senza --cartella: la cartella di lavoro predefinita, preparata al primo avvio)\n"
+        "  stime [--cartella DIR] --campionato ID [--imposta NOME=VALORE]... [--filtro POS:STAGIONE] "
         "[--grezzo]\n"
-        "  verifica --cartella DIR [--salva]\n"
+        "  verifica [--cartella DIR] [--salva]\n"
         "  genera --cartella DIR [--stagioni N] [--squadre N] [--seme N] [--campionato ID]\n"
         "  importa --cartella DIR --campionato ID [--alias FILE] [--troppe-squadre-vuota] "
         "[--prova] FILE...\n",

@@ -109,7 +109,7 @@ TEST_F(CartellaGenerata, ErroriDUsoEDiCaricamento) {
         "stime " + cartella() + " --campionato A --imposta giornateAnalisi=9",
         "stime " + cartella() + " --campionato A --filtro 5",
         "stime " + cartella() + " --campionato A --boh",
-        "stime --cartella /percorso/che/non/esiste --campionato A",
+        "stime --cartella /dev/null/non/creabile --campionato A",
         "volare",
     };
     for (const auto& c : casi) {
