@@ -8,13 +8,14 @@
 namespace veltra {
 
 enum class Icona { Esclamazione, Domanda, Informazione };
-enum class Pulsanti { Ok, SiNo, SiNoAnnulla };
+enum class Pulsanti { Ok, OkAnnulla, SiNo, SiNoAnnulla };
 enum class Risposta { Ok, Si, No, Annulla };
 
 // Help contexts the program uses.
 inline constexpr int kNessunAiuto = 0;
 inline constexpr int kAiutoStimeFallite = 113;
 inline constexpr int kAiutoUscitaSalvataggio = 500;
+inline constexpr int kAiutoFinestraPrincipale = 0x20065;
 
 class IMessaggi {
 public:
@@ -32,7 +33,7 @@ public:
 class MessaggiSilenziosi : public IMessaggi {
 public:
     Risposta Mostra(const std::string&, Icona, Pulsanti p, int) override {
-        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
+        return p == Pulsanti::Ok ? Risposta::Ok : p == Pulsanti::OkAnnulla ? Risposta::Annulla : Risposta::No;
     }
 };
 
