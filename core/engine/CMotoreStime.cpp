@@ -499,6 +499,17 @@ int CMotoreStime::PunteggiTotali(int casa, int trasferta, float& totaleCasa,
     return 0;
 }
 
+float CMotoreStime::ValoreStorico(int squadra, bool trasferta, int k) const {
+    const Stato& s = stato_;
+    const int n = s.giornate;
+    if (squadra < 0 || squadra >= numeroSquadreMax_ || k < 0 || k >= n) return kSlotVuoto;
+    const bool lontano = trasferta && s.separa;
+    const float* storico =
+        (lontano ? s.storicoTrasferta.data() : s.storicoCasa.data()) + squadra * kMaxGiornateAnalisi;
+    const int pos = lontano ? s.posizioneTrasferta[squadra] : s.posizioneCasa[squadra];
+    return storico[((pos - 1 - k) % n + n) % n];
+}
+
 int CMotoreStime::StimaIncontro(int casa, int trasferta, Stima& stima) const {
     float th = 0, ta = 0;
     if (PunteggiTotali(casa, trasferta, th, ta) != 0) return -1;

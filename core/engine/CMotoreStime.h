@@ -77,6 +77,14 @@ public:
         return stato_.griglia[Cella(risultato, riga, colonna)];
     }
     int posizioneClassifica(int squadra) const { return stato_.posizione[squadra]; }
+    // The k-th most recent value (k = 0 the latest) of a team's history: its
+    // home history, or with `trasferta` its away history (its single history
+    // when home and away are not kept apart). kSlotVuoto when empty or out of range.
+    float ValoreStorico(int squadra, bool trasferta, int k) const;
+    // Whether the last replay kept home and away histories apart.
+    bool separaCasaTrasferta() const { return stato_.separa; }
+    // The importance percentage of the k-th most recent match.
+    float peso(int k) const { return stato_.pesi[k]; }
 
 private:
     // Everything a replay reads and writes. The engine keeps two: the real one,
