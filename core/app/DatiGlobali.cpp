@@ -4,6 +4,8 @@
 #include "app/Testo1252.h"
 #include "engine/CMotoreStime.h"
 
+#include <algorithm>
+
 namespace veltra {
 
 namespace {
@@ -40,6 +42,12 @@ const ElencoSquadre& CCampionato::squadreStagione(int s) const {
     return config.stagioni[static_cast<std::size_t>(s - 1)];
 }
 
+int CCampionato::squadreStagioneMassima() const {
+    int n = 0;
+    for (const auto& s : config.stagioni) n = std::max(n, s.numero());
+    return n;
+}
+
 void CCampionato::CreaMotore() { motore = std::make_unique<CMotoreStime>(*this); }
 
 DatiGlobali::DatiGlobali() {
@@ -68,7 +76,7 @@ bool NomeValido(const std::string& n) {
 } // namespace
 
 int AggiungiStagione(CCampionato& c, std::vector<std::string> nomi) {
-    if (static_cast<int>(nomi.size()) > c.numeroSquadreMax()) return -1;
+    if (static_cast<int>(nomi.size()) > kMaxSquadreStagione) return -1;
     if (c.numeroIncontri() >= kNumeroMaxIncontri) return -1;
     for (const auto& n : nomi)
         if (!NomeValido(n)) return -1;

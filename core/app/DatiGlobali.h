@@ -24,6 +24,11 @@ class CMotoreStime;
 
 inline constexpr int kLunghezzaMaxNome = 15;      // characters, in the files' code page
 inline constexpr int kNumeroMaxIncontri = 32767;  // entries of a championship (int16 counts)
+// Teams a season may hold in any championship. The championship table's
+// numeroSquadreMax is the usual size of its league; real leagues outgrow it
+// (Austria 12 teams for 10, Sweden 16 for 14), so the store takes larger
+// seasons and the engine sizes its team arrays from the data.
+inline constexpr int kMaxSquadreStagione = 64;
 
 // One entry of a championship's match list. casa == -1 marks the separator
 // that opens every season.
@@ -96,6 +101,8 @@ public:
     CampionatoId id() const { return id_; }
     const DescrizioneCampionato& descrizione() const { return Campionato(id_); }
     int numeroSquadreMax() const { return descrizione().numeroSquadreMax; }
+    // Teams of the largest stored season.
+    int squadreStagioneMassima() const;
 
     Config config;
     ElencoIncontri incontri;
@@ -163,8 +170,8 @@ struct DatiGlobali {
 
 // Appends a season with the given (already trimmed, blank-free) names and its
 // separator. -1, and nothing changed, when a name is empty, too long or holds
-// a blank, when the season would exceed the championship's team slots, or
-// when the match list is full.
+// a blank, when the season has more than kMaxSquadreStagione teams, or when
+// the match list is full.
 int AggiungiStagione(CCampionato& c, std::vector<std::string> nomi);
 
 // Appends one match of the last season. -1, and nothing changed, when there

@@ -173,7 +173,7 @@ EsitoFile LeggiCampionato(CampionatoId id, const fs::path& cartella,
     if (!testoIncontri) return Corrotto(fileIncontri.string() + ": impossibile aprire il file");
     const auto testoSquadre = LeggiFile(fileSquadre);
     if (!testoSquadre) return Corrotto(fileSquadre.string() + ": impossibile aprire il file");
-    EsitoFile e = LeggiTestoSquadre(*testoSquadre, d.numeroSquadreMax, stagioni);
+    EsitoFile e = LeggiTestoSquadre(*testoSquadre, kMaxSquadreStagione, stagioni);
     if (!e) {
         e.dettaglio = fileSquadre.string() + ": " + e.dettaglio;
         return e;

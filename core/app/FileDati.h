@@ -30,7 +30,8 @@ std::string ScriviTestoSquadre(const Config& config);
 std::string ScriviTestoIncontri(const ElencoIncontri& incontri);
 
 // Parse a teams file into `stagioni`. Fails on a missing token, a negative
-// team count, a season with more teams than `numeroSquadreMax`, or a name
+// team count, a season with more teams than `numeroSquadreMax` (the store
+// passes kMaxSquadreStagione), or a name
 // longer than 15 characters. `stagioni` is only changed on success.
 EsitoFile LeggiTestoSquadre(std::string_view testo, int numeroSquadreMax,
                             std::vector<ElencoSquadre>& stagioni);

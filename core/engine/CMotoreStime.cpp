@@ -26,8 +26,14 @@ int Arrotonda(float x) {
     return r;
 }
 
-CMotoreStime::CMotoreStime(CCampionato& campionato)
-    : campionato_(campionato), numeroSquadreMax_(campionato.numeroSquadreMax()) {
+CMotoreStime::CMotoreStime(CCampionato& campionato) : campionato_(campionato) {
+    DimensionaSquadre(std::max(campionato.numeroSquadreMax(), campionato.squadreStagioneMassima()));
+}
+
+void CMotoreStime::DimensionaSquadre(int slot) {
+    // Slots beyond the league's usual size only ever hold teams of the larger
+    // seasons: empty slots have no points, so they move no team's position.
+    numeroSquadreMax_ = slot;
     for (Stato* s : {&stato_, &statoDatiUsati_}) {
         const auto n = static_cast<std::size_t>(numeroSquadreMax_);
         s->storicoCasa.assign(n * kMaxGiornateAnalisi, kSlotVuoto);
@@ -146,6 +152,9 @@ void CMotoreStime::Prepara(Stato& s, int limiteMinCasa, int limiteMaxCasa,
 
 void CMotoreStime::PreparaMotore() {
     const CCampionato& c = campionato_;
+    // A season larger than any before was added: the only time the engine
+    // allocates after its creation.
+    if (c.squadreStagioneMassima() > numeroSquadreMax_) DimensionaSquadre(c.squadreStagioneMassima());
     Prepara(stato_, c.limiteMinCasa, c.limiteMaxCasa, c.limiteMinTrasferta, c.limiteMaxTrasferta);
 }
 

@@ -28,7 +28,8 @@ int Arrotonda(float x);
 
 class CMotoreStime {
 public:
-    // Allocates the per-team arrays (numeroSquadreMax slots) and the grids.
+    // Allocates the per-team arrays (numeroSquadreMax slots, or as many as
+    // the largest stored season needs) and the grids.
     explicit CMotoreStime(CCampionato& campionato);
 
     // Reloads every parameter from the championship and resets the team state.
@@ -125,6 +126,7 @@ private:
     void Replay(Stato& s) const;
     template <bool Separa, bool Stretto> void ReplayVariante(Stato& s) const;
     void AzzeraSquadre(Stato& s) const;
+    void DimensionaSquadre(int slot);
 
     CCampionato& campionato_;
     int numeroSquadreMax_;

@@ -51,9 +51,9 @@ importa() {
 # Serie C1 and Serie C2 have no public source: they stay without seasons.
 importa A  $(wfb it.1)
 importa B  $(wfb it.2)
-importa AU --troppe-squadre-vuota $(wfb at.1)
+importa AU $(wfb at.1)
 importa BE $(wfb be.1)
-importa DA --troppe-squadre-vuota $(wfb dk.1)
+importa DA $(wfb dk.1)
 importa FR $(wfb fr.1)
 importa GE $(wfb de.1)
 importa IN $(wfb eng.1)
@@ -66,7 +66,7 @@ importa SP $(wfb es.1)
 importa CH $(wfb_senza ch.1 2019-20) "$(csv 2019-20 ch.1)"
 importa FI $(wfb_senza fi.1 2020) "$(csv 2020 fi.1)"
 importa NO $(wfb_senza no.1 2020) "$(csv 2020 no.1)"
-importa SV --troppe-squadre-vuota $(wfb_senza se.1 2020) "$(csv 2020 se.1)"
+importa SV $(wfb_senza se.1 2020) "$(csv 2020 se.1)"
 importa RU $(wfb_senza ru.1 2019-20) "$(csv 2019-20 ru.1)"
 
 cp "$LAVORO"/*.VLT "$QUI"/

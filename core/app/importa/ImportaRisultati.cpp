@@ -178,10 +178,10 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
         for (std::size_t i = 0; i < elenco.size(); ++i)
             indice[elenco[i]] = static_cast<int>(i);
 
-        if (static_cast<int>(elenco.size()) > copia.numeroSquadreMax()) {
+        if (static_cast<int>(elenco.size()) > kMaxSquadreStagione) {
             const std::string nota = std::to_string(elenco.size()) + " squadre, " + r.campionato +
                                      " ne ammette al massimo " +
-                                     std::to_string(copia.numeroSquadreMax());
+                                     std::to_string(kMaxSquadreStagione);
             if (!opzioni.troppeSquadreVuota)
                 return Errore(r, "stagione " + s.etichetta + " (" + s.file + "): " + nota);
             if (AggiungiStagione(copia, {}) != 0) return Errore(r, troppi());

@@ -109,7 +109,7 @@ TEST(FileDati, OgniErroreDiLetturaDaFileCorrotti) {
         {"1 2 \nA \n", "0 ", "nome mancante"},
         {"1 x \n", "0 ", "numero di squadre non numerico"},
         {"1 -1 \n", "0 ", "numero di squadre negativo"},
-        {"1 21 \n", "0 ", "piu' squadre degli slot del campionato"},
+        {"1 65 \n", "0 ", "piu' squadre di quante una stagione ne ammetta"},
         {"1 1 \nNomeDiSedici1234 \n", "0 ", "nome di 16 caratteri"},
         {"1 2 \nA \nB \n", "", "file degli incontri vuoto"},
         {"1 2 \nA \nB \n", "-1 ", "numero di incontri negativo"},
@@ -182,10 +182,9 @@ TEST(FileDati, UnSalvataggioFallitoLasciaIntattiIFilePrecedenti) {
 
 TEST(DatiGlobali, ModificheRifiutateNonCambianoNulla) {
     DatiGlobali dati;
-    CCampionato& c = dati.campionato(4); // Austria: 10 slots
+    CCampionato& c = dati.campionato(4); // Austria: leagues of 10, real seasons of 12
     EXPECT_EQ(AggiungiIncontro(c, 0, 1, '1'), -1); // no season yet
-    std::vector<std::string> undici(11, "X");
-    EXPECT_EQ(AggiungiStagione(c, undici), -1);
+    EXPECT_EQ(AggiungiStagione(c, std::vector<std::string>(65, "X")), -1);
     EXPECT_EQ(AggiungiStagione(c, {"Con spazio"}), -1);
     EXPECT_EQ(AggiungiStagione(c, {"SedeciCaratteri1"}), -1);
     EXPECT_EQ(AggiungiStagione(c, {""}), -1);

@@ -471,3 +471,41 @@ TEST(MessaggioStato, TestiDeiDuePannelli) {
     EXPECT_EQ(t.pannello1, "Impossibile calcolare le stime. Modificare i valori dei parametri.");
     EXPECT_EQ(t.pannello2, " ");
 }
+
+TEST(MotoreStime, StagioniPiuGrandiDelCampionatoTipico) {
+    // Austria's league is sized for 10 teams; its real seasons have 12. The
+    // engine grows with the data, and replays as the plain implementation does.
+    auto dati = std::make_unique<DatiGlobali>();
+    CCampionato& c = dati->campionato(4);
+    ASSERT_EQ(c.numeroSquadreMax(), 10);
+    OpzioniGenerazione o;
+    o.stagioni = 3;
+    o.squadre = 10;
+    ASSERT_EQ(GeneraStagioni(c, o), 0);
+    c.CreaMotore();
+    ASSERT_EQ(c.motore->AggiornaStime(), 0);
+    // Seasons of 12 (generated for a championship that allows them), appended after creation.
+    auto altri = std::make_unique<DatiGlobali>();
+    o.squadre = 12;
+    o.stagioni = 4;
+    o.seme = 5;
+    ASSERT_EQ(GeneraStagioni(altri->campionato(0), o), 0);
+    const CCampionato& a = altri->campionato(0);
+    for (int s = 1; s <= a.config.numeroStagioni(); ++s) {
+        ASSERT_EQ(AggiungiStagione(c, a.squadreStagione(s).nomi), 0);
+        for (int i = a.incontri.inizioStagione(s - 1) + 1;
+             i < (s < a.config.numeroStagioni() ? a.incontri.inizioStagione(s) : a.incontri.numero()); ++i)
+            ASSERT_EQ(AggiungiIncontro(c, a.incontri[i].casa, a.incontri[i].trasferta, a.incontri[i].risultato), 0);
+    }
+    c.limiteMinCasa = -3;
+    c.limiteMinTrasferta = -2;
+    c.limiteMaxTrasferta = 1;
+    ASSERT_EQ(c.motore->AggiornaStime(), 0);
+    auto rif = std::make_unique<MotoreRiferimento>(c);
+    ASSERT_EQ(rif->Aggiorna(), 0);
+    EXPECT_EQ(Bit(c.motore->precisione1()), Bit(rif->prec[0]));
+    Stima s;
+    float atteso[3];
+    ASSERT_EQ(c.motore->StimaIncontro(11, 10, s), rif->Stima(11, 10, atteso));
+    EXPECT_EQ(Bit(s.p2), Bit(atteso[2]));
+}

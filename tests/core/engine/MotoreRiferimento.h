@@ -16,7 +16,8 @@ namespace veltra::test {
 
 class MotoreRiferimento {
 public:
-    explicit MotoreRiferimento(const CCampionato& c) : c_(c), max_(c.numeroSquadreMax()) {}
+    explicit MotoreRiferimento(const CCampionato& c)
+        : c_(c), max_(std::max(c.numeroSquadreMax(), c.squadreStagioneMassima())) {}
 
     static int Arr(float x) {
         int r = static_cast<int>(x);

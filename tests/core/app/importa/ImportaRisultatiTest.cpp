@@ -168,15 +168,23 @@ TEST(ImportaRisultati, ErroriNonCambianoNulla) {
 }
 
 TEST(ImportaRisultati, StagioneConPiuSquadreDeiPosti) {
-    // Austria has 10 team slots.
-    std::string corpo = "Matchday 1\n[Sat Jul/20]\n";
-    for (int i = 0; i < 11; i += 2)
-        corpo += "  T" + std::to_string(i) + "  1-0  T" + std::to_string(i + 1) + "\n";
-    const auto lettura = Txt("2019/20", "Sat Jul/20 2019 - Sat May/30 2020", corpo);
+    // Austria's league is sized for 10 teams; its real seasons of 12 come in whole.
+    auto giornata = [](int squadre) {
+        std::string corpo = "Matchday 1\n[Sat Jul/20]\n";
+        for (int i = 0; i < squadre; i += 2)
+            corpo += "  T" + std::to_string(i) + "  1-0  T" + std::to_string(i + 1) + "\n";
+        return Txt("2019/20", "Sat Jul/20 2019 - Sat May/30 2020", corpo);
+    };
+    CCampionato dodici(4);
+    const auto d = ImportaRisultati(dodici, {giornata(12)}, TabellaAlias{});
+    ASSERT_TRUE(d.ok()) << d.errore;
+    EXPECT_EQ(dodici.squadreCorrenti().numero(), 12);
 
+    // More teams than any season may hold are refused, or stored as an empty season.
+    const auto lettura = giornata(66);
     CCampionato rifiuta(4);
     const auto r = ImportaRisultati(rifiuta, {lettura}, TabellaAlias{});
-    EXPECT_EQ(r.errore.find("12 squadre, Austria ne ammette al massimo 10"),
+    EXPECT_EQ(r.errore.find("66 squadre, Austria ne ammette al massimo 64"),
               std::string("stagione 2019/20 (f.txt): ").size())
         << r.errore;
     EXPECT_EQ(rifiuta.config.numeroStagioni(), 0);
@@ -188,7 +196,7 @@ TEST(ImportaRisultati, StagioneConPiuSquadreDeiPosti) {
     ASSERT_TRUE(v.ok()) << v.errore;
     EXPECT_EQ(vuota.config.numeroStagioni(), 2019 - 1993 + 1);
     EXPECT_TRUE(vuota.squadreCorrenti().nomi.empty());
-    EXPECT_EQ(v.stagioni.back().nota, "12 squadre, Austria ne ammette al massimo 10");
+    EXPECT_EQ(v.stagioni.back().nota, "66 squadre, Austria ne ammette al massimo 64");
 }
 
 TEST(FaseCampionato, GironiDopoLaSeparazioneSpareggiEOspiti) {
