@@ -1,0 +1,17 @@
+#include "app/shell/ContestoShell.h"
+
+#include "app/FileDati.h"
+#include "app/Salvataggio.h"
+#include "platform/Messaggi.h"
+
+namespace veltra {
+
+bool SalvaConAttesa(ContestoShell& ctx) {
+    if (ctx.cursoreAttesa) ctx.cursoreAttesa(true);
+    const bool ok = SalvaTutto(ctx.dati, ctx.cartella, ctx.messaggi);
+    if (ctx.cursoreAttesa) ctx.cursoreAttesa(false);
+    if (!ok) ctx.messaggi.Errore(kMessaggioErroreSalvataggio);
+    return ok;
+}
+
+} // namespace veltra
