@@ -3,6 +3,7 @@
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
 #include "app/DatiSupporto.h"
+#include "app/FileAtomico.h"
 #include "app/FileDati.h"
 #include "engine/CArchivio.h"
 #include "engine/CMotoreStime.h"
@@ -41,6 +42,27 @@ bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMess
     }
     if (dati.versioneDati < kVersioneDati) dati.datiModificati = 1;
     return true;
+}
+
+bool CreaCartelleEsportazione(const std::filesystem::path& cartella) {
+    namespace fs = std::filesystem;
+    static constexpr const char* kBookmaker[] = {"BETANDWIN", "BETZONE", "EUROBET", "GLOBET",
+                                                 "SNAI"};
+    std::error_code ec;
+    bool ok = true;
+    for (const char* b : kBookmaker) {
+        fs::create_directories(cartella / "HTML-QUOTE" / b, ec);
+        ok = ok && !ec;
+    }
+    std::vector<std::string> esportazioni(std::begin(kBookmaker), std::end(kBookmaker));
+    esportazioni.push_back("ALTROBOOKMAKER");
+    for (const auto& b : esportazioni) {
+        const fs::path f = cartella / "QUOTE-ESPORTATE" / b;
+        if (fs::is_directory(f, ec)) continue;
+        if (!fs::create_directories(f, ec) || !ScriviFileAtomico(f / "Settimane.txt", "0"))
+            ok = false;
+    }
+    return ok;
 }
 
 std::optional<TestiStato> StimeAvvio(DatiGlobali& dati, IMessaggi& messaggi) {

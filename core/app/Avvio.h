@@ -17,6 +17,12 @@ class IMessaggi;
 // and ends without writing anything.
 bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi);
 
+// The export folders of the odds: "HTML-QUOTE" and "QUOTE-ESPORTATE" with one
+// folder per bookmaker (and "ALTROBOOKMAKER" among the exports); every export
+// folder created now gets a "Settimane.txt" holding "0". Existing folders
+// and files are left alone. false when a folder could not be made.
+bool CreaCartelleEsportazione(const std::filesystem::path& cartella);
+
 // The estimates of Serie A at start-up, resetting its parameters when they
 // cannot be computed; the two status texts, or nullopt when even the reset
 // failed (its messages shown: start-up stops).

@@ -318,3 +318,16 @@ TEST(Configurazione, SalvataggioFallitoLasciaTuttoComEra) {
         dopo[v.path().filename().string()] = LeggiTesto(v.path());
     EXPECT_EQ(dopo, prima); // no file changed, none added, no temporary left
 }
+
+TEST(Avvio, CartelleDiEsportazioneCreateUnaVolta) {
+    CartellaTemporanea dir;
+    std::filesystem::create_directories(dir / "QUOTE-ESPORTATE" / "SNAI");
+    ScriviTesto(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt", "12");
+    ASSERT_TRUE(CreaCartelleEsportazione(dir.percorso()));
+    for (const char* b : {"BETANDWIN", "BETZONE", "EUROBET", "GLOBET", "SNAI"})
+        EXPECT_TRUE(std::filesystem::is_directory(dir / "HTML-QUOTE" / b)) << b;
+    EXPECT_EQ(LeggiTesto(dir / "QUOTE-ESPORTATE" / "ALTROBOOKMAKER" / "Settimane.txt"), "0");
+    EXPECT_EQ(LeggiTesto(dir / "QUOTE-ESPORTATE" / "EUROBET" / "Settimane.txt"), "0");
+    // An existing export keeps its weeks.
+    EXPECT_EQ(LeggiTesto(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt"), "12");
+}
