@@ -1,0 +1,54 @@
+#pragma once
+// The core's print device over a QPrinter: a printer chosen in the print
+// dialog, or a PDF file.
+//
+// Device units: the reports place their lines 60 units apart and end a page
+// at y 2820, as on a 300-dpi printer. Here one unit is the printable height
+// divided by kAltezzaPaginaUnita (2950), whatever the printer's resolution,
+// so the same report fills every paper size from the top of its printable
+// area to just above the bottom margin. The text uses the device's fixed-pitch
+// font at kAltezzaCarattereUnita (40 units, about 11 pt on A4): lines
+// 60 units apart stay readable with a clear gap, and the columns the reports
+// line up with blanks stay aligned; about 80 characters fit across a page.
+#include "platform/Stampa.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
+namespace veltra {
+
+class DispositivoStampaQt : public IDispositivoStampa {
+public:
+    static constexpr double kAltezzaPaginaUnita = 2950.0;
+    static constexpr double kAltezzaCarattereUnita = 40.0;
+
+    explicit DispositivoStampaQt(std::unique_ptr<QPrinter> stampante);
+    ~DispositivoStampaQt() override;
+
+    // A device that writes a PDF file, without any dialog (tests, print to file).
+    static std::unique_ptr<DispositivoStampaQt> SuFilePdf(const QString& file);
+
+    bool InizioDocumento(const std::string& nome) override;
+    bool InizioPagina() override;
+    void Testo(int x, int y, const std::string& testo) override;
+    bool FinePagina() override;
+    void FineDocumento() override;
+    void Annulla() override;
+
+    // Device pixels per unit of the current document (0 before it starts).
+    double Scala() const { return scala_; }
+    QPrinter& Stampante() { return *stampante_; }
+
+private:
+    std::unique_ptr<QPrinter> stampante_;
+    QPainter pittore_;
+    double scala_ = 0;
+    int pagineIniziate_ = 0;
+};
+
+} // namespace veltra
