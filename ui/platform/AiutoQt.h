@@ -1,0 +1,33 @@
+#pragma once
+// The core's help requests (F1, the "?" of a message) open the program's
+// help window at the page of the context.
+#include "platform/Piattaforma.h"
+
+#include <QPointer>
+#include <QString>
+
+namespace veltra {
+
+class FinestraAiuto;
+
+class AiutoQt : public IAiuto {
+public:
+    explicit AiutoQt(QString cartella = QStringLiteral(":/aiuto"));
+    ~AiutoQt() override;
+
+    void Mostra(int contesto) override;
+    // Opens a page by its file name ("dati.html"), for links outside the help.
+    void MostraPagina(const QString& pagina);
+
+    // The window the last request opened (null before the first).
+    FinestraAiuto* Finestra() const;
+
+private:
+    FinestraAiuto& FinestraPerRichiesta();
+
+    QString cartella_;
+    QPointer<FinestraAiuto> finestra_;        // the program's help window
+    QPointer<FinestraAiuto> finestraModale_;  // the one opened over a modal window
+};
+
+} // namespace veltra
