@@ -38,6 +38,11 @@ bool DispositivoStampaQt::InizioDocumento(const std::string& nome) {
     return true;
 }
 
+double DispositivoStampaQt::InterlineaCarattere() const {
+    if (!pittore_.isActive() || scala_ <= 0) return 0;
+    return pittore_.fontMetrics().lineSpacing() / scala_;
+}
+
 bool DispositivoStampaQt::InizioPagina() {
     if (!pittore_.isActive()) return false;
     // QPainter::begin already opened the first page.

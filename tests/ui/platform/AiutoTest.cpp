@@ -1,0 +1,126 @@
+// The help: each context opens its page, every link between pages leads to
+// a page that exists, and the information window.
+#include "aiuto/DlgInformazioni.h"
+#include "aiuto/FinestraAiuto.h"
+#include "platform/AiutoQt.h"
+#include "platform/Messaggi.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+namespace veltra::test {
+namespace {
+
+TEST(FinestraAiuto, LeggiContesti) {
+    const auto t = FinestraAiuto::LeggiContesti("# commento\n113 stime.html\n0x20065   principale.html # il titolo\n"
+                                                "\nsbagliata\n500\nx12 a.html\n");
+    EXPECT_EQ(t.size(), 2);
+    EXPECT_EQ(t.value(113), "stime.html");
+    EXPECT_EQ(t.value(0x20065), "principale.html");
+}
+
+TEST(FinestraAiuto, PaginaDiOgniContesto) {
+    const std::pair<int, const char*> casi[] = {
+        {kAiutoStimeFallite, "stime.html"},
+        {kAiutoUscitaSalvataggio, "salvataggio.html"},
+        {kAiutoFinestraPrincipale, "finestra-principale.html"},
+        {kNessunAiuto, "indice.html"},
+        {0x2006E, "indice.html"}, // a context without its own page
+    };
+    AiutoQt aiuto;
+    for (const auto& [contesto, pagina] : casi) {
+        SCOPED_TRACE(contesto);
+        aiuto.Mostra(contesto);
+        FinestraAiuto* f = aiuto.Finestra();
+        ASSERT_NE(f, nullptr);
+        EXPECT_TRUE(f->isVisible());
+        EXPECT_EQ(f->PaginaCorrente(), QString::fromLatin1(pagina));
+        EXPECT_FALSE(f->Browser()->toPlainText().isEmpty());
+    }
+    aiuto.Mostra(kAiutoStimeFallite);
+    const QString testo = aiuto.Finestra()->Browser()->toPlainText();
+    EXPECT_TRUE(testo.contains("Giornate d'Analisi")) << testo.toStdString();
+    EXPECT_TRUE(testo.contains("limiti"));
+    EXPECT_TRUE(testo.contains("Parametri avanzati"));
+}
+
+// Every page named in the table and every link of every page exists; pages
+// have a title and declare their encoding.
+TEST(FinestraAiuto, CollegamentiTraLePagine) {
+    QDir cartella(":/aiuto");
+    const QStringList pagine = cartella.entryList({"*.html"});
+    ASSERT_GE(pagine.size(), 6);
+    QFile tabella(":/aiuto/contesti.txt");
+    ASSERT_TRUE(tabella.open(QIODevice::ReadOnly));
+    for (const QString& p : FinestraAiuto::LeggiContesti(QString::fromUtf8(tabella.readAll())))
+        EXPECT_TRUE(pagine.contains(p)) << p.toStdString();
+    const QRegularExpression href(R"(href="([^"#]+))");
+    for (const QString& p : pagine) {
+        QFile f(cartella.filePath(p));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        EXPECT_TRUE(html.contains("<meta charset=\"utf-8\">")) << p.toStdString();
+        EXPECT_TRUE(html.contains("<title>")) << p.toStdString();
+        for (auto it = href.globalMatch(html); it.hasNext();) {
+            const QString destinazione = it.next().captured(1);
+            if (destinazione.startsWith("http")) continue;
+            EXPECT_TRUE(pagine.contains(destinazione)) << p.toStdString() << " -> " << destinazione.toStdString();
+        }
+    }
+}
+
+TEST(FinestraAiuto, IndietroEAvanti) {
+    FinestraAiuto f;
+    f.MostraContesto(kAiutoFinestraPrincipale);
+    f.MostraPagina("stime.html");
+    f.Browser()->backward();
+    EXPECT_EQ(f.PaginaCorrente(), "finestra-principale.html");
+    f.Browser()->forward();
+    EXPECT_EQ(f.PaginaCorrente(), "stime.html");
+}
+
+void Clic(QWidget& finestra, QPoint punto) {
+    QWidget* bersaglio = finestra.childAt(punto);
+    if (!bersaglio) bersaglio = &finestra;
+    const QPointF locale = bersaglio->mapFrom(&finestra, QPointF(punto));
+    QMouseEvent premuto(QEvent::MouseButtonPress, locale, bersaglio->mapToGlobal(locale), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bersaglio, &premuto);
+}
+
+TEST(DlgInformazioni, FinestraEPuntoNascosto) {
+    AiutoQt aiuto;
+    DlgInformazioni dlg(&aiuto);
+    int aperture = 0;
+    dlg.ImpostaColonnaNascosta([&] { ++aperture; });
+    dlg.show();
+    EXPECT_EQ(dlg.objectName(), "107");
+    EXPECT_EQ(dlg.windowTitle(), "VELTRA 2005 - MARVEN 9 - TALBOR 6");
+    EXPECT_FALSE(DlgInformazioni::Versione().isEmpty());
+
+    const std::pair<QPoint, int> clic[] = {
+        {{12, 18}, 1}, {{27, 59}, 2}, {{20, 40}, 3}, // inside the spot
+        {{11, 40}, 3}, {{28, 40}, 3}, {{20, 17}, 3}, {{20, 60}, 3}, {{150, 60}, 3},
+    };
+    for (const auto& [punto, attese] : clic) {
+        Clic(dlg, punto);
+        EXPECT_EQ(aperture, attese) << punto.x() << "," << punto.y();
+    }
+
+    // The data sources note opens its help page.
+    auto* fonti = dlg.findChild<QLabel*>("fonti");
+    ASSERT_NE(fonti, nullptr);
+    emit fonti->linkActivated("dati.html");
+    ASSERT_NE(aiuto.Finestra(), nullptr);
+    EXPECT_EQ(aiuto.Finestra()->PaginaCorrente(), "dati.html");
+}
+
+} // namespace
+} // namespace veltra::test
