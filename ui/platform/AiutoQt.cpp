@@ -3,8 +3,14 @@
 #include "aiuto/FinestraAiuto.h"
 
 #include <QApplication>
+#include <QShortcut>
 
 namespace veltra {
+
+void CollegaTastoAiuto(QWidget& finestra, IAiuto& aiuto, int contesto) {
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &finestra);
+    QObject::connect(f1, &QShortcut::activated, &finestra, [&aiuto, contesto] { aiuto.Mostra(contesto); });
+}
 
 AiutoQt::AiutoQt(QString cartella) : cartella_(std::move(cartella)) {}
 

@@ -6,9 +6,19 @@
 #include <QPointer>
 #include <QString>
 
+class QWidget;
+
 namespace veltra {
 
 class FinestraAiuto;
+
+// The help context of a window from its resource number, as the main
+// window's topic 0x20065 comes from its resource 101. A context without a
+// page of its own opens the contents.
+constexpr int ContestoAiutoFinestra(int risorsa) { return 0x20000 + risorsa; }
+
+// F1 inside `finestra` (and its controls) opens the page of `contesto`.
+void CollegaTastoAiuto(QWidget& finestra, IAiuto& aiuto, int contesto);
 
 class AiutoQt : public IAiuto {
 public:

@@ -3,6 +3,7 @@
 #include "aiuto/DlgInformazioni.h"
 #include "aiuto/FinestraAiuto.h"
 #include "platform/AiutoQt.h"
+#include "platform/AiutoRegistrato.h"
 #include "platform/Messaggi.h"
 
 #include <QApplication>
@@ -14,6 +15,9 @@
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
+
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString& text, bool autorep, ushort count);
 
 namespace veltra::test {
 namespace {
@@ -84,6 +88,21 @@ TEST(FinestraAiuto, IndietroEAvanti) {
     EXPECT_EQ(f.PaginaCorrente(), "finestra-principale.html");
     f.Browser()->forward();
     EXPECT_EQ(f.PaginaCorrente(), "stime.html");
+}
+
+// F1 in a window's control opens the window's page; the main window's topic
+// follows the same numbering as every other window.
+TEST(FinestraAiuto, TastoF1DiUnaFinestra) {
+    EXPECT_EQ(ContestoAiutoFinestra(101), kAiutoFinestraPrincipale);
+    AiutoRegistrato aiuto;
+    QWidget finestra;
+    auto* campo = new QLabel("Squadra", &finestra);
+    CollegaTastoAiuto(finestra, aiuto, ContestoAiutoFinestra(111));
+    finestra.show();
+    finestra.activateWindow();
+    QApplication::processEvents();
+    qt_sendShortcutOverrideEvent(campo, 0, Qt::Key_F1, Qt::NoModifier, QString(), false, 1);
+    EXPECT_EQ(aiuto.contesti, std::vector<int>{0x2006F});
 }
 
 void Clic(QWidget& finestra, QPoint punto) {
