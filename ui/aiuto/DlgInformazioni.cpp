@@ -37,15 +37,17 @@ protected:
         p.fillRect(rect(), QColor(0xdd, 0xe6, 0xdd));
         p.setPen(QColor(0x2e, 0x7d, 0x32));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
-        const QPixmap pm = ImmaginiProgramma().Pixmap(Immagine::Programma, QSize(kLatoImmagine, kLatoImmagine),
-                                                       devicePixelRatioF());
+        const QPixmap pm = ImmaginiProgramma().Pixmap(
+            Immagine::Programma, QSize(kLatoImmagine, kLatoImmagine), devicePixelRatioF());
         p.drawPixmap((width() - kLatoImmagine) / 2, (height() - kLatoImmagine) / 2, pm);
     }
 };
 
 } // namespace
 
-QString DlgInformazioni::Titolo() { return QStringLiteral("VELTRA 2005 - MARVEN 9 - TALBOR 6"); }
+QString DlgInformazioni::Titolo() {
+    return QStringLiteral("VELTRA 2005 - MARVEN 9 - TALBOR 6");
+}
 
 QString DlgInformazioni::Versione() {
     const QString v = QCoreApplication::applicationVersion();
@@ -65,26 +67,30 @@ DlgInformazioni::DlgInformazioni(AiutoQt* aiuto, QWidget* genitore) : QDialog(ge
     auto* quadro = new QuadroImmagine(this);
     auto* nome = new QLabel(QStringLiteral("<b>%1</b>").arg(Titolo().toHtmlEscaped()), this);
     nome->setAlignment(Qt::AlignCenter);
-    auto* descrizione = new QLabel(QStringLiteral("Statistiche e pronostici di calcio, sistemi per il totocalcio "
-                                                  "(MARVEN) e scommesse sportive (TALBOR)."),
-                                   this);
+    auto* descrizione =
+        new QLabel(QStringLiteral("Statistiche e pronostici di calcio, sistemi per il totocalcio "
+                                  "(MARVEN) e scommesse sportive (TALBOR)."),
+                   this);
     descrizione->setWordWrap(true);
     descrizione->setAlignment(Qt::AlignCenter);
     auto* versione = new QLabel(QStringLiteral("Versione %1").arg(Versione()), this);
     versione->setAlignment(Qt::AlignCenter);
-    auto* licenza = new QLabel(QStringLiteral("Programma per uso personale, fornito senza alcuna garanzia."), this);
+    auto* licenza = new QLabel(
+        QStringLiteral("Programma per uso personale, fornito senza alcuna garanzia."), this);
     licenza->setAlignment(Qt::AlignCenter);
     licenza->setWordWrap(true);
-    auto* fonti = new QLabel(QStringLiteral("I risultati dei campionati forniti con il programma provengono da fonti "
-                                            "pubbliche: vedi l'Help, <a href=\"dati.html\">I dati predefiniti e le "
-                                            "loro fonti</a>."),
-                             this);
+    auto* fonti = new QLabel(
+        QStringLiteral("I risultati dei campionati forniti con il programma provengono da fonti "
+                       "pubbliche: vedi l'Help, <a href=\"dati.html\">I dati predefiniti e le "
+                       "loro fonti</a>."),
+        this);
     fonti->setObjectName(QStringLiteral("fonti"));
     fonti->setWordWrap(true);
     fonti->setAlignment(Qt::AlignCenter);
     fonti->setTextFormat(Qt::RichText);
     if (aiuto)
-        connect(fonti, &QLabel::linkActivated, this, [aiuto](const QString& pagina) { aiuto->MostraPagina(pagina); });
+        connect(fonti, &QLabel::linkActivated, this,
+                [aiuto](const QString& pagina) { aiuto->MostraPagina(pagina); });
     else
         fonti->setTextInteractionFlags(Qt::NoTextInteraction);
 
@@ -105,7 +111,8 @@ DlgInformazioni::DlgInformazioni(AiutoQt* aiuto, QWidget* genitore) : QDialog(ge
 }
 
 void DlgInformazioni::mousePressEvent(QMouseEvent* evento) {
-    if (evento->button() == Qt::LeftButton && NelPuntoNascosto(evento->position().toPoint()) && colonnaNascosta_) {
+    if (evento->button() == Qt::LeftButton && NelPuntoNascosto(evento->position().toPoint()) &&
+        colonnaNascosta_) {
         colonnaNascosta_();
         return;
     }

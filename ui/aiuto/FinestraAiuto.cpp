@@ -35,7 +35,8 @@ FinestraAiuto::FinestraAiuto(QWidget* genitore, QString cartella)
     setWindowIcon(IconaProgramma());
 
     QFile file(cartella_ + QStringLiteral("/contesti.txt"));
-    if (file.open(QIODevice::ReadOnly)) contesti_ = LeggiContesti(QString::fromUtf8(file.readAll()));
+    if (file.open(QIODevice::ReadOnly))
+        contesti_ = LeggiContesti(QString::fromUtf8(file.readAll()));
 
     auto* sommario = new QToolButton(this);
     sommario->setText(QStringLiteral("&Sommario"));
@@ -59,7 +60,8 @@ FinestraAiuto::FinestraAiuto(QWidget* genitore, QString cartella)
     layout->addLayout(pulsanti);
     layout->addWidget(testo_);
 
-    connect(sommario, &QToolButton::clicked, this, [this] { MostraPagina(QString::fromLatin1(kPaginaSommario)); });
+    connect(sommario, &QToolButton::clicked, this,
+            [this] { MostraPagina(QString::fromLatin1(kPaginaSommario)); });
     connect(indietro_, &QToolButton::clicked, testo_, &QTextBrowser::backward);
     connect(avanti_, &QToolButton::clicked, testo_, &QTextBrowser::forward);
     connect(testo_, &QTextBrowser::historyChanged, this, &FinestraAiuto::AggiornaPulsanti);
@@ -71,7 +73,9 @@ QString FinestraAiuto::PaginaDelContesto(int contesto) const {
     return contesti_.value(contesto, QString::fromLatin1(kPaginaSommario));
 }
 
-void FinestraAiuto::MostraContesto(int contesto) { ApriPagina(PaginaDelContesto(contesto)); }
+void FinestraAiuto::MostraContesto(int contesto) {
+    ApriPagina(PaginaDelContesto(contesto));
+}
 
 void FinestraAiuto::ApriPagina(const QString& pagina) {
     MostraPagina(pagina);
@@ -80,9 +84,13 @@ void FinestraAiuto::ApriPagina(const QString& pagina) {
     activateWindow();
 }
 
-void FinestraAiuto::MostraPagina(const QString& pagina) { testo_->setSource(QUrl(pagina)); }
+void FinestraAiuto::MostraPagina(const QString& pagina) {
+    testo_->setSource(QUrl(pagina));
+}
 
-QString FinestraAiuto::PaginaCorrente() const { return QFileInfo(testo_->source().path()).fileName(); }
+QString FinestraAiuto::PaginaCorrente() const {
+    return QFileInfo(testo_->source().path()).fileName();
+}
 
 void FinestraAiuto::AggiornaPulsanti() {
     indietro_->setEnabled(testo_->isBackwardAvailable());

@@ -15,7 +15,8 @@ class FinestraAiuto : public QWidget {
     Q_OBJECT
 public:
     // Pages are read from `cartella` (the built-in ":/aiuto" by default).
-    explicit FinestraAiuto(QWidget* genitore = nullptr, QString cartella = QStringLiteral(":/aiuto"));
+    explicit FinestraAiuto(QWidget* genitore = nullptr,
+                           QString cartella = QStringLiteral(":/aiuto"));
 
     // Opens the page of a context and brings the window to the front.
     void MostraContesto(int contesto);

@@ -9,16 +9,23 @@ namespace veltra {
 
 void CollegaTastoAiuto(QWidget& finestra, IAiuto& aiuto, int contesto) {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &finestra);
-    QObject::connect(f1, &QShortcut::activated, &finestra, [&aiuto, contesto] { aiuto.Mostra(contesto); });
+    QObject::connect(f1, &QShortcut::activated, &finestra,
+                     [&aiuto, contesto] { aiuto.Mostra(contesto); });
 }
 
 AiutoQt::AiutoQt(QString cartella) : cartella_(std::move(cartella)) {}
 
-AiutoQt::~AiutoQt() { delete finestra_.data(); }
+AiutoQt::~AiutoQt() {
+    delete finestra_.data();
+}
 
-void AiutoQt::Mostra(int contesto) { FinestraPerRichiesta().MostraContesto(contesto); }
+void AiutoQt::Mostra(int contesto) {
+    FinestraPerRichiesta().MostraContesto(contesto);
+}
 
-void AiutoQt::MostraPagina(const QString& pagina) { FinestraPerRichiesta().ApriPagina(pagina); }
+void AiutoQt::MostraPagina(const QString& pagina) {
+    FinestraPerRichiesta().ApriPagina(pagina);
+}
 
 FinestraAiuto& AiutoQt::FinestraPerRichiesta() {
     // While a modal window (a message, a dialog) is open, every other window

@@ -15,7 +15,9 @@ class FinestraAiuto;
 // The help context of a window from its resource number, as the main
 // window's topic 0x20065 comes from its resource 101. A context without a
 // page of its own opens the contents.
-constexpr int ContestoAiutoFinestra(int risorsa) { return 0x20000 + risorsa; }
+constexpr int ContestoAiutoFinestra(int risorsa) {
+    return 0x20000 + risorsa;
+}
 
 // F1 inside `finestra` (and its controls) opens the page of `contesto`.
 void CollegaTastoAiuto(QWidget& finestra, IAiuto& aiuto, int contesto);
@@ -36,8 +38,8 @@ private:
     FinestraAiuto& FinestraPerRichiesta();
 
     QString cartella_;
-    QPointer<FinestraAiuto> finestra_;        // the program's help window
-    QPointer<FinestraAiuto> finestraModale_;  // the one opened over a modal window
+    QPointer<FinestraAiuto> finestra_;       // the program's help window
+    QPointer<FinestraAiuto> finestraModale_; // the one opened over a modal window
 };
 
 } // namespace veltra

@@ -8,7 +8,8 @@
 
 namespace veltra {
 
-DispositivoStampaQt::DispositivoStampaQt(std::unique_ptr<QPrinter> stampante) : stampante_(std::move(stampante)) {}
+DispositivoStampaQt::DispositivoStampaQt(std::unique_ptr<QPrinter> stampante)
+    : stampante_(std::move(stampante)) {}
 
 DispositivoStampaQt::~DispositivoStampaQt() {
     // A report that stopped without ending its document still releases the job.
@@ -73,7 +74,8 @@ void DispositivoStampaQt::Annulla() {
     const bool interrotto = stampante_->abort();
     if (pittore_.isActive()) pittore_.end();
     // A PDF cannot be aborted by the printer system: drop the half-written file.
-    if (!interrotto && stampante_->outputFormat() == QPrinter::PdfFormat && !stampante_->outputFileName().isEmpty())
+    if (!interrotto && stampante_->outputFormat() == QPrinter::PdfFormat &&
+        !stampante_->outputFileName().isEmpty())
         QFile::remove(stampante_->outputFileName());
 }
 

@@ -45,19 +45,28 @@ QPixmap IconaSvg::pixmap(const QSize& dimensione, QIcon::Mode modo, QIcon::State
     return pm;
 }
 
-void IconaSvg::paint(QPainter* painter, const QRect& rettangolo, QIcon::Mode modo, QIcon::State stato) {
+void IconaSvg::paint(QPainter* painter, const QRect& rettangolo, QIcon::Mode modo,
+                     QIcon::State stato) {
     const qreal scala = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     QPixmap pm = pixmap(rettangolo.size() * scala, modo, stato);
     pm.setDevicePixelRatio(scala);
     painter->drawPixmap(rettangolo.topLeft(), pm);
 }
 
-QSize IconaSvg::actualSize(const QSize& dimensione, QIcon::Mode, QIcon::State) { return dimensione; }
+QSize IconaSvg::actualSize(const QSize& dimensione, QIcon::Mode, QIcon::State) {
+    return dimensione;
+}
 
-QIconEngine* IconaSvg::clone() const { return new IconaSvg(percorso_); }
+QIconEngine* IconaSvg::clone() const {
+    return new IconaSvg(percorso_);
+}
 
-QString IconaSvg::key() const { return QStringLiteral("IconaSvg"); }
+QString IconaSvg::key() const {
+    return QStringLiteral("IconaSvg");
+}
 
-bool IconaSvg::isNull() { return !QFile::exists(percorso_); }
+bool IconaSvg::isNull() {
+    return !QFile::exists(percorso_);
+}
 
 } // namespace veltra

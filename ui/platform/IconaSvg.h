@@ -10,7 +10,8 @@ class IconaSvg : public QIconEngine {
 public:
     explicit IconaSvg(QString percorso);
 
-    void paint(QPainter* painter, const QRect& rettangolo, QIcon::Mode modo, QIcon::State stato) override;
+    void paint(QPainter* painter, const QRect& rettangolo, QIcon::Mode modo,
+               QIcon::State stato) override;
     QPixmap pixmap(const QSize& dimensione, QIcon::Mode modo, QIcon::State stato) override;
     QSize actualSize(const QSize& dimensione, QIcon::Mode modo, QIcon::State stato) override;
     QIconEngine* clone() const override;

@@ -8,7 +8,9 @@
 
 // Q_INIT_RESOURCE must be used outside any namespace. The ui library is
 // static: without this reference the linker would drop the resources.
-static void RegistraRisorse() { Q_INIT_RESOURCE(veltra); }
+static void RegistraRisorse() {
+    Q_INIT_RESOURCE(veltra);
+}
 
 namespace veltra {
 
@@ -21,10 +23,14 @@ namespace {
 
 QString NomeFile(Immagine immagine) {
     switch (immagine) {
-    case Immagine::Avvio: return QStringLiteral("avvio.svg");
-    case Immagine::Sfondo: return QStringLiteral("sfondo.svg");
-    case Immagine::Centro: return QStringLiteral("centro.svg");
-    case Immagine::Programma: return QStringLiteral("veltra.svg");
+    case Immagine::Avvio:
+        return QStringLiteral("avvio.svg");
+    case Immagine::Sfondo:
+        return QStringLiteral("sfondo.svg");
+    case Immagine::Centro:
+        return QStringLiteral("centro.svg");
+    case Immagine::Programma:
+        return QStringLiteral("veltra.svg");
     }
     return {};
 }
@@ -45,9 +51,13 @@ QPixmap Disegna(const QString& percorso, QSize dimensione, qreal scala) {
 
 } // namespace
 
-Immagini::Immagini(QString cartella) : cartella_(std::move(cartella)) { InizializzaRisorseUi(); }
+Immagini::Immagini(QString cartella) : cartella_(std::move(cartella)) {
+    InizializzaRisorseUi();
+}
 
-QString Immagini::Percorso(Immagine immagine) const { return cartella_ + u'/' + NomeFile(immagine); }
+QString Immagini::Percorso(Immagine immagine) const {
+    return cartella_ + u'/' + NomeFile(immagine);
+}
 
 bool Immagini::Presente(Immagine immagine) const {
     const QString p = Percorso(immagine);
@@ -63,7 +73,9 @@ QSize Immagini::Dimensione(Immagine immagine) const {
     return disegno.isValid() ? disegno.defaultSize() : QSize();
 }
 
-QPixmap Immagini::Pixmap(Immagine immagine, qreal scala) const { return Pixmap(immagine, QSize(), scala); }
+QPixmap Immagini::Pixmap(Immagine immagine, qreal scala) const {
+    return Pixmap(immagine, QSize(), scala);
+}
 
 QPixmap Immagini::Pixmap(Immagine immagine, QSize dimensione, qreal scala) const {
     return Disegna(Percorso(immagine), dimensione, scala);
@@ -89,7 +101,9 @@ const Immagini& ImmaginiProgramma() {
     return immagini;
 }
 
-QIcon IconaComando(int comando) { return ImmaginiProgramma().IconaComando(comando); }
+QIcon IconaComando(int comando) {
+    return ImmaginiProgramma().IconaComando(comando);
+}
 
 QIcon IconaProgramma() {
     QIcon icona = ImmaginiProgramma().Icona(Immagine::Programma);

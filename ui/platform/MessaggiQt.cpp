@@ -13,9 +13,12 @@ namespace {
 
 QMessageBox::Icon IconaQt(Icona icona) {
     switch (icona) {
-    case Icona::Esclamazione: return QMessageBox::Warning;
-    case Icona::Domanda: return QMessageBox::Question;
-    case Icona::Informazione: return QMessageBox::Information;
+    case Icona::Esclamazione:
+        return QMessageBox::Warning;
+    case Icona::Domanda:
+        return QMessageBox::Question;
+    case Icona::Informazione:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
@@ -35,13 +38,20 @@ constexpr Pulsante kAnnulla{QMessageBox::Cancel, "Annulla", Risposta::Annulla};
 
 MessaggiQt::MessaggiQt(IAiuto* aiuto, QWidget* genitore) : genitore_(genitore), aiuto_(aiuto) {}
 
-void MessaggiQt::ImpostaGenitore(QWidget* genitore) { genitore_ = genitore; }
+void MessaggiQt::ImpostaGenitore(QWidget* genitore) {
+    genitore_ = genitore;
+}
 
-void MessaggiQt::ImpostaAiuto(IAiuto* aiuto) { aiuto_ = aiuto; }
+void MessaggiQt::ImpostaAiuto(IAiuto* aiuto) {
+    aiuto_ = aiuto;
+}
 
-QString MessaggiQt::Titolo() { return QStringLiteral("VELTRA"); }
+QString MessaggiQt::Titolo() {
+    return QStringLiteral("VELTRA");
+}
 
-Risposta MessaggiQt::Mostra(const std::string& testo, Icona icona, Pulsanti pulsanti, int contestoAiuto) {
+Risposta MessaggiQt::Mostra(const std::string& testo, Icona icona, Pulsanti pulsanti,
+                            int contestoAiuto) {
     QMessageBox box(genitore_);
     box.setWindowTitle(Titolo());
     box.setIcon(IconaQt(icona));
@@ -51,15 +61,29 @@ Risposta MessaggiQt::Mostra(const std::string& testo, Icona icona, Pulsanti puls
     std::vector<Pulsante> scelte;
     Pulsante fuga = kOk; // the answer of Esc and of closing the box
     switch (pulsanti) {
-    case Pulsanti::Ok: scelte = {kOk}; fuga = kOk; break;
-    case Pulsanti::OkAnnulla: scelte = {kOk, kAnnulla}; fuga = kAnnulla; break;
-    case Pulsanti::SiNo: scelte = {kSi, kNo}; fuga = kNo; break;
-    case Pulsanti::SiNoAnnulla: scelte = {kSi, kNo, kAnnulla}; fuga = kAnnulla; break;
+    case Pulsanti::Ok:
+        scelte = {kOk};
+        fuga = kOk;
+        break;
+    case Pulsanti::OkAnnulla:
+        scelte = {kOk, kAnnulla};
+        fuga = kAnnulla;
+        break;
+    case Pulsanti::SiNo:
+        scelte = {kSi, kNo};
+        fuga = kNo;
+        break;
+    case Pulsanti::SiNoAnnulla:
+        scelte = {kSi, kNo, kAnnulla};
+        fuga = kAnnulla;
+        break;
     }
     QMessageBox::StandardButtons insieme;
-    for (const auto& s : scelte) insieme |= s.standard;
+    for (const auto& s : scelte)
+        insieme |= s.standard;
     box.setStandardButtons(insieme);
-    for (const auto& s : scelte) box.button(s.standard)->setText(QString::fromUtf8(s.testo));
+    for (const auto& s : scelte)
+        box.button(s.standard)->setText(QString::fromUtf8(s.testo));
     box.setDefaultButton(scelte.front().standard);
     box.setEscapeButton(fuga.standard);
 
@@ -71,9 +95,11 @@ Risposta MessaggiQt::Mostra(const std::string& testo, Icona icona, Pulsanti puls
         guida->setToolTip(QStringLiteral("Apre la pagina dell'Help su questo messaggio (F1)"));
         QObject::disconnect(guida, &QAbstractButton::clicked, nullptr, nullptr);
         IAiuto* aiuto = aiuto_;
-        QObject::connect(guida, &QAbstractButton::clicked, &box, [aiuto, contestoAiuto] { aiuto->Mostra(contestoAiuto); });
+        QObject::connect(guida, &QAbstractButton::clicked, &box,
+                         [aiuto, contestoAiuto] { aiuto->Mostra(contestoAiuto); });
         auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &box);
-        QObject::connect(f1, &QShortcut::activated, &box, [aiuto, contestoAiuto] { aiuto->Mostra(contestoAiuto); });
+        QObject::connect(f1, &QShortcut::activated, &box,
+                         [aiuto, contestoAiuto] { aiuto->Mostra(contestoAiuto); });
     }
     // Modal to its window only, so a help window opened from it stays usable.
     box.setWindowModality(genitore_ ? Qt::WindowModal : Qt::ApplicationModal);

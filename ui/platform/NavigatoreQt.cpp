@@ -11,7 +11,8 @@ bool NavigatoreQt::ApriFile(const std::filesystem::path& file) {
     if (!std::filesystem::is_regular_file(file, ec)) return false;
     const auto assoluto = std::filesystem::absolute(file, ec);
     if (ec) return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(assoluto.string())));
+    return QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QString::fromStdString(assoluto.string())));
 }
 
 } // namespace veltra

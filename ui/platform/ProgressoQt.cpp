@@ -13,7 +13,9 @@ namespace veltra {
 namespace {
 
 // QProgressBar counts in int; the core's ranges are long.
-int InIntero(long v) { return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX)); }
+int InIntero(long v) {
+    return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX));
+}
 
 // Repaint at most this often: a computation may move the bar millions of times.
 constexpr qint64 kIntervalloMinimoMs = 40;
@@ -43,7 +45,9 @@ void ProgressoQt::Titolo(const std::string& titolo) {
     Aggiorna();
 }
 
-void ProgressoQt::Intervallo(long minimo, long massimo) { barra_->setRange(InIntero(minimo), InIntero(massimo)); }
+void ProgressoQt::Intervallo(long minimo, long massimo) {
+    barra_->setRange(InIntero(minimo), InIntero(massimo));
+}
 
 void ProgressoQt::Posizione(long posizione) {
     const int v = InIntero(posizione);
@@ -65,9 +69,13 @@ void ProgressoQt::Contatore(const std::string& testo) {
     Aggiorna();
 }
 
-QString ProgressoQt::TestoTitolo() const { return titolo_->text(); }
+QString ProgressoQt::TestoTitolo() const {
+    return titolo_->text();
+}
 
-QString ProgressoQt::TestoContatore() const { return contatore_->isHidden() ? QString() : contatore_->text(); }
+QString ProgressoQt::TestoContatore() const {
+    return contatore_->isHidden() ? QString() : contatore_->text();
+}
 
 void ProgressoQt::Aggiorna() {
     // Painting and timers only: a click or a key during the computation must

@@ -16,15 +16,17 @@
 
 #include <gtest/gtest.h>
 
-Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
-                                               const QString& text, bool autorep, ushort count);
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods, const QString& text,
+                                               bool autorep, ushort count);
 
 namespace veltra::test {
 namespace {
 
 TEST(FinestraAiuto, LeggiContesti) {
-    const auto t = FinestraAiuto::LeggiContesti("# commento\n113 stime.html\n0x20065   principale.html # il titolo\n"
-                                                "\nsbagliata\n500\nx12 a.html\n");
+    const auto t = FinestraAiuto::LeggiContesti(
+        "# commento\n113 stime.html\n0x20065   principale.html # il titolo\n"
+        "\nsbagliata\n500\nx12 a.html\n");
     EXPECT_EQ(t.size(), 2);
     EXPECT_EQ(t.value(113), "stime.html");
     EXPECT_EQ(t.value(0x20065), "principale.html");
@@ -75,7 +77,8 @@ TEST(FinestraAiuto, CollegamentiTraLePagine) {
         for (auto it = href.globalMatch(html); it.hasNext();) {
             const QString destinazione = it.next().captured(1);
             if (destinazione.startsWith("http")) continue;
-            EXPECT_TRUE(pagine.contains(destinazione)) << p.toStdString() << " -> " << destinazione.toStdString();
+            EXPECT_TRUE(pagine.contains(destinazione))
+                << p.toStdString() << " -> " << destinazione.toStdString();
         }
     }
 }
@@ -109,8 +112,8 @@ void Clic(QWidget& finestra, QPoint punto) {
     QWidget* bersaglio = finestra.childAt(punto);
     if (!bersaglio) bersaglio = &finestra;
     const QPointF locale = bersaglio->mapFrom(&finestra, QPointF(punto));
-    QMouseEvent premuto(QEvent::MouseButtonPress, locale, bersaglio->mapToGlobal(locale), Qt::LeftButton,
-                        Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent premuto(QEvent::MouseButtonPress, locale, bersaglio->mapToGlobal(locale),
+                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(bersaglio, &premuto);
 }
 

@@ -25,13 +25,15 @@ const int kComandiBarra[] = {40004, 40003, 40063, 40020, 40021, 40117, 40148, 40
 double Coperti(const QImage& img) {
     int n = 0;
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) n += qAlpha(img.pixel(x, y)) > 0;
+        for (int x = 0; x < img.width(); ++x)
+            n += qAlpha(img.pixel(x, y)) > 0;
     return double(n) / (img.width() * img.height());
 }
 
 TEST(Immagini, OgniComandoHaUnaSuaIcona) {
     std::vector<int> comandi(std::begin(kComandiBarra), std::end(kComandiBarra));
-    for (const auto& c : kCampionati) comandi.push_back(c.comando);
+    for (const auto& c : kCampionati)
+        comandi.push_back(c.comando);
     QSet<QByteArray> disegni;
     for (int id : comandi) {
         SCOPED_TRACE(id);
@@ -51,7 +53,7 @@ TEST(Immagini, OgniComandoHaUnaSuaIcona) {
         EXPECT_EQ(doppia.size(), QSize(48, 48));
     }
     EXPECT_EQ(disegni.size(), static_cast<qsizetype>(comandi.size())); // no two icons alike
-    EXPECT_TRUE(IconaComando(40002).isNull()); // "Esci" has no button
+    EXPECT_TRUE(IconaComando(40002).isNull());                         // "Esci" has no button
 }
 
 TEST(Immagini, ImmaginiDelProgramma) {
@@ -80,7 +82,8 @@ TEST(Immagini, ImmagineMancanteODanneggiata) {
             for (Immagine i : {Immagine::Avvio, Immagine::Sfondo, Immagine::Centro})
                 ASSERT_TRUE(QFile::copy(originali.Percorso(i), copia.Percorso(i)));
             EXPECT_TRUE(copia.ImmaginiAvvioPresenti());
-            QFile::setPermissions(copia.Percorso(guasta), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QFile::setPermissions(copia.Percorso(guasta),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             if (danneggiata) {
                 QFile f(copia.Percorso(guasta));
                 ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -1,9 +1,9 @@
 // Message boxes: buttons with their Italian texts and answers, icons, Esc,
 // and the help of a context that leaves the box open.
-#include "platform/AiutoQt.h"
-#include "platform/AiutoRegistrato.h"
 #include "platform/MessaggiQt.h"
 #include "aiuto/FinestraAiuto.h"
+#include "platform/AiutoQt.h"
+#include "platform/AiutoRegistrato.h"
 #include "platform/Modale.h"
 
 #include <QAbstractButton>
@@ -15,8 +15,9 @@
 
 // QtGui's own entry for delivering a key through the shortcut map, as a
 // real key press would (the same one the Qt test library uses).
-Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
-                                               const QString& text, bool autorep, ushort count);
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods, const QString& text,
+                                               bool autorep, ushort count);
 
 namespace veltra::test {
 namespace {
@@ -37,7 +38,7 @@ QAbstractButton* PulsanteConTesto(QMessageBox* box, const QString& testo) {
 
 struct CasoPulsanti {
     Pulsanti pulsanti;
-    QStringList testi; // sorted
+    QStringList testi;   // sorted
     const char* premuto; // nullptr: Esc
     Risposta attesa;
 };
@@ -78,7 +79,9 @@ TEST(MessaggiQt, PulsantiItalianiERisposte) {
                 QApplication::sendEvent(box, &esc);
             }
         });
-        EXPECT_EQ(messaggi.Mostra("Vuoi salvare le modifiche?\nRiga due", Icona::Domanda, c.pulsanti), c.attesa);
+        EXPECT_EQ(
+            messaggi.Mostra("Vuoi salvare le modifiche?\nRiga due", Icona::Domanda, c.pulsanti),
+            c.attesa);
         EXPECT_EQ(visti, c.testi);
         EXPECT_EQ(testo, QStringLiteral("Vuoi salvare le modifiche?\nRiga due"));
         EXPECT_EQ(titolo, QStringLiteral("VELTRA"));
@@ -150,7 +153,8 @@ TEST(MessaggiQt, PaginaDiAiutoUsabileSopraIlMessaggio) {
         visibile = f->isVisible();
         box->button(QMessageBox::Ok)->click();
     });
-    messaggi.Mostra("Impossibile calcolare le stime.", Icona::Esclamazione, Pulsanti::Ok, kAiutoStimeFallite);
+    messaggi.Mostra("Impossibile calcolare le stime.", Icona::Esclamazione, Pulsanti::Ok,
+                    kAiutoStimeFallite);
     EXPECT_EQ(pagina, QStringLiteral("stime.html"));
     EXPECT_TRUE(figliaDelMessaggio);
     EXPECT_TRUE(visibile);

@@ -26,7 +26,8 @@ void StampaDuePagine(IDispositivoStampa& d) {
     ASSERT_TRUE(d.InizioDocumento("VELTRA - Analisi"));
     for (int pagina = 0; pagina < 2; ++pagina) {
         ASSERT_TRUE(d.InizioPagina());
-        for (int y = 0; y <= 2820; y += 60) d.Testo(0, y, "Serie A.  Precisione 1: 12,34%   X: 5,67%   2: 8,90%");
+        for (int y = 0; y <= 2820; y += 60)
+            d.Testo(0, y, "Serie A.  Precisione 1: 12,34%   X: 5,67%   2: 8,90%");
         ASSERT_TRUE(d.FinePagina());
     }
     d.FineDocumento();
