@@ -1,0 +1,51 @@
+#pragma once
+// The match prediction window (modeless): binds two team lists, the three
+// probabilities and the print button to the core's CPronostici.
+#include "tools/pronostici/CPronostici.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace veltra {
+
+struct DatiGlobali;
+class IMessaggi;
+class IServizioStampa;
+class IOrologio;
+
+class FinestraPronostici : public QDialog {
+    Q_OBJECT
+public:
+    FinestraPronostici(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
+                       const IOrologio& orologio, QWidget* parent = nullptr);
+
+    // Refresh after a change of championship, data or analysis; false when
+    // the estimates cannot be computed (the caller closes the window).
+    bool Aggiorna(bool datiCambiati);
+
+    const CPronostici& pronostici() const { return core_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* evento) override;
+
+private:
+    void SelezioneCambiata();
+    void Mostra();
+
+    CPronostici core_;
+    IMessaggi& messaggi_;
+    IServizioStampa& stampa_;
+    const IOrologio& orologio_;
+    QListWidget* casa_;
+    QListWidget* trasferta_;
+    QLabel* nomeCasa_;
+    QLabel* nomeTrasferta_;
+    QLabel* segni_[3];
+    QPushButton* pulsanteStampa_;
+    bool riempimento_ = false;
+};
+
+} // namespace veltra
