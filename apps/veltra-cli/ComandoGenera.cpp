@@ -55,7 +55,7 @@ int ComandoGenera(const std::vector<std::string>& a) {
     // A complete working folder: the configuration archive and the other
     // files too, every record at its new values.
     MessaggiSilenziosi messaggi;
-    if (!SalvaTutto(*dati, cartella, messaggi)) {
+    if (!SalvaDati(*dati, cartella, messaggi)) {
         std::fprintf(stderr, "veltra-cli: impossibile scrivere in %s\n", cartella.c_str());
         return kEsitoCaricamento;
     }

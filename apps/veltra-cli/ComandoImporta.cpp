@@ -75,7 +75,7 @@ int ComandoImporta(const std::vector<std::string>& a) {
     auto dati = std::make_unique<DatiGlobali>();
     const int presenti = FileDiCampionato(cartella);
     if (presenti > 0) {
-        const EsitoFile e = CaricaDati(*dati, cartella);
+        const EsitoFile e = CaricaFileCampionati(*dati, cartella);
         if (!e) {
             std::fprintf(stderr, "veltra-cli: file della cartella non leggibili: %s\n",
                          e.dettaglio.c_str());
@@ -105,7 +105,7 @@ int ComandoImporta(const std::vector<std::string>& a) {
         return kEsitoOk;
     }
     dati->datiModificati = 1;
-    const EsitoFile e = SalvaDati(*dati, cartella);
+    const EsitoFile e = SalvaFileCampionati(*dati, cartella);
     if (!e) {
         std::fprintf(stderr, "veltra-cli: %s\n", e.dettaglio.c_str());
         return kEsitoCaricamento;

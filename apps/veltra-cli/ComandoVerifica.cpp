@@ -81,7 +81,7 @@ int ComandoVerifica(const std::vector<std::string>& a) {
     std::printf("%s\n%s\n", stato->pannello1.c_str(), stato->pannello2.c_str());
 
     if (salva) {
-        if (!SalvaTutto(*dati, cartella, messaggi)) {
+        if (!SalvaDati(*dati, cartella, messaggi)) {
             messaggi.Errore("Errore nel salvataggio.\nImpossibile salvare le modifiche!");
             return kEsitoCaricamento;
         }

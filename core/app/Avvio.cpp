@@ -13,6 +13,11 @@
 
 namespace veltra {
 
+EsitoFile CaricaDati(DatiGlobali& dati, const std::filesystem::path& cartella) {
+    if (EsitoFile e = CaricaConfigurazione(cartella, dati); !e) return e;
+    return CaricaFileCampionati(dati, cartella);
+}
+
 bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi) {
     LeggiDatiSupporto(cartella, dati);
 
@@ -23,10 +28,6 @@ bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMess
             messaggi.Errore(kMessaggioFileCorrotti);
             return false;
         }
-    }
-    if (EsitoFile e = CaricaConfigurazione(cartella, dati); !e) {
-        messaggi.Errore(e.messaggio);
-        return false;
     }
     if (EsitoFile e = CaricaDati(dati, cartella); !e) {
         messaggi.Errore(e.messaggio);

@@ -2,6 +2,7 @@
 // Start-up as far as it concerns the working folder: the support file, the
 // configuration archive, the 38 championship files, the engines and the
 // re-evaluation of every archive of analyses; then the first estimates.
+#include "app/FileDati.h"
 #include "engine/MessaggioStato.h"
 
 #include <filesystem>
@@ -11,6 +12,11 @@ namespace veltra {
 
 struct DatiGlobali;
 class IMessaggi;
+
+// The stored data of a working folder: the configuration archive with its
+// strategy list, then the 38 championship files. `dati` must be fresh; on
+// failure it holds a partial read and must be discarded.
+EsitoFile CaricaDati(DatiGlobali& dati, const std::filesystem::path& cartella);
 
 // Loads the folder into `dati`, which must be fresh. On failure the program's
 // message has been shown and false is returned: the caller discards `dati`

@@ -38,7 +38,7 @@ EsitoFile PreparaCartellaDiLavoro(const fs::path& cartella, const fs::path& dati
     // The shipped data are read as the program reads any folder, so a
     // damaged installation is reported rather than copied.
     auto dati = std::make_unique<DatiGlobali>();
-    if (EsitoFile e = CaricaDati(*dati, datiPredefiniti); !e) {
+    if (EsitoFile e = CaricaFileCampionati(*dati, datiPredefiniti); !e) {
         e.messaggio = "I dati predefiniti di VELTRA sono danneggiati (" +
                       datiPredefiniti.string() + ")";
         return e;

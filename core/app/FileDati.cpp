@@ -197,7 +197,7 @@ EsitoFile CaricaCampionato(CCampionato& c, const fs::path& cartella) {
     return e;
 }
 
-EsitoFile CaricaDati(DatiGlobali& dati, const fs::path& cartella) {
+EsitoFile CaricaFileCampionati(DatiGlobali& dati, const fs::path& cartella) {
     std::array<std::vector<ElencoSquadre>, kNumeroCampionati> stagioni;
     std::array<ElencoIncontri, kNumeroCampionati> incontri;
     for (int c = 0; c < kNumeroCampionati; ++c) {
@@ -233,7 +233,7 @@ EsitoFile PreparaFileCampionati(const DatiGlobali& dati, const fs::path& cartell
     return {};
 }
 
-EsitoFile SalvaDati(DatiGlobali& dati, const fs::path& cartella) {
+EsitoFile SalvaFileCampionati(DatiGlobali& dati, const fs::path& cartella) {
     SalvataggioAtomico salvataggio;
     if (EsitoFile e = PreparaFileCampionati(dati, cartella, salvataggio); !e) return e;
     if (!salvataggio.Conferma())

@@ -50,7 +50,7 @@ EsitoFile CaricaCampionato(CCampionato& c, const std::filesystem::path& cartella
 
 // Loads the 38 files of all championships; all or nothing. Every cut-off is
 // cleared.
-EsitoFile CaricaDati(DatiGlobali& dati, const std::filesystem::path& cartella);
+EsitoFile CaricaFileCampionati(DatiGlobali& dati, const std::filesystem::path& cartella);
 
 class SalvataggioAtomico;
 
@@ -62,6 +62,6 @@ EsitoFile PreparaFileCampionati(const DatiGlobali& dati, const std::filesystem::
 // Writes the 38 files: all are prepared as temporary files first and renamed
 // over the old ones only when every one is written, so a failure leaves the
 // previous files intact. Clears datiModificati on success.
-EsitoFile SalvaDati(DatiGlobali& dati, const std::filesystem::path& cartella);
+EsitoFile SalvaFileCampionati(DatiGlobali& dati, const std::filesystem::path& cartella);
 
 } // namespace veltra

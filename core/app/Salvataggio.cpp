@@ -13,7 +13,7 @@ namespace {
 std::string Testo(const std::vector<std::uint8_t>& b) { return std::string(b.begin(), b.end()); }
 } // namespace
 
-bool SalvaTutto(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi) {
+bool SalvaDati(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi) {
     SalvataggioAtomico salvataggio;
     // The previous configuration becomes Cfg.OLD; a failure here is ignored,
     // as it only costs the user's backup copy.

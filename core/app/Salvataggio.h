@@ -14,6 +14,6 @@ class IMessaggi;
 // are shown here, and the caller shows "Errore nel salvataggio.\nImpossibile
 // salvare le modifiche!". On success versioneDati becomes 'p', the save
 // counter grows by one and datiModificati is cleared.
-bool SalvaTutto(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi);
+bool SalvaDati(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi);
 
 } // namespace veltra

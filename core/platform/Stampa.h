@@ -14,8 +14,9 @@ public:
     // false when the document cannot be started: nothing is printed.
     virtual bool InizioDocumento(const std::string& nome) = 0;
     virtual bool InizioPagina() = 0;
-    // Device units from the top-left corner of the printable area; a page is
-    // about 2900 units high (lines 60 apart, the last at 2820 at most).
+    // Device units from the top-left corner of the printable area; the
+    // printable height is 3000 units (lines 60 apart, the last at 2820 at
+    // most, with room below it for a continuation line).
     virtual void Testo(int x, int y, const std::string& testo) = 0;
     // May fail (printer error): the report then aborts.
     virtual bool FinePagina() = 0;

@@ -106,6 +106,7 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
     statusBar()->addWidget(pannello2_, 1);
 
     CreaMenuEBarre();
+    CollegaTastoAiuto(*this, aiuto_, kAiutoFinestraPrincipale);
     ImpostaStato(statoIniziale);
     AggiornaAbilitazioni();
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
@@ -228,6 +229,7 @@ void CVltMain::ApriPronostici() {
     stato_.finestre.Apri(Finestra::Pronostici, [this]() -> IFinestraNonModale* {
         pronostici_ = new FinestraPronostici(dati_, messaggi_, stampa_, orologio_, this);
         pronostici_->setWindowFlag(Qt::Window);
+        CollegaTastoAiuto(*pronostici_, aiuto_, ContestoAiutoFinestra(116));
         connect(pronostici_, &QDialog::finished, this, [this] {
             stato_.finestre.Rimuovi(Finestra::Pronostici);
             if (pronostici_) pronostici_->deleteLater();

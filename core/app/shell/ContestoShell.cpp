@@ -8,7 +8,7 @@ namespace veltra {
 
 bool SalvaConAttesa(ContestoShell& ctx) {
     if (ctx.cursoreAttesa) ctx.cursoreAttesa(true);
-    const bool ok = SalvaTutto(ctx.dati, ctx.cartella, ctx.messaggi);
+    const bool ok = SalvaDati(ctx.dati, ctx.cartella, ctx.messaggi);
     if (ctx.cursoreAttesa) ctx.cursoreAttesa(false);
     if (!ok) ctx.messaggi.Errore(kMessaggioErroreSalvataggio);
     return ok;

@@ -76,7 +76,7 @@ TEST(Configurazione, CartellaSalvataERilettaUgualeAlByte) {
     CartellaTemporanea dir;
     auto d = DatiRicchi();
     MessaggiRegistrati msg;
-    ASSERT_TRUE(SalvaTutto(*d, dir.percorso(), msg));
+    ASSERT_TRUE(SalvaDati(*d, dir.percorso(), msg));
     EXPECT_FALSE(std::filesystem::exists(dir / "Cfg.OLD")); // nothing to back up yet
     EXPECT_EQ(LeggiTesto(dir / "Cfg.VLT")[0], 'p');
     EXPECT_EQ(d->contatoreSalvataggi, 1);
@@ -109,7 +109,7 @@ TEST(Configurazione, CartellaSalvataERilettaUgualeAlByte) {
     const std::string cfg = LeggiTesto(dir / "Cfg.VLT");
     const std::string strategie = LeggiTesto(dir / "Strategie.VLT");
     letti->datiModificati = 1;
-    ASSERT_TRUE(SalvaTutto(*letti, dir.percorso(), msg));
+    ASSERT_TRUE(SalvaDati(*letti, dir.percorso(), msg));
     EXPECT_EQ(LeggiTesto(dir / "Cfg.VLT"), cfg);
     EXPECT_EQ(LeggiTesto(dir / "Cfg.OLD"), cfg);
     EXPECT_EQ(LeggiTesto(dir / "Strategie.VLT"), strategie);
@@ -170,7 +170,7 @@ TEST(Configurazione, VersioniVecchieLetteERiscritteComeP) {
         OpzioniGenerazione o;
         o.stagioni = 3;
         GeneraStagioni(origine->campionato(0), o);
-        ASSERT_TRUE(SalvaDati(*origine, dir.percorso()));
+        ASSERT_TRUE(SalvaFileCampionati(*origine, dir.percorso()));
         CStrategiaDesc s;
         s.nome = "Vecchia";
         s.eventiStrategia.resize(1);
@@ -206,7 +206,7 @@ TEST(Configurazione, VersioniVecchieLetteERiscritteComeP) {
         EXPECT_EQ(d->strategie.versioneStrategie, 2);
         EXPECT_EQ(d->indirizzoAggiornamenti, "http://vecchio/");
 
-        ASSERT_TRUE(SalvaTutto(*d, dir.percorso(), msg));
+        ASSERT_TRUE(SalvaDati(*d, dir.percorso(), msg));
         EXPECT_EQ(d->versioneDati, 'p');
         const std::string nuovo = LeggiTesto(dir / "Cfg.VLT");
         EXPECT_EQ(nuovo[0], 'p');
@@ -229,7 +229,7 @@ TEST(Configurazione, ArchivioDanneggiatoInOgniPuntoNonAvviaNulla) {
     CartellaTemporanea dir;
     auto d = DatiRicchi();
     MessaggiRegistrati msg;
-    ASSERT_TRUE(SalvaTutto(*d, dir.percorso(), msg));
+    ASSERT_TRUE(SalvaDati(*d, dir.percorso(), msg));
     const std::string cfg = LeggiTesto(dir / "Cfg.VLT");
     // Every cut of the archive is refused with the program's message.
     for (std::size_t n = 0; n < cfg.size(); n += (n < 2000 ? 1 : 97)) {
@@ -290,7 +290,7 @@ TEST(Configurazione, SalvataggioFallitoLasciaTuttoComEra) {
     CartellaTemporanea dir;
     auto d = DatiRicchi();
     MessaggiRegistrati msg;
-    ASSERT_TRUE(SalvaTutto(*d, dir.percorso(), msg));
+    ASSERT_TRUE(SalvaDati(*d, dir.percorso(), msg));
     std::map<std::string, std::string> prima;
     for (const auto& v : std::filesystem::directory_iterator(dir.percorso()))
         prima[v.path().filename().string()] = LeggiTesto(v.path());
@@ -304,7 +304,7 @@ TEST(Configurazione, SalvataggioFallitoLasciaTuttoComEra) {
     rlimit piccolo = vecchio;
     piccolo.rlim_cur = 4000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &piccolo), 0);
-    const bool ok = SalvaTutto(*d, dir.percorso(), msg);
+    const bool ok = SalvaDati(*d, dir.percorso(), msg);
     setrlimit(RLIMIT_FSIZE, &vecchio);
 
     EXPECT_FALSE(ok);

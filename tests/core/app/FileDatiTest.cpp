@@ -37,12 +37,12 @@ TEST(FileDati, SalvaERileggeVocePerVoceEByteaByte) {
     ASSERT_EQ(AggiungiIncontro(dati->campionato(8), 1, 0, '2'), 0);
     dati->datiModificati = 1;
 
-    ASSERT_TRUE(SalvaDati(*dati, dir.percorso()));
+    ASSERT_TRUE(SalvaFileCampionati(*dati, dir.percorso()));
     EXPECT_EQ(dati->datiModificati, 0);
     EXPECT_EQ(LeggiTesto(dir / "squadreGE.VLT"), "1 2 \nM\xFCnchen \nK\xF6ln \n");
 
     auto letti = std::make_unique<DatiGlobali>();
-    const EsitoFile e = CaricaDati(*letti, dir.percorso());
+    const EsitoFile e = CaricaFileCampionati(*letti, dir.percorso());
     ASSERT_TRUE(e) << e.dettaglio;
     for (int c = 0; c < kNumeroCampionati; ++c) {
         EXPECT_EQ(letti->campionato(c).incontri, dati->campionato(c).incontri) << c;
@@ -53,7 +53,7 @@ TEST(FileDati, SalvaERileggeVocePerVoceEByteaByte) {
 
     // Written again, every file is the same to the byte.
     CartellaTemporanea dir2;
-    ASSERT_TRUE(SalvaDati(*letti, dir2.percorso()));
+    ASSERT_TRUE(SalvaFileCampionati(*letti, dir2.percorso()));
     for (const auto& d : kCampionati)
         for (auto nome : {d.fileSquadre, d.fileIncontri})
             EXPECT_EQ(LeggiTesto(dir / std::string(nome)), LeggiTesto(dir2 / std::string(nome)))
@@ -133,7 +133,7 @@ TEST(FileDati, OgniErroreDiLetturaDaFileCorrotti) {
         }
         ScriviTesto(dir / "squadrea.VLT", caso.squadre);
         ScriviTesto(dir / "giornata.VLT", caso.incontri);
-        const EsitoFile e = CaricaDati(*dati, dir.percorso());
+        const EsitoFile e = CaricaFileCampionati(*dati, dir.percorso());
         EXPECT_FALSE(e) << caso.perche;
         EXPECT_EQ(e.messaggio, "Errore nell'inizializzazione.\nFile corrotti!") << caso.perche;
         EXPECT_FALSE(e.dettaglio.empty()) << caso.perche;
@@ -143,14 +143,14 @@ TEST(FileDati, OgniErroreDiLetturaDaFileCorrotti) {
     // A missing file is the same failure.
     CartellaTemporanea vuota;
     auto dati = std::make_unique<DatiGlobali>();
-    EXPECT_EQ(CaricaDati(*dati, vuota.percorso()).messaggio,
+    EXPECT_EQ(CaricaFileCampionati(*dati, vuota.percorso()).messaggio,
               "Errore nell'inizializzazione.\nFile corrotti!");
 }
 
 TEST(FileDati, UnSalvataggioFallitoLasciaIntattiIFilePrecedenti) {
     CartellaTemporanea dir;
     auto dati = std::make_unique<DatiGlobali>();
-    ASSERT_TRUE(SalvaDati(*dati, dir.percorso()));
+    ASSERT_TRUE(SalvaFileCampionati(*dati, dir.percorso()));
     const std::string prima = LeggiTesto(dir / "giornata.VLT");
 
     OpzioniGenerazione o;
@@ -164,7 +164,7 @@ TEST(FileDati, UnSalvataggioFallitoLasciaIntattiIFilePrecedenti) {
     rlimit piccolo = vecchio;
     piccolo.rlim_cur = 1000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &piccolo), 0);
-    const EsitoFile e = SalvaDati(*dati, dir.percorso());
+    const EsitoFile e = SalvaFileCampionati(*dati, dir.percorso());
     setrlimit(RLIMIT_FSIZE, &vecchio);
 
     EXPECT_FALSE(e);

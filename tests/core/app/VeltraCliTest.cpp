@@ -55,7 +55,7 @@ protected:
         o.squadre = 18;
         o.ultimaIncompleta = true;
         ASSERT_EQ(GeneraStagioni(dati->campionato(8), o), 0);
-        ASSERT_TRUE(SalvaDati(*dati, dir.percorso()));
+        ASSERT_TRUE(SalvaFileCampionati(*dati, dir.percorso()));
     }
     std::string cartella() const { return "--cartella " + dir.percorso().string(); }
     CartellaTemporanea dir;
@@ -129,14 +129,14 @@ TEST_F(CartellaGenerata, StimeConIParametriDellaCartella) {
     // differs from the defaults: stime uses it, and --imposta still wins.
     CartellaTemporanea completa;
     auto dati = std::make_unique<DatiGlobali>();
-    ASSERT_TRUE(CaricaDati(*dati, dir.percorso()));
+    ASSERT_TRUE(CaricaFileCampionati(*dati, dir.percorso()));
     CCampionato& ge = dati->campionato(8);
     ge.config.giornateAnalisi = 3;
     ge.limiteMinCasa = -5;
     ge.limiteMinTrasferta = -2;
     ge.limiteMaxTrasferta = 2;
     MessaggiSilenziosi m;
-    ASSERT_TRUE(SalvaTutto(*dati, completa.percorso(), m));
+    ASSERT_TRUE(SalvaDati(*dati, completa.percorso(), m));
     const std::string cartella2 = "--cartella " + completa.percorso().string();
     const Uscita propria = Esegui("stime " + cartella2 + " --campionato GE --grezzo");
     const Uscita imposta = Esegui("stime " + cartella() +
@@ -154,12 +154,12 @@ TEST_F(CartellaGenerata, StimeConIParametriDellaCartella) {
 TEST_F(CartellaGenerata, VerificaRiportaESalvaUgualeAlByte) {
     CartellaTemporanea completa;
     auto dati = std::make_unique<DatiGlobali>();
-    ASSERT_TRUE(CaricaDati(*dati, dir.percorso()));
+    ASSERT_TRUE(CaricaFileCampionati(*dati, dir.percorso()));
     OpzioniGenerazione o;
     o.stagioni = 3;
     ASSERT_EQ(GeneraStagioni(dati->campionato(0), o), 0);
     MessaggiSilenziosi m;
-    ASSERT_TRUE(SalvaTutto(*dati, completa.percorso(), m));
+    ASSERT_TRUE(SalvaDati(*dati, completa.percorso(), m));
     const std::string cartella2 = "--cartella " + completa.percorso().string();
     const std::string cfg = LeggiTesto(completa / "Cfg.VLT");
     const std::string giornate = LeggiTesto(completa / "giornaGE.VLT");

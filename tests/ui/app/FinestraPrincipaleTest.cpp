@@ -45,7 +45,7 @@ protected:
         o.seme = 9;
         ASSERT_EQ(GeneraStagioni(origine->campionato(8), o), 0);
         MessaggiSilenziosi m;
-        ASSERT_TRUE(SalvaTutto(*origine, dir.percorso(), m));
+        ASSERT_TRUE(SalvaDati(*origine, dir.percorso(), m));
         ASSERT_TRUE(CaricaAvvio(*dati, dir.percorso(), msg));
         const auto stato = StimeAvvio(*dati, msg);
         ASSERT_TRUE(stato);

@@ -34,7 +34,7 @@ TEST(ComandoImporta, CartellaNuovaPoiStagioneSuccessivaPoiRifiutoSenzaScrivere) 
     ASSERT_EQ(Importa(comune + (dir / "2003.txt").string()), 0);
     ASSERT_EQ(Importa(comune + (dir / "2004.csv").string()), 0);
     auto dati = std::make_unique<DatiGlobali>();
-    ASSERT_TRUE(CaricaDati(*dati, cartella)); // all 38 files are there
+    ASSERT_TRUE(CaricaFileCampionati(*dati, cartella)); // all 38 files are there
     const CCampionato& c = dati->campionato(*CercaCampionato("IN"));
     ASSERT_EQ(c.config.numeroStagioni(), 2004 - 1992 + 1);
     EXPECT_EQ(c.squadreStagione(12).nomi,

@@ -16,7 +16,7 @@ class DatiPredefiniti : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dati_ = new DatiGlobali();
-        const EsitoFile e = CaricaDati(*dati_, VELTRA_RESOURCES_DIR "/dati");
+        const EsitoFile e = CaricaFileCampionati(*dati_, VELTRA_RESOURCES_DIR "/dati");
         ASSERT_TRUE(e) << e.dettaglio;
     }
     static void TearDownTestSuite() {

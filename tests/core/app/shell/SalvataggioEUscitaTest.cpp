@@ -70,7 +70,7 @@ TEST(SalvaModifiche, SenzaUnSiNonScriveNulla) {
     }
 }
 
-TEST(SalvaModifiche, SalvaTuttoELasciaTolteLeSoglieRicalcolando) {
+TEST(SalvaModifiche, SalvaTuttoELasciaTolteLeSoglie) {
     Banco b;
     const ElencoIncontri prima = b.dati.campionato(0).incontri;
     b.msg.risposte = {Risposta::Si};
