@@ -2,6 +2,7 @@
 
 #include "pools/riduzioni/Costruzioni.h"
 #include "pools/riduzioni/MatriceSindromi.h"
+#include "pools/riduzioni/PianiMatrice.h"
 
 #include <atomic>
 #include <cstdio>
@@ -95,12 +96,46 @@ void Generatore::Esegui(bool stampaAvanzamento) {
                              migliori_[t][n - t].origine.c_str());
         }
     }
+    EseguiPiani(stampaAvanzamento);
+
     // A smaller shape found late may improve the ones built from it, and back.
     for (bool cambiato = true; cambiato;) {
         cambiato = false;
         for (int n = 1; n <= kMaxRigheVariabili; ++n)
             for (int t = n; t >= 0; --t)
                 cambiato |= Propaga(t, n - t, true);
+    }
+}
+
+// The aimed matrix-method searches, after the general ones so that these stay as they
+// were; a plan that cannot beat the table in hand is not run. Plans are independent, so
+// they share the threads and are applied in their own order.
+void Generatore::EseguiPiani(bool stampaAvanzamento) {
+    std::vector<const PianoMatrice*> daFare;
+    for (const PianoMatrice& piano : PianiMatrice()) {
+        const Riduzione& attuale = migliori_[piano.triple][piano.doppie];
+        if (!attuale.presente || ParolePiano(piano) < attuale.codice.size())
+            daFare.push_back(&piano);
+    }
+    std::vector<EsitoPiano> esiti(daFare.size());
+    std::atomic<size_t> prossimo{0};
+    auto lavora = [&] {
+        for (size_t i; (i = prossimo.fetch_add(1)) < daFare.size();)
+            esiti[i] = EseguiPiano(*daFare[i]);
+    };
+    std::vector<std::thread> lavoratori;
+    for (int i = 1; i < thread_; ++i)
+        lavoratori.emplace_back(lavora);
+    lavora();
+    for (auto& l : lavoratori)
+        l.join();
+    for (size_t i = 0; i < daFare.size(); ++i) {
+        const int t = daFare[i]->triple, d = daFare[i]->doppie;
+        const bool meglio = Proponi(t, d, std::move(esiti[i].codice), esiti[i].descrizione);
+        if (stampaAvanzamento)
+            std::fprintf(stderr, "piano %2dt%2dd: %8zu  %s\n", t, d,
+                         migliori_[t][d].codice.size(),
+                         meglio ? migliori_[t][d].origine.c_str() : "non raggiunto");
     }
 }
 

@@ -28,6 +28,7 @@ private:
     bool Proponi(int triple, int doppie, Codice codice, const std::string& origine);
     void Costruzioni(int triple, int doppie);
     bool Propaga(int triple, int doppie, bool daPiuGrandi);
+    void EseguiPiani(bool stampaAvanzamento);
 
     ParametriRiduzione parametri_;
     int thread_;
