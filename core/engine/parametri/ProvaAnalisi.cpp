@@ -1,0 +1,38 @@
+#include "engine/parametri/ProvaAnalisi.h"
+
+#include "app/DatiGlobali.h"
+#include "engine/CArchivio.h"
+#include "engine/CMotoreStime.h"
+
+namespace veltra {
+
+EsitoProva ProvaAnalisi(CCampionato& c, CAnalisi& a, const CAnalisi& precedente,
+                        const CArchivio& archivio, const std::string& testoLimitiNonValidi,
+                        const std::string& testoRestringere) {
+    if (!c.motore) c.CreaMotore();
+    EsitoProva e;
+    ApplicaAnalisi(c, a);
+    if (c.motore->AggiornaStime() == 0) {
+        const auto datiUsati = c.motore->PercentualeDatiUsati();
+        a.precisione1 = c.motore->precisione1();
+        a.precisioneX = c.motore->precisioneX();
+        a.precisione2 = c.motore->precisione2();
+        a.datiUsati = datiUsati.value_or(0.0f);
+        e.ok = true;
+        e.stato.ok = true;
+        e.stato.pannello1 = FormattaMessaggioStato(c.descrizione().nome, *c.motore, datiUsati,
+                                                   a.punteggiAvanzati.campionatiInclusi);
+        e.stato.pannello2 = TestoAnalisiArchivio(CercaAnalisi(archivio, a));
+        return e;
+    }
+    e.limiteSingolo =
+        a.limiteMinCasa == a.limiteMaxCasa || a.limiteMinTrasferta == a.limiteMaxTrasferta;
+    e.stato.pannello1 = e.limiteSingolo ? testoLimitiNonValidi : testoRestringere;
+    e.stato.pannello2 = " ";
+    ApplicaAnalisi(c, precedente);
+    c.motore->PreparaMotore();
+    c.motore->CalcolaGriglie();
+    return e;
+}
+
+} // namespace veltra
