@@ -27,7 +27,9 @@ std::string CArchivioStorico::Titolo() const {
     return "VELTRA - " + std::string(camp_.descrizione().nome) + ". Archivio Storico";
 }
 
-int CArchivioStorico::numeroStagioni() const { return camp_.incontri.numeroSeparatori(); }
+int CArchivioStorico::numeroStagioni() const {
+    return camp_.incontri.numeroSeparatori();
+}
 
 std::string CArchivioStorico::testoStagione() const {
     if (stagione_ < 0) return {};
@@ -112,9 +114,9 @@ void CArchivioStorico::FissaUltimoIncontro() {
     }
     nuovoUltimo_ = voce;
     nuovaStagione_ = stagione_ + 1;
-    messaggi_.Mostra(FormattaTesto(kFissatoUltimoIncontro,
-                                   righe_[static_cast<std::size_t>(selezione_)].c_str()),
-                     Icona::Informazione);
+    messaggi_.Mostra(
+        FormattaTesto(kFissatoUltimoIncontro, righe_[static_cast<std::size_t>(selezione_)].c_str()),
+        Icona::Informazione);
 }
 
 void CArchivioStorico::Chiudi() {

@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kSquadrePerGirone = 18;
 
-int Gironi(CampionatoId c) { return c == 2 ? 2 : c == 3 ? 3 : 1; }
+int Gironi(CampionatoId c) {
+    return c == 2 ? 2 : c == 3 ? 3 : 1;
+}
 
 } // namespace
 
@@ -22,13 +24,16 @@ bool CClassifica::Aggiorna(bool datiCambiati, IMessaggi& messaggi) {
     const int n = VociUtilizzabili(camp);
     // Only the latest season counts: start after its separator.
     int inizio = n;
-    while (inizio > 0 && !camp.incontri[inizio - 1].separatore()) --inizio;
+    while (inizio > 0 && !camp.incontri[inizio - 1].separatore())
+        --inizio;
     int separatori = 0;
-    for (int i = 0; i < n; ++i) separatori += camp.incontri[i].separatore();
+    for (int i = 0; i < n; ++i)
+        separatori += camp.incontri[i].separatore();
     const std::vector<std::string>& nomi = camp.squadreStagione(separatori).nomi;
 
     std::vector<RigaClassifica> conteggi(nomi.size());
-    for (std::size_t t = 0; t < conteggi.size(); ++t) conteggi[t].squadra = static_cast<int>(t);
+    for (std::size_t t = 0; t < conteggi.size(); ++t)
+        conteggi[t].squadra = static_cast<int>(t);
     int incontri = 0;
     for (int i = inizio; i < n; ++i) {
         const Incontro& m = camp.incontri[i];

@@ -54,9 +54,9 @@ void CScontriDiretti::Calcola() {
     statistiche_ = {};
     posizione_ = -1;
     if (!calcolato_) return;
-    statistiche_ = CalcolaScontri(dati_.campionato(campionato_),
-                                  squadre_[static_cast<std::size_t>(casa_)],
-                                  squadre_[static_cast<std::size_t>(trasferta_)]);
+    statistiche_ =
+        CalcolaScontri(dati_.campionato(campionato_), squadre_[static_cast<std::size_t>(casa_)],
+                       squadre_[static_cast<std::size_t>(trasferta_)]);
     posizione_ = statistiche_.disputati() - 1;
 }
 
@@ -131,13 +131,14 @@ std::vector<std::string> CScontriDiretti::RigheStampa() const {
     r.push_back(FormattaTesto("Vittorie in Casa     : %d", s.conteggio[0]));
     r.push_back(FormattaTesto("Pareggi              : %d", s.conteggio[1]));
     r.push_back(FormattaTesto("Vittorie in Trasferta: %d", s.conteggio[2]));
-    r.push_back(
-        FormattaTesto("Massimo numero di Vittorie Consecutive in Casa     : %d", s.serieMassima[0]));
-    r.push_back(
-        FormattaTesto("Massimo numero di Pareggi Consecutivi              : %d", s.serieMassima[1]));
-    r.push_back(
-        FormattaTesto("Massimo numero di Vittorie Consecutive in Trasferta: %d", s.serieMassima[2]));
-    for (int k = 0; k < 3; ++k) r.push_back(testoSegno(k));
+    r.push_back(FormattaTesto("Massimo numero di Vittorie Consecutive in Casa     : %d",
+                              s.serieMassima[0]));
+    r.push_back(FormattaTesto("Massimo numero di Pareggi Consecutivi              : %d",
+                              s.serieMassima[1]));
+    r.push_back(FormattaTesto("Massimo numero di Vittorie Consecutive in Trasferta: %d",
+                              s.serieMassima[2]));
+    for (int k = 0; k < 3; ++k)
+        r.push_back(testoSegno(k));
     r.push_back(testoAndata());
     for (auto it = s.sequenza.rbegin(); it != s.sequenza.rend(); ++it)
         r.push_back(Stagione(it->stagione) + FormattaTesto(" : %c", it->risultato));

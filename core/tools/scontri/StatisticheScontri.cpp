@@ -13,7 +13,9 @@ int Indice(const ElencoSquadre& squadre, const std::string& nome) {
     return it == squadre.nomi.end() ? -1 : static_cast<int>(it - squadre.nomi.begin());
 }
 
-int IndiceSegno(char r) { return r == '1' ? 0 : r == 'X' ? 1 : r == '2' ? 2 : -1; }
+int IndiceSegno(char r) {
+    return r == '1' ? 0 : r == 'X' ? 1 : r == '2' ? 2 : -1;
+}
 
 } // namespace
 
@@ -22,7 +24,8 @@ StatisticheScontri CalcolaScontri(const CCampionato& c, const std::string& casa,
     StatisticheScontri s;
     const int n = VociUtilizzabili(c);
     int ultimaStagione = 0;
-    for (int i = 0; i < n; ++i) ultimaStagione += c.incontri[i].separatore();
+    for (int i = 0; i < n; ++i)
+        ultimaStagione += c.incontri[i].separatore();
 
     int stagione = 0;
     int iCasa = -1, iTrasferta = -1;

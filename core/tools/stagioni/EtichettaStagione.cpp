@@ -2,7 +2,9 @@
 
 namespace veltra {
 
-bool StagioneAnnoSolare(CampionatoId c) { return c >= 15 && c <= 18; }
+bool StagioneAnnoSolare(CampionatoId c) {
+    return c >= 15 && c <= 18;
+}
 
 int AnnoStagione(CampionatoId c, int stagione) {
     return Campionato(c).annoPrimaStagione + stagione - 1;

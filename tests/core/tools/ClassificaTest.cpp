@@ -24,13 +24,15 @@ RigaClassifica Riga(int squadra, int vinte, int pari, int perse) {
 
 std::vector<int> Ordine(const std::vector<RigaClassifica>& righe) {
     std::vector<int> o;
-    for (const auto& r : OrdinaClassifica(righe)) o.push_back(r.squadra);
+    for (const auto& r : OrdinaClassifica(righe))
+        o.push_back(r.squadra);
     return o;
 }
 
 std::vector<std::string> Nomi(const CClassifica& c) {
     std::vector<std::string> n;
-    for (const auto& t : c.testi()) n.push_back(t.squadra);
+    for (const auto& t : c.testi())
+        n.push_back(t.squadra);
     return n;
 }
 
@@ -52,7 +54,8 @@ TEST(Classifica, OrdineConPuntiPartiteEZeroPunti) {
          {Riga(4, 0, 0, 2), Riga(5, 1, 0, 0), Riga(7, 0, 0, 1), Riga(8, 0, 1, 0), Riga(9, 0, 0, 3)},
          {5, 8, 9, 7, 4}},
     };
-    for (const auto& c : casi) EXPECT_EQ(Ordine(c.righe), c.attesa) << c.nome;
+    for (const auto& c : casi)
+        EXPECT_EQ(Ordine(c.righe), c.attesa) << c.nome;
 }
 
 TEST(Classifica, UltimaStagioneContataInCasaEFuori) {
@@ -124,7 +127,8 @@ TEST(Classifica, GironiDiSerieC1EC2) {
         for (int giro = 0; giro < 2 * t.numeroGironi(); ++giro) {
             const auto& atteso = caso.gironi[static_cast<std::size_t>(giro % t.numeroGironi())];
             std::vector<int> squadre;
-            for (const auto& r : t.righe()) squadre.push_back(r.squadra);
+            for (const auto& r : t.righe())
+                squadre.push_back(r.squadra);
             std::sort(squadre.begin(), squadre.end());
             ASSERT_FALSE(squadre.empty());
             EXPECT_EQ(squadre.front(), atteso[0]) << caso.campionato << " giro " << giro;

@@ -24,7 +24,8 @@ public:
 
 void Aggiungi(CCampionato& c, std::vector<std::string> nomi, std::initializer_list<test::M> m) {
     ASSERT_EQ(AggiungiStagione(c, std::move(nomi)), 0);
-    for (const auto& i : m) ASSERT_EQ(AggiungiIncontro(c, i.casa, i.trasferta, i.risultato), 0);
+    for (const auto& i : m)
+        ASSERT_EQ(AggiungiIncontro(c, i.casa, i.trasferta, i.risultato), 0);
 }
 
 // Alfa at home to Beta over three seasons in which both change index; in
@@ -154,8 +155,8 @@ TEST_F(ScontriDiretti, Stampa) {
     msg.risposte = {Risposta::Ok};
     sd.Stampa(msg, servizio, orologio);
     const auto& d = servizio.dispositivo;
-    EXPECT_EQ(d.chiamate, (std::vector<std::string>{"InizioDocumento", "InizioPagina",
-                                                    "FinePagina", "FineDocumento"}));
+    EXPECT_EQ(d.chiamate, (std::vector<std::string>{"InizioDocumento", "InizioPagina", "FinePagina",
+                                                    "FineDocumento"}));
     const std::vector<std::string> attese = {
         "VELTRA - Serie A. Statistiche Scontri Diretti dal 1961/1962. (09/05/2005)",
         "Alfa - Beta",
@@ -187,7 +188,8 @@ TEST_F(ScontriDiretti, Stampa) {
 TEST(ScontriDirettiStampa, SequenzaLungaSuPiuPagineEPaginaFallita) {
     DatiGlobali dati;
     CCampionato& c = dati.campionato(0);
-    for (int s = 0; s < 40; ++s) test::Stagione(c, 2, {{0, 1, s % 2 ? '1' : '2'}});
+    for (int s = 0; s < 40; ++s)
+        test::Stagione(c, 2, {{0, 1, s % 2 ? '1' : '2'}});
     CScontriDiretti sd(dati);
     sd.Aggiorna(false);
     sd.Seleziona(0, 1);
@@ -223,8 +225,8 @@ TEST(ScontriDirettiStampa, SequenzaLungaSuPiuPagineEPaginaFallita) {
         test::ServizioStampaRegistrato servizio;
         servizio.dispositivo.fallisceAllaFinePagina = 1;
         sd.Stampa(msg, servizio, orologio);
-        EXPECT_EQ(servizio.dispositivo.chiamate,
-                  (std::vector<std::string>{"InizioDocumento", "InizioPagina", "FinePagina",
-                                            "Annulla"}));
+        EXPECT_EQ(
+            servizio.dispositivo.chiamate,
+            (std::vector<std::string>{"InizioDocumento", "InizioPagina", "FinePagina", "Annulla"}));
     }
 }
