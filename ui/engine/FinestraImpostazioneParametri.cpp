@@ -1,0 +1,279 @@
+#include "FinestraImpostazioneParametri.h"
+
+#include "DlgDescrizioneAnalisiQt.h"
+#include "DlgParametriAvanzatiQt.h"
+#include "platform/AiutoQt.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace veltra {
+
+namespace {
+
+using F = CDlgImpostazioneParametri;
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+template <class W> W* Nomina(W* w, int risorsa) {
+    w->setObjectName(QString::number(risorsa));
+    if (const char* s = F::Suggerimento(risorsa)) w->setToolTip(QString::fromUtf8(s));
+    return w;
+}
+
+QPushButton* Pulsante(const char* testo, int risorsa) {
+    return Nomina(new QPushButton(QString::fromUtf8(testo)), risorsa);
+}
+
+} // namespace
+
+FinestraImpostazioneParametri::FinestraImpostazioneParametri(
+    DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi, const IOrologio& orologio,
+    std::function<void(const TestiStato&)> mostraStato, IAiuto* aiuto, QWidget* parent)
+    : QDialog(parent), logica_(dati, stato, messaggi, orologio), messaggi_(messaggi),
+      aiuto_(aiuto) {
+    setObjectName(QString::number(F::kRisorsa));
+    setModal(false);
+    logica_.mostraStato = std::move(mostraStato);
+
+    // --- the current analysis
+    auto* gruppoGiornate = new QGroupBox("GIORNATE D'ANALISI:");
+    giornate_ = Nomina(new QSlider(Qt::Horizontal), F::kGiornate);
+    giornate_->setRange(1, 5);
+    giornate_->setPageStep(1);
+    giornate_->setTickPosition(QSlider::TicksBelow);
+    testoGiornate_ = Nomina(new QLabel, F::kTestoGiornate);
+    auto* rigaGiornate = new QHBoxLayout(gruppoGiornate);
+    rigaGiornate->addWidget(giornate_);
+    rigaGiornate->addWidget(testoGiornate_);
+
+    separa_ = Nomina(new QCheckBox("Mantieni separate Casa e Trasferta:"), F::kSepara);
+    separa_->setLayoutDirection(Qt::RightToLeft);
+
+    auto* gruppoPercentuali = new QGroupBox("PERCENTUALI D'IMPORTANZA:");
+    auto* griglia = new QGridLayout(gruppoPercentuali);
+    const char* etichette[5] = {"Ultimo incontro:", "Penultimo incontro:", "3' -ultimo incontro:",
+                                "4' -ultimo incontro:", "5' -ultimo incontro:"};
+    for (int k = 0; k < 5; ++k) {
+        percentuali_[k] = Nomina(new QSlider(Qt::Horizontal), F::kPercentuale[k]);
+        percentuali_[k]->setRange(50, 150);
+        percentuali_[k]->setPageStep(10);
+        testiPercentuali_[k] = Nomina(new QLabel, F::kTestoPercentuale[k]);
+        testiPercentuali_[k]->setMinimumWidth(40);
+        griglia->addWidget(new QLabel(etichette[k]), k, 0);
+        griglia->addWidget(percentuali_[k], k, 1);
+        griglia->addWidget(testiPercentuali_[k], k, 2);
+        connect(percentuali_[k], &QSlider::valueChanged, this, [this, k](int v) {
+            logica_.CambiaPercentuale(k, v);
+            Mostra();
+        });
+    }
+
+    auto* gruppoAvanzati = new QGroupBox("PARAMETRI AVANZATI:");
+    auto* avanzati = Pulsante("&Punteggi, Forze, Limiti...", F::kAvanzati);
+    (new QVBoxLayout(gruppoAvanzati))->addWidget(avanzati);
+
+    auto* gruppoPrecisione = new QGroupBox("PRECISIONE STIME");
+    precisione_ = Nomina(new QLabel, F::kPrecisione);
+    precisione_->setWordWrap(true);
+    (new QVBoxLayout(gruppoPrecisione))->addWidget(precisione_);
+
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(gruppoGiornate);
+    sinistra->addWidget(separa_);
+    sinistra->addWidget(gruppoPercentuali);
+    sinistra->addWidget(gruppoAvanzati);
+    sinistra->addWidget(gruppoPrecisione);
+
+    // --- the archive copy
+    auto* gruppoArchivio = new QGroupBox("ARCHIVIO ANALISI");
+    auto* archivio = new QGridLayout(gruppoArchivio);
+    precedente_ = Pulsante("<<", F::kPrecedente);
+    successiva_ = Pulsante(">>", F::kSuccessiva);
+    numeroAnalisi_ = Nomina(new QLabel, F::kNumeroAnalisi);
+    auto* navigazione = new QHBoxLayout;
+    navigazione->addWidget(new QLabel("ANALISI N.:"));
+    navigazione->addWidget(numeroAnalisi_);
+    navigazione->addStretch();
+    navigazione->addWidget(precedente_);
+    navigazione->addWidget(successiva_);
+    archivio->addLayout(navigazione, 0, 0, 1, 2);
+    const int campi[5] = {F::kArchivioGiornate, F::kArchivioPercentuali, F::kArchivioSepara,
+                          F::kArchivioPrecisione, F::kArchivioDatiUsati};
+    const char* nomiCampi[5] = {
+        "Giornate d'Analisi:", "Percentuali d'Importanza:", "Mantiene separate Casa e Trasferta:",
+        "Precisione:", "Dati Usati:"};
+    for (int k = 0; k < 5; ++k) {
+        campiArchivio_[k] = Nomina(new QLabel, campi[k]);
+        archivio->addWidget(new QLabel(nomiCampi[k]), k + 1, 0);
+        archivio->addWidget(campiArchivio_[k], k + 1, 1);
+    }
+    titolo_ = Nomina(new QLineEdit, F::kTitolo);
+    titolo_->setReadOnly(true);
+    archivio->addWidget(titolo_, 6, 0, 1, 2);
+    inserisci_ = Pulsante("&Inserisci", F::kInserisci);
+    recupera_ = Pulsante("&Recupera", F::kRecupera);
+    elimina_ = Pulsante("&Elimina", F::kElimina);
+    note_ = Pulsante("&Note...", F::kNote);
+    confronta_ = Pulsante("&Confronta", F::kConfronta);
+    avanzatiArchivio_ = Pulsante("P&unteggi, Forze, Limiti...", F::kAvanzatiArchivio);
+    auto* pulsantiArchivio = new QGridLayout;
+    pulsantiArchivio->addWidget(inserisci_, 0, 0);
+    pulsantiArchivio->addWidget(recupera_, 0, 1);
+    pulsantiArchivio->addWidget(elimina_, 0, 2);
+    pulsantiArchivio->addWidget(note_, 1, 0);
+    pulsantiArchivio->addWidget(confronta_, 1, 1);
+    pulsantiArchivio->addWidget(avanzatiArchivio_, 1, 2);
+    archivio->addLayout(pulsantiArchivio, 7, 0, 1, 2);
+
+    auto* centro = new QHBoxLayout;
+    centro->addLayout(sinistra, 1);
+    centro->addWidget(gruppoArchivio, 1);
+
+    allinea_ = Pulsante("&Allinea", F::kAllinea);
+    ok_ = new QPushButton("&OK");
+    ok_->setObjectName("IDOK");
+    auto* annulla = new QPushButton("Cancella");
+    annulla->setObjectName("IDCANCEL");
+    auto* fondo = new QHBoxLayout;
+    fondo->addWidget(allinea_);
+    fondo->addStretch();
+    fondo->addWidget(ok_);
+    fondo->addWidget(annulla);
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addLayout(centro);
+    tutto->addLayout(fondo);
+
+    connect(giornate_, &QSlider::valueChanged, this, [this](int n) {
+        logica_.CambiaGiornate(n);
+        Mostra();
+    });
+    connect(separa_, &QCheckBox::toggled, this, [this](bool s) {
+        logica_.CambiaSepara(s);
+        Mostra();
+    });
+    connect(avanzati, &QPushButton::clicked, this, [this] { ApriAvanzati(false); });
+    connect(avanzatiArchivio_, &QPushButton::clicked, this, [this] { ApriAvanzati(true); });
+    auto azione = [this](QPushButton* p, void (CDlgImpostazioneParametri::*f)()) {
+        connect(p, &QPushButton::clicked, this, [this, f] {
+            (logica_.*f)();
+            Mostra();
+        });
+    };
+    azione(precedente_, &F::Precedente);
+    azione(successiva_, &F::Successiva);
+    azione(inserisci_, &F::Inserisci);
+    azione(recupera_, &F::Recupera);
+    azione(elimina_, &F::Elimina);
+    azione(allinea_, &F::Allinea);
+    connect(note_, &QPushButton::clicked, this, [this] { ApriNote(); });
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+    Mostra();
+}
+
+bool FinestraImpostazioneParametri::Aggiorna(bool datiCambiati) {
+    const bool esito = logica_.Aggiorna(datiCambiati);
+    Mostra();
+    return esito;
+}
+
+void FinestraImpostazioneParametri::Mostra() {
+    setWindowTitle(Q(logica_.Titolo()));
+    const CAnalisi& a = logica_.corrente();
+    {
+        const QSignalBlocker b(giornate_);
+        giornate_->setValue(a.giornateAnalisi);
+    }
+    testoGiornate_->setText(QString::number(a.giornateAnalisi));
+    {
+        const QSignalBlocker b(separa_);
+        separa_->setChecked(a.punteggiAvanzati.separaCasaTrasferta);
+    }
+    for (int k = 0; k < 5; ++k) {
+        const QSignalBlocker b(percentuali_[k]);
+        percentuali_[k]->setValue(a.percentualiImportanza[k]);
+        percentuali_[k]->setEnabled(logica_.percentualeAbilitata(k));
+        testiPercentuali_[k]->setText(Q(logica_.TestoPercentuale(k)));
+    }
+    precisione_->setText(Q(logica_.testoPrecisione()));
+
+    numeroAnalisi_->setText(Q(logica_.TestoNumeroAnalisi()));
+    precedente_->setEnabled(logica_.precedenteAbilitato());
+    successiva_->setEnabled(logica_.successivaAbilitato());
+    const int campi[5] = {F::kArchivioGiornate, F::kArchivioPercentuali, F::kArchivioSepara,
+                          F::kArchivioPrecisione, F::kArchivioDatiUsati};
+    for (int k = 0; k < 5; ++k)
+        campiArchivio_[k]->setText(Q(logica_.TestoArchivio(campi[k])));
+    titolo_->setText(logica_.archivioAbilitato() ? Q(logica_.TestoArchivio(F::kTitolo)) : "");
+    inserisci_->setEnabled(logica_.inserisciAbilitato());
+    const bool mostrata = logica_.archivioAbilitato();
+    recupera_->setEnabled(mostrata);
+    elimina_->setEnabled(mostrata);
+    note_->setEnabled(mostrata);
+    avanzatiArchivio_->setEnabled(mostrata);
+    confronta_->setEnabled(logica_.confrontaAbilitato());
+    allinea_->setEnabled(logica_.allineaAbilitato());
+    ok_->setEnabled(logica_.okAbilitato());
+}
+
+void FinestraImpostazioneParametri::ApriAvanzati(bool archivio) {
+    const CAnalisi* a = archivio ? logica_.mostrata() : &logica_.corrente();
+    if (!a) return;
+    const CAnalisi copia = *a;
+    DlgParametriAvanzatiQt dialogo(logica_, copia, archivio, messaggi_, this);
+    if (aiuto_)
+        CollegaTastoAiuto(dialogo, *aiuto_,
+                          ContestoAiutoFinestra(DlgParametriAvanzatiQt::kRisorsa));
+    // While it is open the dialog shows its recomputations in text 1029 here.
+    connect(&dialogo, &DlgParametriAvanzatiQt::esitoCambiato, this, [this] { Mostra(); });
+    dialogo.exec();
+    Mostra();
+}
+
+void FinestraImpostazioneParametri::ApriNote() {
+    const CAnalisi* a = logica_.mostrata();
+    if (!a) return;
+    DlgDescrizioneAnalisiQt dialogo(a->titolo, a->descrizione, this);
+    if (aiuto_) CollegaTastoAiuto(dialogo, *aiuto_, ContestoAiutoFinestra(208));
+    if (dialogo.exec() == QDialog::Accepted)
+        logica_.ImpostaNote(dialogo.titolo(), dialogo.descrizione());
+    Mostra();
+}
+
+void FinestraImpostazioneParametri::accept() {
+    if (!logica_.okAbilitato()) return;
+    if (!chiusa_) {
+        chiusa_ = true;
+        logica_.Ok();
+    }
+    QDialog::accept();
+}
+
+void FinestraImpostazioneParametri::reject() {
+    if (!chiusa_) {
+        chiusa_ = true;
+        logica_.Annulla();
+    }
+    QDialog::reject();
+}
+
+void FinestraImpostazioneParametri::closeEvent(QCloseEvent* e) {
+    // The title bar's close button is Cancel.
+    e->ignore();
+    reject();
+}
+
+} // namespace veltra

@@ -1,0 +1,73 @@
+#pragma once
+// The current analysis window (146, modeless) on screen: sliders, checkbox,
+// archive browser and buttons bound to CDlgImpostazioneParametri.
+#include "engine/parametri/CDlgImpostazioneParametri.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+namespace veltra {
+
+class IAiuto;
+
+class FinestraImpostazioneParametri : public QDialog {
+    Q_OBJECT
+public:
+    // `mostraStato` receives the two status-bar texts after every
+    // recomputation; `aiuto`, when given, answers F1 in the dialogs opened
+    // from here.
+    FinestraImpostazioneParametri(DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi,
+                                  const IOrologio& orologio,
+                                  std::function<void(const TestiStato&)> mostraStato,
+                                  IAiuto* aiuto = nullptr, QWidget* parent = nullptr);
+
+    // Refresh by the shell (AggiornaFinestre and opening); always true.
+    bool Aggiorna(bool datiCambiati);
+
+    CDlgImpostazioneParametri& logica() { return logica_; }
+
+    // OK and Cancel: the window closes (finished() is emitted).
+    void accept() override;
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void Mostra();
+    void ApriAvanzati(bool archivio);
+    void ApriNote();
+
+    CDlgImpostazioneParametri logica_;
+    IMessaggi& messaggi_;
+    IAiuto* aiuto_;
+    QSlider* giornate_;
+    QLabel* testoGiornate_;
+    QCheckBox* separa_;
+    QSlider* percentuali_[5];
+    QLabel* testiPercentuali_[5];
+    QLabel* precisione_;
+    QLabel* numeroAnalisi_;
+    QPushButton* precedente_;
+    QPushButton* successiva_;
+    QLabel* campiArchivio_[5];
+    QLineEdit* titolo_;
+    QPushButton* inserisci_;
+    QPushButton* recupera_;
+    QPushButton* elimina_;
+    QPushButton* note_;
+    QPushButton* confronta_;
+    QPushButton* avanzatiArchivio_;
+    QPushButton* allinea_;
+    QPushButton* ok_;
+    bool chiusa_ = false;
+};
+
+} // namespace veltra
