@@ -1,0 +1,72 @@
+#include "DlgFiltriArchivio.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace veltra {
+
+DlgFiltriArchivio::DlgFiltriArchivio(const std::vector<std::string>& squadre, int casa,
+                                     int trasferta, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("filtriArchivio");
+    setWindowTitle("VELTRA - Filtri");
+    QStringList nomi;
+    for (const auto& n : squadre)
+        nomi << QString::fromStdString(n);
+
+    attivaCasa_ = new QCheckBox("in Casa da :");
+    attivaCasa_->setObjectName("attivaCasa");
+    attivaCasa_->setToolTip("Abilita/disabilita un filtro sulle squadre in Casa");
+    casa_ = new QComboBox;
+    casa_->setObjectName("filtroCasa");
+    casa_->setToolTip("Seleziona la squadra su cui operare il filtro in Casa");
+    casa_->addItems(nomi);
+    attivaTrasferta_ = new QCheckBox("in Trasferta da :");
+    attivaTrasferta_->setObjectName("attivaTrasferta");
+    attivaTrasferta_->setToolTip("Abilita/disabilita un filtro sulle squadre in Trasferta");
+    trasferta_ = new QComboBox;
+    trasferta_->setObjectName("filtroTrasferta");
+    trasferta_->setToolTip("Seleziona la squadra su cui operare il filtro in Trasferta");
+    trasferta_->addItems(nomi);
+
+    attivaCasa_->setChecked(casa >= 0);
+    casa_->setCurrentIndex(casa >= 0 ? casa : 0);
+    casa_->setEnabled(casa >= 0);
+    attivaTrasferta_->setChecked(trasferta >= 0);
+    trasferta_->setCurrentIndex(trasferta >= 0 ? trasferta : 0);
+    trasferta_->setEnabled(trasferta >= 0);
+    connect(attivaCasa_, &QCheckBox::toggled, casa_, &QWidget::setEnabled);
+    connect(attivaTrasferta_, &QCheckBox::toggled, trasferta_, &QWidget::setEnabled);
+
+    auto* griglia = new QGridLayout;
+    griglia->addWidget(attivaCasa_, 0, 0);
+    griglia->addWidget(casa_, 0, 1);
+    griglia->addWidget(attivaTrasferta_, 1, 0);
+    griglia->addWidget(trasferta_, 1, 1);
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    pulsanti->button(QDialogButtonBox::Ok)->setObjectName("IDOK");
+    pulsanti->button(QDialogButtonBox::Cancel)->setText("Annulla");
+    pulsanti->button(QDialogButtonBox::Cancel)->setObjectName("IDCANCEL");
+    connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(new QLabel("Seleziona gli incontri giocati:"));
+    tutto->addLayout(griglia);
+    tutto->addWidget(pulsanti);
+}
+
+int DlgFiltriArchivio::casa() const {
+    return attivaCasa_->isChecked() ? casa_->currentIndex() : -1;
+}
+
+int DlgFiltriArchivio::trasferta() const {
+    return attivaTrasferta_->isChecked() ? trasferta_->currentIndex() : -1;
+}
+
+} // namespace veltra

@@ -1,0 +1,33 @@
+#pragma once
+// The league table window (modeless): a table bound to the core's CClassifica
+// and the "&Altro Girone" button of Serie C1 and C2.
+#include "tools/classifica/CClassifica.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QTableWidget;
+
+namespace veltra {
+
+class FinestraClassifica : public QDialog {
+    Q_OBJECT
+public:
+    FinestraClassifica(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent = nullptr);
+
+    // Refresh after a change of championship or data; false, after the
+    // message, when there is no table to show (the caller closes the window).
+    bool Aggiorna(bool datiCambiati);
+
+    const CClassifica& classifica() const { return core_; }
+
+private:
+    void Mostra();
+
+    CClassifica core_;
+    IMessaggi& messaggi_;
+    QTableWidget* tabella_;
+    QPushButton* altroGirone_;
+};
+
+} // namespace veltra

@@ -1,0 +1,167 @@
+#include "FinestraScontriDiretti.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace veltra {
+
+namespace {
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+QLabel* FinestraScontriDiretti::Valore(const char* nome) {
+    auto* l = new QLabel;
+    l->setObjectName(nome);
+    return l;
+}
+
+FinestraScontriDiretti::FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& messaggi,
+                                               IServizioStampa& stampa, const IOrologio& orologio,
+                                               QWidget* parent)
+    : QDialog(parent), core_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
+    setObjectName("scontriDiretti");
+    setModal(false);
+
+    casa_ = new QListWidget;
+    casa_->setObjectName("listaCasa");
+    casa_->setToolTip(kSuggerimentiScontri[0]);
+    trasferta_ = new QListWidget;
+    trasferta_->setObjectName("listaTrasferta");
+    trasferta_->setToolTip(kSuggerimentiScontri[1]);
+    auto* liste = new QGridLayout;
+    liste->addWidget(new QLabel("Squadra in Casa"), 0, 0);
+    liste->addWidget(new QLabel("Squadra in Trasferta"), 0, 1);
+    liste->addWidget(casa_, 1, 0);
+    liste->addWidget(trasferta_, 1, 1);
+
+    primaStagione_ = Valore("primaStagione");
+    auto* statistiche = new QGroupBox;
+    auto* campi = new QFormLayout;
+    disputati_ = Valore("disputati");
+    vittorieCasa_ = Valore("vittorieCasa");
+    pareggi_ = Valore("pareggi");
+    vittorieTrasferta_ = Valore("vittorieTrasferta");
+    campi->addRow("Incontri Disputati :", disputati_);
+    campi->addRow("Vittorie in Casa :", vittorieCasa_);
+    campi->addRow("Pareggi :", pareggi_);
+    campi->addRow("Vittorie in Trasferta :", vittorieTrasferta_);
+    const char* nomiSerie[3] = {"serie1", "serieX", "serie2"};
+    const char* etichetteSerie[3] = {"Massimo numero di Vittorie Consecutive in Casa :",
+                                     "Massimo numero di Pareggi Consecutivi :",
+                                     "Massimo numero di Vittorie Consecutive in Trasferta :"};
+    for (int k = 0; k < 3; ++k) {
+        serie_[k] = Valore(nomiSerie[k]);
+        campi->addRow(etichetteSerie[k], serie_[k]);
+    }
+    auto* testi = new QVBoxLayout(statistiche);
+    testi->addWidget(primaStagione_);
+    testi->addLayout(campi);
+    const char* nomiSegni[3] = {"segno1", "segnoX", "segno2"};
+    for (int k = 0; k < 3; ++k) {
+        segni_[k] = Valore(nomiSegni[k]);
+        testi->addWidget(segni_[k]);
+    }
+    andata_ = Valore("andata");
+    testi->addWidget(andata_);
+
+    auto* sequenza = new QGroupBox("SEQUENZA DEGLI SCONTRI DIRETTI");
+    stagioneSequenza_ = Valore("stagioneSequenza");
+    risultatoSequenza_ = Valore("risultatoSequenza");
+    precedente_ = new QPushButton("<<");
+    precedente_->setObjectName("precedente");
+    precedente_->setToolTip(kSuggerimentiScontri[2]);
+    successivo_ = new QPushButton(">>");
+    successivo_->setObjectName("successivo");
+    successivo_->setToolTip(kSuggerimentiScontri[3]);
+    auto* righeSequenza = new QGridLayout(sequenza);
+    righeSequenza->addWidget(new QLabel("Stagione : "), 0, 0);
+    righeSequenza->addWidget(stagioneSequenza_, 0, 1);
+    righeSequenza->addWidget(new QLabel("Risultato : "), 1, 0);
+    righeSequenza->addWidget(risultatoSequenza_, 1, 1);
+    righeSequenza->addWidget(precedente_, 2, 0);
+    righeSequenza->addWidget(successivo_, 2, 1);
+
+    auto* ok = new QPushButton("&OK");
+    ok->setObjectName("IDOK");
+    pulsanteStampa_ = new QPushButton("&Stampa");
+    pulsanteStampa_->setObjectName("stampa");
+    pulsanteStampa_->setToolTip(kSuggerimentiScontri[4]);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(ok);
+    pulsanti->addWidget(pulsanteStampa_);
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addLayout(liste);
+    tutto->addWidget(statistiche);
+    tutto->addWidget(sequenza);
+    tutto->addLayout(pulsanti);
+
+    connect(casa_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
+    connect(trasferta_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
+    connect(precedente_, &QPushButton::clicked, this, [this] {
+        core_.Precedente();
+        Mostra();
+    });
+    connect(successivo_, &QPushButton::clicked, this, [this] {
+        core_.Successivo();
+        Mostra();
+    });
+    connect(pulsanteStampa_, &QPushButton::clicked, this,
+            [this] { core_.Stampa(messaggi_, stampa_, orologio_); });
+    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+}
+
+bool FinestraScontriDiretti::Aggiorna(bool datiCambiati) {
+    core_.Aggiorna(datiCambiati);
+    setWindowTitle(Q(core_.titolo()));
+    riempimento_ = true;
+    casa_->clear();
+    trasferta_->clear();
+    for (const auto& n : core_.squadre()) {
+        casa_->addItem(Q(n));
+        trasferta_->addItem(Q(n));
+    }
+    casa_->setCurrentRow(core_.casa());
+    trasferta_->setCurrentRow(core_.trasferta());
+    riempimento_ = false;
+    Mostra();
+    return true;
+}
+
+void FinestraScontriDiretti::SelezioneCambiata() {
+    if (riempimento_) return;
+    core_.Seleziona(casa_->currentRow(), trasferta_->currentRow());
+    Mostra();
+}
+
+void FinestraScontriDiretti::Mostra() {
+    const bool c = core_.calcolato();
+    const StatisticheScontri& s = core_.statistiche();
+    auto numero = [c](int n) { return c ? QString::number(n) : QString(); };
+    primaStagione_->setText(Q(core_.testoPrimaStagione()));
+    disputati_->setText(numero(s.disputati()));
+    vittorieCasa_->setText(numero(s.conteggio[0]));
+    pareggi_->setText(numero(s.conteggio[1]));
+    vittorieTrasferta_->setText(numero(s.conteggio[2]));
+    for (int k = 0; k < 3; ++k) {
+        serie_[k]->setText(numero(s.serieMassima[k]));
+        segni_[k]->setText(Q(core_.testoSegno(k)));
+    }
+    andata_->setText(Q(core_.testoAndata()));
+    stagioneSequenza_->setText(Q(core_.testoStagioneSequenza()));
+    risultatoSequenza_->setText(Q(core_.testoRisultatoSequenza()));
+    precedente_->setEnabled(core_.abilitaPrecedente());
+    successivo_->setEnabled(core_.abilitaSuccessivo());
+    pulsanteStampa_->setEnabled(core_.abilitaStampa());
+}
+
+} // namespace veltra

@@ -1,0 +1,52 @@
+#pragma once
+// The head-to-head window (modeless): two team lists, the statistics, the
+// sequence of meetings and the printout, bound to the core's CScontriDiretti.
+#include "tools/scontri/CScontriDiretti.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace veltra {
+
+class FinestraScontriDiretti : public QDialog {
+    Q_OBJECT
+public:
+    FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
+                           const IOrologio& orologio, QWidget* parent = nullptr);
+
+    // Refresh after a change of championship or data; it cannot fail.
+    bool Aggiorna(bool datiCambiati);
+
+    const CScontriDiretti& scontri() const { return core_; }
+
+private:
+    QLabel* Valore(const char* nome);
+    void SelezioneCambiata();
+    void Mostra();
+
+    CScontriDiretti core_;
+    IMessaggi& messaggi_;
+    IServizioStampa& stampa_;
+    const IOrologio& orologio_;
+    QListWidget* casa_;
+    QListWidget* trasferta_;
+    QLabel* primaStagione_;
+    QLabel* disputati_;
+    QLabel* vittorieCasa_;
+    QLabel* pareggi_;
+    QLabel* vittorieTrasferta_;
+    QLabel* serie_[3];
+    QLabel* segni_[3];
+    QLabel* andata_;
+    QLabel* stagioneSequenza_;
+    QLabel* risultatoSequenza_;
+    QPushButton* precedente_;
+    QPushButton* successivo_;
+    QPushButton* pulsanteStampa_;
+    bool riempimento_ = false;
+};
+
+} // namespace veltra
