@@ -7,6 +7,7 @@
 
 set(VELTRA_CARTELLA_RIDUZIONI ${CMAKE_BINARY_DIR}/resources/riduzioni)
 file(GLOB VELTRA_TABELLE_N1 CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/riduzioni/*d.VLT)
+list(FILTER VELTRA_TABELLE_N1 INCLUDE REGEX "/[0-9]+t[0-9]+d\\.VLT$")
 
 set(VELTRA_COPIA_N1 ${VELTRA_CARTELLA_RIDUZIONI}/.tabelle-n1)
 add_custom_command(
