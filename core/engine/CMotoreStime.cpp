@@ -65,6 +65,24 @@ namespace {
 
 bool Finito(float x, float limite) { return std::isfinite(x) && std::fabs(x) <= limite; }
 
+// The smallest and largest points a team can earn at home and away (home
+// entries are the even indices); over all 18 when home and away are joined.
+void IntervalliPunti(const CPunteggiAvanzati& p, float& minCasa, float& maxCasa,
+                     float& minTrasferta, float& maxTrasferta) {
+    minCasa = maxCasa = p.punti[0];
+    minTrasferta = maxTrasferta = p.punti[1];
+    for (int i = 0; i < 18; i += 2) {
+        minCasa = std::min(minCasa, p.punti[i]);
+        maxCasa = std::max(maxCasa, p.punti[i]);
+        minTrasferta = std::min(minTrasferta, p.punti[i + 1]);
+        maxTrasferta = std::max(maxTrasferta, p.punti[i + 1]);
+    }
+    if (!p.separaCasaTrasferta) {
+        minCasa = minTrasferta = std::min(minCasa, minTrasferta);
+        maxCasa = maxTrasferta = std::max(maxCasa, maxTrasferta);
+    }
+}
+
 } // namespace
 
 void CMotoreStime::Prepara(Stato& s, int limiteMinCasa, int limiteMaxCasa,
@@ -88,19 +106,8 @@ void CMotoreStime::Prepara(Stato& s, int limiteMinCasa, int limiteMaxCasa,
     for (int k = 0; k < kMaxGiornateAnalisi; ++k)
         s.pesi[k] = static_cast<float>(config.percentualiImportanza[k]);
 
-    // Derived ranges of the points: home entries are the even indices.
-    float minCasa = p.punti[0], maxCasa = p.punti[0];
-    float minTrasferta = p.punti[1], maxTrasferta = p.punti[1];
-    for (int i = 0; i < 18; i += 2) {
-        minCasa = std::min(minCasa, p.punti[i]);
-        maxCasa = std::max(maxCasa, p.punti[i]);
-        minTrasferta = std::min(minTrasferta, p.punti[i + 1]);
-        maxTrasferta = std::max(maxTrasferta, p.punti[i + 1]);
-    }
-    if (!s.separa) {
-        minCasa = minTrasferta = std::min(minCasa, minTrasferta);
-        maxCasa = maxTrasferta = std::max(maxCasa, maxTrasferta);
-    }
+    float minCasa, maxCasa, minTrasferta, maxTrasferta;
+    IntervalliPunti(p, minCasa, maxCasa, minTrasferta, maxTrasferta);
     const float nf = static_cast<float>(s.giornate);
     if (valido) {
         s.origineRighe = static_cast<float>(Arrotonda(nf * minCasa - 1.0f));
@@ -533,18 +540,8 @@ std::optional<float> CMotoreStime::PercentualeDatiUsati() {
     const CPunteggiAvanzati& p = c.punteggiAvanzati;
     Stato& s = statoDatiUsati_;
     // The widened limits: the whole reachable range of totals.
-    float minCasa = p.punti[0], maxCasa = p.punti[0];
-    float minTrasferta = p.punti[1], maxTrasferta = p.punti[1];
-    for (int i = 0; i < 18; i += 2) {
-        minCasa = std::min(minCasa, p.punti[i]);
-        maxCasa = std::max(maxCasa, p.punti[i]);
-        minTrasferta = std::min(minTrasferta, p.punti[i + 1]);
-        maxTrasferta = std::max(maxTrasferta, p.punti[i + 1]);
-    }
-    if (!p.separaCasaTrasferta) {
-        minCasa = minTrasferta = std::min(minCasa, minTrasferta);
-        maxCasa = maxTrasferta = std::max(maxCasa, maxTrasferta);
-    }
+    float minCasa, maxCasa, minTrasferta, maxTrasferta;
+    IntervalliPunti(p, minCasa, maxCasa, minTrasferta, maxTrasferta);
     const float nf = static_cast<float>(std::clamp<int>(c.config.giornateAnalisi, 1, 5));
     const int loCasa = Arrotonda(nf * minCasa), hiCasa = Arrotonda(nf * maxCasa);
     const int loTrasf = Arrotonda(nf * minTrasferta), hiTrasf = Arrotonda(nf * maxTrasferta);

@@ -16,13 +16,18 @@
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
 #include "platform/AiutoQt.h"
+#include "engine/FinestraImpostazioneParametri.h"
+#include "tools/DlgArchivioStorico.h"
+#include "tools/FinestraClassifica.h"
 #include "tools/FinestraPronostici.h"
+#include "tools/FinestraScontriDiretti.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -58,26 +63,30 @@ protected:
 
 } // namespace
 
-// The prediction window as the shell's registry sees it.
-class CVltMain::AdattatorePronostici : public IFinestraNonModale {
+// A modeless Qt window as the shell's registry sees it.
+class CVltMain::Adattatore : public IFinestraNonModale {
 public:
-    AdattatorePronostici(CVltMain& principale) : p_(principale) {}
-    bool Aggiorna() override { return p_.pronostici_->Aggiorna(p_.stato_.datiCambiati); }
+    Adattatore(QDialog* finestra, std::function<bool(QDialog*)> aggiorna)
+        : finestra_(finestra), aggiorna_(std::move(aggiorna)) {}
+    bool Aggiorna() override { return finestra_ && aggiorna_(finestra_); }
     void Chiudi() override {
-        if (p_.pronostici_) {
-            p_.pronostici_->hide();
-            p_.pronostici_->deleteLater();
-            p_.pronostici_ = nullptr;
+        if (finestra_) {
+            finestra_->hide();
+            finestra_->deleteLater();
+            finestra_ = nullptr;
         }
     }
     void PortaInPrimoPiano() override {
-        p_.pronostici_->show();
-        p_.pronostici_->raise();
-        p_.pronostici_->activateWindow();
+        if (!finestra_) return;
+        finestra_->show();
+        finestra_->raise();
+        finestra_->activateWindow();
     }
+    QDialog* finestra() const { return finestra_; }
 
 private:
-    CVltMain& p_;
+    QPointer<QDialog> finestra_;
+    std::function<bool(QDialog*)> aggiorna_;
 };
 
 CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi& messaggi,
@@ -92,7 +101,7 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
                else
                    QApplication::restoreOverrideCursor();
            }},
-      adattatorePronostici_(std::make_unique<AdattatorePronostici>(*this)) {
+      adattatori_() {
     setObjectName("101");
     setWindowTitle("VELTRA 2005 - MARVEN 9 - TALBOR 6");
     setWindowIcon(IconaProgramma());
@@ -196,7 +205,45 @@ void CVltMain::Esegui(int id) {
     } else if (id == comando::Esci) {
         close();
     } else if (id == comando::CalcoloPicchetti) {
-        ApriPronostici();
+        ApriFinestra(
+            Finestra::Pronostici, 116,
+            [this] { return new FinestraPronostici(dati_, messaggi_, stampa_, orologio_, this); },
+            [this](QDialog* d) {
+                return static_cast<FinestraPronostici*>(d)->Aggiorna(stato_.datiCambiati);
+            });
+    } else if (id == comando::ClassificaCampionato) {
+        ApriFinestra(
+            Finestra::Classifica, 215,
+            [this] { return new FinestraClassifica(dati_, messaggi_, this); },
+            [this](QDialog* d) {
+                return static_cast<FinestraClassifica*>(d)->Aggiorna(stato_.datiCambiati);
+            });
+    } else if (id == comando::ScontriDiretti) {
+        ApriFinestra(
+            Finestra::ScontriDiretti, 183,
+            [this] {
+                return new FinestraScontriDiretti(dati_, messaggi_, stampa_, orologio_, this);
+            },
+            [this](QDialog* d) {
+                return static_cast<FinestraScontriDiretti*>(d)->Aggiorna(stato_.datiCambiati);
+            });
+    } else if (id == comando::ArchivioStorico) {
+        DlgArchivioStorico dialogo(dati_, messaggi_, this);
+        CollegaTastoAiuto(dialogo, aiuto_, kAiutoFinestraPrincipale);
+        dialogo.exec();
+        DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
+    } else if (id == comando::ImpostazioneParametri) {
+        ApriFinestra(
+            Finestra::AnalisiCorrente, 146,
+            [this] {
+                return new FinestraImpostazioneParametri(
+                    dati_, stato_, messaggi_, orologio_,
+                    [this](const TestiStato& t) { ImpostaStato(t); }, &aiuto_, this);
+            },
+            [this](QDialog* d) {
+                return static_cast<FinestraImpostazioneParametri*>(d)->Aggiorna(
+                    stato_.datiCambiati);
+            });
     } else if (id == comando::Sommario) {
         aiuto_.Mostra(kAiutoFinestraPrincipale);
     } else if (id == comando::Info) {
@@ -225,18 +272,33 @@ void CVltMain::DopoInserimento(bool datiCambiati, const std::optional<TestiStato
     AggiornaFinestre(stato_);
 }
 
-void CVltMain::ApriPronostici() {
-    stato_.finestre.Apri(Finestra::Pronostici, [this]() -> IFinestraNonModale* {
-        pronostici_ = new FinestraPronostici(dati_, messaggi_, stampa_, orologio_, this);
-        pronostici_->setWindowFlag(Qt::Window);
-        CollegaTastoAiuto(*pronostici_, aiuto_, ContestoAiutoFinestra(116));
-        connect(pronostici_, &QDialog::finished, this, [this] {
-            stato_.finestre.Rimuovi(Finestra::Pronostici);
-            if (pronostici_) pronostici_->deleteLater();
-            pronostici_ = nullptr;
+void CVltMain::ApriFinestra(Finestra f, int risorsa, const std::function<QDialog*()>& crea,
+                            std::function<bool(QDialog*)> aggiorna) {
+    stato_.finestre.Apri(f, [&]() -> IFinestraNonModale* {
+        QDialog* d = crea();
+        d->setWindowFlag(Qt::Window);
+        CollegaTastoAiuto(*d, aiuto_, ContestoAiutoFinestra(risorsa));
+        connect(d, &QDialog::finished, this, [this, f, d] {
+            // Closed by the user: forget it, unless the shell already did.
+            if (finestra(f) == d) {
+                stato_.finestre.Rimuovi(f);
+                adattatori_.erase(f);
+            }
+            d->deleteLater();
         });
-        return adattatorePronostici_.get();
+        auto& a = adattatori_[f];
+        a = std::make_unique<Adattatore>(d, std::move(aggiorna));
+        return a.get();
     });
+}
+
+QDialog* CVltMain::finestra(Finestra f) const {
+    const auto it = adattatori_.find(f);
+    return it == adattatori_.end() || !stato_.finestre.Aperta(f) ? nullptr : it->second->finestra();
+}
+
+FinestraPronostici* CVltMain::finestraPronostici() const {
+    return static_cast<FinestraPronostici*>(finestra(Finestra::Pronostici));
 }
 
 void CVltMain::closeEvent(QCloseEvent* e) {

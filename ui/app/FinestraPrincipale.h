@@ -10,11 +10,14 @@
 #include <QMainWindow>
 
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QLabel;
+class QDialog;
 class QSessionManager;
 
 namespace veltra {
@@ -44,7 +47,9 @@ public:
     QString testoPannello1() const;
     QString testoPannello2() const;
     QAction* azione(int comando) const;
-    FinestraPronostici* finestraPronostici() const { return pronostici_; }
+    FinestraPronostici* finestraPronostici() const;
+    // The open modeless window of a kind, or nullptr.
+    QDialog* finestra(Finestra f) const;
     StatoShell& statoShell() { return stato_; }
 
 protected:
@@ -54,7 +59,10 @@ private:
     void CreaMenuEBarre();
     void AggiornaAbilitazioni();
     void ImpostaStato(const TestiStato& testi);
-    void ApriPronostici();
+    // Opens (or refreshes and brings forward) a modeless window: `crea` makes
+    // the dialog, `aggiorna` refreshes it and tells whether it may stay.
+    void ApriFinestra(Finestra f, int risorsa, const std::function<QDialog*()>& crea,
+                      std::function<bool(QDialog*)> aggiorna);
     void CambiaCampionatoCorrente(int id);
     // After a data-entry dialog: the new status texts, and the open windows
     // refreshed when data were stored.
@@ -71,9 +79,8 @@ private:
     std::map<int, QAction*> azioni_;
     QLabel* pannello1_;
     QLabel* pannello2_;
-    FinestraPronostici* pronostici_ = nullptr;
-    class AdattatorePronostici;
-    std::unique_ptr<AdattatorePronostici> adattatorePronostici_;
+    class Adattatore;
+    std::map<Finestra, std::unique_ptr<Adattatore>> adattatori_;
     bool uscitaConfermata_ = false;
 };
 

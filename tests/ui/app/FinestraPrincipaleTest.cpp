@@ -102,3 +102,26 @@ TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
               "Impossibile calcolare le stime. Modificare i valori dei parametri.");
     EXPECT_EQ(finestra->finestraPronostici(), nullptr);
 }
+
+TEST_F(FinestraPrincipaleTest, FinestreDiAnalisiRegistrateEAggiornate) {
+    // Each command opens its window once; a second use brings the same one forward.
+    struct Caso {
+        int comando;
+        Finestra finestra;
+    };
+    for (const Caso c : {Caso{comando::ImpostazioneParametri, Finestra::AnalisiCorrente},
+                         Caso{comando::ClassificaCampionato, Finestra::Classifica},
+                         Caso{comando::ScontriDiretti, Finestra::ScontriDiretti}}) {
+        finestra->Esegui(c.comando);
+        QDialog* prima = finestra->finestra(c.finestra);
+        ASSERT_NE(prima, nullptr) << c.comando;
+        finestra->Esegui(c.comando);
+        EXPECT_EQ(finestra->finestra(c.finestra), prima) << c.comando;
+    }
+    // A change of championship reaches them all; closing one forgets it.
+    finestra->Esegui(40103);
+    EXPECT_TRUE(finestra->finestra(Finestra::Classifica)->windowTitle().contains("Germania"));
+    finestra->finestra(Finestra::Classifica)->reject();
+    EXPECT_EQ(finestra->finestra(Finestra::Classifica), nullptr);
+    EXPECT_TRUE(finestra->statoShell().finestre.Aperta(Finestra::ScontriDiretti));
+}

@@ -127,6 +127,10 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::NuovoCampionato,
                                      comando::NuoviIncontri,
                                      comando::CalcoloPicchetti,
+                                     comando::ImpostazioneParametri,
+                                     comando::ClassificaCampionato,
+                                     comando::ArchivioStorico,
+                                     comando::ScontriDiretti,
                                      comando::Sommario,
                                      comando::Info};
     for (const auto& c : ComandiPrincipali())
