@@ -24,7 +24,9 @@ std::string FormattaMessaggioStato(std::string_view nome, const CMotoreStime& m,
 
 std::string TestoAnalisiArchivio(int numeroAnalisi) {
     if (numeroAnalisi <= 0) return "Analisi non presente in Archivio";
-    return "Analisi n. " + std::to_string(numeroAnalisi) + " dell'Archivio";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "Analisi n. %d dell'Archivio", numeroAnalisi);
+    return buf;
 }
 
 TestiStato MessaggioStatoDopoStime(CCampionato& c, std::string_view nome) {
