@@ -117,4 +117,17 @@ void Archivio::stringa(std::string& utf8) {
     pos_ += n;
 }
 
+void Archivio::stringa(std::string& utf8, std::size_t massimo) {
+    auto taglia = [massimo](const std::string& s) {
+        return Lunghezza1252(s) <= massimo ? s : Da1252(A1252(s).substr(0, massimo));
+    };
+    if (scrittura_) {
+        std::string t = taglia(utf8);
+        stringa(t);
+    } else {
+        stringa(utf8);
+        utf8 = taglia(utf8);
+    }
+}
+
 } // namespace veltra

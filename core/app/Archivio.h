@@ -56,6 +56,9 @@ public:
 
     // A string, UTF-8 in memory.
     void stringa(std::string& utf8);
+    // A string of a fixed-width field: cut to `massimo` characters of the
+    // files' code page, both when written and when read.
+    void stringa(std::string& utf8, std::size_t massimo);
 
     // A block copied byte for byte.
     void blocco(void* dati, std::size_t n);

@@ -2,36 +2,15 @@
 
 #include "app/Archivio.h"
 #include "app/Campionati.h"
-#include "app/Testo1252.h"
 
 namespace veltra {
-
-namespace {
-
-// Cut to `massimo` characters of the files' code page.
-std::string Tagliato(const std::string& s, std::size_t massimo) {
-    if (Lunghezza1252(s) <= massimo) return s;
-    return Da1252(A1252(s).substr(0, massimo));
-}
-
-void StringaFissa(Archivio& ar, std::string& s, std::size_t massimo) {
-    if (ar.inScrittura()) {
-        std::string t = Tagliato(s, massimo);
-        ar.stringa(t);
-    } else {
-        ar.stringa(s);
-        s = Tagliato(s, massimo);
-    }
-}
-
-} // namespace
 
 void Partita::Serializza(Archivio& ar) {
     ar.campo(campionato);
     if (ar.inLettura() && (campionato < -1 || campionato >= kNumeroCampionati))
         throw ErroreArchivio("partita: campionato non valido");
-    StringaFissa(ar, squadraCasa, kLunghezzaNome);
-    StringaFissa(ar, squadraTrasferta, kLunghezzaNome);
+    ar.stringa(squadraCasa, kLunghezzaNome);
+    ar.stringa(squadraTrasferta, kLunghezzaNome);
     ar.campo(prob1);
     ar.campo(probX);
     ar.campo(prob2);
@@ -39,8 +18,8 @@ void Partita::Serializza(Archivio& ar) {
         ar.campo(s);
         if (ar.inLettura() && (s < -1 || s > 2)) throw ErroreArchivio("partita: segno non valido");
     }
-    StringaFissa(ar, pronosticoAuto, kLunghezzaPronostico);
-    StringaFissa(ar, pronosticoManuale, kLunghezzaPronostico);
+    ar.stringa(pronosticoAuto, kLunghezzaPronostico);
+    ar.stringa(pronosticoManuale, kLunghezzaPronostico);
     // The form letters came with data version 'l' (108).
     if (ar.versione() > 107) {
         for (std::size_t i = 0; i < formaCasa.size(); ++i) {
