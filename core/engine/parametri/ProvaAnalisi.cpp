@@ -28,7 +28,7 @@ EsitoProva ProvaAnalisi(CCampionato& c, CAnalisi& a, const CAnalisi& precedente,
     e.limiteSingolo =
         a.limiteMinCasa == a.limiteMaxCasa || a.limiteMinTrasferta == a.limiteMaxTrasferta;
     e.stato.pannello1 = e.limiteSingolo ? testoLimitiNonValidi : testoRestringere;
-    e.stato.pannello2 = " ";
+    e.stato.pannello2.assign(1, ' '); // (assigning " " trips a false -Wrestrict of g++ 12)
     ApplicaAnalisi(c, precedente);
     c.motore->PreparaMotore();
     c.motore->CalcolaGriglie();
