@@ -28,6 +28,11 @@ const std::vector<PianoMatrice>& PianiMatrice() {
         {2, 12, 2, 7, 80, 6, 20000, MolteMatrici},  // 2560
         {1, 13, 1, 10, 248, 36, 50000, MolteMatrici}, // 1984
         {12, 0, 6, 0, 41, 1, 100000, MolteMatrici}, // 29889
+        {10, 4, 5, 3, 104, 58, 50000, MolteMatrici}, // 50544
+        {11, 3, 5, 3, 104, 4, 50000, MolteMatrici},  // 75816
+        {12, 2, 6, 2, 152, 11, 100000, MolteMatrici}, // 110808
+        {12, 1, 6, 1, 79, 23, 100000, MolteMatrici}, // 57591
+        {0, 14, 0, 10, 88, 15, 1000000, MolteMatrici}, // 1408
     };
     return piani;
 }
