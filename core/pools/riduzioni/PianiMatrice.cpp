@@ -20,11 +20,12 @@ const std::vector<PianoMatrice>& PianiMatrice() {
         {8, 0, 5, 0, 18, 2, 20000, MolteMatrici},   // 486
         {3, 8, 3, 5, 74, 8, 20000, MolteMatrici},   // 592
         {10, 0, 4, 0, 5, 1, 1000000, Congiunta},    // 3645
-        {3, 10, 2, 8, 173, 24, 50000, MolteMatrici}, // 2082
+        {3, 10, 2, 8, 173, 24, 50000, MolteMatrici}, // 2076
         {6, 6, 3, 6, 113, 12, 20000, MolteMatrici}, // 3051
         {7, 6, 3, 6, 111, 8, 20000, MolteMatrici},  // 8991
         {8, 5, 3, 5, 54, 2, 20000, MolteMatrici},   // 13122
         {9, 4, 4, 3, 36, 12, 20000, MolteMatrici},  // 17496
+        {0, 12, 0, 11, 190, 12, 200000, MolteMatrici}, // 380
         {2, 12, 2, 7, 80, 6, 20000, MolteMatrici},  // 2560
         {1, 13, 1, 10, 248, 36, 50000, MolteMatrici}, // 1984
         {12, 0, 6, 0, 41, 1, 100000, MolteMatrici}, // 29889
