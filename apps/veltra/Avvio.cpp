@@ -21,6 +21,7 @@
 #include <QSplashScreen>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
 
 namespace veltra {
@@ -36,7 +37,12 @@ int AvviaProgramma(QApplication& app) {
     opzioni.addHelpOption();
     opzioni.addOption({"cartella", "Cartella di lavoro (predefinita: ~/.local/share/veltra).",
                        "DIR"});
+    // For installation checks and the tests: start up, print the title and
+    // the status panes, and leave without saving.
+    opzioni.addOption({"prova-avvio",
+                       "Avvia, scrive titolo e barra di stato ed esce senza salvare."});
     opzioni.process(app);
+    const bool provaAvvio = opzioni.isSet("prova-avvio");
     const std::filesystem::path cartella = opzioni.isSet("cartella")
                                                ? std::filesystem::path(opzioni.value("cartella").toStdString())
                                                : CartellaPredefinita();
@@ -80,11 +86,21 @@ int AvviaProgramma(QApplication& app) {
                          [&finestra](QSessionManager& s) { finestra.FineSessione(s); });
         finestra.showMaximized();
         avvio.finish(&finestra);
-        QTimer::singleShot(50, &finestra, [&finestra] { finestra.DopoAvvio(); });
+        QTimer::singleShot(50, &finestra, [&finestra, provaAvvio] {
+            finestra.DopoAvvio();
+            if (provaAvvio) {
+                std::printf("%s\n%s\n%s\n", finestra.windowTitle().toUtf8().constData(),
+                            finestra.testoPannello1().toUtf8().constData(),
+                            finestra.testoPannello2().toUtf8().constData());
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            }
+        });
         esito = app.exec();
         messaggi.ImpostaGenitore(nullptr);
         stampa.ImpostaGenitore(nullptr);
     }
+    if (provaAvvio) return esito;
     // The window is gone: the counters and settings go to their file.
     ScriviDatiSupportoUscita(*dati, cartella, messaggi);
     return esito;
