@@ -68,6 +68,16 @@ std::size_t DecodificaUtf8(std::string_view s, std::size_t i, char32_t& c) {
 
 } // namespace
 
+bool Utf8Valido(std::string_view testo) {
+    for (std::size_t i = 0; i < testo.size();) {
+        char32_t c;
+        const std::size_t n = DecodificaUtf8(testo, i, c);
+        if (n == 0 || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        i += n;
+    }
+    return true;
+}
+
 std::string Da1252(std::string_view b) {
     std::string s;
     s.reserve(b.size());

@@ -16,6 +16,9 @@ std::string Da1252(std::string_view byte1252);
 // as Windows-1252 bytes, so text that was never converted is not lost.
 std::string A1252(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8 throughout.
+bool Utf8Valido(std::string_view testo);
+
 // Number of characters a UTF-8 text takes once written in Windows-1252.
 std::size_t Lunghezza1252(std::string_view utf8);
 

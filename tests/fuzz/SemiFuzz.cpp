@@ -1,10 +1,18 @@
 // Writes the starting corpus of the archive fuzzer into the folder given:
 // valid configuration archives (new, and with data in every kind of record)
 // and strategy lists, each prefixed with the byte that selects its reader.
+// With a second folder, also the corpus of the engine fuzzer there: the
+// default parameters, then the two text files of a few generated seasons.
+// With a third, the corpus of the importer fuzzer: small result files of
+// both layouts, the first byte choosing the championship.
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
+#include "app/FileDati.h"
+#include "app/GeneratoreStagioni.h"
 
 #include <fstream>
+#include <string>
+#include <tuple>
 #include <memory>
 
 using namespace veltra;
@@ -14,6 +22,71 @@ void Scrivi(const std::string& file, std::uint8_t scelta, const std::vector<std:
     std::ofstream f(file, std::ios::binary);
     f.put(static_cast<char>(scelta));
     f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+template <typename T> void Aggiungi(std::string& s, T v) {
+    s.append(reinterpret_cast<const char*>(&v), sizeof v);
+}
+
+// The parameter block of the engine fuzzer, field by field.
+std::string Parametri(const CCampionato& c) {
+    std::string s;
+    Aggiungi(s, c.config.giornateAnalisi);
+    for (auto p : c.config.percentualiImportanza) Aggiungi(s, p);
+    for (auto l : {c.limiteMinCasa, c.limiteMaxCasa, c.limiteMinTrasferta, c.limiteMaxTrasferta})
+        Aggiungi(s, l);
+    const auto& p = c.punteggiAvanzati;
+    for (float f : {p.modificaAltaCasa, p.modificaBassaCasa, p.modificaAltaTrasferta,
+                    p.modificaBassaTrasferta, p.forteCasa, p.forteTrasferta, p.deboleCasa,
+                    p.deboleTrasferta, p.importanzaMin, p.importanzaMax})
+        Aggiungi(s, f);
+    for (float f : p.punti) Aggiungi(s, static_cast<std::int8_t>(f * 8.0f));
+    Aggiungi(s, p.campionatiInclusi);
+    Aggiungi(s, static_cast<std::uint8_t>(p.separaCasaTrasferta ? 1 : 0));
+    s.resize(120, '\0');
+    return s;
+}
+
+void SemiMotore(const std::string& dir) {
+    int k = 0;
+    for (const auto& [stagioni, squadre, incompleta] :
+         {std::tuple{3, 6, false}, std::tuple{4, 8, true}, std::tuple{2, 4, false}}) {
+        CCampionato c(0);
+        OpzioniGenerazione o;
+        o.stagioni = stagioni;
+        o.squadre = squadre;
+        o.retrocessioni = 1;
+        o.seme = static_cast<std::uint64_t>(k + 1);
+        o.ultimaIncompleta = incompleta;
+        if (GeneraStagioni(c, o) != 0) continue;
+        std::ofstream f(dir + "/campionato-" + std::to_string(k++), std::ios::binary);
+        f << Parametri(c) << ScriviTestoSquadre(c.config) << '\xFF'
+          << ScriviTestoIncontri(c.incontri);
+    }
+}
+void SemiImporta(const std::string& dir) {
+    const char* const kFile[] = {
+        "= IT 1 2004/05\n\n# Teams      3\n\nMatchday 1\n[Sat Sep/11]\n"
+        "  20.30  AC Milan                 2-2 (1-1)  AS Livorno\n"
+        "         Inter                    1-0  AS Roma  [awarded]\n"
+        "Matchday 2\n[Sun Jan/9]\n"
+        "  15.00  AS Livorno               -  AC Milan   [cancelled]\n"
+        "         AS Roma                  3-1  Inter\n\n== Relegation\n\nFinal\n"
+        "[Sat Jun/18]\n  20.45  AS Roma                  1-1 a.e.t. (1-1, 0-0)  Inter\n",
+        "Div,Date,Time,HomeTeam,AwayTeam,FTHG,FTAG,FTR,B365H\n"
+        "I1,24/08/2019,17:00,Parma,Juventus,0,1,A,9\n"
+        "I1,08/03/2020,15:00,Juventus,Parma,2,0,H,1.2\n"
+        "I1,19/09/2020,15:00,Juventus,Lecce,3,0,H,1.1\n",
+        "Country,League,Season,Date,Time,Home,Away,HG,AG,Res,PH\n"
+        "Russia,Premier League,2012/2013,21/07/2012,15:00,Zenit,Spartak,2,1,H,1.5\n"
+        "Russia,Premier League,2012/2013,26/05/2013,15:00,Spartak,Zenit,0,0,D,2.5\n"
+        "Russia,Premier League,2013/2014,14/07/2013,15:00,Zenit,Spartak,1,3,A,1.5\n",
+    };
+    const char kCampionato[] = {0, 0, 18};
+    for (int k = 0; k < 3; ++k) {
+        std::ofstream f(dir + "/risultati-" + std::to_string(k), std::ios::binary);
+        f.put(kCampionato[k]);
+        f << kFile[k];
+    }
 }
 } // namespace
 
@@ -37,5 +110,7 @@ int main(int argc, char** argv) {
     d->strategie.strategie = {s, s};
     Scrivi(dir + "/cfg-pieno", 0, ScriviArchivioConfigurazione(*d));
     Scrivi(dir + "/strategie-piene", 1, ScriviArchivioStrategie(*d));
+    if (argc > 2) SemiMotore(argv[2]);
+    if (argc > 3) SemiImporta(argv[3]);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "app/importa/ImportaRisultati.h"
 #include "app/importa/FaseCampionato.h"
+#include "app/FileDati.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +166,32 @@ TEST(ImportaRisultati, ErroriNonCambianoNulla) {
                          alias);
     ASSERT_TRUE(r.ok()) << r.errore;
     EXPECT_EQ(Incontri(c, 3), (std::vector<std::string>{"Inter-Beta:1", "Beta-Inter:X"}));
+}
+
+TEST(ImportaRisultati, FileInWindows1252LettoComeTale) {
+    // A spreadsheet's export: "Alavés" and "Málaga" as single bytes, which
+    // are not UTF-8. The names must be the letters they stand for, and stay
+    // the same once saved and read back.
+    const std::string csv = "Div,Date,HomeTeam,AwayTeam,FTHG,FTAG\n"
+                            "SP1,24/08/2019,Alav\xE9s,M\xE1laga,1,0\n"
+                            "SP1,31/08/2019,M\xE1laga,Alav\xE9s,2,2\n";
+    for (const std::string& testo : {csv, "\xEF\xBB\xBF" + std::string(
+                                               "Div,Date,HomeTeam,AwayTeam,FTHG,FTAG\n"
+                                               "SP1,24/08/2019,Alavés,Málaga,1,0\n"
+                                               "SP1,31/08/2019,Málaga,Alavés,2,2\n")}) {
+        CCampionato c(13); // Spain
+        const auto r = ImportaRisultati(c, {LeggiFileRisultati(testo, "SP1.csv")}, TabellaAlias{});
+        ASSERT_TRUE(r.ok()) << r.errore;
+        const int ultima = c.config.numeroStagioni();
+        EXPECT_EQ(Incontri(c, ultima),
+                  (std::vector<std::string>{"Alavés-Málaga:1", "Málaga-Alavés:X"}));
+
+        std::vector<ElencoSquadre> stagioni;
+        ElencoIncontri incontri;
+        ASSERT_TRUE(LeggiTestoSquadre(ScriviTestoSquadre(c.config), kMaxSquadreStagione, stagioni));
+        ASSERT_TRUE(LeggiTestoIncontri(ScriviTestoIncontri(c.incontri), stagioni, incontri));
+        EXPECT_EQ(stagioni, c.config.stagioni);
+    }
 }
 
 TEST(ImportaRisultati, StagioneConPiuSquadreDeiPosti) {
