@@ -28,11 +28,17 @@ const std::vector<PianoMatrice>& PianiMatrice() {
         {0, 12, 0, 11, 190, 12, 200000, MolteMatrici}, // 380
         {2, 12, 2, 7, 80, 6, 20000, MolteMatrici},  // 2560
         {1, 13, 1, 10, 248, 36, 50000, MolteMatrici}, // 1984
-        {12, 0, 6, 0, 41, 1, 100000, MolteMatrici}, // 29889
+        // Eleven and twelve triples onto Z3^6 with the columns of [I | R] whose kernel has
+        // minimum distance 5; the doubles map onto Z2^b by the unit vectors. 12t0d follows
+        // from 11t0d (a triple added, 3 x 9477).
+        {11, 0, 6, 0, 39, 1, 100000, Colonne,       // 9477
+         {243, 81, 27, 9, 3, 1, 259, 388, 461, 150, 336}},
+        {11, 2, 6, 2, 152, 7, 100000, Colonne,      // 36936
+         {972, 324, 108, 36, 12, 4, 1312, 784, 1880, 2508, 1436, 2, 1}},
         {10, 4, 5, 3, 104, 58, 50000, MolteMatrici}, // 50544
-        {11, 3, 5, 3, 104, 4, 50000, MolteMatrici},  // 75816
-        {12, 2, 6, 2, 152, 11, 100000, MolteMatrici}, // 110808
-        {12, 1, 6, 1, 79, 23, 100000, MolteMatrici}, // 57591
+        {12, 1, 6, 1, 72, 1, 100000, Colonne,       // 52488
+         {486, 162, 54, 18, 6, 2, 686, 1434, 1282, 356, 876, 862, 1}},
+        // 11t3d and 12t2d follow from 11t2d and 12t1d (a double added).
         {0, 14, 0, 10, 88, 15, 1000000, MolteMatrici}, // 1408
     };
     return piani;
@@ -53,9 +59,15 @@ EsitoPiano EseguiPiano(const PianoMatrice& piano) {
         const uint64_t seme = static_cast<uint64_t>(prova);
         MatriceSindromi matrice;
         std::vector<uint32_t> insieme;
-        if (piano.metodo == MetodoPiano::MolteMatrici) {
-            matrice =
-                ScegliMatrice(piano.triple, piano.doppie, piano.a, piano.b, 1000 + seme, prova == 0);
+        if (piano.metodo != MetodoPiano::Congiunta) {
+            if (piano.metodo == MetodoPiano::Colonne) {
+                if (piano.colonne.size() != static_cast<size_t>(piano.triple + piano.doppie))
+                    return esito;
+                matrice = {piano.triple, piano.doppie, piano.a, piano.b, piano.colonne};
+            } else {
+                matrice = ScegliMatrice(piano.triple, piano.doppie, piano.a, piano.b, 1000 + seme,
+                                        prova == 0);
+            }
             const GrafoCopertura grafo = GrafoSindromi(matrice);
             ParametriRicerca ricerca;
             ricerca.passi = piano.passi;
@@ -81,6 +93,7 @@ EsitoPiano EseguiPiano(const PianoMatrice& piano) {
         char testo[128];
         std::snprintf(testo, sizeof testo, "%s in Z3^%d x Z2^%d: %zu x %llu (prova %d)",
                       piano.metodo == MetodoPiano::MolteMatrici ? "molte matrici"
+                      : piano.metodo == MetodoPiano::Colonne    ? "matrice data"
                                                                 : "matrice congiunta",
                       piano.a, piano.b, insieme.size(),
                       static_cast<unsigned long long>(ParolePiano(piano) / piano.sindromi),

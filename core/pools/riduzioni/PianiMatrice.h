@@ -15,6 +15,7 @@ namespace veltra::riduzioni {
 enum class MetodoPiano {
     MolteMatrici, // fixed columns per try, weighted exchange search over S (RicercaCopertura)
     Congiunta,    // annealing over columns and S together (MatriceCongiunta)
+    Colonne,      // the columns given in the plan, the search over S of MolteMatrici
 };
 
 struct PianoMatrice {
@@ -26,6 +27,11 @@ struct PianoMatrice {
     int prove;         // tries, each with its own seed 0, 1, ...
     uint64_t passi;    // steps per try
     MetodoPiano metodo;
+    // Colonne only: the columns as elements of G (digits in base 3 then 2, row 0 most
+    // significant), triple rows first. They are kept rather than searched again because
+    // they came from a long sampling: random [I | R] whose kernel, the code of which the
+    // table is a union of cosets, has minimum distance 5.
+    std::vector<uint32_t> colonne = {};
 };
 
 // The plans of the generator, smallest shapes first.

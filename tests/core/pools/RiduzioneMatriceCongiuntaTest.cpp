@@ -64,6 +64,10 @@ TEST(PianiMatrice, IPianiPiuEconomiciDannoLaCoperturaPromessa) {
     for (const PianoMatrice& piano : PianiMatrice()) {
         EXPECT_LE(piano.a, piano.triple);
         EXPECT_LE(piano.b, piano.doppie);
+        if (piano.metodo == MetodoPiano::Colonne) {
+            EXPECT_EQ(piano.colonne.size(), static_cast<size_t>(piano.triple + piano.doppie))
+                << Nome(piano.triple, piano.doppie);
+        }
         if (piano.prove * piano.passi > 60000 || piano.triple + piano.doppie > 9) continue;
         const EsitoPiano esito = EseguiPiano(piano);
         EXPECT_EQ(esito.codice.size(), ParolePiano(piano)) << Nome(piano.triple, piano.doppie);
@@ -71,6 +75,20 @@ TEST(PianiMatrice, IPianiPiuEconomiciDannoLaCoperturaPromessa) {
         ++eseguiti;
     }
     EXPECT_GT(eseguiti, 0);
+}
+
+TEST(PianiMatrice, UnPianoAColonneDateUsaQuelleColonne) {
+    // 4t onto Z3^2: the columns 10, 01, 11, 12 are those of the Hamming code, so one
+    // syndrome covers and the code is perfect; with two columns repeated it cannot.
+    PianoMatrice piano{4, 0, 2, 0, 1, 3, 5000, MetodoPiano::Colonne, {3, 1, 4, 5}};
+    const EsitoPiano esito = EseguiPiano(piano);
+    EXPECT_EQ(esito.codice.size(), 9u);
+    EXPECT_TRUE(CoperturaCompleta(esito.codice));
+    piano.colonne = {3, 1, 3, 1};
+    EXPECT_TRUE(EseguiPiano(piano).codice.parole.empty());
+    // Columns that do not match the rows give nothing rather than a wrong matrix.
+    piano.colonne = {3, 1, 4};
+    EXPECT_TRUE(EseguiPiano(piano).codice.parole.empty());
 }
 
 TEST(PianiMatrice, UnPianoIrraggiungibileNonDaCodice) {
