@@ -19,6 +19,8 @@ const std::vector<PianoMatrice>& PianiMatrice() {
         {7, 2, 5, 2, 72, 3, 20000, MolteMatrici},   // 648
         {8, 0, 5, 0, 18, 2, 20000, MolteMatrici},   // 486
         {3, 8, 3, 5, 74, 8, 20000, MolteMatrici},   // 592
+        {9, 0, 7, 0, 149, 1, 200000, Colonne,       // 1341, kernel [9, 2, 6]
+         {729, 243, 81, 27, 9, 3, 1, 206, 824}},
         {10, 0, 4, 0, 5, 1, 1000000, Congiunta},    // 3645
         {3, 10, 2, 8, 173, 24, 50000, MolteMatrici}, // 2076
         {6, 6, 3, 6, 113, 12, 20000, MolteMatrici}, // 3051

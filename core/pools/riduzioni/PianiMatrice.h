@@ -30,7 +30,7 @@ struct PianoMatrice {
     // Colonne only: the columns as elements of G (digits in base 3 then 2, row 0 most
     // significant), triple rows first. They are kept rather than searched again because
     // they came from a long sampling: random [I | R] whose kernel, the code of which the
-    // table is a union of cosets, has minimum distance 5.
+    // table is a union of cosets, has a large minimum distance (5 or 6).
     std::vector<uint32_t> colonne = {};
 };
 
