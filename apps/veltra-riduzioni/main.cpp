@@ -3,15 +3,19 @@
 //   veltra-riduzioni --uscita DIR [--thread N] [--passi N] [--seme N] [--correzione]
 //   veltra-riduzioni --solo-correzione DIR   only the error-correcting tables (seconds)
 //   veltra-riduzioni --rapporto DIR          report on the N-1 tables already in DIR
+//   veltra-riduzioni --verifica DIR          checks every table in DIR as the program will
+//                                            read it (the build's folder, or an installation)
 //
 // The output depends only on --passi and --seme, never on the thread count or the clock.
 
 #include "Generatore.h"
 #include "Rapporto.h"
 
+#include "pools/riduzioni/CorrezioneErrori.h"
 #include "pools/riduzioni/LeggiTabellaRiduzione.h"
 #include "pools/riduzioni/ScriviTabellaRiduzione.h"
 #include "pools/riduzioni/TabelleCorrezione.h"
+#include "pools/riduzioni/VerificaCopertura.h"
 
 #include <chrono>
 #include <cstdio>
@@ -29,7 +33,8 @@ int Uso() {
     std::fprintf(stderr, "uso: veltra-riduzioni --uscita DIR [--thread N] [--passi N] "
                          "[--seme N] [--correzione]\n"
                          "     veltra-riduzioni --solo-correzione DIR\n"
-                         "     veltra-riduzioni --rapporto DIR [--note FILE]\n");
+                         "     veltra-riduzioni --rapporto DIR [--note FILE]\n"
+                         "     veltra-riduzioni --verifica DIR\n");
     return 2;
 }
 
@@ -68,6 +73,52 @@ int Rapporto(const std::filesystem::path& cartella, const std::filesystem::path&
     return 0;
 }
 
+// Every N-1 table covers its space; every error-correcting table that the count field
+// can hold is there with exactly its columns, and no other is. 0 when all is right.
+int Verifica(const std::filesystem::path& cartella) {
+    int difetti = 0;
+    auto Difetto = [&](const std::string& nome, const std::string& testo) {
+        std::fprintf(stderr, "%s: %s\n", nome.c_str(), testo.c_str());
+        ++difetti;
+    };
+    uint64_t n1 = 0, correzione = 0;
+    for (int n = 1; n <= kMaxRigheVariabili; ++n)
+        for (int t = 0; t <= n; ++t) {
+            const int d = n - t;
+            const LetturaTabella l = LeggiTabellaRiduzione(cartella, t, d);
+            const std::string nome = NomeTabellaRiduzione(t, d);
+            if (!l.ok()) {
+                Difetto(nome, l.dettaglio);
+                continue;
+            }
+            for (const EsitoVerifica& v : {VerificaValori(l.tabella), VerificaCopertura(l.tabella)})
+                if (!v.ok) Difetto(nome, v.difetto);
+            ++n1;
+            for (int e = 0; e <= 4; ++e)
+                for (int f = e + 1; f <= 7; ++f) {
+                    const std::string nomeC = NomeTabellaCorrezione(t, d, e, f);
+                    const uint64_t conta = ContaCorrezioneErrori(t, d, e, f);
+                    if (conta == 0 || conta > 0xFFFF) {
+                        if (std::filesystem::exists(cartella / nomeC))
+                            Difetto(nomeC, "non dovrebbe esistere");
+                        continue;
+                    }
+                    const LetturaTabella c = LeggiTabellaCorrezione(cartella, t, d, e, f);
+                    if (!c.ok()) {
+                        Difetto(nomeC, c.dettaglio);
+                        continue;
+                    }
+                    if (const EsitoVerifica v = VerificaCorrezioneErrori(c.tabella, e, f); !v.ok)
+                        Difetto(nomeC, v.difetto);
+                    ++correzione;
+                }
+        }
+    std::printf("verificate %llu tabelle N-1 e %llu a correzione di errori: %d difetti\n",
+                static_cast<unsigned long long>(n1), static_cast<unsigned long long>(correzione),
+                difetti);
+    return difetti == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -75,6 +126,7 @@ int main(int argc, char** argv) {
     std::filesystem::path rapporto;
     std::filesystem::path soloCorrezione;
     std::filesystem::path note;
+    std::filesystem::path verifica;
     ParametriRiduzione parametri;
     int thread = 2;
     bool correzione = false;
@@ -87,6 +139,8 @@ int main(int argc, char** argv) {
             rapporto = argv[++i];
         else if (arg == "--solo-correzione" && valore)
             soloCorrezione = argv[++i];
+        else if (arg == "--verifica" && valore)
+            verifica = argv[++i];
         else if (arg == "--note" && valore)
             note = argv[++i];
         else if (arg == "--thread" && valore)
@@ -100,6 +154,7 @@ int main(int argc, char** argv) {
         else
             return Uso();
     }
+    if (!verifica.empty()) return Verifica(verifica);
     if (!rapporto.empty()) return Rapporto(rapporto, note.empty() ? rapporto / kFileNote : note);
     if (!soloCorrezione.empty()) {
         std::filesystem::create_directories(soloCorrezione);
