@@ -1,6 +1,7 @@
 #include "app/importa/RapportoImportazione.h"
 
 #include <cstdio>
+#include <set>
 
 namespace veltra {
 
@@ -16,15 +17,18 @@ std::string RapportoImportazione::Testo() const {
     char buf[256];
     if (!ok())
         return "Importazione non eseguita: " + errore + "\nNessun file e' stato modificato.\n";
-    int vuote = 0, squadre = 0;
-    for (const auto& s : stagioni) {
+    int vuote = 0;
+    for (const auto& s : stagioni)
         vuote += s.incontri == 0 && s.squadre == 0;
-        squadre += s.squadre;
-    }
+    // Clubs, not team places: one club over many seasons counts once.
+    std::set<std::string> club;
+    for (const auto& n : nomi)
+        club.insert(n.nome);
     std::snprintf(buf, sizeof buf,
-                  "%s: %d stagioni aggiunte (%d vuote) alle %d presenti, %d incontri aggiunti.\n",
+                  "%s: %d stagioni aggiunte (%d vuote) alle %d presenti, %d incontri aggiunti, "
+                  "%d squadre.\n",
                   campionato.c_str(), static_cast<int>(stagioni.size()), vuote, stagioniPrima,
-                  incontriAggiunti());
+                  incontriAggiunti(), static_cast<int>(club.size()));
     t += buf;
     t += "\nStagioni:\n";
     for (const auto& s : stagioni) {

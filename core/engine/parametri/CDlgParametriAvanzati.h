@@ -108,7 +108,6 @@ private:
     bool solaLettura_;
     bool insieme_ = false;
     bool ok_ = false;
-    bool allineabile_ = false;
     std::string testoPrecisione_;
 };
 

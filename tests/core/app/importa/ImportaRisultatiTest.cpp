@@ -87,6 +87,11 @@ TEST(ImportaRisultati, StagioniAlLoroPostoVuoteLeMancantiOrdinePerDataPoiGiornat
     EXPECT_NE(r.scartate[1].motivo.find("fase \"Playout\""), std::string::npos);
     const std::string testo = r.Testo();
     EXPECT_NE(testo.find("AC Alfa -> Alfa   [regola]"), std::string::npos) << testo;
+    // Four clubs over the two seasons played; Beta Calcio is one of them once.
+    EXPECT_NE(testo.find("5 stagioni aggiunte (3 vuote) alle 0 presenti, 7 incontri aggiunti, "
+                         "4 squadre."),
+              std::string::npos)
+        << testo;
 }
 
 TEST(ImportaRisultati, SoloStagioniSuccessiveAlleGiaPresenti) {
