@@ -5,23 +5,15 @@
 #include "app/importa/FaseCampionato.h"
 #include "app/importa/LeggiCsvFootballData.h"
 #include "app/importa/LeggiFootballTxt.h"
+#include "app/importa/TestoSorgente.h"
 
 #include <algorithm>
 #include <map>
 
 namespace veltra {
 
-LetturaSorgente LeggiFileRisultati(std::string_view testo, const std::string& nomeFile) {
-    // Files saved by spreadsheets often come in Windows-1252 (or Latin-1,
-    // which it contains): a file that is not UTF-8 is read as such, so that
-    // every name reaches the championship as the text it stands for and is
-    // saved and read back unchanged.
-    std::string convertito;
-    if (!Utf8Valido(testo)) {
-        convertito = Da1252(testo);
-        testo = convertito;
-    }
-    if (testo.substr(0, 3) == "\xEF\xBB\xBF") testo.remove_prefix(3); // byte-order mark
+LetturaSorgente LeggiFileRisultati(std::string_view file, const std::string& nomeFile) {
+    const std::string testo = TestoInUtf8(file);
     if (SembraFootballTxt(testo)) return LeggiFootballTxt(testo, nomeFile);
     if (SembraCsvFootballData(testo)) return LeggiCsvFootballData(testo, nomeFile);
     LetturaSorgente l;

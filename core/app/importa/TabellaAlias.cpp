@@ -6,8 +6,9 @@
 
 namespace veltra {
 
-std::optional<std::string> TabellaAlias::Carica(std::string_view testo) {
+std::optional<std::string> TabellaAlias::Carica(std::string_view file) {
     std::map<std::pair<std::string, std::string>, std::string> voci;
+    const std::string testo = TestoInUtf8(file);
     const auto righe = Righe(testo);
     for (std::size_t n = 0; n < righe.size(); ++n) {
         const std::string dove = "riga " + std::to_string(n + 1) + ": ";

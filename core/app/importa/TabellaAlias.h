@@ -17,8 +17,8 @@ namespace veltra {
 
 class TabellaAlias {
 public:
-    // Reads the table; on a bad line returns its error ("riga N: ...") and
-    // leaves the table as it was.
+    // Reads the table (UTF-8, or Windows-1252 as results files may be); on a
+    // bad line returns its error ("riga N: ...") and leaves the table as it was.
     std::optional<std::string> Carica(std::string_view testo);
 
     // The program's name of a source spelling, if the table has one.

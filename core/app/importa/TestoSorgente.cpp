@@ -1,5 +1,7 @@
 #include "app/importa/TestoSorgente.h"
 
+#include "app/Testo1252.h"
+
 #include <charconv>
 
 namespace veltra {
@@ -51,6 +53,10 @@ std::optional<int> Intero(std::string_view s) {
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size()) return std::nullopt;
     return v;
+}
+
+std::string TestoInUtf8(std::string_view testo) {
+    return Utf8Valido(testo) ? std::string(testo) : Da1252(testo);
 }
 
 std::vector<std::string_view> Righe(std::string_view testo) {

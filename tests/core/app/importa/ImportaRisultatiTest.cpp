@@ -197,6 +197,20 @@ TEST(ImportaRisultati, FileInWindows1252LettoComeTale) {
         ASSERT_TRUE(LeggiTestoIncontri(ScriviTestoIncontri(c.incontri), stagioni, incontri));
         EXPECT_EQ(stagioni, c.config.stagioni);
     }
+
+    // The alias table a user keeps may be in Windows-1252 too: its spellings
+    // still match those of a UTF-8 source.
+    TabellaAlias alias;
+    ASSERT_FALSE(alias.Carica("SP\tAlav\xE9s\tAlaves\n"));
+    CCampionato c(13);
+    const auto r = ImportaRisultati(
+        c, {LeggiFileRisultati("Div,Date,HomeTeam,AwayTeam,FTHG,FTAG\nSP1,24/08/2019,Alavés,"
+                               "Málaga,1,0\n",
+                               "SP1.csv")},
+        alias);
+    ASSERT_TRUE(r.ok()) << r.errore;
+    EXPECT_EQ(Incontri(c, c.config.numeroStagioni()),
+              (std::vector<std::string>{"Alaves-Málaga:1"}));
 }
 
 TEST(ImportaRisultati, StagioneConPiuSquadreDeiPosti) {
