@@ -11,11 +11,10 @@
 #include "Generatore.h"
 #include "Rapporto.h"
 
-#include "pools/riduzioni/CorrezioneErrori.h"
 #include "pools/riduzioni/LeggiTabellaRiduzione.h"
 #include "pools/riduzioni/ScriviTabellaRiduzione.h"
 #include "pools/riduzioni/TabelleCorrezione.h"
-#include "pools/riduzioni/VerificaCopertura.h"
+#include "pools/riduzioni/VerificaCartella.h"
 
 #include <chrono>
 #include <cstdio>
@@ -73,50 +72,15 @@ int Rapporto(const std::filesystem::path& cartella, const std::filesystem::path&
     return 0;
 }
 
-// Every N-1 table covers its space; every error-correcting table that the count field
-// can hold is there with exactly its columns, and no other is. 0 when all is right.
+// Every table of the folder checked; 0 when all is right.
 int Verifica(const std::filesystem::path& cartella) {
-    int difetti = 0;
-    auto Difetto = [&](const std::string& nome, const std::string& testo) {
-        std::fprintf(stderr, "%s: %s\n", nome.c_str(), testo.c_str());
-        ++difetti;
-    };
-    uint64_t n1 = 0, correzione = 0;
-    for (int n = 1; n <= kMaxRigheVariabili; ++n)
-        for (int t = 0; t <= n; ++t) {
-            const int d = n - t;
-            const LetturaTabella l = LeggiTabellaRiduzione(cartella, t, d);
-            const std::string nome = NomeTabellaRiduzione(t, d);
-            if (!l.ok()) {
-                Difetto(nome, l.dettaglio);
-                continue;
-            }
-            for (const EsitoVerifica& v : {VerificaValori(l.tabella), VerificaCopertura(l.tabella)})
-                if (!v.ok) Difetto(nome, v.difetto);
-            ++n1;
-            for (int e = 0; e <= 4; ++e)
-                for (int f = e + 1; f <= 7; ++f) {
-                    const std::string nomeC = NomeTabellaCorrezione(t, d, e, f);
-                    const uint64_t conta = ContaCorrezioneErrori(t, d, e, f);
-                    if (conta == 0 || conta > 0xFFFF) {
-                        if (std::filesystem::exists(cartella / nomeC))
-                            Difetto(nomeC, "non dovrebbe esistere");
-                        continue;
-                    }
-                    const LetturaTabella c = LeggiTabellaCorrezione(cartella, t, d, e, f);
-                    if (!c.ok()) {
-                        Difetto(nomeC, c.dettaglio);
-                        continue;
-                    }
-                    if (const EsitoVerifica v = VerificaCorrezioneErrori(c.tabella, e, f); !v.ok)
-                        Difetto(nomeC, v.difetto);
-                    ++correzione;
-                }
-        }
-    std::printf("verificate %llu tabelle N-1 e %llu a correzione di errori: %d difetti\n",
-                static_cast<unsigned long long>(n1), static_cast<unsigned long long>(correzione),
-                difetti);
-    return difetti == 0 ? 0 : 1;
+    const EsitoVerificaCartella esito = VerificaCartella(cartella, kMaxRigheVariabili);
+    for (const std::string& d : esito.difetti)
+        std::fprintf(stderr, "%s\n", d.c_str());
+    std::printf("verificate %llu tabelle N-1 e %llu a correzione di errori: %zu difetti\n",
+                static_cast<unsigned long long>(esito.tabelleN1),
+                static_cast<unsigned long long>(esito.tabelleCorrezione), esito.difetti.size());
+    return esito.difetti.empty() ? 0 : 1;
 }
 
 } // namespace

@@ -5,15 +5,16 @@
 // default parameters, then the two text files of a few generated seasons.
 // With a third, the corpus of the importer fuzzer: small result files of
 // both layouts, the first byte choosing the championship.
+#include "ParametriFuzz.h"
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
 #include "app/FileDati.h"
 #include "app/GeneratoreStagioni.h"
 
 #include <fstream>
+#include <memory>
 #include <string>
 #include <tuple>
-#include <memory>
 
 using namespace veltra;
 
@@ -23,29 +24,6 @@ void Scrivi(const std::string& file, std::uint8_t scelta, const std::vector<std:
     f.put(static_cast<char>(scelta));
     f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
-template <typename T> void Aggiungi(std::string& s, T v) {
-    s.append(reinterpret_cast<const char*>(&v), sizeof v);
-}
-
-// The parameter block of the engine fuzzer, field by field.
-std::string Parametri(const CCampionato& c) {
-    std::string s;
-    Aggiungi(s, c.config.giornateAnalisi);
-    for (auto p : c.config.percentualiImportanza) Aggiungi(s, p);
-    for (auto l : {c.limiteMinCasa, c.limiteMaxCasa, c.limiteMinTrasferta, c.limiteMaxTrasferta})
-        Aggiungi(s, l);
-    const auto& p = c.punteggiAvanzati;
-    for (float f : {p.modificaAltaCasa, p.modificaBassaCasa, p.modificaAltaTrasferta,
-                    p.modificaBassaTrasferta, p.forteCasa, p.forteTrasferta, p.deboleCasa,
-                    p.deboleTrasferta, p.importanzaMin, p.importanzaMax})
-        Aggiungi(s, f);
-    for (float f : p.punti) Aggiungi(s, static_cast<std::int8_t>(f * 8.0f));
-    Aggiungi(s, p.campionatiInclusi);
-    Aggiungi(s, static_cast<std::uint8_t>(p.separaCasaTrasferta ? 1 : 0));
-    s.resize(120, '\0');
-    return s;
-}
-
 void SemiMotore(const std::string& dir) {
     int k = 0;
     for (const auto& [stagioni, squadre, incompleta] :
@@ -59,7 +37,7 @@ void SemiMotore(const std::string& dir) {
         o.ultimaIncompleta = incompleta;
         if (GeneraStagioni(c, o) != 0) continue;
         std::ofstream f(dir + "/campionato-" + std::to_string(k++), std::ios::binary);
-        f << Parametri(c) << ScriviTestoSquadre(c.config) << '\xFF'
+        f << fuzz::ScriviParametri(c) << ScriviTestoSquadre(c.config) << '\xFF'
           << ScriviTestoIncontri(c.incontri);
     }
 }

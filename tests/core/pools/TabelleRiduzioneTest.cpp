@@ -5,11 +5,14 @@
 #include "pools/riduzioni/LeggiTabellaRiduzione.h"
 #include "pools/riduzioni/SpazioMisto.h"
 #include "pools/riduzioni/TabelleCorrezione.h"
+#include "pools/riduzioni/VerificaCartella.h"
 #include "pools/riduzioni/VerificaCopertura.h"
 
 #include "CartellaProva.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace veltra::riduzioni {
 namespace {
@@ -57,6 +60,36 @@ TEST(TabelleRiduzione, OgniTabellaACorrezioneDiErroriScrittaEEsatta) {
                     EXPECT_TRUE(v.ok) << nome << ": " << v.difetto;
                 }
     EXPECT_EQ(scritte.file, attese);
+}
+
+// The folder check finds what a damaged installation would lack or hold wrongly.
+TEST(TabelleRiduzione, VerificaCartellaTrovaFileMancantiInattesiEGuasti) {
+    constexpr int kRighe = 3;
+    test::CartellaProva cartella;
+    const auto& dir = cartella.percorso();
+    ASSERT_EQ(ScriviTabelleCorrezione(dir, kRighe).errore, "");
+    for (int n = 1; n <= kRighe; ++n)
+        for (int t = 0; t <= n; ++t)
+            std::filesystem::copy_file(kCartella / NomeTabellaRiduzione(t, n - t),
+                                       dir / NomeTabellaRiduzione(t, n - t));
+    const EsitoVerificaCartella sana = VerificaCartella(dir, kRighe);
+    EXPECT_TRUE(sana.difetti.empty()) << sana.difetti.front();
+    EXPECT_EQ(sana.tabelleN1, 9u);
+    EXPECT_GT(sana.tabelleCorrezione, 0u);
+
+    // 2t0d: 9 outcomes, one column cannot cover them all.
+    std::filesystem::remove(dir / NomeTabellaCorrezione(1, 1, 0, 1));
+    std::filesystem::copy_file(dir / NomeTabellaRiduzione(1, 0), dir / NomeTabellaRiduzione(2, 0),
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(dir / NomeTabellaRiduzione(1, 0),
+                               dir / NomeTabellaCorrezione(1, 0, 4, 7));
+    const EsitoVerificaCartella guasta = VerificaCartella(dir, kRighe);
+    ASSERT_EQ(guasta.difetti.size(), 3u);
+    for (const std::string& nome : {NomeTabellaRiduzione(2, 0), NomeTabellaCorrezione(1, 1, 0, 1),
+                                    NomeTabellaCorrezione(1, 0, 4, 7)})
+        EXPECT_TRUE(std::any_of(guasta.difetti.begin(), guasta.difetti.end(),
+                                [&](const std::string& d) { return d.rfind(nome + ":", 0) == 0; }))
+            << nome;
 }
 
 } // namespace
