@@ -4,7 +4,7 @@
 // at every stored season. The baseline is a bare pass over the same
 // replayed matches, measured in the same run.
 #include "app/DatiGlobali.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "app/shell/StatoShell.h"
 #include "engine/CMotoreStime.h"
 #include "engine/parametri/CDlgImpostazioneParametri.h"
@@ -31,7 +31,7 @@ std::unique_ptr<DatiGlobali> SerieA(int inclusi) {
     if (!CaricaFileCampionati(*dati, CartellaDati())) return nullptr;
     CCampionato& c = dati->campionato(0);
     c.punteggiAvanzati.campionatiInclusi = inclusi;
-    c.CreaMotore();
+    CreaMotore(c);
     return dati;
 }
 

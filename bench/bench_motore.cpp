@@ -3,7 +3,7 @@
 // The bare pass reads every replayed entry once and does nothing with it: the
 // floor of any replay. The ratio says how much the engine costs beyond
 // touching its data.
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 #include "engine/CMotoreStime.h"
 
 #include <benchmark/benchmark.h>
@@ -22,7 +22,7 @@ std::unique_ptr<DatiGlobali> Campionato40Stagioni() {
     o.squadre = 20;
     o.seme = 2026;
     GeneraStagioni(dati->campionato(0), o);
-    dati->campionato(0).CreaMotore();
+    CreaMotore(dati->campionato(0));
     return dati;
 }
 

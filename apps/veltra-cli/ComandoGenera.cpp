@@ -1,12 +1,13 @@
 // veltra-cli genera: a working folder of synthetic seasons, for trying the
 // program and for tests and benchmarks. Championships not asked for are
 // written empty. Existing files of the folder are replaced.
+#include "app/DatiGlobali.h"
 #include "Comandi.h"
 
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "app/Salvataggio.h"
 #include "platform/Messaggi.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 #include "engine/ImpostaParametro.h"
 
 #include <cstdio>

@@ -4,8 +4,8 @@
 // written. A folder without championship files starts empty.
 #include "Comandi.h"
 
-#include "app/FileAtomico.h"
-#include "app/FileDati.h"
+#include "dati/FileAtomico.h"
+#include "dati/FileDati.h"
 #include "app/importa/ImportaRisultati.h"
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "engine/CMotoreStime.h"
 #include "engine/ImpostaParametro.h"
 #include "engine/MessaggioStato.h"
@@ -129,7 +129,7 @@ int ComandoStime(const std::vector<std::string>& a) {
         c.ultimoIncontroFiltro = static_cast<std::int32_t>(*pos);
         c.stagioneFiltro = static_cast<std::int32_t>(*stagione);
     }
-    c.CreaMotore();
+    CreaMotore(c);
     if (c.motore->AggiornaStime() != 0) {
         if (grezzo)
             std::printf("stato FALLITO\n");

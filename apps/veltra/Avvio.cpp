@@ -4,7 +4,7 @@
 #include "app/Avvio.h"
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "app/shell/Uscita.h"
 #include "platform/AiutoQt.h"
 #include "platform/Immagini.h"

@@ -1,8 +1,8 @@
 #include "app/ArchivioConfigurazione.h"
 
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 #include "app/DatiGlobali.h"
-#include "app/FileAtomico.h"
+#include "dati/FileAtomico.h"
 
 namespace veltra {
 

@@ -2,7 +2,7 @@
 // Cfg.VLT, the configuration archive: every persisted record of the program
 // in one untagged stream, in a fixed order, and Strategie.VLT, the strategy
 // list kept beside it.
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 
 #include <cstdint>
 #include <filesystem>

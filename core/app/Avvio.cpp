@@ -1,11 +1,12 @@
 #include "app/Avvio.h"
+#include "engine/ValutazioneArchivio.h"
 
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
 #include "app/DatiSupporto.h"
-#include "app/FileAtomico.h"
-#include "app/FileDati.h"
-#include "engine/CArchivio.h"
+#include "dati/FileAtomico.h"
+#include "dati/FileDati.h"
+#include "dati/CArchivio.h"
 #include "engine/CMotoreStime.h"
 #include "platform/Messaggi.h"
 
@@ -38,7 +39,7 @@ bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMess
     // would only repeat the same two boxes.
     bool verifica = true;
     for (int c = 0; c < kNumeroCampionati; ++c) {
-        dati.campionato(c).CreaMotore();
+        CreaMotore(dati.campionato(c));
         if (!RicalcolaArchivio(dati, c, messaggi, verifica)) verifica = false;
     }
     if (dati.versioneDati < kVersioneDati) dati.datiModificati = 1;

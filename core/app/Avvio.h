@@ -2,7 +2,7 @@
 // Start-up as far as it concerns the working folder: the support file, the
 // configuration archive, the 38 championship files, the engines and the
 // re-evaluation of every archive of analyses; then the first estimates.
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "engine/MessaggioStato.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
-#include "app/FileAtomico.h"
+#include "dati/FileAtomico.h"
 
 #include <cstdlib>
 #include <memory>

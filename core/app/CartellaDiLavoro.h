@@ -1,7 +1,7 @@
 #pragma once
 // The working folder: where it is by default, and what a first start puts
 // in it.
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 
 #include <filesystem>
 

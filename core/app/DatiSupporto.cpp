@@ -1,8 +1,8 @@
 #include "app/DatiSupporto.h"
 
 #include "app/DatiGlobali.h"
-#include "app/FileAtomico.h"
-#include "app/Testo1252.h"
+#include "dati/FileAtomico.h"
+#include "dati/Testo1252.h"
 
 #include <climits>
 

@@ -3,8 +3,8 @@
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
 #include "app/DatiSupporto.h"
-#include "app/FileAtomico.h"
-#include "app/FileDati.h"
+#include "dati/FileAtomico.h"
+#include "dati/FileDati.h"
 #include "platform/Messaggi.h"
 
 namespace veltra {

@@ -1,6 +1,6 @@
 #include "betting/CStrategiaDesc.h"
 
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
 #include <limits>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 // A betting strategy: abstract events, each chosen by selection criteria and
 // by its rank among the week's events, and plays made of those events.
-#include "app/Campionati.h"
+#include "dati/Campionati.h"
 
 #include <array>
 #include <cstdint>

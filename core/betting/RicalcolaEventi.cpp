@@ -2,7 +2,6 @@
 
 namespace veltra {
 
-// Deliberately empty until the betting manager is built (see the header).
-void RicalcolaEventi(DatiGlobali&) {}
+void RicalcolaEventi(ScommessaMgr&, DatiCampionati&) {}
 
 } // namespace veltra

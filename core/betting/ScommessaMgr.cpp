@@ -1,6 +1,6 @@
 #include "betting/ScommessaMgr.h"
 
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
 #include <utility>
 

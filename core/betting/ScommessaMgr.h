@@ -1,7 +1,7 @@
 #pragma once
 // The betting manager: the events with their odds, the selection criteria of
 // the bet selection and the ranked calculated bets.
-#include "app/Campionati.h"
+#include "dati/Campionati.h"
 #include "betting/Evento.h"
 #include "betting/Scommessa.h"
 

@@ -1,6 +1,6 @@
 #include "engine/CMotoreStime.h"
 
-#include "app/DatiGlobali.h"
+#include "dati/Campionato.h"
 
 #include <algorithm>
 #include <cmath>
@@ -578,5 +578,7 @@ int CMotoreStime::RipristinaParametri() {
     c.punteggiAvanzati = CPunteggiAvanzati{};
     return AggiornaStime();
 }
+
+void CreaMotore(CCampionato& c) { c.motore = std::make_shared<CMotoreStime>(c); }
 
 } // namespace veltra

@@ -136,4 +136,8 @@ private:
     float precisione_[3] = {};
 };
 
+// Attaches a new engine context to the championship (once its data are
+// loaded), replacing any earlier one.
+void CreaMotore(CCampionato& c);
+
 } // namespace veltra

@@ -1,7 +1,7 @@
 #pragma once
 // Setting one analysis parameter of a championship by its field name, with
 // the value as text: how veltra-cli and scripts change parameters.
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 
 #include <optional>
 #include <string>

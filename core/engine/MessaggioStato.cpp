@@ -1,6 +1,8 @@
 #include "engine/MessaggioStato.h"
 
-#include "engine/CArchivio.h"
+#include "engine/ValutazioneArchivio.h"
+
+#include "dati/CArchivio.h"
 #include "engine/CMotoreStime.h"
 
 #include <cstdio>
@@ -40,7 +42,7 @@ TestiStato MessaggioStatoDopoStime(CCampionato& c, std::string_view nome) {
 }
 
 TestiStato AggiornaMessaggioStato(CCampionato& c) {
-    if (!c.motore) c.CreaMotore();
+    if (!c.motore) CreaMotore(c);
     if (c.motore->AggiornaStime() != 0) return TestiStato{false, kStimeImpossibili, " "};
     return MessaggioStatoDopoStime(c);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The two status-bar texts of the current championship: its precision and
 // data usage, and whether its parameters are an archived analysis.
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "pools/CColonnaFiltro.h"
 
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
 #include <algorithm>
 

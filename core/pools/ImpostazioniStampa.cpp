@@ -1,6 +1,6 @@
 #include "pools/ImpostazioniStampa.h"
 
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
 namespace veltra {
 

@@ -1,7 +1,7 @@
 #include "pools/Partita.h"
 
-#include "app/Archivio.h"
-#include "app/Campionati.h"
+#include "dati/Archivio.h"
+#include "dati/Campionati.h"
 
 namespace veltra {
 

@@ -2,7 +2,6 @@
 
 namespace veltra {
 
-// Deliberately empty until the system proposal is built (see the header).
-void RicalcolaSistema(DatiGlobali&, bool, bool) {}
+void RicalcolaSistema(Schedina&, DatiCampionati&, bool, bool) {}
 
 } // namespace veltra

@@ -2,7 +2,8 @@
 // Recomputing the coupon when the analysis it rests on changes.
 namespace veltra {
 
-struct DatiGlobali;
+struct DatiCampionati;
+struct Schedina;
 
 // Recomputes the probabilities and the base system of the coupon from the
 // current estimates (`stimeRicalcolate`: the estimates are recomputed
@@ -12,6 +13,7 @@ struct DatiGlobali;
 // Not built yet: the coupon's recomputation comes with the system proposal.
 // Until then this deliberately changes nothing, so callers can already call
 // it where the coupon must follow a new analysis.
-void RicalcolaSistema(DatiGlobali& dati, bool stimeRicalcolate, bool pronosticiManuali);
+void RicalcolaSistema(Schedina& schedina, DatiCampionati& dati, bool stimeRicalcolate,
+                      bool pronosticiManuali);
 
 } // namespace veltra

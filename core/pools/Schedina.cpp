@@ -1,6 +1,6 @@
 #include "pools/Schedina.h"
 
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
 #include <utility>
 

@@ -4,7 +4,7 @@
 // clean refusal; an import must leave files that read back to the same data,
 // and a refusal must leave the championship as it was.
 #include "app/DatiGlobali.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "app/importa/ImportaRisultati.h"
 
 #include <cstddef>

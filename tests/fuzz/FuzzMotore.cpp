@@ -7,7 +7,7 @@
 // refusal, no overrun.
 #include "ParametriFuzz.h"
 #include "app/DatiGlobali.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "engine/CMotoreStime.h"
 
 #include <cstddef>
@@ -21,7 +21,7 @@ using namespace veltra;
 namespace {
 
 void Esegui(CCampionato& c) {
-    c.CreaMotore();
+    CreaMotore(c);
     if (c.motore->AggiornaStime() == 0) {
         (void)c.motore->PercentualeDatiUsati();
         const int squadre =

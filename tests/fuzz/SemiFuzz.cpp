@@ -8,8 +8,8 @@
 #include "ParametriFuzz.h"
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
-#include "app/FileDati.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/FileDati.h"
+#include "dati/GeneratoreStagioni.h"
 
 #include <fstream>
 #include <memory>

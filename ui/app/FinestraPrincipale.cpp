@@ -1,7 +1,7 @@
 #include "FinestraPrincipale.h"
 
 #include "app/DatiGlobali.h"
-#include "app/PosizioneFinestra.h"
+#include "dati/PosizioneFinestra.h"
 #include "app/shell/BarreStrumenti.h"
 #include "app/shell/CambiaCampionato.h"
 #include "app/shell/Comandi.h"
@@ -102,6 +102,7 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
                    QApplication::restoreOverrideCursor();
            }},
       adattatori_() {
+    seguiCambiamenti_ = SeguiCambiamenti(dati_, stato_);
     setObjectName("101");
     setWindowTitle("VELTRA 2005 - MARVEN 9 - TALBOR 6");
     setWindowIcon(IconaProgramma());

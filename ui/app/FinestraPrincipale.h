@@ -4,6 +4,7 @@
 // flow. The rules live in the core's shell (app/shell); this class binds them
 // to Qt.
 #include "app/shell/ContestoShell.h"
+#include "app/shell/SeguiCambiamenti.h"
 #include "app/shell/StatoShell.h"
 #include "engine/MessaggioStato.h"
 
@@ -75,6 +76,7 @@ private:
     IServizioStampa& stampa_;
     const IOrologio& orologio_;
     StatoShell stato_;
+    NotificheCambiamenti::Iscrizione seguiCambiamenti_;
     ContestoShell ctx_;
     std::map<int, QAction*> azioni_;
     QLabel* pannello1_;

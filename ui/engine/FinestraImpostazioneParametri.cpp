@@ -41,7 +41,7 @@ QPushButton* Pulsante(const char* testo, int risorsa) {
 FinestraImpostazioneParametri::FinestraImpostazioneParametri(
     DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi, const IOrologio& orologio,
     std::function<void(const TestiStato&)> mostraStato, IAiuto* aiuto, QWidget* parent)
-    : QDialog(parent), logica_(dati, stato, messaggi, orologio), messaggi_(messaggi),
+    : QDialog(parent), logica_(dati, stato.finestre, messaggi, orologio), messaggi_(messaggi),
       aiuto_(aiuto) {
     setObjectName(QString::number(F::kRisorsa));
     setModal(false);

@@ -1,6 +1,8 @@
 #pragma once
 // The current analysis window (146, modeless) on screen: sliders, checkbox,
 // archive browser and buttons bound to CDlgImpostazioneParametri.
+#include "app/DatiGlobali.h"
+#include "app/shell/StatoShell.h"
 #include "engine/parametri/CDlgImpostazioneParametri.h"
 
 #include <QDialog>

@@ -1,6 +1,7 @@
 #pragma once
 // The historical archive (modal) on screen: the widgets forward every action
 // to CArchivioStorico; closing the dialog, by any way, applies the cut-off.
+#include "app/DatiGlobali.h"
 #include "tools/archiviostorico/CArchivioStorico.h"
 
 #include <QDialog>

@@ -1,6 +1,7 @@
 #pragma once
 // The league table window (modeless): a table bound to the core's CClassifica
 // and the "&Altro Girone" button of Serie C1 and C2.
+#include "app/DatiGlobali.h"
 #include "tools/classifica/CClassifica.h"
 
 #include <QDialog>

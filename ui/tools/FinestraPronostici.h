@@ -1,6 +1,7 @@
 #pragma once
 // The match prediction window (modeless): binds two team lists, the three
 // probabilities and the print button to the core's CPronostici.
+#include "app/DatiGlobali.h"
 #include "tools/pronostici/CPronostici.h"
 
 #include <QDialog>

@@ -1,6 +1,7 @@
 #pragma once
 // The head-to-head window (modeless): two team lists, the statistics, the
 // sequence of meetings and the printout, bound to the core's CScontriDiretti.
+#include "app/DatiGlobali.h"
 #include "tools/scontri/CScontriDiretti.h"
 
 #include <QDialog>

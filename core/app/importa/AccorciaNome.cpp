@@ -1,6 +1,6 @@
 #include "app/importa/AccorciaNome.h"
 
-#include "app/Testo1252.h"
+#include "dati/Testo1252.h"
 #include "app/importa/TestoSorgente.h"
 
 #include <algorithm>

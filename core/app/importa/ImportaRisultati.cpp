@@ -1,6 +1,6 @@
 #include "app/importa/ImportaRisultati.h"
 
-#include "app/Testo1252.h"
+#include "dati/Testo1252.h"
 #include "app/importa/AccorciaNome.h"
 #include "app/importa/FaseCampionato.h"
 #include "app/importa/LeggiCsvFootballData.h"

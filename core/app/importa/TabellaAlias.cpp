@@ -1,7 +1,7 @@
 #include "app/importa/TabellaAlias.h"
 
 #include "app/DatiGlobali.h"
-#include "app/Testo1252.h"
+#include "dati/Testo1252.h"
 #include "app/importa/TestoSorgente.h"
 
 namespace veltra {

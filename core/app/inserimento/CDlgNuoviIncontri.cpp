@@ -1,7 +1,8 @@
 #include "app/inserimento/CDlgNuoviIncontri.h"
+#include "engine/ValutazioneArchivio.h"
 
 #include "app/inserimento/DatiDipendenti.h"
-#include "engine/CArchivio.h"
+#include "dati/CArchivio.h"
 #include "engine/CMotoreStime.h"
 #include "platform/Messaggi.h"
 

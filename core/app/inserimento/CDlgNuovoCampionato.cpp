@@ -1,10 +1,11 @@
 #include "app/inserimento/CDlgNuovoCampionato.h"
+#include "engine/ValutazioneArchivio.h"
 
 #include "app/DatiGlobali.h"
-#include "app/Testo1252.h"
+#include "dati/Testo1252.h"
 #include "app/inserimento/DatiDipendenti.h"
 #include "app/inserimento/NomeSquadra.h"
-#include "engine/CArchivio.h"
+#include "dati/CArchivio.h"
 #include "engine/CMotoreStime.h"
 #include "platform/Messaggi.h"
 

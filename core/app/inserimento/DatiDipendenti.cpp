@@ -2,6 +2,7 @@
 
 #include "app/DatiGlobali.h"
 #include "platform/Messaggi.h"
+#include "tools/archiviostorico/CArchivioStorico.h"
 
 namespace veltra {
 
@@ -21,13 +22,22 @@ void AzzeraSchedina(Schedina& s) {
 
 } // namespace
 
-void CancellaDatiDipendenti(DatiGlobali& dati, IMessaggi& messaggi) {
-    if (dati.schedina.schedinaAssente == 0) messaggi.Errore(kAvvisoCancellazioneSistema);
+void AzzeraDatiDipendenti(DatiGlobali& dati) {
     AzzeraSchedina(dati.schedina);
     static_cast<CondizioniRiduzione&>(dati.condizionamenti) = CondizioniRiduzione{};
-
-    if (dati.scommesse.nEventi > 0) messaggi.Errore(kAvvisoCancellazioneScommesse);
     dati.scommesse = ScommessaMgr{};
+}
+
+void CancellaDatiDipendenti(DatiGlobali& dati, IMessaggi& messaggi) {
+    if (dati.schedina.schedinaAssente == 0) messaggi.Errore(kAvvisoCancellazioneSistema);
+    if (dati.scommesse.nEventi > 0) messaggi.Errore(kAvvisoCancellazioneScommesse);
+    AzzeraDatiDipendenti(dati);
+}
+
+void CancellaDatiDipendentiFiltro(DatiGlobali& dati, IMessaggi& messaggi) {
+    if (dati.schedina.schedinaAssente == 0) messaggi.Errore(kFiltroCancellaSistema);
+    if (dati.scommesse.nEventi > 0) messaggi.Errore(kFiltroCancellaScommesse);
+    AzzeraDatiDipendenti(dati);
 }
 
 } // namespace veltra

@@ -16,4 +16,10 @@ inline constexpr const char* kAvvisoCancellazioneScommesse =
 // its reduction conditions (no coupon afterwards) and the betting manager.
 void CancellaDatiDipendenti(DatiGlobali& dati, IMessaggi& messaggi);
 
+// The same, telling the user with the texts of a historical cut-off.
+void CancellaDatiDipendentiFiltro(DatiGlobali& dati, IMessaggi& messaggi);
+
+// The same, silently.
+void AzzeraDatiDipendenti(DatiGlobali& dati);
+
 } // namespace veltra

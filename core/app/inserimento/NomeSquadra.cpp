@@ -1,7 +1,7 @@
 #include "app/inserimento/NomeSquadra.h"
 
 #include "app/DatiGlobali.h"
-#include "app/Testo1252.h"
+#include "dati/Testo1252.h"
 
 namespace veltra {
 

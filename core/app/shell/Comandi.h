@@ -1,7 +1,7 @@
 #pragma once
 // The commands of the main window: id, menu text, prompt and tooltip, when
 // each is enabled, and whether its window is already part of the program.
-#include "app/Campionati.h"
+#include "dati/Campionati.h"
 
 #include <optional>
 #include <span>

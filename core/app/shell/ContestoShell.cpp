@@ -1,6 +1,6 @@
 #include "app/shell/ContestoShell.h"
 
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "app/Salvataggio.h"
 #include "platform/Messaggi.h"
 

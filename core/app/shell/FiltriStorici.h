@@ -1,7 +1,7 @@
 #pragma once
 // The historical cut-offs are lifted while the data are written, so that the
 // files always hold every season and match.
-#include "app/Campionati.h"
+#include "dati/Campionati.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // Commands that cannot run while a modeless window holds the data they would
 // change: the window is brought to the front with a message instead.
-#include "app/shell/FinestreNonModali.h"
+#include "platform/FinestreNonModali.h"
 
 #include <optional>
 #include <string_view>

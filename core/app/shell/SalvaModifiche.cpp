@@ -1,8 +1,8 @@
 #include "app/shell/SalvaModifiche.h"
 
 #include "app/DatiGlobali.h"
-#include "app/FileAtomico.h"
-#include "app/FileDati.h"
+#include "dati/FileAtomico.h"
+#include "dati/FileDati.h"
 #include "app/shell/FiltriStorici.h"
 #include "app/shell/StatoShell.h"
 #include "engine/CMotoreStime.h"

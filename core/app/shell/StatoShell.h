@@ -1,7 +1,7 @@
 #pragma once
 // What the main window keeps between commands: its modeless windows and the
 // three flags that tell AggiornaFinestre what changed since the last refresh.
-#include "app/shell/FinestreNonModali.h"
+#include "platform/FinestreNonModali.h"
 
 namespace veltra {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Leaving the program: the "Esci" command (and closing the main window),
 // the end of the desktop session, and the support file written last.
-#include "app/PosizioneFinestra.h"
+#include "dati/PosizioneFinestra.h"
 #include "app/shell/ContestoShell.h"
 
 namespace veltra {

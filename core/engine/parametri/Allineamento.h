@@ -1,17 +1,15 @@
 #pragma once
 // The other windows rest on the "aligned" analysis of the current
-// championship; when it changes, what was computed from the old one is
-// recomputed and the open windows are refreshed.
+// championship; when it changes, what was computed from the old one must
+// follow: the engine marks the data changed and says so through the
+// notifier, and the coupon, the betting events and the open windows, which
+// subscribe, follow.
 namespace veltra {
 
-struct DatiGlobali;
-struct StatoShell;
+struct DatiCampionati;
 
-// Recomputes the coupon (its selected reduction is dropped) and, while the
-// betting window is closed, the betting events; marks the data changed and
-// the analysis changed. `inRinfresco`: the shell is already refreshing its
-// windows (a change of championship), so the running refresh, which reads
-// the flag, does the rest; otherwise AggiornaFinestre runs here.
-void AllineaAnalisi(DatiGlobali& dati, StatoShell& stato, bool inRinfresco);
+// `inRinfresco`: the shell is already refreshing its windows (a change of
+// championship), so no nested refresh may start.
+void AllineaAnalisi(DatiCampionati& dati, bool inRinfresco);
 
 } // namespace veltra

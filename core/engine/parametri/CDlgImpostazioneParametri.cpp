@@ -1,7 +1,7 @@
 #include "engine/parametri/CDlgImpostazioneParametri.h"
+#include "engine/ValutazioneArchivio.h"
 
-#include "app/DatiGlobali.h"
-#include "app/shell/StatoShell.h"
+#include "dati/DatiCampionati.h"
 #include "engine/CMotoreStime.h"
 #include "engine/parametri/Allineamento.h"
 #include "engine/parametri/LimitiTotali.h"
@@ -28,9 +28,9 @@ void NormalizzaPercentuali(CAnalisi& a) {
 
 } // namespace
 
-CDlgImpostazioneParametri::CDlgImpostazioneParametri(DatiGlobali& dati, StatoShell& stato,
+CDlgImpostazioneParametri::CDlgImpostazioneParametri(DatiCampionati& dati, FinestreNonModali& finestre,
                                                      IMessaggi& messaggi, const IOrologio& orologio)
-    : dati_(dati), stato_(stato), messaggi_(messaggi), orologio_(orologio) {
+    : dati_(dati), finestre_(finestre), messaggi_(messaggi), orologio_(orologio) {
     Carica();
 }
 
@@ -46,7 +46,7 @@ std::string CDlgImpostazioneParametri::Titolo() const {
 void CDlgImpostazioneParametri::Carica() {
     campionato_ = dati_.campionatoCorrente;
     CCampionato& c = camp();
-    if (!c.motore) c.CreaMotore();
+    if (!c.motore) CreaMotore(c);
     apertura_ = AnalisiCorrente(c);
     NormalizzaPercentuali(apertura_);
     allineata_ = apertura_;
@@ -224,7 +224,7 @@ void CDlgImpostazioneParametri::ImpostaNote(const std::string& titolo,
 void CDlgImpostazioneParametri::AllineaSeServe(const CAnalisi& nuova, bool inRinfresco) {
     if (nuova.StessiParametri(allineata_)) return;
     allineata_ = nuova;
-    AllineaAnalisi(dati_, stato_, inRinfresco);
+    AllineaAnalisi(dati_, inRinfresco);
 }
 
 void CDlgImpostazioneParametri::Allinea() {
@@ -298,7 +298,7 @@ bool CDlgImpostazioneParametri::Aggiorna(bool datiCambiati) {
         AllineaSeServe(applicata_, true);
     } else {
         ApplicaAnalisi(c, apertura_);
-        if (!c.motore) c.CreaMotore();
+        if (!c.motore) CreaMotore(c);
         c.motore->AggiornaStime();
         AllineaSeServe(apertura_, true);
     }

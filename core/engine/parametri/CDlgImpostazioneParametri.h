@@ -5,7 +5,7 @@
 // championship's archive. Nothing reaches the stored archive before OK (or a
 // confirmed change of championship); the parameters reach the championship
 // at once, and Cancel puts back those it had at opening.
-#include "engine/CArchivio.h"
+#include "dati/CArchivio.h"
 #include "engine/MessaggioStato.h"
 
 #include <functional>
@@ -14,8 +14,8 @@
 
 namespace veltra {
 
-struct DatiGlobali;
-struct StatoShell;
+struct DatiCampionati;
+class FinestreNonModali;
 class IMessaggi;
 class IOrologio;
 
@@ -50,7 +50,7 @@ public:
     static constexpr int kTestoPercentuale[5] = {1062, 1065, 1068, 1074, 1077};
 
     // Loads the current championship's analysis and archive and applies it.
-    CDlgImpostazioneParametri(DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi,
+    CDlgImpostazioneParametri(DatiCampionati& dati, FinestreNonModali& finestre, IMessaggi& messaggi,
                               const IOrologio& orologio);
 
     // Receives the two status-bar texts after every recomputation.
@@ -131,8 +131,8 @@ public:
 
     static const char* Suggerimento(int controllo);
 
-    DatiGlobali& dati() { return dati_; }
-    StatoShell& statoShell() { return stato_; }
+    DatiCampionati& dati() { return dati_; }
+    FinestreNonModali& finestre() { return finestre_; }
     IMessaggi& messaggi() { return messaggi_; }
 
 private:
@@ -149,8 +149,8 @@ private:
     void AllineaSeServe(const CAnalisi& nuova, bool inRinfresco);
     CCampionato& camp();
 
-    DatiGlobali& dati_;
-    StatoShell& stato_;
+    DatiCampionati& dati_;
+    FinestreNonModali& finestre_;
     IMessaggi& messaggi_;
     const IOrologio& orologio_;
     int campionato_ = 0;

@@ -1,7 +1,7 @@
 #include "engine/parametri/CDlgParametriAvanzati.h"
 
-#include "app/DatiGlobali.h"
-#include "app/shell/StatoShell.h"
+#include "dati/DatiCampionati.h"
+#include "platform/FinestreNonModali.h"
 #include "engine/parametri/CDlgImpostazioneParametri.h"
 #include "engine/parametri/DiagnosticaGriglie.h"
 #include "engine/parametri/LimitiTotali.h"
@@ -275,7 +275,7 @@ void CDlgParametriAvanzati::Mostra(const std::string& testo, bool ok, const Test
 
 bool CDlgParametriAvanzati::allineaAbilitato() const {
     if (solaLettura_ || !ok_) return false;
-    const FinestreNonModali& f = finestra_.statoShell().finestre;
+    const FinestreNonModali& f = finestra_.finestre();
     bool altre = false;
     for (int k = 0; k < kNumeroFinestre; ++k) {
         const auto w = static_cast<Finestra>(k);

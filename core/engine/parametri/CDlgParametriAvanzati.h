@@ -4,7 +4,7 @@
 // analysis. Opened by the current analysis window on its working analysis,
 // for editing (every change is applied to the championship at once, so the
 // user sees the precision of each setting) or read-only on an archived one.
-#include "engine/CAnalisi.h"
+#include "dati/CAnalisi.h"
 #include "engine/MessaggioStato.h"
 
 #include <string>

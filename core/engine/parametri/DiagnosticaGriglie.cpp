@@ -1,6 +1,6 @@
 #include "engine/parametri/DiagnosticaGriglie.h"
 
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 #include "engine/CMotoreStime.h"
 
 #include <array>

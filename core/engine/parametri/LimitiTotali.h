@@ -5,7 +5,7 @@
 // keeps limits and thresholds within the reachable totals, the advanced
 // parameters dialog one unit beyond them (the engine's border row and
 // column).
-#include "engine/CAnalisi.h"
+#include "dati/CAnalisi.h"
 
 namespace veltra {
 

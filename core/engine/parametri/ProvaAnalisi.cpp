@@ -1,7 +1,7 @@
 #include "engine/parametri/ProvaAnalisi.h"
 
-#include "app/DatiGlobali.h"
-#include "engine/CArchivio.h"
+#include "dati/DatiCampionati.h"
+#include "dati/CArchivio.h"
 #include "engine/CMotoreStime.h"
 
 namespace veltra {
@@ -9,7 +9,7 @@ namespace veltra {
 EsitoProva ProvaAnalisi(CCampionato& c, CAnalisi& a, const CAnalisi& precedente,
                         const CArchivio& archivio, const std::string& testoLimitiNonValidi,
                         const std::string& testoRestringere) {
-    if (!c.motore) c.CreaMotore();
+    if (!c.motore) CreaMotore(c);
     EsitoProva e;
     ApplicaAnalisi(c, a);
     if (c.motore->AggiornaStime() == 0) {

@@ -2,7 +2,7 @@
 // Applying an analysis to its championship while the user edits it: the
 // estimates follow every change, and a set the engine cannot fit is taken
 // back at once.
-#include "engine/CAnalisi.h"
+#include "dati/CAnalisi.h"
 #include "engine/MessaggioStato.h"
 
 #include <string>

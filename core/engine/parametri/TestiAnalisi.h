@@ -1,6 +1,6 @@
 #pragma once
 // How the analysis windows write an analysis's figures and parameters.
-#include "engine/CAnalisi.h"
+#include "dati/CAnalisi.h"
 
 #include <string>
 

@@ -1,12 +1,11 @@
 #include "tools/archiviostorico/CArchivioStorico.h"
 
-#include "app/inserimento/DatiDipendenti.h"
 #include "platform/Messaggi.h"
 #include "tools/stagioni/EtichettaStagione.h"
 
 namespace veltra {
 
-CArchivioStorico::CArchivioStorico(DatiGlobali& dati, IMessaggi& messaggi)
+CArchivioStorico::CArchivioStorico(DatiCampionati& dati, IMessaggi& messaggi)
     : dati_(dati), messaggi_(messaggi), camp_(dati.campionato(dati.campionatoCorrente)),
       ultimoRicordato_(camp_.ultimoIncontroFiltro), stagioneRicordata_(camp_.stagioneFiltro) {
     camp_.ultimoIncontroFiltro = -1;
@@ -132,12 +131,12 @@ void CArchivioStorico::Chiudi() {
     camp_.ultimoIncontroFiltro = nuovoUltimo_;
     camp_.stagioneFiltro = nuovaStagione_;
 
-    // The coupon and the bets were computed from the other data. The texts
-    // are this command's own; the clearing is the data-entry one, silenced.
-    if (dati_.schedina.schedinaAssente == 0) messaggi_.Errore(kFiltroCancellaSistema);
-    if (dati_.scommesse.nEventi > 0) messaggi_.Errore(kFiltroCancellaScommesse);
-    MessaggiSilenziosi silenzio;
-    CancellaDatiDipendenti(dati_, silenzio);
+    // The coupon and the bets were computed from the other data: whoever
+    // keeps them clears them, telling the user with this command's texts.
+    AvvisoCambiamento avviso{Cambiamento::Dati, camp_.id()};
+    avviso.messaggi = &messaggi_;
+    avviso.filtroStorico = true;
+    dati_.notifiche.Pubblica(avviso);
 
     testiStato_ = AggiornaMessaggioStato(camp_);
     dati_.datiModificati = 1;

@@ -2,7 +2,7 @@
 // The historical archive (modal): every stored season of the current
 // championship, match by match, with filters, a match finder and the command
 // that fixes a past match as the last one the analyses may use.
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 #include "engine/MessaggioStato.h"
 
 #include <optional>
@@ -37,7 +37,7 @@ class CArchivioStorico {
 public:
     // Remembers the championship's cut-off and lifts it, so that every season
     // shows; opens on the latest season.
-    CArchivioStorico(DatiGlobali& dati, IMessaggi& messaggi);
+    CArchivioStorico(DatiCampionati& dati, IMessaggi& messaggi);
     // A dialog that goes away without Chiudi puts the remembered cut-off back.
     ~CArchivioStorico();
     CArchivioStorico(const CArchivioStorico&) = delete;
@@ -108,7 +108,7 @@ private:
     void Riempi();
     bool PiuRecente(int voce) const;
 
-    DatiGlobali& dati_;
+    DatiCampionati& dati_;
     IMessaggi& messaggi_;
     CCampionato& camp_;
     std::int32_t ultimoRicordato_, stagioneRicordata_;

@@ -1,6 +1,6 @@
 #include "tools/classifica/CClassifica.h"
 
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 #include "platform/Messaggi.h"
 #include "tools/stagioni/VociUtilizzabili.h"
 

@@ -8,7 +8,7 @@
 
 namespace veltra {
 
-struct DatiGlobali;
+struct DatiCampionati;
 class IMessaggi;
 
 inline constexpr const char* kNessunIncontroClassifica =
@@ -26,7 +26,7 @@ struct TestiRigaClassifica {
 
 class CClassifica {
 public:
-    explicit CClassifica(DatiGlobali& dati) : dati_(dati) {}
+    explicit CClassifica(DatiCampionati& dati) : dati_(dati) {}
 
     // Recounts when the current championship is not the one shown or the data
     // changed. false, after the information box, when the season has no
@@ -52,7 +52,7 @@ public:
 private:
     bool DelGirone(int squadra) const;
 
-    DatiGlobali& dati_;
+    DatiCampionati& dati_;
     int campionato_ = -1;
     std::string titolo_;
     std::vector<std::string> nomi_;

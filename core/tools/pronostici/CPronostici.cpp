@@ -1,6 +1,6 @@
 #include "tools/pronostici/CPronostici.h"
 
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 #include "engine/CMotoreStime.h"
 #include "platform/Messaggi.h"
 #include "platform/Piattaforma.h"
@@ -41,7 +41,7 @@ void CPronostici::Svuota() {
 
 bool CPronostici::Aggiorna(bool datiCambiati, IMessaggi& messaggi) {
     CCampionato& c = dati_.campionato(dati_.campionatoCorrente);
-    if (!c.motore) c.CreaMotore();
+    if (!c.motore) CreaMotore(c);
     if (c.motore->AggiornaStime() != 0) {
         messaggi.Errore(kStimePronosticiImpossibili, kAiutoStimeFallite);
         return false;

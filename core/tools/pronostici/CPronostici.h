@@ -7,14 +7,14 @@
 
 namespace veltra {
 
-struct DatiGlobali;
+struct DatiCampionati;
 class IMessaggi;
 class IServizioStampa;
 class IOrologio;
 
 class CPronostici {
 public:
-    explicit CPronostici(DatiGlobali& dati) : dati_(dati) {}
+    explicit CPronostici(DatiCampionati& dati) : dati_(dati) {}
 
     // Recomputes the current championship. Keeps the selection (and shows its
     // new estimate) when the championship is the one shown and its data did
@@ -50,7 +50,7 @@ public:
 private:
     void Svuota();
 
-    DatiGlobali& dati_;
+    DatiCampionati& dati_;
     int campionato_ = -1;
     std::string titolo_;
     std::vector<std::string> squadre_;

@@ -9,14 +9,14 @@
 
 namespace veltra {
 
-struct DatiGlobali;
+struct DatiCampionati;
 class IMessaggi;
 class IServizioStampa;
 class IOrologio;
 
 class CScontriDiretti {
 public:
-    explicit CScontriDiretti(DatiGlobali& dati) : dati_(dati) {}
+    explicit CScontriDiretti(DatiCampionati& dati) : dati_(dati) {}
 
     // Reloads the team lists when the current championship is not the one
     // shown (clearing the selection) or the data changed (keeping the
@@ -66,7 +66,7 @@ private:
     void Calcola();
     std::string Stagione(int stagione) const;
 
-    DatiGlobali& dati_;
+    DatiCampionati& dati_;
     int campionato_ = -1;
     std::string titolo_;
     std::vector<std::string> squadre_;

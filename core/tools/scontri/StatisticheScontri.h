@@ -1,7 +1,7 @@
 #pragma once
 // The record of one home team against one away team over the stored seasons:
 // what the head-to-head window shows and prints.
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 
 #include <string>
 #include <vector>

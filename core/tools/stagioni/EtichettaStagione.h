@@ -1,7 +1,7 @@
 #pragma once
 // How a season is named in the statistics windows: one calendar year for the
 // northern leagues that play within a year, "year/year+1" for the others.
-#include "app/Campionati.h"
+#include "dati/Campionati.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 // The part of a championship's match list the statistics may read.
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 
 #include <algorithm>
 

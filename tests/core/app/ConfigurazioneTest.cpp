@@ -1,13 +1,13 @@
 // The configuration archive, the start-up load and the whole save, on real
 // working folders.
 #include "app/ArchivioConfigurazione.h"
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
 #include "app/DatiSupporto.h"
-#include "app/FileAtomico.h"
-#include "app/FileDati.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/FileAtomico.h"
+#include "dati/FileDati.h"
+#include "dati/GeneratoreStagioni.h"
 #include "app/Salvataggio.h"
 
 #include "MessaggiRegistrati.h"

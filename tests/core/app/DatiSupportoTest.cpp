@@ -1,6 +1,6 @@
 #include "app/DatiSupporto.h"
 #include "app/DatiGlobali.h"
-#include "app/PosizioneFinestra.h"
+#include "dati/PosizioneFinestra.h"
 
 #include "Supporto.h"
 

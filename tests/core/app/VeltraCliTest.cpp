@@ -1,6 +1,6 @@
 // veltra-cli run as a program: output format, exit codes.
-#include "app/GeneratoreStagioni.h"
-#include "app/FileDati.h"
+#include "dati/GeneratoreStagioni.h"
+#include "dati/FileDati.h"
 #include "app/Salvataggio.h"
 #include "platform/Messaggi.h"
 

@@ -1,7 +1,8 @@
-#include "engine/CArchivio.h"
+#include "dati/CArchivio.h"
+#include "engine/ValutazioneArchivio.h"
 
-#include "app/Archivio.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/Archivio.h"
+#include "dati/GeneratoreStagioni.h"
 #include "engine/CMotoreStime.h"
 
 #include "MessaggiRegistrati.h"
@@ -27,7 +28,7 @@ protected:
         OpzioniGenerazione o;
         o.stagioni = 5;
         ASSERT_EQ(GeneraStagioni(c, o), 0);
-        c.CreaMotore();
+        CreaMotore(c);
     }
     std::unique_ptr<DatiGlobali> dati = std::make_unique<DatiGlobali>();
     CCampionato& c = dati->campionato(0);

@@ -1,7 +1,8 @@
 #include "engine/CMotoreStime.h"
+#include "engine/ValutazioneArchivio.h"
 
-#include "app/GeneratoreStagioni.h"
-#include "engine/CArchivio.h"
+#include "dati/GeneratoreStagioni.h"
+#include "dati/CArchivio.h"
 #include "engine/MessaggioStato.h"
 
 #include "MotoreRiferimento.h"
@@ -52,7 +53,7 @@ protected:
                   {1, 0, '2'}, {3, 2, '1'},   // matchday 2: warm-up
                   {0, 2, '1'}, {3, 1, 'X'}}); // matchday 3: counted
         c.config.giornateAnalisi = 1;
-        c.CreaMotore();
+        CreaMotore(c);
     }
     DatiGlobali dati;
     CCampionato& c = dati.campionato(0);
@@ -111,7 +112,7 @@ TEST(ClassificaMotore, MetodoRigorosoECumulativo) {
     DatiGlobali dati;
     CCampionato& c = dati.campionato(0);
     Stagione(c, 4, {{0, 3, '1'}, {1, 2, '1'}, {0, 2, '1'}, {1, 3, '1'}, {2, 3, '1'}, {2, 0, 'X'}});
-    c.CreaMotore();
+    CreaMotore(c);
     struct Caso {
         bool separa;
         bool filtro;
@@ -197,7 +198,7 @@ TEST(MotoreStime, IdenticoAllImplementazioneSempliceBitPerBit) {
                 c.stagioneFiltro = 9;
                 c.ultimoIncontroFiltro = c.incontri.inizioStagione(8) + 200;
             }
-            c.CreaMotore();
+            CreaMotore(c);
             const auto stagioni = c.config.stagioni;
             for (const auto& insieme : insiemi) {
                 c.config = Config{};
@@ -262,7 +263,7 @@ TEST(MotoreStime, PianiDeiMinimiQuadratiSulleFrequenze) {
     c.limiteMaxCasa = 0;
     c.limiteMinTrasferta = -2;
     c.limiteMaxTrasferta = 2;
-    c.CreaMotore();
+    CreaMotore(c);
     ASSERT_EQ(c.motore->AggiornaStime(), 0);
     const CMotoreStime& m = *c.motore;
     double sxx = 0, sxy = 0, syy = 0, sx = 0, sy = 0, n = 0;
@@ -336,7 +337,7 @@ TEST(MotoreStime, CasiDiFallimentoSenzaUscireDagliArray) {
         OpzioniGenerazione o;
         o.stagioni = 3;
         ASSERT_EQ(GeneraStagioni(c, o), 0);
-        c.CreaMotore();
+        CreaMotore(c);
         ASSERT_EQ(c.motore->AggiornaStime(), 0);
         const float prima = c.motore->coefficienti1()[1];
         caso.imposta(c);
@@ -357,7 +358,7 @@ TEST(MotoreStime, TotaliOltreLaGrigliaNonContano) {
     ASSERT_EQ(GeneraStagioni(c, o), 0);
     c.punteggiAvanzati.modificaAltaCasa = 60.0f;
     c.limiteMaxCasa = 70;
-    c.CreaMotore();
+    CreaMotore(c);
     EXPECT_NE(c.motore->AggiornaStime(), 0);
     float totale = 0;
     for (int e = 0; e < 3; ++e)
@@ -370,7 +371,7 @@ TEST(MotoreStime, TotaliOltreLaGrigliaNonContano) {
 TEST(MotoreStime, StagioniVuoteESenzaSquadreCorrenti) {
     auto dati = std::make_unique<DatiGlobali>();
     CCampionato& c = dati->campionato(15);
-    c.CreaMotore();
+    CreaMotore(c);
     EXPECT_NE(c.motore->AggiornaStime(), 0); // no data at all
     // Empty seasons (missing from the sources) replay without error.
     ASSERT_EQ(AggiungiStagione(c, {}), 0);
@@ -395,7 +396,7 @@ TEST(MotoreStime, DatiUsatiNonToccanoLeStime) {
     OpzioniGenerazione o;
     o.stagioni = 6;
     ASSERT_EQ(GeneraStagioni(c, o), 0);
-    c.CreaMotore();
+    CreaMotore(c);
     ASSERT_EQ(c.motore->AggiornaStime(), 0);
     Stima prima;
     ASSERT_EQ(c.motore->StimaIncontro(3, 4, prima), 0);
@@ -450,7 +451,7 @@ TEST(MessaggioStato, TestiDeiDuePannelli) {
     CAnalisi altra = AnalisiCorrente(c);
     altra.giornateAnalisi = 3;
     c.archivio.analisi = {altra, altra, AnalisiCorrente(c)};
-    c.CreaMotore();
+    CreaMotore(c);
     ValutaAnalisi(c, c.archivio.analisi[2]);
     TestiStato t = AggiornaMessaggioStato(c);
     ASSERT_TRUE(t.ok);
@@ -482,7 +483,7 @@ TEST(MotoreStime, StagioniPiuGrandiDelCampionatoTipico) {
     o.stagioni = 3;
     o.squadre = 10;
     ASSERT_EQ(GeneraStagioni(c, o), 0);
-    c.CreaMotore();
+    CreaMotore(c);
     ASSERT_EQ(c.motore->AggiornaStime(), 0);
     // Seasons of 12 (generated for a championship that allows them), appended after creation.
     auto altri = std::make_unique<DatiGlobali>();

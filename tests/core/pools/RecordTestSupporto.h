@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for the tests of persisted records: bytes built by hand field by
 // field, and the round trip and truncation checks every record must pass.
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "MessaggiRegistrati.h"
 #include "Supporto.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "engine/CMotoreStime.h"
 #include "tools/stagioni/EtichettaStagione.h"
 
@@ -144,7 +144,7 @@ std::unique_ptr<DatiGlobali> SerieA() {
     auto d = std::make_unique<DatiGlobali>();
     const EsitoFile e = CaricaFileCampionati(*d, VELTRA_RESOURCES_DIR "/dati");
     if (!e) return nullptr;
-    d->campionato(0).CreaMotore();
+    CreaMotore(d->campionato(0));
     return d;
 }
 

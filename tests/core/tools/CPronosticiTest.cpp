@@ -1,7 +1,7 @@
 #include "tools/pronostici/CPronostici.h"
 
 #include "app/DatiGlobali.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 #include "engine/CMotoreStime.h"
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"

@@ -3,7 +3,7 @@
 
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 #include "app/Salvataggio.h"
 #include "app/shell/Comandi.h"
 #include "platform/Piattaforma.h"

@@ -1,8 +1,9 @@
 // The current analysis window and the advanced parameters dialog on screen
 // (offscreen), on the shipped data: their controls carry the resource
 // numbers, and using them changes the championship.
+#include "app/shell/SeguiCambiamenti.h"
 #include "app/DatiGlobali.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "app/shell/StatoShell.h"
 #include "engine/CMotoreStime.h"
 #include "engine/DlgParametriAvanzatiQt.h"
@@ -43,13 +44,14 @@ protected:
     void SetUp() override {
         const auto esito = CaricaFileCampionati(*dati, VELTRA_RESOURCES_DIR "/dati");
         ASSERT_TRUE(esito.ok) << esito.dettaglio;
-        dati->campionato(0).CreaMotore();
+        CreaMotore(dati->campionato(0));
         finestra = std::make_unique<FinestraImpostazioneParametri>(
             *dati, stato, msg, orologio, [this](const TestiStato& t) { pannelli = t; });
         finestra->Aggiorna(false);
     }
     std::unique_ptr<DatiGlobali> dati = std::make_unique<DatiGlobali>();
     StatoShell stato;
+    NotificheCambiamenti::Iscrizione segui = SeguiCambiamenti(*dati, stato);
     MessaggiRegistrati msg;
     OrologioDiSistema orologio;
     TestiStato pannelli;

@@ -1,7 +1,7 @@
 // The two data-entry dialogs on screen (offscreen): their controls carry the
 // resource numbers, and using them changes the championship.
 #include "app/DatiGlobali.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
 

@@ -3,7 +3,7 @@
 // or damaged picture is noticed.
 #include "platform/Immagini.h"
 
-#include "app/Campionati.h"
+#include "dati/Campionati.h"
 
 #include <QCryptographicHash>
 #include <QFile>

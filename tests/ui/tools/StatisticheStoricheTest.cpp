@@ -1,7 +1,8 @@
 // The league table, head-to-head and historical archive windows on the
 // shipped data (offscreen): their controls are there and drive the core.
+#include "engine/CMotoreStime.h"
 #include "app/DatiGlobali.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 #include "tools/DlgArchivioStorico.h"
 #include "tools/DlgCercaIncontro.h"
 #include "tools/DlgFiltriArchivio.h"
@@ -39,7 +40,7 @@ protected:
         const EsitoFile e = CaricaFileCampionati(dati, VELTRA_RESOURCES_DIR "/dati");
         ASSERT_TRUE(e) << e.dettaglio;
         for (int c = 0; c < kNumeroCampionati; ++c)
-            dati.campionato(c).CreaMotore();
+            CreaMotore(dati.campionato(c));
     }
     DatiGlobali dati;
     MessaggiRegistrati msg;

@@ -1,5 +1,5 @@
 // veltra-cli importa run as a program: files written on success, none on error.
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 
 #include "Supporto.h"
 

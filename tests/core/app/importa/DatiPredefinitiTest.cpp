@@ -1,6 +1,7 @@
 // The championship files shipped as default data, checked against the
 // history they come from: season counts, matches per season, final tables.
-#include "app/FileDati.h"
+#include "app/DatiGlobali.h"
+#include "dati/FileDati.h"
 
 #include <gtest/gtest.h>
 

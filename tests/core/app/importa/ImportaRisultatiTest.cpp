@@ -1,6 +1,6 @@
 #include "app/importa/ImportaRisultati.h"
 #include "app/importa/FaseCampionato.h"
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 
 #include <gtest/gtest.h>
 

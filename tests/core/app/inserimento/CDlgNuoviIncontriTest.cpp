@@ -1,7 +1,7 @@
 // The results dialog through its core class.
 #include "app/inserimento/CDlgNuoviIncontri.h"
 #include "app/DatiGlobali.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 #include "app/inserimento/DatiDipendenti.h"
 
 #include "MessaggiRegistrati.h"

@@ -1,7 +1,7 @@
 // The new-championship dialog through its core class.
 #include "app/inserimento/CDlgNuovoCampionato.h"
 #include "app/DatiGlobali.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 #include "app/inserimento/DatiDipendenti.h"
 
 #include "MessaggiRegistrati.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A modeless window for tests: writes what is done to it in a shared diary.
-#include "app/shell/FinestreNonModali.h"
+#include "platform/FinestreNonModali.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // The modeless windows: opening, refresh after a change, closing on a failed
 // refresh, and the commands they block.
 #include "app/DatiGlobali.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 #include "app/shell/CambiaCampionato.h"
 #include "app/shell/Comandi.h"
 #include "app/shell/RifiutiComandi.h"

@@ -2,9 +2,9 @@
 // with scripted answers, on real folders.
 #include "app/DatiGlobali.h"
 #include "app/DatiSupporto.h"
-#include "app/FileDati.h"
-#include "app/GeneratoreStagioni.h"
-#include "app/PosizioneFinestra.h"
+#include "dati/FileDati.h"
+#include "dati/GeneratoreStagioni.h"
+#include "dati/PosizioneFinestra.h"
 #include "app/shell/SalvaModifiche.h"
 #include "app/shell/StatoShell.h"
 #include "app/shell/Uscita.h"

@@ -3,7 +3,8 @@
 // shell's state with a prediction window standing in for the others, a fixed
 // clock and scripted message boxes.
 #include "app/DatiGlobali.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
+#include "app/shell/SeguiCambiamenti.h"
 #include "app/shell/StatoShell.h"
 #include "engine/CMotoreStime.h"
 #include "engine/parametri/CDlgImpostazioneParametri.h"
@@ -52,7 +53,7 @@ protected:
         o.seme = 7;
         ASSERT_EQ(GeneraStagioni(dati->campionato(1), o), 0);
         for (int c : {0, 1}) {
-            dati->campionato(c).CreaMotore();
+            CreaMotore(dati->campionato(c));
             ASSERT_EQ(dati->campionato(c).motore->AggiornaStime(), 0);
         }
         stato.finestre.Apri(Finestra::Pronostici, [this] { return &altra; });
@@ -61,7 +62,7 @@ protected:
 
     CDlgImpostazioneParametri& Finestra() {
         if (!finestra) {
-            finestra = std::make_unique<CDlgImpostazioneParametri>(*dati, stato, msg, orologio);
+            finestra = std::make_unique<CDlgImpostazioneParametri>(*dati, stato.finestre, msg, orologio);
             finestra->mostraStato = [this](const TestiStato& t) { statusBar = t; };
             // The shell refreshes a window right after creating it.
             finestra->Aggiorna(false);
@@ -72,6 +73,7 @@ protected:
 
     std::unique_ptr<DatiGlobali> dati = std::make_unique<DatiGlobali>();
     StatoShell stato;
+    NotificheCambiamenti::Iscrizione segui = SeguiCambiamenti(*dati, stato);
     FinestraContata altra;
     MessaggiRegistrati msg;
     OrologioFisso orologio;

@@ -1,6 +1,6 @@
 // The saved parameter search as the configuration archive holds it: the
 // layout depends on the kind of search.
-#include "tools/CDumpRicerca.h"
+#include "dati/CDumpRicerca.h"
 
 #include "pools/RecordTestSupporto.h"
 

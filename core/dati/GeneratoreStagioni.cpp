@@ -1,4 +1,4 @@
-#include "app/GeneratoreStagioni.h"
+#include "dati/GeneratoreStagioni.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
-#include "app/Testo1252.h"
+#include "dati/Testo1252.h"
 
 #include <bit>
 #include <cstring>

@@ -2,7 +2,7 @@
 // The two text files of every championship: the teams file (team list of
 // every season) and the results file (every match, one separator before each
 // season), read at start-up and written on save.
-#include "app/DatiGlobali.h"
+#include "dati/DatiCampionati.h"
 
 #include <filesystem>
 #include <string>
@@ -50,18 +50,18 @@ EsitoFile CaricaCampionato(CCampionato& c, const std::filesystem::path& cartella
 
 // Loads the 38 files of all championships; all or nothing. Every cut-off is
 // cleared.
-EsitoFile CaricaFileCampionati(DatiGlobali& dati, const std::filesystem::path& cartella);
+EsitoFile CaricaFileCampionati(DatiCampionati& dati, const std::filesystem::path& cartella);
 
 class SalvataggioAtomico;
 
 // Prepares the 38 files as temporary files of `salvataggio`; the caller
 // confirms them with the other files of the same save.
-EsitoFile PreparaFileCampionati(const DatiGlobali& dati, const std::filesystem::path& cartella,
+EsitoFile PreparaFileCampionati(const DatiCampionati& dati, const std::filesystem::path& cartella,
                                 SalvataggioAtomico& salvataggio);
 
 // Writes the 38 files: all are prepared as temporary files first and renamed
 // over the old ones only when every one is written, so a failure leaves the
 // previous files intact. Clears datiModificati on success.
-EsitoFile SalvaFileCampionati(DatiGlobali& dati, const std::filesystem::path& cartella);
+EsitoFile SalvaFileCampionati(DatiCampionati& dati, const std::filesystem::path& cartella);
 
 } // namespace veltra

@@ -1,6 +1,6 @@
-#include "engine/CPunteggiAvanzati.h"
+#include "dati/CPunteggiAvanzati.h"
 
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
 namespace veltra {
 

@@ -1,4 +1,4 @@
-#include "app/Testo1252.h"
+#include "dati/Testo1252.h"
 
 #include <cstdint>
 

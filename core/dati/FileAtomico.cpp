@@ -1,4 +1,4 @@
-#include "app/FileAtomico.h"
+#include "dati/FileAtomico.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "app/FileDati.h"
+#include "dati/FileDati.h"
 
-#include "app/FileAtomico.h"
-#include "app/Testo1252.h"
+#include "dati/FileAtomico.h"
+#include "dati/Testo1252.h"
 
 #include <charconv>
 #include <cstdio>
@@ -197,7 +197,7 @@ EsitoFile CaricaCampionato(CCampionato& c, const fs::path& cartella) {
     return e;
 }
 
-EsitoFile CaricaFileCampionati(DatiGlobali& dati, const fs::path& cartella) {
+EsitoFile CaricaFileCampionati(DatiCampionati& dati, const fs::path& cartella) {
     std::array<std::vector<ElencoSquadre>, kNumeroCampionati> stagioni;
     std::array<ElencoIncontri, kNumeroCampionati> incontri;
     for (int c = 0; c < kNumeroCampionati; ++c) {
@@ -214,7 +214,7 @@ EsitoFile CaricaFileCampionati(DatiGlobali& dati, const fs::path& cartella) {
     return {};
 }
 
-EsitoFile PreparaFileCampionati(const DatiGlobali& dati, const fs::path& cartella,
+EsitoFile PreparaFileCampionati(const DatiCampionati& dati, const fs::path& cartella,
                                 SalvataggioAtomico& salvataggio) {
     for (int c = 0; c < kNumeroCampionati; ++c) {
         const auto& camp = dati.campionato(c);
@@ -233,7 +233,7 @@ EsitoFile PreparaFileCampionati(const DatiGlobali& dati, const fs::path& cartell
     return {};
 }
 
-EsitoFile SalvaFileCampionati(DatiGlobali& dati, const fs::path& cartella) {
+EsitoFile SalvaFileCampionati(DatiCampionati& dati, const fs::path& cartella) {
     SalvataggioAtomico salvataggio;
     if (EsitoFile e = PreparaFileCampionati(dati, cartella, salvataggio); !e) return e;
     if (!salvataggio.Conferma())

@@ -1,8 +1,7 @@
-#include "engine/CArchivio.h"
+#include "dati/CArchivio.h"
 
-#include "app/Archivio.h"
-#include "app/DatiGlobali.h"
-#include "engine/CMotoreStime.h"
+#include "dati/Archivio.h"
+#include "dati/Campionato.h"
 #include "platform/Messaggi.h"
 
 #include <cstdio>
@@ -31,16 +30,6 @@ int CercaAnalisi(const CArchivio& archivio, const CAnalisi& a) {
     for (int i = 0; i < archivio.numero(); ++i)
         if (archivio.analisi[static_cast<std::size_t>(i)].Equivalente(a)) return i + 1;
     return 0;
-}
-
-int CercaAnalisiCorrente(const CCampionato& c, float datiUsati) {
-    if (!c.motore) return 0;
-    CAnalisi a = AnalisiCorrente(c);
-    a.precisione1 = c.motore->precisione1();
-    a.precisioneX = c.motore->precisioneX();
-    a.precisione2 = c.motore->precisione2();
-    a.datiUsati = datiUsati;
-    return CercaAnalisi(c.archivio, a);
 }
 
 int InserisciAnalisi(CArchivio& archivio, CAnalisi a, const std::string& titolo,
@@ -78,39 +67,6 @@ void EliminaAnalisi(CArchivio& archivio) {
 const CAnalisi* LeggiAnalisi(const CArchivio& archivio, int indice) {
     if (indice < 0 || indice >= archivio.numero()) return nullptr;
     return &archivio.analisi[static_cast<std::size_t>(indice)];
-}
-
-void ValutaAnalisi(CCampionato& c, CAnalisi& a) {
-    if (!c.motore) c.CreaMotore();
-    ApplicaAnalisi(c, a);
-    // The fit may fail; the analysis then keeps the figures the engine holds.
-    c.motore->AggiornaStime();
-    a.precisione1 = c.motore->precisione1();
-    a.precisioneX = c.motore->precisioneX();
-    a.precisione2 = c.motore->precisione2();
-    a.datiUsati = c.motore->PercentualeDatiUsati().value_or(0.0f);
-}
-
-bool RicalcolaArchivio(DatiGlobali& dati, int c, IMessaggi& messaggi, bool verificaCorrente) {
-    CCampionato& camp = dati.campionato(c);
-    if (!camp.motore) camp.CreaMotore();
-    const CAnalisi corrente = AnalisiCorrente(camp);
-    for (auto& a : camp.archivio.analisi) ValutaAnalisi(camp, a);
-    ApplicaAnalisi(camp, corrente);
-    camp.motore->PreparaMotore();
-    camp.motore->CalcolaGriglie();
-    if (!verificaCorrente) return true;
-
-    CCampionato& attuale = dati.campionato(dati.campionatoCorrente);
-    if (!attuale.motore) attuale.CreaMotore();
-    if (attuale.motore->CalcolaRegressione() == 0) return true;
-    messaggi.Errore("Impossibile calcolare le stime.\nIl File dei dati potrebbe essere corrotto.\n"
-                    "Verra' ora compiuto un tentativo per azzerare i dati errati",
-                    kAiutoStimeFallite);
-    if (attuale.motore->RipristinaParametri() == 0) return true;
-    messaggi.Errore("Tentativo fallito.\nPer ovviare all'errore contatta l'autore del programma.",
-                    kAiutoStimeFallite);
-    return false;
 }
 
 } // namespace veltra

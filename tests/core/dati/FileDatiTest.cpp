@@ -1,5 +1,5 @@
-#include "app/FileDati.h"
-#include "app/GeneratoreStagioni.h"
+#include "dati/FileDati.h"
+#include "dati/GeneratoreStagioni.h"
 
 #include "Supporto.h"
 

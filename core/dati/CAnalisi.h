@@ -1,7 +1,7 @@
 #pragma once
 // One analysis: the full set of parameters the engine computes a
 // championship's estimates with, and what it made of them.
-#include "engine/CPunteggiAvanzati.h"
+#include "dati/CPunteggiAvanzati.h"
 
 #include <cstdint>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "app/Campionati.h"
+#include "dati/Campionati.h"
 
 #include <cctype>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The saved parameter search of one championship: the analysis it started
 // from, its settings, where to resume it, and the analyses it found.
-#include "engine/CPunteggiAvanzati.h"
+#include "dati/CPunteggiAvanzati.h"
 
 #include <array>
 #include <cstdint>

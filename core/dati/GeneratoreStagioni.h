@@ -4,7 +4,7 @@
 // seasons, a double round robin played matchday by matchday, results drawn
 // from the strengths with a home advantage. Fully deterministic for a seed,
 // on every platform (no standard-library distributions).
-#include "app/DatiGlobali.h"
+#include "dati/Campionato.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "app/PosizioneFinestra.h"
+#include "dati/PosizioneFinestra.h"
 
-#include "app/Archivio.h"
-#include "app/FileAtomico.h"
+#include "dati/Archivio.h"
+#include "dati/FileAtomico.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
-#include "app/Archivio.h"
-#include "app/Testo1252.h"
+#include "dati/Archivio.h"
+#include "dati/Testo1252.h"
 
 #include <gtest/gtest.h>
 

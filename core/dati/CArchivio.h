@@ -1,6 +1,6 @@
 #pragma once
 // A championship's archive of saved analyses, and the operations on it.
-#include "engine/CAnalisi.h"
+#include "dati/CAnalisi.h"
 
 #include <cstdint>
 #include <vector>
@@ -9,7 +9,6 @@ namespace veltra {
 
 class Archivio;
 class CCampionato;
-struct DatiGlobali;
 class IMessaggi;
 
 struct CArchivio {
@@ -30,10 +29,6 @@ struct CArchivio {
 // bit-equal results), 0 when none.
 int CercaAnalisi(const CArchivio& archivio, const CAnalisi& a);
 
-// The archive position of the championship's current analysis, as the status
-// bar shows it: the current parameters with the results of the last fit and
-// the given data usage.
-int CercaAnalisiCorrente(const CCampionato& c, float datiUsati);
 
 // Inserts `a` with the given title at `corrente` (that analysis and the
 // following move one place down); returns 1. When an equivalent analysis is
@@ -47,17 +42,5 @@ void EliminaAnalisi(CArchivio& archivio);
 
 // The analysis at a 0-based index, or nullptr outside the archive.
 const CAnalisi* LeggiAnalisi(const CArchivio& archivio, int indice);
-
-// Applies `a` to the championship, recomputes it and stores the results in
-// `a`. The championship keeps the applied analysis.
-void ValutaAnalisi(CCampionato& c, CAnalisi& a);
-
-// Re-evaluates every analysis of championship `c`'s archive on the current
-// data, then puts the current analysis back and rebuilds its grids; finally
-// checks the fit of the current championship and, when it fails, resets its
-// parameters, with the program's messages. Returns false when even the reset
-// failed. Without `verificaCorrente` the last check is left out.
-bool RicalcolaArchivio(DatiGlobali& dati, int c, IMessaggi& messaggi,
-                       bool verificaCorrente = true);
 
 } // namespace veltra

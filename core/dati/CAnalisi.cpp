@@ -1,7 +1,7 @@
-#include "engine/CAnalisi.h"
+#include "dati/CAnalisi.h"
 
-#include "app/Archivio.h"
-#include "app/DatiGlobali.h"
+#include "dati/Archivio.h"
+#include "dati/Campionato.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "app/shell/FinestreNonModali.h"
+#include "platform/FinestreNonModali.h"
 
 namespace veltra {
 

@@ -1,6 +1,6 @@
-#include "tools/CDumpRicerca.h"
+#include "dati/CDumpRicerca.h"
 
-#include "app/Archivio.h"
+#include "dati/Archivio.h"
 
 #include <utility>
 
