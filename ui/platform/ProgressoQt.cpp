@@ -1,12 +1,14 @@
 #include "platform/ProgressoQt.h"
 
-#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace veltra {
 
@@ -16,9 +18,6 @@ namespace {
 int InIntero(long v) {
     return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX));
 }
-
-// Repaint at most this often: a computation may move the bar millions of times.
-constexpr qint64 kIntervalloMinimoMs = 40;
 
 } // namespace
 
@@ -32,17 +31,36 @@ ProgressoQt::ProgressoQt(QWidget* genitore)
     contatore_->hide();
     barra_->setTextVisible(false);
     barra_->setMinimumWidth(320);
+    interrompi_ = new QPushButton(QStringLiteral("Interrompi"), this);
+    interrompi_->setObjectName(QStringLiteral("Interrompi"));
+    interrompi_->hide();
+    connect(interrompi_, &QPushButton::clicked, this, [this] {
+        interrompi_->setEnabled(false);
+        interrompi_->setText(QStringLiteral("Interruzione..."));
+        if (auto r = std::exchange(richiesta_, nullptr)) r();
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titolo_);
     layout->addWidget(barra_);
     layout->addWidget(contatore_);
+    layout->addWidget(interrompi_, 0, Qt::AlignRight);
     show();
-    Aggiorna();
+}
+
+void ProgressoQt::ConsentiInterruzione(std::function<void()> richiesta) {
+    richiesta_ = std::move(richiesta);
+    interrompi_->setVisible(static_cast<bool>(richiesta_));
+}
+
+void ProgressoQt::closeEvent(QCloseEvent* e) {
+    // The window goes away when the work ends; until then a close is a stop
+    // request (or nothing, when the work cannot be stopped).
+    if (interrompi_->isVisible() && interrompi_->isEnabled()) interrompi_->click();
+    e->ignore();
 }
 
 void ProgressoQt::Titolo(const std::string& titolo) {
     titolo_->setText(QString::fromStdString(titolo));
-    Aggiorna();
 }
 
 void ProgressoQt::Intervallo(long minimo, long massimo) {
@@ -50,23 +68,16 @@ void ProgressoQt::Intervallo(long minimo, long massimo) {
 }
 
 void ProgressoQt::Posizione(long posizione) {
-    const int v = InIntero(posizione);
-    if (v == barra_->value()) return;
-    barra_->setValue(v);
-    if (!ultimoAggiornamento_.isValid() || ultimoAggiornamento_.elapsed() >= kIntervalloMinimoMs ||
-        v == barra_->maximum())
-        Aggiorna();
+    barra_->setValue(InIntero(posizione));
 }
 
 void ProgressoQt::MostraBarra(bool visibile) {
     barra_->setVisible(visibile);
-    Aggiorna();
 }
 
 void ProgressoQt::Contatore(const std::string& testo) {
     contatore_->setText(QString::fromStdString(testo));
     contatore_->setVisible(!testo.empty());
-    Aggiorna();
 }
 
 QString ProgressoQt::TestoTitolo() const {
@@ -75,17 +86,6 @@ QString ProgressoQt::TestoTitolo() const {
 
 QString ProgressoQt::TestoContatore() const {
     return contatore_->isHidden() ? QString() : contatore_->text();
-}
-
-void ProgressoQt::Aggiorna() {
-    // Painting and timers only: a click or a key during the computation must
-    // not start another command on top of the one that is running, and a
-    // paint handler that moves the bar again must not recurse here.
-    if (inAggiornamento_) return;
-    inAggiornamento_ = true;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    inAggiornamento_ = false;
-    ultimoAggiornamento_.restart();
 }
 
 } // namespace veltra

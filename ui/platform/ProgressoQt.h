@@ -1,13 +1,18 @@
 #pragma once
-// The progress window of long computations: a title line, a bar and an
-// optional counter, in a small modeless window shown while the object lives.
+// The progress window of long computations: a title line, a bar, an
+// optional counter and, when the work can be stopped, a stop button, in a
+// small window shown while the object lives. The work itself runs on a worker
+// thread (EsecutoreLavoriQt): this window is only ever touched on the
+// user-interface thread and never pumps events itself.
 #include "platform/Piattaforma.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
+
+#include <functional>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace veltra {
 
@@ -25,16 +30,21 @@ public:
     QString TestoTitolo() const;
     QString TestoContatore() const;
     QProgressBar* Barra() const { return barra_; }
+    QPushButton* PulsanteInterrompi() const { return interrompi_; }
+
+    // Shows the stop button; `richiesta` runs when it is pressed (once).
+    void ConsentiInterruzione(std::function<void()> richiesta);
+
+protected:
+    // Closing the window asks for the stop, as the button does.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
-    // Lets the window repaint while the computation runs on this thread.
-    void Aggiorna();
-
     QLabel* titolo_;
     QProgressBar* barra_;
     QLabel* contatore_;
-    QElapsedTimer ultimoAggiornamento_;
-    bool inAggiornamento_ = false;
+    QPushButton* interrompi_;
+    std::function<void()> richiesta_;
 };
 
 } // namespace veltra

@@ -1,0 +1,104 @@
+// Jobs on a worker thread behind the progress window: the work runs off the
+// user-interface thread, whose timers keep running; progress and the end
+// arrive on the user-interface thread; the stop button stops the job.
+#include "platform/EsecutoreLavoriQt.h"
+#include "platform/ProgressoQt.h"
+
+#include <QCoreApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace veltra::test {
+namespace {
+
+TEST(EsecutoreLavoriQt, LavoroSulThreadDiLavoroEFineSulThreadDellaFinestra) {
+    EsecutoreLavoriQt esecutore;
+    QThread* const interfaccia = QThread::currentThread();
+    int scatti = 0;
+    QTimer timer;
+    timer.setInterval(1);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++scatti; });
+    timer.start();
+
+    std::thread::id lavoratore;
+    bool fineSullInterfaccia = false;
+    long risultato = 0;
+    AvviaLavoro<long>(
+        esecutore, "Calcolo",
+        [&lavoratore](ContestoLavoro& c) {
+            lavoratore = std::this_thread::get_id();
+            for (long i = 1; i <= 50; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                c.Avanza(i, 50, "passo " + std::to_string(i));
+            }
+            return 42L;
+        },
+        [&](EsitoLavoro<long> e) {
+            fineSullInterfaccia = QThread::currentThread() == interfaccia;
+            risultato = e.risultato;
+            EXPECT_FALSE(e.fine.fermato);
+        });
+    ASSERT_NE(esecutore.FinestraProgresso(), nullptr);
+    EXPECT_EQ(esecutore.FinestraProgresso()->TestoTitolo(), "Calcolo");
+    esecutore.Attendi();
+    timer.stop();
+
+    EXPECT_NE(lavoratore, std::this_thread::get_id());
+    EXPECT_TRUE(fineSullInterfaccia);
+    EXPECT_EQ(risultato, 42);
+    EXPECT_GT(scatti, 0); // the event loop ran while the job worked
+    EXPECT_EQ(esecutore.FinestraProgresso(), nullptr);
+}
+
+TEST(EsecutoreLavoriQt, IlPulsanteInterrompiFermaIlLavoro) {
+    EsecutoreLavoriQt esecutore;
+    FineLavoro fine;
+    bool finito = false;
+    esecutore.Avvia(
+        "Ricerca",
+        [](ContestoLavoro& c) {
+            for (long i = 0; !c.FermoRichiesto(); ++i) {
+                c.Avanza(i % 100, 100);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        },
+        [&](const FineLavoro& f) {
+            fine = f;
+            finito = true;
+        });
+    ProgressoQt* finestra = esecutore.FinestraProgresso();
+    ASSERT_NE(finestra, nullptr);
+    // Let some progress arrive, then press the button.
+    while (finestra->Barra()->maximum() != 100) QCoreApplication::processEvents();
+    finestra->PulsanteInterrompi()->click();
+    esecutore.Attendi();
+    EXPECT_TRUE(finito);
+    EXPECT_TRUE(fine.fermato);
+    EXPECT_TRUE(fine.riuscito());
+}
+
+TEST(EsecutoreLavoriQt, DistruttoDuranteIlLavoroLoFermaEAttende) {
+    std::atomic<bool> visto{false};
+    {
+        EsecutoreLavoriQt esecutore;
+        esecutore.Avvia(
+            "Lungo",
+            [&visto](ContestoLavoro& c) {
+                while (!c.FermoRichiesto()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                visto = true;
+            },
+            [](const FineLavoro&) { ADD_FAILURE() << "fine after the runner went away"; });
+    }
+    EXPECT_TRUE(visto);
+    QCoreApplication::processEvents(); // the queued end is dropped with its receiver
+}
+
+} // namespace
+} // namespace veltra::test

@@ -1,0 +1,51 @@
+#pragma once
+// Runs the core's jobs on worker threads behind a progress window with a
+// stop button. The worker never touches a widget: its progress reports and
+// its end reach this object on the user-interface thread as queued calls,
+// and the window shows only the newest report. While a job runs the progress
+// window is modal to the program's windows, so the data the job was started
+// from cannot change under it; the user-interface thread keeps running its
+// event loop (nothing waits on the worker).
+#include "platform/Lavori.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace veltra {
+
+class ProgressoQt;
+
+class EsecutoreLavoriQt : public QObject, public IEsecutoreLavori {
+    Q_OBJECT
+public:
+    // `finestra`: the window the progress windows belong to (may be null).
+    explicit EsecutoreLavoriQt(QWidget* finestra = nullptr);
+    // Stops every running job and waits for its thread; their `fine` is
+    // not called any more.
+    ~EsecutoreLavoriQt() override;
+
+    void Avvia(const std::string& titolo, std::function<void(ContestoLavoro&)> corpo,
+               std::function<void(const FineLavoro&)> fine) override;
+
+    int LavoriInCorso() const { return static_cast<int>(lavori_.size()); }
+    // Runs the event loop until no job is running (the terminal-like flows
+    // and the tests that need the result before going on).
+    void Attendi();
+    // The progress window of the oldest running job, or null.
+    ProgressoQt* FinestraProgresso() const;
+
+private:
+    struct Lavoro;
+    void MostraAvanzamento(const std::shared_ptr<Lavoro>& l);
+    void Termina(const std::shared_ptr<Lavoro>& l);
+
+    QPointer<QWidget> finestra_;
+    std::vector<std::shared_ptr<Lavoro>> lavori_;
+};
+
+} // namespace veltra
