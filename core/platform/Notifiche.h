@@ -3,6 +3,7 @@
 // championship's analysis, its data, the coupon, the betting events) says so
 // here, and the layers above it subscribe: lower layers never call upwards.
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -31,20 +32,28 @@ struct AvvisoCambiamento {
 };
 
 class NotificheCambiamenti {
+    struct Elenco {
+        std::vector<std::pair<int, std::function<void(const AvvisoCambiamento&)>>> voci;
+        int ultimoId = 0;
+    };
+
 public:
     using Ascoltatore = std::function<void(const AvvisoCambiamento&)>;
 
-    // Ends its subscription when destroyed. The notifier must outlive it.
+    // Ends its subscription when destroyed; harmless when the notifier went
+    // first (a window that outlives the data it followed).
     class Iscrizione {
     public:
         Iscrizione() = default;
-        Iscrizione(NotificheCambiamenti* n, int id) : notifiche_(n), id_(id) {}
-        Iscrizione(Iscrizione&& o) noexcept
-            : notifiche_(std::exchange(o.notifiche_, nullptr)), id_(o.id_) {}
+        Iscrizione(std::weak_ptr<Elenco> e, int id) : elenco_(std::move(e)), id_(id) {}
+        Iscrizione(Iscrizione&& o) noexcept : elenco_(std::move(o.elenco_)), id_(o.id_) {
+            o.elenco_.reset();
+        }
         Iscrizione& operator=(Iscrizione&& o) noexcept {
             if (this != &o) {
                 Termina();
-                notifiche_ = std::exchange(o.notifiche_, nullptr);
+                elenco_ = std::move(o.elenco_);
+                o.elenco_.reset();
                 id_ = o.id_;
             }
             return *this;
@@ -53,12 +62,13 @@ public:
         Iscrizione& operator=(const Iscrizione&) = delete;
         ~Iscrizione() { Termina(); }
         void Termina() {
-            if (notifiche_) notifiche_->Rimuovi(id_);
-            notifiche_ = nullptr;
+            if (auto e = elenco_.lock())
+                std::erase_if(e->voci, [this](const auto& v) { return v.first == id_; });
+            elenco_.reset();
         }
 
     private:
-        NotificheCambiamenti* notifiche_ = nullptr;
+        std::weak_ptr<Elenco> elenco_;
         int id_ = 0;
     };
 
@@ -68,23 +78,18 @@ public:
 
     // Subscribers are called in the order they subscribed.
     [[nodiscard]] Iscrizione Iscrivi(Ascoltatore a) {
-        ascoltatori_.push_back({++ultimoId_, std::move(a)});
-        return Iscrizione(this, ultimoId_);
+        elenco_->voci.push_back({++elenco_->ultimoId, std::move(a)});
+        return Iscrizione(elenco_, elenco_->ultimoId);
     }
 
     void Pubblica(const AvvisoCambiamento& avviso) const {
         // A copy: a subscriber may subscribe or leave while it is called.
-        const auto elenco = ascoltatori_;
-        for (const auto& [id, a] : elenco) a(avviso);
+        const auto voci = elenco_->voci;
+        for (const auto& [id, a] : voci) a(avviso);
     }
 
 private:
-    void Rimuovi(int id) {
-        std::erase_if(ascoltatori_, [id](const auto& v) { return v.first == id; });
-    }
-
-    std::vector<std::pair<int, Ascoltatore>> ascoltatori_;
-    int ultimoId_ = 0;
+    std::shared_ptr<Elenco> elenco_ = std::make_shared<Elenco>();
 };
 
 } // namespace veltra

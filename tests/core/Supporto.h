@@ -2,11 +2,13 @@
 // Small helpers shared by the core tests.
 #include "app/DatiGlobali.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace veltra::test {
 
@@ -30,6 +32,11 @@ private:
 
 inline void ScriviTesto(const std::filesystem::path& p, const std::string& testo) {
     std::ofstream(p, std::ios::binary) << testo;
+}
+
+inline void ScriviByte(const std::filesystem::path& p, const std::vector<std::uint8_t>& byte) {
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char*>(byte.data()), static_cast<std::streamsize>(byte.size()));
 }
 
 inline std::string LeggiTesto(const std::filesystem::path& p) {

@@ -3,7 +3,7 @@
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>

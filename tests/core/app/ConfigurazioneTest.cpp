@@ -10,7 +10,7 @@
 #include "dati/GeneratoreStagioni.h"
 #include "app/Salvataggio.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "dati/GeneratoreStagioni.h"
 #include "engine/CMotoreStime.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>

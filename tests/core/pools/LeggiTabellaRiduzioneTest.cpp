@@ -1,19 +1,19 @@
 #include "pools/riduzioni/LeggiTabellaRiduzione.h"
 #include "pools/riduzioni/ScriviTabellaRiduzione.h"
 
-#include "CartellaProva.h"
+#include "Supporto.h"
 
 #include <gtest/gtest.h>
 
 namespace veltra::riduzioni {
 namespace {
 
-using test::CartellaProva;
+using test::CartellaTemporanea;
 
 TEST(LeggiTabellaRiduzione, LeggeColonneEIntestazione) {
-    CartellaProva cartella;
+    CartellaTemporanea cartella;
     // 2 triples, 1 double: columns "1 X base", "2 1 second".
-    cartella.Scrivi("2t1d.VLT", {2, 0, 2, 1, 1, 3, 1, 2, 1, 3});
+    test::ScriviByte(cartella / "2t1d.VLT", {2, 0, 2, 1, 1, 3, 1, 2, 1, 3});
     const LetturaTabella l = LeggiTabellaRiduzione(cartella.percorso(), 2, 1);
     ASSERT_TRUE(l.ok()) << l.dettaglio;
     EXPECT_EQ(l.tabella.numColonne, 2);
@@ -32,7 +32,7 @@ TEST(LeggiTabellaRiduzione, NomiDeiFile) {
 }
 
 TEST(LeggiTabellaRiduzione, FileMancanteDaErroreDiApertura) {
-    CartellaProva cartella;
+    CartellaTemporanea cartella;
     const LetturaTabella l = LeggiTabellaCorrezione(cartella.percorso(), 1, 2, 0, 1);
     EXPECT_EQ(l.esito, EsitoLettura::ErroreApertura);
     EXPECT_EQ(l.messaggio, "Errore nell'apertura del file per il Sistema Ridotto!\n"
@@ -61,8 +61,8 @@ TEST(LeggiTabellaRiduzione, FileDanneggiatiDannoErroreDiLettura) {
          {7, 0, 1, 1, 1, 1, 1, 3, 2, 1, 2, 3, 3, 1, 3, 3, 1, 1}},
     };
     for (const Caso& caso : casi) {
-        CartellaProva cartella;
-        cartella.Scrivi("1t1d.VLT", caso.byte);
+        CartellaTemporanea cartella;
+        test::ScriviByte(cartella / "1t1d.VLT", caso.byte);
         const LetturaTabella l = LeggiTabellaRiduzione(cartella.percorso(), 1, 1);
         EXPECT_EQ(l.esito, EsitoLettura::ErroreLettura) << caso.perche;
         EXPECT_EQ(l.messaggio, "Errore nella lettura del file per il Sistema Ridotto!\n"
@@ -80,7 +80,7 @@ TEST(LeggiTabellaRiduzione, TabellaOltreIlConteggioA16Bit) {
         indici[i] = i * 2;
     const TabellaRiduzione scritta = TabellaDaIndici(spazio, indici);
 
-    CartellaProva cartella;
+    CartellaTemporanea cartella;
     ASSERT_EQ(ScriviTabellaRiduzione(cartella.percorso() / "11t0d.VLT", scritta), "");
     const LetturaTabella l = LeggiTabellaRiduzione(cartella.percorso(), 11, 0);
     ASSERT_TRUE(l.ok()) << l.dettaglio;

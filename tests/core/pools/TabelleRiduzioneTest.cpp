@@ -8,7 +8,7 @@
 #include "pools/riduzioni/VerificaCartella.h"
 #include "pools/riduzioni/VerificaCopertura.h"
 
-#include "CartellaProva.h"
+#include "Supporto.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ TEST(TabelleRiduzione, OgniTabellaNMenoUnoCopreTuttiIRisultati) {
 // count case (too large, empty, in range) in seconds.
 TEST(TabelleRiduzione, OgniTabellaACorrezioneDiErroriScrittaEEsatta) {
     constexpr int kRighe = 10;
-    test::CartellaProva cartella;
+    test::CartellaTemporanea cartella;
     const EsitoTabelleCorrezione scritte = ScriviTabelleCorrezione(cartella.percorso(), kRighe);
     ASSERT_EQ(scritte.errore, "");
     uint64_t attese = 0;
@@ -65,7 +65,7 @@ TEST(TabelleRiduzione, OgniTabellaACorrezioneDiErroriScrittaEEsatta) {
 // The folder check finds what a damaged installation would lack or hold wrongly.
 TEST(TabelleRiduzione, VerificaCartellaTrovaFileMancantiInattesiEGuasti) {
     constexpr int kRighe = 3;
-    test::CartellaProva cartella;
+    test::CartellaTemporanea cartella;
     const auto& dir = cartella.percorso();
     ASSERT_EQ(ScriviTabelleCorrezione(dir, kRighe).errore, "");
     for (int n = 1; n <= kRighe; ++n)

@@ -1,6 +1,6 @@
 #include "tools/archiviostorico/CArchivioStorico.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 #include "dati/FileDati.h"
 #include "engine/CMotoreStime.h"

@@ -1,4 +1,5 @@
 #include "tools/pronostici/CPronostici.h"
+#include "doppi/OrologioFisso.h"
 
 #include "app/DatiGlobali.h"
 #include "dati/GeneratoreStagioni.h"
@@ -6,7 +7,7 @@
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>
@@ -48,16 +49,6 @@ public:
     std::map<std::pair<int, int>, std::string> testi;
 };
 
-class OrologioFisso : public IOrologio {
-public:
-    std::tm Adesso() const override {
-        std::tm t{};
-        t.tm_mday = 9;
-        t.tm_mon = 4;
-        t.tm_year = 105;
-        return t;
-    }
-};
 
 class FinestraPronostici : public ::testing::Test {
 protected:
@@ -110,7 +101,7 @@ TEST_F(FinestraPronostici, SelezioneStimaEStampa) {
     EXPECT_EQ(p.nomeCasa(), p.squadre()[3]);
 
     Stampante st;
-    OrologioFisso ora;
+    OrologioFisso ora{true};
     msg.risposte = {Risposta::Annulla};
     p.Stampa(msg, st, ora); // cancelled at the question: nothing printed
     EXPECT_EQ(st.pagine, 0);

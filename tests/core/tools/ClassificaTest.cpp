@@ -1,6 +1,6 @@
 #include "tools/classifica/CClassifica.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>

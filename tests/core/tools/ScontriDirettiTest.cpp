@@ -1,9 +1,10 @@
 #include "tools/scontri/CScontriDiretti.h"
+#include "doppi/OrologioFisso.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 #include "platform/Piattaforma.h"
-#include "platform/StampaRegistrata.h"
+#include "doppi/StampaRegistrata.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,6 @@ using namespace veltra;
 
 namespace {
 
-class OrologioFisso : public IOrologio {
-public:
-    std::tm Adesso() const override {
-        std::tm t{};
-        t.tm_mday = 9;
-        t.tm_mon = 4;
-        t.tm_year = 105;
-        return t;
-    }
-};
 
 void Aggiungi(CCampionato& c, std::vector<std::string> nomi, std::initializer_list<test::M> m) {
     ASSERT_EQ(AggiungiStagione(c, std::move(nomi)), 0);
@@ -147,7 +138,7 @@ TEST_F(ScontriDiretti, Stampa) {
     Scegli("Alfa", "Beta");
     test::MessaggiRegistrati msg;
     test::ServizioStampaRegistrato servizio;
-    OrologioFisso orologio;
+    test::OrologioFisso orologio{true};
     sd.Stampa(msg, servizio, orologio);
     ASSERT_EQ(msg.testi(), std::vector<std::string>{"Prepara la stampante e poi premi 'OK'"});
     EXPECT_EQ(servizio.richieste, 0) << "the user did not confirm";
@@ -193,7 +184,7 @@ TEST(ScontriDirettiStampa, SequenzaLungaSuPiuPagineEPaginaFallita) {
     CScontriDiretti sd(dati);
     sd.Aggiorna(false);
     sd.Seleziona(0, 1);
-    OrologioFisso orologio;
+    test::OrologioFisso orologio{true};
     {
         test::MessaggiRegistrati msg;
         msg.risposte = {Risposta::Ok};

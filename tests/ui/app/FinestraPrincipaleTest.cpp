@@ -10,7 +10,7 @@
 #include "platform/Stampa.h"
 #include "tools/FinestraPronostici.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <QAction>

@@ -10,7 +10,7 @@
 #include "engine/FinestraImpostazioneParametri.h"
 #include "platform/Piattaforma.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "platform/Modale.h"
 
 #include <QAbstractSpinBox>

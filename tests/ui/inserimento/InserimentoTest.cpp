@@ -5,7 +5,7 @@
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 
 #include <QLineEdit>
 #include <QListWidget>

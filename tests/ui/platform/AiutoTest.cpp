@@ -3,7 +3,7 @@
 #include "aiuto/DlgInformazioni.h"
 #include "aiuto/FinestraAiuto.h"
 #include "platform/AiutoQt.h"
-#include "platform/AiutoRegistrato.h"
+#include "doppi/AiutoRegistrato.h"
 #include "platform/Messaggi.h"
 
 #include <QApplication>

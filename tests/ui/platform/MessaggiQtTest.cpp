@@ -3,7 +3,7 @@
 #include "platform/MessaggiQt.h"
 #include "aiuto/FinestraAiuto.h"
 #include "platform/AiutoQt.h"
-#include "platform/AiutoRegistrato.h"
+#include "doppi/AiutoRegistrato.h"
 #include "platform/Modale.h"
 
 #include <QAbstractButton>

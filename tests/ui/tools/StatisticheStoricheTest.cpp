@@ -9,10 +9,10 @@
 #include "tools/FinestraClassifica.h"
 #include "tools/FinestraScontriDiretti.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 #include "platform/Piattaforma.h"
-#include "platform/StampaRegistrata.h"
+#include "doppi/StampaRegistrata.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "dati/GeneratoreStagioni.h"
 #include "app/inserimento/DatiDipendenti.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>

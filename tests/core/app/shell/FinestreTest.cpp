@@ -8,7 +8,7 @@
 #include "app/shell/StatoShell.h"
 
 #include "FinestraFinta.h"
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 
 #include <gtest/gtest.h>
 

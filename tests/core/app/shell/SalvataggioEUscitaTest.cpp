@@ -10,7 +10,7 @@
 #include "app/shell/Uscita.h"
 
 #include "FinestraFinta.h"
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 // shell's state with a prediction window standing in for the others, a fixed
 // clock and scripted message boxes.
 #include "app/DatiGlobali.h"
+#include "doppi/OrologioFisso.h"
 #include "dati/GeneratoreStagioni.h"
 #include "app/shell/SeguiCambiamenti.h"
 #include "app/shell/StatoShell.h"
@@ -10,27 +11,13 @@
 #include "engine/parametri/CDlgImpostazioneParametri.h"
 #include "platform/Piattaforma.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace veltra::test {
-
-class OrologioFisso : public IOrologio {
-public:
-    std::tm Adesso() const override {
-        std::tm t{};
-        t.tm_mday = 9;
-        t.tm_mon = 4;
-        t.tm_year = 105;
-        t.tm_hour = 21;
-        t.tm_min = 5;
-        t.tm_sec = 7;
-        return t;
-    }
-};
 
 // Counts the refreshes the shell asks of it.
 class FinestraContata : public IFinestraNonModale {
