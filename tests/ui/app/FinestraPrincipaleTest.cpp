@@ -1,5 +1,5 @@
 // The main window offscreen on a generated working folder.
-#include "app/FinestraPrincipale.h"
+#include "app/CVltMain.h"
 
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
@@ -8,7 +8,7 @@
 #include "app/shell/Comandi.h"
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
-#include "tools/FinestraPronostici.h"
+#include "tools/pronostici/CPronosticiQt.h"
 
 #include "MessaggiRegistrati.h"
 #include "Supporto.h"
@@ -78,7 +78,7 @@ TEST_F(FinestraPrincipaleTest, TitoloStatoEComandi) {
 
 TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
     finestra->Esegui(comando::CalcoloPicchetti);
-    FinestraPronostici* p = finestra->finestraPronostici();
+    CPronosticiQt* p = finestra->finestraPronostici();
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->windowTitle(), "VELTRA - Serie A. Pronostici");
     auto* casa = p->findChild<QListWidget*>("listaCasa");
@@ -86,7 +86,7 @@ TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
     ASSERT_EQ(casa->count(), 20);
     casa->setCurrentRow(1);
     trasferta->setCurrentRow(2);
-    EXPECT_TRUE(p->pronostici().stampaAbilitata());
+    EXPECT_TRUE(p->logica().stampaAbilitata());
 
     finestra->Esegui(40103); // Germania
     EXPECT_TRUE(finestra->testoPannello1().startsWith("Germania. Precisione"));
@@ -94,7 +94,7 @@ TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
     EXPECT_FALSE(finestra->azione(40066)->isChecked());
     EXPECT_EQ(p->windowTitle(), "VELTRA - Germania. Pronostici");
     EXPECT_EQ(casa->count(), 18);
-    EXPECT_FALSE(p->pronostici().stampaAbilitata());
+    EXPECT_FALSE(p->logica().stampaAbilitata());
 
     // A championship whose estimates cannot be computed closes the window.
     finestra->Esegui(40100); // Inghilterra: no data

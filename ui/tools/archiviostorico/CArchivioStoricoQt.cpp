@@ -1,7 +1,7 @@
-#include "DlgArchivioStorico.h"
+#include "CArchivioStoricoQt.h"
 
-#include "DlgCercaIncontro.h"
-#include "DlgFiltriArchivio.h"
+#include "DlgCercaIncontroQt.h"
+#include "DlgFiltriArchivioQt.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +11,7 @@
 
 namespace veltra {
 
-DlgArchivioStorico::DlgArchivioStorico(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent)
+CArchivioStoricoQt::CArchivioStoricoQt(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent), logica_(dati, messaggi) {
     setObjectName("archivioStorico");
     setWindowTitle(QString::fromStdString(logica_.Titolo()));
@@ -70,19 +70,19 @@ DlgArchivioStorico::DlgArchivioStorico(DatiGlobali& dati, IMessaggi& messaggi, Q
         logica_.Seleziona(riga);
         Abilita();
     });
-    connect(filtri_, &QPushButton::clicked, this, &DlgArchivioStorico::Filtri);
-    connect(trova_, &QPushButton::clicked, this, &DlgArchivioStorico::Trova);
+    connect(filtri_, &QPushButton::clicked, this, &CArchivioStoricoQt::Filtri);
+    connect(trova_, &QPushButton::clicked, this, &CArchivioStoricoQt::Trova);
     connect(fissa_, &QPushButton::clicked, this, [this] { logica_.FissaUltimoIncontro(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     Riempi();
 }
 
-void DlgArchivioStorico::done(int risultato) {
+void CArchivioStoricoQt::done(int risultato) {
     logica_.Chiudi();
     QDialog::done(risultato);
 }
 
-void DlgArchivioStorico::Riempi() {
+void CArchivioStoricoQt::Riempi() {
     riempimento_ = true;
     stagione_->setText(QString::fromStdString(logica_.testoStagione()));
     lista_->clear();
@@ -94,7 +94,7 @@ void DlgArchivioStorico::Riempi() {
     Abilita();
 }
 
-void DlgArchivioStorico::Abilita() {
+void CArchivioStoricoQt::Abilita() {
     precedente_->setEnabled(logica_.abilitaPrecedente());
     successivo_->setEnabled(logica_.abilitaSuccessivo());
     filtri_->setEnabled(logica_.stagione() >= 0);
@@ -102,15 +102,15 @@ void DlgArchivioStorico::Abilita() {
     fissa_->setEnabled(logica_.abilitaFissa());
 }
 
-void DlgArchivioStorico::Filtri() {
-    DlgFiltriArchivio dlg(logica_.squadre(), logica_.filtroCasa(), logica_.filtroTrasferta(), this);
+void CArchivioStoricoQt::Filtri() {
+    DlgFiltriArchivioQt dlg(logica_.squadre(), logica_.filtroCasa(), logica_.filtroTrasferta(), this);
     if (dlg.exec() != QDialog::Accepted) return;
     logica_.ImpostaFiltri(dlg.casa(), dlg.trasferta());
     Riempi();
 }
 
-void DlgArchivioStorico::Trova() {
-    DlgCercaIncontro dlg(logica_.squadre(), this);
+void CArchivioStoricoQt::Trova() {
+    DlgCercaIncontroQt dlg(logica_.squadre(), this);
     if (dlg.exec() != QDialog::Accepted) return;
     logica_.Trova(dlg.casa(), dlg.trasferta());
     Riempi();

@@ -11,21 +11,21 @@ class QTableWidget;
 
 namespace veltra {
 
-class FinestraClassifica : public QDialog {
+class CClassificaQt : public QDialog {
     Q_OBJECT
 public:
-    FinestraClassifica(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent = nullptr);
+    CClassificaQt(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent = nullptr);
 
     // Refresh after a change of championship or data; false, after the
     // message, when there is no table to show (the caller closes the window).
     bool Aggiorna(bool datiCambiati);
 
-    const CClassifica& classifica() const { return core_; }
+    const CClassifica& logica() const { return logica_; }
 
 private:
     void Mostra();
 
-    CClassifica core_;
+    CClassifica logica_;
     IMessaggi& messaggi_;
     QTableWidget* tabella_;
     QPushButton* altroGirone_;

@@ -1,4 +1,4 @@
-#include "FinestraPronostici.h"
+#include "CPronosticiQt.h"
 
 #include "platform/Messaggi.h"
 
@@ -18,10 +18,10 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
-FinestraPronostici::FinestraPronostici(DatiGlobali& dati, IMessaggi& messaggi,
+CPronosticiQt::CPronosticiQt(DatiGlobali& dati, IMessaggi& messaggi,
                                        IServizioStampa& stampa, const IOrologio& orologio,
                                        QWidget* parent)
-    : QDialog(parent), core_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
+    : QDialog(parent), logica_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
     setObjectName("116");
     setModal(false);
     setWindowTitle("VELTRA - Pronostici Incontri Serie A");
@@ -79,19 +79,19 @@ FinestraPronostici::FinestraPronostici(DatiGlobali& dati, IMessaggi& messaggi,
     connect(trasferta_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     connect(pulsanteStampa_, &QPushButton::clicked, this,
-            [this] { core_.Stampa(messaggi_, stampa_, orologio_); });
+            [this] { logica_.Stampa(messaggi_, stampa_, orologio_); });
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-bool FinestraPronostici::Aggiorna(bool datiCambiati) {
-    const int prima = core_.campionatoMostrato();
-    if (!core_.Aggiorna(datiCambiati, messaggi_)) return false;
-    setWindowTitle(Q(core_.titolo()));
-    if (prima != core_.campionatoMostrato() || core_.casa() == -1) {
+bool CPronosticiQt::Aggiorna(bool datiCambiati) {
+    const int prima = logica_.campionatoMostrato();
+    if (!logica_.Aggiorna(datiCambiati, messaggi_)) return false;
+    setWindowTitle(Q(logica_.titolo()));
+    if (prima != logica_.campionatoMostrato() || logica_.casa() == -1) {
         riempimento_ = true;
         casa_->clear();
         trasferta_->clear();
-        for (const auto& n : core_.squadre()) {
+        for (const auto& n : logica_.squadre()) {
             casa_->addItem(Q(n));
             trasferta_->addItem(Q(n));
         }
@@ -103,10 +103,10 @@ bool FinestraPronostici::Aggiorna(bool datiCambiati) {
     return true;
 }
 
-void FinestraPronostici::SelezioneCambiata() {
+void CPronosticiQt::SelezioneCambiata() {
     if (riempimento_) return;
-    core_.CambiaSelezione(casa_->currentRow(), trasferta_->currentRow(), messaggi_);
-    if (core_.casa() == -1 && core_.trasferta() == -1) {
+    logica_.CambiaSelezione(casa_->currentRow(), trasferta_->currentRow(), messaggi_);
+    if (logica_.casa() == -1 && logica_.trasferta() == -1) {
         // A failed estimate clears both selections.
         const QSignalBlocker b1(casa_), b2(trasferta_);
         casa_->setCurrentRow(-1);
@@ -117,17 +117,17 @@ void FinestraPronostici::SelezioneCambiata() {
     Mostra();
 }
 
-void FinestraPronostici::Mostra() {
-    nomeCasa_->setText(Q(core_.nomeCasa()));
-    nomeTrasferta_->setText(Q(core_.nomeTrasferta()));
-    for (int i = 0; i < 3; ++i) segni_[i]->setText(Q(core_.testo(i)));
-    pulsanteStampa_->setEnabled(core_.stampaAbilitata());
+void CPronosticiQt::Mostra() {
+    nomeCasa_->setText(Q(logica_.nomeCasa()));
+    nomeTrasferta_->setText(Q(logica_.nomeTrasferta()));
+    for (int i = 0; i < 3; ++i) segni_[i]->setText(Q(logica_.testo(i)));
+    pulsanteStampa_->setEnabled(logica_.stampaAbilitata());
 }
 
-void FinestraPronostici::mousePressEvent(QMouseEvent* e) {
+void CPronosticiQt::mousePressEvent(QMouseEvent* e) {
     // A hidden aid: the breakdown of the two teams' scores.
     if (e->button() == Qt::LeftButton && e->position().x() < 9 && e->position().y() < 9) {
-        const std::string d = core_.Dettaglio();
+        const std::string d = logica_.Dettaglio();
         if (!d.empty()) messaggi_.Mostra(d, Icona::Informazione);
         return;
     }

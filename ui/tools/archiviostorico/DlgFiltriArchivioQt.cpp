@@ -1,4 +1,4 @@
-#include "DlgFiltriArchivio.h"
+#include "DlgFiltriArchivioQt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +10,7 @@
 
 namespace veltra {
 
-DlgFiltriArchivio::DlgFiltriArchivio(const std::vector<std::string>& squadre, int casa,
+DlgFiltriArchivioQt::DlgFiltriArchivioQt(const std::vector<std::string>& squadre, int casa,
                                      int trasferta, QWidget* parent)
     : QDialog(parent) {
     setObjectName("filtriArchivio");
@@ -61,11 +61,11 @@ DlgFiltriArchivio::DlgFiltriArchivio(const std::vector<std::string>& squadre, in
     tutto->addWidget(pulsanti);
 }
 
-int DlgFiltriArchivio::casa() const {
+int DlgFiltriArchivioQt::casa() const {
     return attivaCasa_->isChecked() ? casa_->currentIndex() : -1;
 }
 
-int DlgFiltriArchivio::trasferta() const {
+int DlgFiltriArchivioQt::trasferta() const {
     return attivaTrasferta_->isChecked() ? trasferta_->currentIndex() : -1;
 }
 

@@ -19,13 +19,13 @@ namespace veltra {
 
 class IAiuto;
 
-class FinestraImpostazioneParametri : public QDialog {
+class CDlgImpostazioneParametriQt : public QDialog {
     Q_OBJECT
 public:
     // `mostraStato` receives the two status-bar texts after every
     // recomputation; `aiuto`, when given, answers F1 in the dialogs opened
     // from here.
-    FinestraImpostazioneParametri(DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi,
+    CDlgImpostazioneParametriQt(DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi,
                                   const IOrologio& orologio,
                                   std::function<void(const TestiStato&)> mostraStato,
                                   IAiuto* aiuto = nullptr, QWidget* parent = nullptr);

@@ -17,17 +17,17 @@ class IMessaggi;
 class IServizioStampa;
 class IOrologio;
 
-class FinestraPronostici : public QDialog {
+class CPronosticiQt : public QDialog {
     Q_OBJECT
 public:
-    FinestraPronostici(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
+    CPronosticiQt(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
                        const IOrologio& orologio, QWidget* parent = nullptr);
 
     // Refresh after a change of championship, data or analysis; false when
     // the estimates cannot be computed (the caller closes the window).
     bool Aggiorna(bool datiCambiati);
 
-    const CPronostici& pronostici() const { return core_; }
+    const CPronostici& logica() const { return logica_; }
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
@@ -36,7 +36,7 @@ private:
     void SelezioneCambiata();
     void Mostra();
 
-    CPronostici core_;
+    CPronostici logica_;
     IMessaggi& messaggi_;
     IServizioStampa& stampa_;
     const IOrologio& orologio_;

@@ -1,4 +1,4 @@
-#include "DlgParametriAvanzatiQt.h"
+#include "CDlgParametriAvanzatiQt.h"
 
 #include "SpinFormato.h"
 #include "platform/Messaggi.h"
@@ -37,7 +37,7 @@ QString NomeCampo(int campo) {
 
 } // namespace
 
-DlgParametriAvanzatiQt::DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finestra,
+CDlgParametriAvanzatiQt::CDlgParametriAvanzatiQt(CDlgImpostazioneParametri& finestra,
                                                const CAnalisi& analisi, bool solaLettura,
                                                IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent), logica_(finestra, analisi, solaLettura), messaggi_(messaggi) {
@@ -188,14 +188,14 @@ DlgParametriAvanzatiQt::DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finest
     Mostra();
 }
 
-void DlgParametriAvanzatiQt::Cambiato(int campo, double valore) {
+void CDlgParametriAvanzatiQt::Cambiato(int campo, double valore) {
     if (mostrando_) return;
     logica_.Imposta(campo, valore);
     Mostra();
     emit esitoCambiato();
 }
 
-void DlgParametriAvanzatiQt::Mostra() {
+void CDlgParametriAvanzatiQt::Mostra() {
     mostrando_ = true;
     for (int campo = 0; campo < P::kNumeroCampi; ++campo) {
         const auto r = logica_.IntervalloDi(campo);
@@ -221,18 +221,18 @@ void DlgParametriAvanzatiQt::Mostra() {
     mostrando_ = false;
 }
 
-void DlgParametriAvanzatiQt::accept() {
+void CDlgParametriAvanzatiQt::accept() {
     if (!logica_.okAbilitato()) return;
     logica_.Ok();
     QDialog::accept();
 }
 
-void DlgParametriAvanzatiQt::reject() {
+void CDlgParametriAvanzatiQt::reject() {
     logica_.Annulla();
     QDialog::reject();
 }
 
-void DlgParametriAvanzatiQt::mousePressEvent(QMouseEvent* e) {
+void CDlgParametriAvanzatiQt::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) {
         const std::string d = logica_.Diagnostica(static_cast<int>(e->position().x()),
                                                   static_cast<int>(e->position().y()));

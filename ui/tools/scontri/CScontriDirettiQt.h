@@ -12,23 +12,23 @@ class QPushButton;
 
 namespace veltra {
 
-class FinestraScontriDiretti : public QDialog {
+class CScontriDirettiQt : public QDialog {
     Q_OBJECT
 public:
-    FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
+    CScontriDirettiQt(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
                            const IOrologio& orologio, QWidget* parent = nullptr);
 
     // Refresh after a change of championship or data; it cannot fail.
     bool Aggiorna(bool datiCambiati);
 
-    const CScontriDiretti& scontri() const { return core_; }
+    const CScontriDiretti& logica() const { return logica_; }
 
 private:
     QLabel* Valore(const char* nome);
     void SelezioneCambiata();
     void Mostra();
 
-    CScontriDiretti core_;
+    CScontriDiretti logica_;
     IMessaggi& messaggi_;
     IServizioStampa& stampa_;
     const IOrologio& orologio_;

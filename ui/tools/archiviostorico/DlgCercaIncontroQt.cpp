@@ -1,4 +1,4 @@
-#include "DlgCercaIncontro.h"
+#include "DlgCercaIncontroQt.h"
 
 #include "tools/archiviostorico/CArchivioStorico.h"
 
@@ -11,7 +11,7 @@
 
 namespace veltra {
 
-DlgCercaIncontro::DlgCercaIncontro(const std::vector<std::string>& squadre, QWidget* parent)
+DlgCercaIncontroQt::DlgCercaIncontroQt(const std::vector<std::string>& squadre, QWidget* parent)
     : QDialog(parent) {
     setObjectName("cercaIncontro");
     setWindowTitle("VELTRA - Cerca Incontro");
@@ -49,14 +49,14 @@ DlgCercaIncontro::DlgCercaIncontro(const std::vector<std::string>& squadre, QWid
     Abilita();
 }
 
-int DlgCercaIncontro::casa() const {
+int DlgCercaIncontroQt::casa() const {
     return casa_->currentIndex();
 }
-int DlgCercaIncontro::trasferta() const {
+int DlgCercaIncontroQt::trasferta() const {
     return trasferta_->currentIndex();
 }
 
-void DlgCercaIncontro::Abilita() {
+void DlgCercaIncontroQt::Abilita() {
     ok_->setEnabled(CArchivioStorico::abilitaTrova(casa(), trasferta()));
 }
 

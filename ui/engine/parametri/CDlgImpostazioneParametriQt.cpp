@@ -1,7 +1,7 @@
-#include "FinestraImpostazioneParametri.h"
+#include "CDlgImpostazioneParametriQt.h"
 
 #include "DlgDescrizioneAnalisiQt.h"
-#include "DlgParametriAvanzatiQt.h"
+#include "CDlgParametriAvanzatiQt.h"
 #include "platform/AiutoQt.h"
 
 #include <QCheckBox>
@@ -38,7 +38,7 @@ QPushButton* Pulsante(const char* testo, int risorsa) {
 
 } // namespace
 
-FinestraImpostazioneParametri::FinestraImpostazioneParametri(
+CDlgImpostazioneParametriQt::CDlgImpostazioneParametriQt(
     DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi, const IOrologio& orologio,
     std::function<void(const TestiStato&)> mostraStato, IAiuto* aiuto, QWidget* parent)
     : QDialog(parent), logica_(dati, stato.finestre, messaggi, orologio), messaggi_(messaggi),
@@ -184,13 +184,13 @@ FinestraImpostazioneParametri::FinestraImpostazioneParametri(
     Mostra();
 }
 
-bool FinestraImpostazioneParametri::Aggiorna(bool datiCambiati) {
+bool CDlgImpostazioneParametriQt::Aggiorna(bool datiCambiati) {
     const bool esito = logica_.Aggiorna(datiCambiati);
     Mostra();
     return esito;
 }
 
-void FinestraImpostazioneParametri::Mostra() {
+void CDlgImpostazioneParametriQt::Mostra() {
     setWindowTitle(Q(logica_.Titolo()));
     const CAnalisi& a = logica_.corrente();
     {
@@ -229,21 +229,21 @@ void FinestraImpostazioneParametri::Mostra() {
     ok_->setEnabled(logica_.okAbilitato());
 }
 
-void FinestraImpostazioneParametri::ApriAvanzati(bool archivio) {
+void CDlgImpostazioneParametriQt::ApriAvanzati(bool archivio) {
     const CAnalisi* a = archivio ? logica_.mostrata() : &logica_.corrente();
     if (!a) return;
     const CAnalisi copia = *a;
-    DlgParametriAvanzatiQt dialogo(logica_, copia, archivio, messaggi_, this);
+    CDlgParametriAvanzatiQt dialogo(logica_, copia, archivio, messaggi_, this);
     if (aiuto_)
         CollegaTastoAiuto(dialogo, *aiuto_,
-                          ContestoAiutoFinestra(DlgParametriAvanzatiQt::kRisorsa));
+                          ContestoAiutoFinestra(CDlgParametriAvanzatiQt::kRisorsa));
     // While it is open the dialog shows its recomputations in text 1029 here.
-    connect(&dialogo, &DlgParametriAvanzatiQt::esitoCambiato, this, [this] { Mostra(); });
+    connect(&dialogo, &CDlgParametriAvanzatiQt::esitoCambiato, this, [this] { Mostra(); });
     dialogo.exec();
     Mostra();
 }
 
-void FinestraImpostazioneParametri::ApriNote() {
+void CDlgImpostazioneParametriQt::ApriNote() {
     const CAnalisi* a = logica_.mostrata();
     if (!a) return;
     DlgDescrizioneAnalisiQt dialogo(a->titolo, a->descrizione, this);
@@ -253,7 +253,7 @@ void FinestraImpostazioneParametri::ApriNote() {
     Mostra();
 }
 
-void FinestraImpostazioneParametri::accept() {
+void CDlgImpostazioneParametriQt::accept() {
     if (!logica_.okAbilitato()) return;
     if (!chiusa_) {
         chiusa_ = true;
@@ -262,7 +262,7 @@ void FinestraImpostazioneParametri::accept() {
     QDialog::accept();
 }
 
-void FinestraImpostazioneParametri::reject() {
+void CDlgImpostazioneParametriQt::reject() {
     if (!chiusa_) {
         chiusa_ = true;
         logica_.Annulla();
@@ -270,7 +270,7 @@ void FinestraImpostazioneParametri::reject() {
     QDialog::reject();
 }
 
-void FinestraImpostazioneParametri::closeEvent(QCloseEvent* e) {
+void CDlgImpostazioneParametriQt::closeEvent(QCloseEvent* e) {
     // The title bar's close button is Cancel.
     e->ignore();
     reject();

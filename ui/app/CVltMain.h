@@ -28,7 +28,7 @@ class IAiuto;
 class IMessaggi;
 class IServizioStampa;
 class IOrologio;
-class FinestraPronostici;
+class CPronosticiQt;
 
 class CVltMain : public QMainWindow {
     Q_OBJECT
@@ -48,7 +48,7 @@ public:
     QString testoPannello1() const;
     QString testoPannello2() const;
     QAction* azione(int comando) const;
-    FinestraPronostici* finestraPronostici() const;
+    CPronosticiQt* finestraPronostici() const;
     // The open modeless window of a kind, or nullptr.
     QDialog* finestra(Finestra f) const;
     StatoShell& statoShell() { return stato_; }

@@ -1,4 +1,4 @@
-#include "FinestraPrincipale.h"
+#include "CVltMain.h"
 
 #include "app/DatiGlobali.h"
 #include "dati/PosizioneFinestra.h"
@@ -12,15 +12,15 @@
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Piattaforma.h"
-#include "aiuto/DlgInformazioni.h"
+#include "aiuto/DlgInformazioniQt.h"
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
 #include "platform/AiutoQt.h"
-#include "engine/FinestraImpostazioneParametri.h"
-#include "tools/DlgArchivioStorico.h"
-#include "tools/FinestraClassifica.h"
-#include "tools/FinestraPronostici.h"
-#include "tools/FinestraScontriDiretti.h"
+#include "engine/parametri/CDlgImpostazioneParametriQt.h"
+#include "tools/archiviostorico/CArchivioStoricoQt.h"
+#include "tools/classifica/CClassificaQt.h"
+#include "tools/pronostici/CPronosticiQt.h"
+#include "tools/scontri/CScontriDirettiQt.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -208,28 +208,28 @@ void CVltMain::Esegui(int id) {
     } else if (id == comando::CalcoloPicchetti) {
         ApriFinestra(
             Finestra::Pronostici, 116,
-            [this] { return new FinestraPronostici(dati_, messaggi_, stampa_, orologio_, this); },
+            [this] { return new CPronosticiQt(dati_, messaggi_, stampa_, orologio_, this); },
             [this](QDialog* d) {
-                return static_cast<FinestraPronostici*>(d)->Aggiorna(stato_.datiCambiati);
+                return static_cast<CPronosticiQt*>(d)->Aggiorna(stato_.datiCambiati);
             });
     } else if (id == comando::ClassificaCampionato) {
         ApriFinestra(
             Finestra::Classifica, 215,
-            [this] { return new FinestraClassifica(dati_, messaggi_, this); },
+            [this] { return new CClassificaQt(dati_, messaggi_, this); },
             [this](QDialog* d) {
-                return static_cast<FinestraClassifica*>(d)->Aggiorna(stato_.datiCambiati);
+                return static_cast<CClassificaQt*>(d)->Aggiorna(stato_.datiCambiati);
             });
     } else if (id == comando::ScontriDiretti) {
         ApriFinestra(
             Finestra::ScontriDiretti, 183,
             [this] {
-                return new FinestraScontriDiretti(dati_, messaggi_, stampa_, orologio_, this);
+                return new CScontriDirettiQt(dati_, messaggi_, stampa_, orologio_, this);
             },
             [this](QDialog* d) {
-                return static_cast<FinestraScontriDiretti*>(d)->Aggiorna(stato_.datiCambiati);
+                return static_cast<CScontriDirettiQt*>(d)->Aggiorna(stato_.datiCambiati);
             });
     } else if (id == comando::ArchivioStorico) {
-        DlgArchivioStorico dialogo(dati_, messaggi_, this);
+        CArchivioStoricoQt dialogo(dati_, messaggi_, this);
         CollegaTastoAiuto(dialogo, aiuto_, kAiutoFinestraPrincipale);
         dialogo.exec();
         DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
@@ -237,18 +237,18 @@ void CVltMain::Esegui(int id) {
         ApriFinestra(
             Finestra::AnalisiCorrente, 146,
             [this] {
-                return new FinestraImpostazioneParametri(
+                return new CDlgImpostazioneParametriQt(
                     dati_, stato_, messaggi_, orologio_,
                     [this](const TestiStato& t) { ImpostaStato(t); }, &aiuto_, this);
             },
             [this](QDialog* d) {
-                return static_cast<FinestraImpostazioneParametri*>(d)->Aggiorna(
+                return static_cast<CDlgImpostazioneParametriQt*>(d)->Aggiorna(
                     stato_.datiCambiati);
             });
     } else if (id == comando::Sommario) {
         aiuto_.Mostra(kAiutoFinestraPrincipale);
     } else if (id == comando::Info) {
-        DlgInformazioni informazioni(dynamic_cast<AiutoQt*>(&aiuto_), this);
+        DlgInformazioniQt informazioni(dynamic_cast<AiutoQt*>(&aiuto_), this);
         informazioni.exec();
     } else if (id == comando::NuovoCampionato) {
         CDlgNuovoCampionatoQt dialogo(dati_, messaggi_, this);
@@ -298,8 +298,8 @@ QDialog* CVltMain::finestra(Finestra f) const {
     return it == adattatori_.end() || !stato_.finestre.Aperta(f) ? nullptr : it->second->finestra();
 }
 
-FinestraPronostici* CVltMain::finestraPronostici() const {
-    return static_cast<FinestraPronostici*>(finestra(Finestra::Pronostici));
+CPronosticiQt* CVltMain::finestraPronostici() const {
+    return static_cast<CPronosticiQt*>(finestra(Finestra::Pronostici));
 }
 
 void CVltMain::closeEvent(QCloseEvent* e) {

@@ -1,4 +1,4 @@
-#include "FinestraClassifica.h"
+#include "CClassificaQt.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,8 +8,8 @@
 
 namespace veltra {
 
-FinestraClassifica::FinestraClassifica(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), core_(dati), messaggi_(messaggi) {
+CClassificaQt::CClassificaQt(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent)
+    : QDialog(parent), logica_(dati), messaggi_(messaggi) {
     setObjectName("classifica");
     setModal(false);
 
@@ -41,22 +41,22 @@ FinestraClassifica::FinestraClassifica(DatiGlobali& dati, IMessaggi& messaggi, Q
     tutto->addLayout(pulsanti);
 
     connect(altroGirone_, &QPushButton::clicked, this, [this] {
-        core_.AltroGirone();
+        logica_.AltroGirone();
         Mostra();
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
 }
 
-bool FinestraClassifica::Aggiorna(bool datiCambiati) {
-    if (!core_.Aggiorna(datiCambiati, messaggi_)) return false;
+bool CClassificaQt::Aggiorna(bool datiCambiati) {
+    if (!logica_.Aggiorna(datiCambiati, messaggi_)) return false;
     Mostra();
     return true;
 }
 
-void FinestraClassifica::Mostra() {
-    setWindowTitle(QString::fromStdString(core_.titolo()));
-    altroGirone_->setVisible(core_.numeroGironi() > 1);
-    const auto righe = core_.testi();
+void CClassificaQt::Mostra() {
+    setWindowTitle(QString::fromStdString(logica_.titolo()));
+    altroGirone_->setVisible(logica_.numeroGironi() > 1);
+    const auto righe = logica_.testi();
     tabella_->setRowCount(static_cast<int>(righe.size()));
     for (int r = 0; r < static_cast<int>(righe.size()); ++r) {
         const TestiRigaClassifica& t = righe[static_cast<std::size_t>(r)];

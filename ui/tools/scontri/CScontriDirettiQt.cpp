@@ -1,4 +1,4 @@
-#include "FinestraScontriDiretti.h"
+#include "CScontriDirettiQt.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -17,16 +17,16 @@ QString Q(const std::string& s) {
 }
 } // namespace
 
-QLabel* FinestraScontriDiretti::Valore(const char* nome) {
+QLabel* CScontriDirettiQt::Valore(const char* nome) {
     auto* l = new QLabel;
     l->setObjectName(nome);
     return l;
 }
 
-FinestraScontriDiretti::FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& messaggi,
+CScontriDirettiQt::CScontriDirettiQt(DatiGlobali& dati, IMessaggi& messaggi,
                                                IServizioStampa& stampa, const IOrologio& orologio,
                                                QWidget* parent)
-    : QDialog(parent), core_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
+    : QDialog(parent), logica_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
     setObjectName("scontriDiretti");
     setModal(false);
 
@@ -108,60 +108,60 @@ FinestraScontriDiretti::FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& mes
     connect(casa_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(trasferta_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(precedente_, &QPushButton::clicked, this, [this] {
-        core_.Precedente();
+        logica_.Precedente();
         Mostra();
     });
     connect(successivo_, &QPushButton::clicked, this, [this] {
-        core_.Successivo();
+        logica_.Successivo();
         Mostra();
     });
     connect(pulsanteStampa_, &QPushButton::clicked, this,
-            [this] { core_.Stampa(messaggi_, stampa_, orologio_); });
+            [this] { logica_.Stampa(messaggi_, stampa_, orologio_); });
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
 }
 
-bool FinestraScontriDiretti::Aggiorna(bool datiCambiati) {
-    core_.Aggiorna(datiCambiati);
-    setWindowTitle(Q(core_.titolo()));
+bool CScontriDirettiQt::Aggiorna(bool datiCambiati) {
+    logica_.Aggiorna(datiCambiati);
+    setWindowTitle(Q(logica_.titolo()));
     riempimento_ = true;
     casa_->clear();
     trasferta_->clear();
-    for (const auto& n : core_.squadre()) {
+    for (const auto& n : logica_.squadre()) {
         casa_->addItem(Q(n));
         trasferta_->addItem(Q(n));
     }
-    casa_->setCurrentRow(core_.casa());
-    trasferta_->setCurrentRow(core_.trasferta());
+    casa_->setCurrentRow(logica_.casa());
+    trasferta_->setCurrentRow(logica_.trasferta());
     riempimento_ = false;
     Mostra();
     return true;
 }
 
-void FinestraScontriDiretti::SelezioneCambiata() {
+void CScontriDirettiQt::SelezioneCambiata() {
     if (riempimento_) return;
-    core_.Seleziona(casa_->currentRow(), trasferta_->currentRow());
+    logica_.Seleziona(casa_->currentRow(), trasferta_->currentRow());
     Mostra();
 }
 
-void FinestraScontriDiretti::Mostra() {
-    const bool c = core_.calcolato();
-    const StatisticheScontri& s = core_.statistiche();
+void CScontriDirettiQt::Mostra() {
+    const bool c = logica_.calcolato();
+    const StatisticheScontri& s = logica_.statistiche();
     auto numero = [c](int n) { return c ? QString::number(n) : QString(); };
-    primaStagione_->setText(Q(core_.testoPrimaStagione()));
+    primaStagione_->setText(Q(logica_.testoPrimaStagione()));
     disputati_->setText(numero(s.disputati()));
     vittorieCasa_->setText(numero(s.conteggio[0]));
     pareggi_->setText(numero(s.conteggio[1]));
     vittorieTrasferta_->setText(numero(s.conteggio[2]));
     for (int k = 0; k < 3; ++k) {
         serie_[k]->setText(numero(s.serieMassima[k]));
-        segni_[k]->setText(Q(core_.testoSegno(k)));
+        segni_[k]->setText(Q(logica_.testoSegno(k)));
     }
-    andata_->setText(Q(core_.testoAndata()));
-    stagioneSequenza_->setText(Q(core_.testoStagioneSequenza()));
-    risultatoSequenza_->setText(Q(core_.testoRisultatoSequenza()));
-    precedente_->setEnabled(core_.abilitaPrecedente());
-    successivo_->setEnabled(core_.abilitaSuccessivo());
-    pulsanteStampa_->setEnabled(core_.abilitaStampa());
+    andata_->setText(Q(logica_.testoAndata()));
+    stagioneSequenza_->setText(Q(logica_.testoStagioneSequenza()));
+    risultatoSequenza_->setText(Q(logica_.testoRisultatoSequenza()));
+    precedente_->setEnabled(logica_.abilitaPrecedente());
+    successivo_->setEnabled(logica_.abilitaSuccessivo());
+    pulsanteStampa_->setEnabled(logica_.abilitaStampa());
 }
 
 } // namespace veltra
