@@ -30,7 +30,7 @@ QMap<int, QString> FinestraAiutoQt::LeggiContesti(const QString& testo) {
 FinestraAiutoQt::FinestraAiutoQt(QWidget* genitore, QString cartella)
     : QWidget(genitore, Qt::Window), cartella_(std::move(cartella)) {
     InizializzaRisorseUi();
-    setObjectName(QStringLiteral("FinestraAiutoQt"));
+    setObjectName(QStringLiteral("FinestraAiuto"));
     setWindowTitle(QStringLiteral("Help di VELTRA"));
     setWindowIcon(IconaProgramma());
 
