@@ -2,6 +2,7 @@
 
 #include "DlgCercaIncontroQt.h"
 #include "DlgFiltriArchivioQt.h"
+#include "platform/UiComune.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,44 +15,25 @@ namespace veltra {
 CArchivioStoricoQt::CArchivioStoricoQt(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent), logica_(dati, messaggi) {
     setObjectName("archivioStorico");
-    setWindowTitle(QString::fromStdString(logica_.Titolo()));
+    setWindowTitle(Q(logica_.Titolo()));
 
-    stagione_ = new QLabel;
-    stagione_->setObjectName("stagione");
+    stagione_ = Nomina(new QLabel, "stagione");
     stagione_->setAlignment(Qt::AlignCenter);
-    precedente_ = new QPushButton("<<");
-    precedente_->setObjectName("precedente");
-    precedente_->setToolTip(kSuggerimentiArchivio[0]);
-    successivo_ = new QPushButton(">>");
-    successivo_->setObjectName("successivo");
-    successivo_->setToolTip(kSuggerimentiArchivio[1]);
-    lista_ = new QListWidget;
-    lista_->setObjectName("listaIncontri");
-    lista_->setToolTip(kSuggerimentiArchivio[2]);
+    precedente_ = Pulsante("<<", "precedente", Q(kSuggerimentiArchivio[0]));
+    successivo_ = Pulsante(">>", "successivo", Q(kSuggerimentiArchivio[1]));
+    lista_ = Nomina(new QListWidget, "listaIncontri", Q(kSuggerimentiArchivio[2]));
     lista_->setMinimumSize(360, 360);
-    filtri_ = new QPushButton("&Filtri...");
-    filtri_->setObjectName("filtri");
-    filtri_->setToolTip(kSuggerimentiArchivio[3]);
-    trova_ = new QPushButton("&Trova incontro");
-    trova_->setObjectName("trovaIncontro");
-    trova_->setToolTip(kSuggerimentiArchivio[4]);
-    fissa_ = new QPushButton("Fissa &ultimo incontro");
-    fissa_->setObjectName("fissaUltimoIncontro");
-    fissa_->setToolTip(kSuggerimentiArchivio[5]);
-    auto* ok = new QPushButton("&OK");
-    ok->setObjectName("IDOK");
+    filtri_ = Pulsante("&Filtri...", "filtri", Q(kSuggerimentiArchivio[3]));
+    trova_ = Pulsante("&Trova incontro", "trovaIncontro", Q(kSuggerimentiArchivio[4]));
+    fissa_ = Pulsante("Fissa &ultimo incontro", "fissaUltimoIncontro", Q(kSuggerimentiArchivio[5]));
+    auto* ok = Pulsante("&OK", "IDOK");
     ok->setDefault(true);
 
     auto* testa = new QHBoxLayout;
     testa->addWidget(precedente_);
     testa->addWidget(stagione_, 1);
     testa->addWidget(successivo_);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(filtri_);
-    pulsanti->addWidget(trova_);
-    pulsanti->addWidget(fissa_);
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
+    auto* pulsanti = RigaPulsanti({filtri_, trova_, fissa_}, {ok});
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(testa);
     tutto->addWidget(lista_);
@@ -84,10 +66,10 @@ void CArchivioStoricoQt::done(int risultato) {
 
 void CArchivioStoricoQt::Riempi() {
     riempimento_ = true;
-    stagione_->setText(QString::fromStdString(logica_.testoStagione()));
+    stagione_->setText(Q(logica_.testoStagione()));
     lista_->clear();
     for (const auto& r : logica_.righe())
-        lista_->addItem(QString::fromStdString(r));
+        lista_->addItem(Q(r));
     lista_->setCurrentRow(logica_.selezione());
     if (logica_.selezione() >= 0) lista_->scrollToItem(lista_->currentItem());
     riempimento_ = false;

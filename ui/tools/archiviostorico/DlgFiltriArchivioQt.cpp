@@ -1,5 +1,7 @@
 #include "DlgFiltriArchivioQt.h"
 
+#include "platform/UiComune.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,23 +17,16 @@ DlgFiltriArchivioQt::DlgFiltriArchivioQt(const std::vector<std::string>& squadre
     : QDialog(parent) {
     setObjectName("filtriArchivio");
     setWindowTitle("VELTRA - Filtri");
-    QStringList nomi;
-    for (const auto& n : squadre)
-        nomi << QString::fromStdString(n);
-
-    attivaCasa_ = new QCheckBox("in Casa da :");
-    attivaCasa_->setObjectName("attivaCasa");
-    attivaCasa_->setToolTip("Abilita/disabilita un filtro sulle squadre in Casa");
-    casa_ = new QComboBox;
-    casa_->setObjectName("filtroCasa");
-    casa_->setToolTip("Seleziona la squadra su cui operare il filtro in Casa");
+    const QStringList nomi = ElencoQ(squadre);
+    attivaCasa_ = Nomina(new QCheckBox("in Casa da :"), "attivaCasa",
+                         "Abilita/disabilita un filtro sulle squadre in Casa");
+    casa_ = Nomina(new QComboBox, "filtroCasa",
+                   "Seleziona la squadra su cui operare il filtro in Casa");
     casa_->addItems(nomi);
-    attivaTrasferta_ = new QCheckBox("in Trasferta da :");
-    attivaTrasferta_->setObjectName("attivaTrasferta");
-    attivaTrasferta_->setToolTip("Abilita/disabilita un filtro sulle squadre in Trasferta");
-    trasferta_ = new QComboBox;
-    trasferta_->setObjectName("filtroTrasferta");
-    trasferta_->setToolTip("Seleziona la squadra su cui operare il filtro in Trasferta");
+    attivaTrasferta_ = Nomina(new QCheckBox("in Trasferta da :"), "attivaTrasferta",
+                              "Abilita/disabilita un filtro sulle squadre in Trasferta");
+    trasferta_ = Nomina(new QComboBox, "filtroTrasferta",
+                        "Seleziona la squadra su cui operare il filtro in Trasferta");
     trasferta_->addItems(nomi);
 
     attivaCasa_->setChecked(casa >= 0);
@@ -48,12 +43,7 @@ DlgFiltriArchivioQt::DlgFiltriArchivioQt(const std::vector<std::string>& squadre
     griglia->addWidget(casa_, 0, 1);
     griglia->addWidget(attivaTrasferta_, 1, 0);
     griglia->addWidget(trasferta_, 1, 1);
-    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    pulsanti->button(QDialogButtonBox::Ok)->setObjectName("IDOK");
-    pulsanti->button(QDialogButtonBox::Cancel)->setText("Annulla");
-    pulsanti->button(QDialogButtonBox::Cancel)->setObjectName("IDCANCEL");
-    connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* pulsanti = PulsantiOkAnnulla(*this);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(new QLabel("Seleziona gli incontri giocati:"));

@@ -1,6 +1,7 @@
 #include "CPronosticiQt.h"
 
 #include "platform/Messaggi.h"
+#include "platform/UiComune.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,24 +15,17 @@
 
 namespace veltra {
 
-namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-} // namespace
-
 CPronosticiQt::CPronosticiQt(DatiGlobali& dati, IMessaggi& messaggi,
                                        IServizioStampa& stampa, const IOrologio& orologio,
                                        QWidget* parent)
-    : QDialog(parent), logica_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
-    setObjectName("116");
-    setModal(false);
+    : FinestraNonModaleQt(parent), logica_(dati), messaggi_(messaggi), stampa_(stampa),
+      orologio_(orologio) {
+    setObjectName(QString::number(kRisorsa));
     setWindowTitle("VELTRA - Pronostici Incontri Serie A");
 
-    casa_ = new QListWidget;
-    casa_->setObjectName("listaCasa");
-    casa_->setToolTip("Selezionare la squadra che deve giocare in casa");
-    trasferta_ = new QListWidget;
-    trasferta_->setObjectName("listaTrasferta");
-    trasferta_->setToolTip("Selezionare la squadra che deve giocare in trasferta");
+    casa_ = Nomina(new QListWidget, "listaCasa", "Selezionare la squadra che deve giocare in casa");
+    trasferta_ = Nomina(new QListWidget, "listaTrasferta",
+                        "Selezionare la squadra che deve giocare in trasferta");
 
     auto* liste = new QGridLayout;
     liste->addWidget(new QLabel("Squadra in Casa"), 0, 0);
@@ -41,10 +35,8 @@ CPronosticiQt::CPronosticiQt(DatiGlobali& dati, IMessaggi& messaggi,
 
     auto* stime = new QGroupBox("STIME DI PROBABILITA'");
     auto* griglia = new QGridLayout(stime);
-    nomeCasa_ = new QLabel;
-    nomeCasa_->setObjectName("nomeCasa");
-    nomeTrasferta_ = new QLabel;
-    nomeTrasferta_->setObjectName("nomeTrasferta");
+    nomeCasa_ = Nomina(new QLabel, "nomeCasa");
+    nomeTrasferta_ = Nomina(new QLabel, "nomeTrasferta");
     griglia->addWidget(nomeCasa_, 1, 0);
     griglia->addWidget(nomeTrasferta_, 1, 1);
     const char* etichette[3] = {"1", "X", "2"};
@@ -52,28 +44,20 @@ CPronosticiQt::CPronosticiQt(DatiGlobali& dati, IMessaggi& messaggi,
         auto* e = new QLabel(etichette[i]);
         e->setAlignment(Qt::AlignCenter);
         griglia->addWidget(e, 0, 2 + i);
-        segni_[i] = new QLabel;
-        segni_[i]->setObjectName(QString("probabilita") + etichette[i]);
+        segni_[i] = Nomina(new QLabel, QString("probabilita") + etichette[i]);
         segni_[i]->setAlignment(Qt::AlignCenter);
         segni_[i]->setMinimumWidth(70);
         griglia->addWidget(segni_[i], 1, 2 + i);
     }
 
-    auto* ok = new QPushButton("&OK");
-    ok->setObjectName("IDOK");
-    pulsanteStampa_ = new QPushButton("&Stampa");
-    pulsanteStampa_->setObjectName("stampa");
-    pulsanteStampa_->setToolTip("Stampa il pronostico calcolato");
+    auto* ok = Pulsante("&OK", "IDOK");
+    pulsanteStampa_ = Pulsante("&Stampa", "stampa", "Stampa il pronostico calcolato");
     pulsanteStampa_->setEnabled(false);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
-    pulsanti->addWidget(pulsanteStampa_);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(liste);
     tutto->addWidget(stime);
-    tutto->addLayout(pulsanti);
+    tutto->addLayout(RigaPulsanti({}, {ok, pulsanteStampa_}));
 
     connect(casa_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(trasferta_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });

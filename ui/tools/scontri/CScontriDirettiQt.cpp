@@ -1,5 +1,7 @@
 #include "CScontriDirettiQt.h"
 
+#include "platform/UiComune.h"
+
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,30 +14,21 @@
 namespace veltra {
 
 namespace {
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+// A label that shows a value.
+QLabel* Valore(const char* nome) {
+    return Nomina(new QLabel, nome);
 }
 } // namespace
-
-QLabel* CScontriDirettiQt::Valore(const char* nome) {
-    auto* l = new QLabel;
-    l->setObjectName(nome);
-    return l;
-}
 
 CScontriDirettiQt::CScontriDirettiQt(DatiGlobali& dati, IMessaggi& messaggi,
                                                IServizioStampa& stampa, const IOrologio& orologio,
                                                QWidget* parent)
-    : QDialog(parent), logica_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
+    : FinestraNonModaleQt(parent), logica_(dati), messaggi_(messaggi), stampa_(stampa),
+      orologio_(orologio) {
     setObjectName("scontriDiretti");
-    setModal(false);
 
-    casa_ = new QListWidget;
-    casa_->setObjectName("listaCasa");
-    casa_->setToolTip(kSuggerimentiScontri[0]);
-    trasferta_ = new QListWidget;
-    trasferta_->setObjectName("listaTrasferta");
-    trasferta_->setToolTip(kSuggerimentiScontri[1]);
+    casa_ = Nomina(new QListWidget, "listaCasa", Q(kSuggerimentiScontri[0]));
+    trasferta_ = Nomina(new QListWidget, "listaTrasferta", Q(kSuggerimentiScontri[1]));
     auto* liste = new QGridLayout;
     liste->addWidget(new QLabel("Squadra in Casa"), 0, 0);
     liste->addWidget(new QLabel("Squadra in Trasferta"), 0, 1);
@@ -75,12 +68,8 @@ CScontriDirettiQt::CScontriDirettiQt(DatiGlobali& dati, IMessaggi& messaggi,
     auto* sequenza = new QGroupBox("SEQUENZA DEGLI SCONTRI DIRETTI");
     stagioneSequenza_ = Valore("stagioneSequenza");
     risultatoSequenza_ = Valore("risultatoSequenza");
-    precedente_ = new QPushButton("<<");
-    precedente_->setObjectName("precedente");
-    precedente_->setToolTip(kSuggerimentiScontri[2]);
-    successivo_ = new QPushButton(">>");
-    successivo_->setObjectName("successivo");
-    successivo_->setToolTip(kSuggerimentiScontri[3]);
+    precedente_ = Pulsante("<<", "precedente", Q(kSuggerimentiScontri[2]));
+    successivo_ = Pulsante(">>", "successivo", Q(kSuggerimentiScontri[3]));
     auto* righeSequenza = new QGridLayout(sequenza);
     righeSequenza->addWidget(new QLabel("Stagione : "), 0, 0);
     righeSequenza->addWidget(stagioneSequenza_, 0, 1);
@@ -89,21 +78,14 @@ CScontriDirettiQt::CScontriDirettiQt(DatiGlobali& dati, IMessaggi& messaggi,
     righeSequenza->addWidget(precedente_, 2, 0);
     righeSequenza->addWidget(successivo_, 2, 1);
 
-    auto* ok = new QPushButton("&OK");
-    ok->setObjectName("IDOK");
-    pulsanteStampa_ = new QPushButton("&Stampa");
-    pulsanteStampa_->setObjectName("stampa");
-    pulsanteStampa_->setToolTip(kSuggerimentiScontri[4]);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
-    pulsanti->addWidget(pulsanteStampa_);
+    auto* ok = Pulsante("&OK", "IDOK");
+    pulsanteStampa_ = Pulsante("&Stampa", "stampa", Q(kSuggerimentiScontri[4]));
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(liste);
     tutto->addWidget(statistiche);
     tutto->addWidget(sequenza);
-    tutto->addLayout(pulsanti);
+    tutto->addLayout(RigaPulsanti({}, {ok, pulsanteStampa_}));
 
     connect(casa_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(trasferta_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });

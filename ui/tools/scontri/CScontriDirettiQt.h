@@ -2,9 +2,8 @@
 // The head-to-head window (modeless): two team lists, the statistics, the
 // sequence of meetings and the printout, bound to the core's CScontriDiretti.
 #include "app/DatiGlobali.h"
+#include "platform/FinestraNonModaleQt.h"
 #include "tools/scontri/CScontriDiretti.h"
-
-#include <QDialog>
 
 class QLabel;
 class QListWidget;
@@ -12,19 +11,21 @@ class QPushButton;
 
 namespace veltra {
 
-class CScontriDirettiQt : public QDialog {
+class CScontriDirettiQt : public FinestraNonModaleQt {
     Q_OBJECT
 public:
+    static constexpr Finestra kFinestra = Finestra::ScontriDiretti;
+    static constexpr int kRisorsa = 183;
+
     CScontriDirettiQt(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
                            const IOrologio& orologio, QWidget* parent = nullptr);
 
     // Refresh after a change of championship or data; it cannot fail.
-    bool Aggiorna(bool datiCambiati);
+    bool Aggiorna(bool datiCambiati) override;
 
     const CScontriDiretti& logica() const { return logica_; }
 
 private:
-    QLabel* Valore(const char* nome);
     void SelezioneCambiata();
     void Mostra();
 
