@@ -76,6 +76,16 @@ TEST_F(FinestraPrincipaleTest, TitoloStatoEComandi) {
     EXPECT_EQ(aiuto.contesti, std::vector<int>{0x20065});
 }
 
+// The command table and the shell's command list agree: a command marked as
+// built has its row (else its menu item would be enabled and do nothing), a
+// command still to come has none; every championship has its row.
+TEST_F(FinestraPrincipaleTest, OgniComandoCostruitoHaLaSuaAzione) {
+    for (const DescrizioneComando& d : ComandiPrincipali())
+        EXPECT_EQ(finestra->ComandoCollegato(d.id), d.costruito) << d.id << " " << d.voceMenu;
+    for (int c = 0; c < kNumeroCampionati; ++c)
+        EXPECT_TRUE(finestra->ComandoCollegato(Campionato(c).comando)) << Campionato(c).nome;
+}
+
 TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
     finestra->Esegui(comando::CalcoloPicchetti);
     CPronosticiQt* p = finestra->finestraPronostici();
