@@ -1,6 +1,6 @@
 #include "Avvio.h"
 
-#include "app/FinestraPrincipale.h"
+#include "app/CVltMain.h"
 #include "app/Avvio.h"
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"

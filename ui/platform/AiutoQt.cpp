@@ -1,6 +1,6 @@
 #include "platform/AiutoQt.h"
 
-#include "aiuto/FinestraAiuto.h"
+#include "aiuto/FinestraAiutoQt.h"
 
 #include <QApplication>
 #include <QShortcut>
@@ -27,22 +27,22 @@ void AiutoQt::MostraPagina(const QString& pagina) {
     FinestraPerRichiesta().ApriPagina(pagina);
 }
 
-FinestraAiuto& AiutoQt::FinestraPerRichiesta() {
+FinestraAiutoQt& AiutoQt::FinestraPerRichiesta() {
     // While a modal window (a message, a dialog) is open, every other window
     // is blocked: the help then opens as a window of that modal one, usable
     // until it closes. Otherwise the one help window of the program is used.
     if (QWidget* modale = QApplication::activeModalWidget()) {
         if (!finestraModale_ || finestraModale_->parentWidget() != modale) {
-            finestraModale_ = new FinestraAiuto(modale, cartella_);
+            finestraModale_ = new FinestraAiutoQt(modale, cartella_);
             finestraModale_->setAttribute(Qt::WA_DeleteOnClose);
         }
         return *finestraModale_;
     }
-    if (!finestra_) finestra_ = new FinestraAiuto(nullptr, cartella_);
+    if (!finestra_) finestra_ = new FinestraAiutoQt(nullptr, cartella_);
     return *finestra_;
 }
 
-FinestraAiuto* AiutoQt::Finestra() const {
+FinestraAiutoQt* AiutoQt::Finestra() const {
     if (finestraModale_ && finestraModale_->isVisible()) return finestraModale_;
     return finestra_;
 }

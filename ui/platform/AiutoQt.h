@@ -10,7 +10,7 @@ class QWidget;
 
 namespace veltra {
 
-class FinestraAiuto;
+class FinestraAiutoQt;
 
 // The help context of a window from its resource number, as the main
 // window's topic 0x20065 comes from its resource 101. A context without a
@@ -32,14 +32,14 @@ public:
     void MostraPagina(const QString& pagina);
 
     // The window the last request opened (null before the first).
-    FinestraAiuto* Finestra() const;
+    FinestraAiutoQt* Finestra() const;
 
 private:
-    FinestraAiuto& FinestraPerRichiesta();
+    FinestraAiutoQt& FinestraPerRichiesta();
 
     QString cartella_;
-    QPointer<FinestraAiuto> finestra_;       // the program's help window
-    QPointer<FinestraAiuto> finestraModale_; // the one opened over a modal window
+    QPointer<FinestraAiutoQt> finestra_;       // the program's help window
+    QPointer<FinestraAiutoQt> finestraModale_; // the one opened over a modal window
 };
 
 } // namespace veltra

@@ -1,5 +1,7 @@
 #include "platform/DispositivoStampaQt.h"
 
+#include "platform/UiComune.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QPrinter>
@@ -25,7 +27,7 @@ std::unique_ptr<DispositivoStampaQt> DispositivoStampaQt::SuFilePdf(const QStrin
 
 bool DispositivoStampaQt::InizioDocumento(const std::string& nome) {
     if (pittore_.isActive()) return false;
-    stampante_->setDocName(QString::fromStdString(nome));
+    stampante_->setDocName(Q(nome));
     stampante_->setFullPage(false); // origin at the top-left corner of the printable area
     if (!pittore_.begin(stampante_.get())) return false;
     const QRectF area = stampante_->pageRect(QPrinter::DevicePixel);
@@ -56,7 +58,7 @@ void DispositivoStampaQt::Testo(int x, int y, const std::string& testo) {
     if (!pittore_.isActive()) return;
     // (x, y) is the top of the line, as the reports count; Qt draws text on its baseline.
     const QPointF punto(x * scala_, y * scala_ + pittore_.fontMetrics().ascent());
-    pittore_.drawText(punto, QString::fromStdString(testo));
+    pittore_.drawText(punto, Q(testo));
 }
 
 bool DispositivoStampaQt::FinePagina() {

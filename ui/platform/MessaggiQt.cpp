@@ -1,6 +1,7 @@
 #include "platform/MessaggiQt.h"
 
 #include "platform/Piattaforma.h"
+#include "platform/UiComune.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -23,16 +24,16 @@ QMessageBox::Icon IconaQt(Icona icona) {
     return QMessageBox::NoIcon;
 }
 
-struct Pulsante {
+struct PulsanteMessaggio {
     QMessageBox::StandardButton standard;
     const char* testo;
     Risposta risposta;
 };
 
-constexpr Pulsante kOk{QMessageBox::Ok, "OK", Risposta::Ok};
-constexpr Pulsante kSi{QMessageBox::Yes, "&Sì", Risposta::Si};
-constexpr Pulsante kNo{QMessageBox::No, "&No", Risposta::No};
-constexpr Pulsante kAnnulla{QMessageBox::Cancel, "Annulla", Risposta::Annulla};
+constexpr PulsanteMessaggio kOk{QMessageBox::Ok, "OK", Risposta::Ok};
+constexpr PulsanteMessaggio kSi{QMessageBox::Yes, "&Sì", Risposta::Si};
+constexpr PulsanteMessaggio kNo{QMessageBox::No, "&No", Risposta::No};
+constexpr PulsanteMessaggio kAnnulla{QMessageBox::Cancel, "Annulla", Risposta::Annulla};
 
 } // namespace
 
@@ -55,11 +56,11 @@ Risposta MessaggiQt::Mostra(const std::string& testo, Icona icona, Pulsanti puls
     QMessageBox box(genitore_);
     box.setWindowTitle(Titolo());
     box.setIcon(IconaQt(icona));
-    box.setText(QString::fromStdString(testo));
+    box.setText(Q(testo));
     box.setTextFormat(Qt::PlainText);
 
-    std::vector<Pulsante> scelte;
-    Pulsante fuga = kOk; // the answer of Esc and of closing the box
+    std::vector<PulsanteMessaggio> scelte;
+    PulsanteMessaggio fuga = kOk; // the answer of Esc and of closing the box
     switch (pulsanti) {
     case Pulsanti::Ok:
         scelte = {kOk};
@@ -83,7 +84,7 @@ Risposta MessaggiQt::Mostra(const std::string& testo, Icona icona, Pulsanti puls
         insieme |= s.standard;
     box.setStandardButtons(insieme);
     for (const auto& s : scelte)
-        box.button(s.standard)->setText(QString::fromUtf8(s.testo));
+        box.button(s.standard)->setText(Q(s.testo));
     box.setDefaultButton(scelte.front().standard);
     box.setEscapeButton(fuga.standard);
 

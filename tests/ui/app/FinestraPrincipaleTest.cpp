@@ -1,5 +1,5 @@
 // The main window offscreen on a generated working folder.
-#include "app/FinestraPrincipale.h"
+#include "app/CVltMain.h"
 
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
@@ -8,7 +8,7 @@
 #include "app/shell/Comandi.h"
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
-#include "tools/FinestraPronostici.h"
+#include "tools/pronostici/CPronosticiQt.h"
 
 #include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
@@ -76,9 +76,19 @@ TEST_F(FinestraPrincipaleTest, TitoloStatoEComandi) {
     EXPECT_EQ(aiuto.contesti, std::vector<int>{0x20065});
 }
 
+// The command table and the shell's command list agree: a command marked as
+// built has its row (else its menu item would be enabled and do nothing), a
+// command still to come has none; every championship has its row.
+TEST_F(FinestraPrincipaleTest, OgniComandoCostruitoHaLaSuaAzione) {
+    for (const DescrizioneComando& d : ComandiPrincipali())
+        EXPECT_EQ(finestra->ComandoCollegato(d.id), d.costruito) << d.id << " " << d.voceMenu;
+    for (int c = 0; c < kNumeroCampionati; ++c)
+        EXPECT_TRUE(finestra->ComandoCollegato(Campionato(c).comando)) << Campionato(c).nome;
+}
+
 TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
     finestra->Esegui(comando::CalcoloPicchetti);
-    FinestraPronostici* p = finestra->finestraPronostici();
+    CPronosticiQt* p = finestra->finestraPronostici();
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->windowTitle(), "VELTRA - Serie A. Pronostici");
     auto* casa = p->findChild<QListWidget*>("listaCasa");
@@ -86,7 +96,7 @@ TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
     ASSERT_EQ(casa->count(), 20);
     casa->setCurrentRow(1);
     trasferta->setCurrentRow(2);
-    EXPECT_TRUE(p->pronostici().stampaAbilitata());
+    EXPECT_TRUE(p->logica().stampaAbilitata());
 
     finestra->Esegui(40103); // Germania
     EXPECT_TRUE(finestra->testoPannello1().startsWith("Germania. Precisione"));
@@ -94,7 +104,7 @@ TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
     EXPECT_FALSE(finestra->azione(40066)->isChecked());
     EXPECT_EQ(p->windowTitle(), "VELTRA - Germania. Pronostici");
     EXPECT_EQ(casa->count(), 18);
-    EXPECT_FALSE(p->pronostici().stampaAbilitata());
+    EXPECT_FALSE(p->logica().stampaAbilitata());
 
     // A championship whose estimates cannot be computed closes the window.
     finestra->Esegui(40100); // Inghilterra: no data

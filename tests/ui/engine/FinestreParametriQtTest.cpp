@@ -6,8 +6,8 @@
 #include "dati/FileDati.h"
 #include "app/shell/StatoShell.h"
 #include "engine/CMotoreStime.h"
-#include "engine/DlgParametriAvanzatiQt.h"
-#include "engine/FinestraImpostazioneParametri.h"
+#include "engine/parametri/CDlgParametriAvanzatiQt.h"
+#include "engine/parametri/CDlgImpostazioneParametriQt.h"
 #include "platform/Piattaforma.h"
 
 #include "doppi/MessaggiRegistrati.h"
@@ -45,7 +45,7 @@ protected:
         const auto esito = CaricaFileCampionati(*dati, VELTRA_RESOURCES_DIR "/dati");
         ASSERT_TRUE(esito.ok) << esito.dettaglio;
         CreaMotore(dati->campionato(0));
-        finestra = std::make_unique<FinestraImpostazioneParametri>(
+        finestra = std::make_unique<CDlgImpostazioneParametriQt>(
             *dati, stato, msg, orologio, [this](const TestiStato& t) { pannelli = t; });
         finestra->Aggiorna(false);
     }
@@ -55,7 +55,7 @@ protected:
     MessaggiRegistrati msg;
     OrologioDiSistema orologio;
     TestiStato pannelli;
-    std::unique_ptr<FinestraImpostazioneParametri> finestra;
+    std::unique_ptr<CDlgImpostazioneParametriQt> finestra;
 };
 
 } // namespace
@@ -114,7 +114,7 @@ TEST_F(FinestreParametriQt, PunteggiForzeLimitiSiApreDallaFinestra) {
 
 TEST_F(FinestreParametriQt, ParametriAvanzatiSpinERisultati) {
     auto& logica = finestra->logica();
-    DlgParametriAvanzatiQt d(logica, logica.corrente(), false, msg);
+    CDlgParametriAvanzatiQt d(logica, logica.corrente(), false, msg);
     EXPECT_EQ(d.windowTitle(), "VELTRA - Serie A. Parametri Avanzati");
     for (int id : {1493, 1494, 1488, 1489, 1029})
         Controllo<QLabel>(d, id);
@@ -144,7 +144,7 @@ TEST_F(FinestreParametriQt, ParametriAvanzatiSpinERisultati) {
 TEST_F(FinestreParametriQt, ParametriAvanzatiInSolaLettura) {
     auto& logica = finestra->logica();
     logica.Inserisci();
-    DlgParametriAvanzatiQt d(logica, *logica.mostrata(), true, msg);
+    CDlgParametriAvanzatiQt d(logica, *logica.mostrata(), true, msg);
     EXPECT_FALSE(Controllo<QDoubleSpinBox>(d, "limiteMinCasa")->isEnabled());
     EXPECT_TRUE(Controllo<QPushButton>(d, "IDCANCEL")->isHidden());
     EXPECT_TRUE(Controllo<QPushButton>(d, "IDOK")->isEnabled());

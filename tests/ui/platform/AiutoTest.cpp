@@ -1,7 +1,7 @@
 // The help: each context opens its page, every link between pages leads to
 // a page that exists, and the information window.
-#include "aiuto/DlgInformazioni.h"
-#include "aiuto/FinestraAiuto.h"
+#include "aiuto/DlgInformazioniQt.h"
+#include "aiuto/FinestraAiutoQt.h"
 #include "platform/AiutoQt.h"
 #include "doppi/AiutoRegistrato.h"
 #include "platform/Messaggi.h"
@@ -24,7 +24,7 @@ namespace veltra::test {
 namespace {
 
 TEST(FinestraAiuto, LeggiContesti) {
-    const auto t = FinestraAiuto::LeggiContesti(
+    const auto t = FinestraAiutoQt::LeggiContesti(
         "# commento\n113 stime.html\n0x20065   principale.html # il titolo\n"
         "\nsbagliata\n500\nx12 a.html\n");
     EXPECT_EQ(t.size(), 2);
@@ -44,7 +44,7 @@ TEST(FinestraAiuto, PaginaDiOgniContesto) {
     for (const auto& [contesto, pagina] : casi) {
         SCOPED_TRACE(contesto);
         aiuto.Mostra(contesto);
-        FinestraAiuto* f = aiuto.Finestra();
+        FinestraAiutoQt* f = aiuto.Finestra();
         ASSERT_NE(f, nullptr);
         EXPECT_TRUE(f->isVisible());
         EXPECT_EQ(f->PaginaCorrente(), QString::fromLatin1(pagina));
@@ -65,7 +65,7 @@ TEST(FinestraAiuto, CollegamentiTraLePagine) {
     ASSERT_GE(pagine.size(), 6);
     QFile tabella(":/aiuto/contesti.txt");
     ASSERT_TRUE(tabella.open(QIODevice::ReadOnly));
-    for (const QString& p : FinestraAiuto::LeggiContesti(QString::fromUtf8(tabella.readAll())))
+    for (const QString& p : FinestraAiutoQt::LeggiContesti(QString::fromUtf8(tabella.readAll())))
         EXPECT_TRUE(pagine.contains(p)) << p.toStdString();
     const QRegularExpression href(R"(href="([^"#]+))");
     for (const QString& p : pagine) {
@@ -84,7 +84,7 @@ TEST(FinestraAiuto, CollegamentiTraLePagine) {
 }
 
 TEST(FinestraAiuto, IndietroEAvanti) {
-    FinestraAiuto f;
+    FinestraAiutoQt f;
     f.MostraContesto(kAiutoFinestraPrincipale);
     f.MostraPagina("stime.html");
     f.Browser()->backward();
@@ -119,13 +119,13 @@ void Clic(QWidget& finestra, QPoint punto) {
 
 TEST(DlgInformazioni, FinestraEPuntoNascosto) {
     AiutoQt aiuto;
-    DlgInformazioni dlg(&aiuto);
+    DlgInformazioniQt dlg(&aiuto);
     int aperture = 0;
     dlg.ImpostaColonnaNascosta([&] { ++aperture; });
     dlg.show();
     EXPECT_EQ(dlg.objectName(), "107");
     EXPECT_EQ(dlg.windowTitle(), "VELTRA 2005 - MARVEN 9 - TALBOR 6");
-    EXPECT_FALSE(DlgInformazioni::Versione().isEmpty());
+    EXPECT_FALSE(DlgInformazioniQt::Versione().isEmpty());
 
     const std::pair<QPoint, int> clic[] = {
         {{12, 18}, 1}, {{27, 59}, 2}, {{20, 40}, 3}, // inside the spot

@@ -1,7 +1,7 @@
 // Message boxes: buttons with their Italian texts and answers, icons, Esc,
 // and the help of a context that leaves the box open.
 #include "platform/MessaggiQt.h"
-#include "aiuto/FinestraAiuto.h"
+#include "aiuto/FinestraAiutoQt.h"
 #include "platform/AiutoQt.h"
 #include "doppi/AiutoRegistrato.h"
 #include "platform/Modale.h"
@@ -150,7 +150,7 @@ TEST(MessaggiQt, PaginaDiAiutoUsabileSopraIlMessaggio) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr);
         box->findChild<QAbstractButton*>("aiuto")->click();
-        FinestraAiuto* f = aiuto.Finestra();
+        FinestraAiutoQt* f = aiuto.Finestra();
         ASSERT_NE(f, nullptr);
         pagina = f->PaginaCorrente();
         figliaDelMessaggio = f->parentWidget() == box;

@@ -3,11 +3,11 @@
 #include "engine/CMotoreStime.h"
 #include "app/DatiGlobali.h"
 #include "dati/FileDati.h"
-#include "tools/DlgArchivioStorico.h"
-#include "tools/DlgCercaIncontro.h"
-#include "tools/DlgFiltriArchivio.h"
-#include "tools/FinestraClassifica.h"
-#include "tools/FinestraScontriDiretti.h"
+#include "tools/archiviostorico/CArchivioStoricoQt.h"
+#include "tools/archiviostorico/DlgCercaIncontroQt.h"
+#include "tools/archiviostorico/DlgFiltriArchivioQt.h"
+#include "tools/classifica/CClassificaQt.h"
+#include "tools/scontri/CScontriDirettiQt.h"
 
 #include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
@@ -49,7 +49,7 @@ protected:
 } // namespace
 
 TEST_F(StatisticheQt, ClassificaConGironi) {
-    FinestraClassifica f(dati, msg);
+    CClassificaQt f(dati, msg);
     ASSERT_TRUE(f.Aggiorna(false));
     f.show();
     EXPECT_EQ(f.windowTitle(), "VELTRA - Serie A. Classifica");
@@ -74,7 +74,7 @@ TEST_F(StatisticheQt, ClassificaConGironi) {
     EXPECT_EQ(tabella->rowCount(), 18);
     EXPECT_EQ(primaA, "T0");
     girone->click();
-    EXPECT_EQ(f.classifica().girone(), 1);
+    EXPECT_EQ(f.logica().girone(), 1);
     ASSERT_EQ(tabella->rowCount(), 2);
     EXPECT_EQ(tabella->item(0, 0)->text(), "T19");
     EXPECT_EQ(tabella->item(0, 10)->text(), "3");
@@ -83,7 +83,7 @@ TEST_F(StatisticheQt, ClassificaConGironi) {
 TEST_F(StatisticheQt, ScontriDirettiSelezioneEStampa) {
     ServizioStampaRegistrato servizio;
     OrologioDiSistema orologio;
-    FinestraScontriDiretti f(dati, msg, servizio, orologio);
+    CScontriDirettiQt f(dati, msg, servizio, orologio);
     ASSERT_TRUE(f.Aggiorna(false));
     f.show();
     EXPECT_EQ(f.windowTitle(), "VELTRA - Serie A. Scontri Diretti");
@@ -95,10 +95,10 @@ TEST_F(StatisticheQt, ScontriDirettiSelezioneEStampa) {
     EXPECT_FALSE(stampa->isEnabled());
     casa->setCurrentRow(0);
     trasferta->setCurrentRow(1);
-    ASSERT_TRUE(f.scontri().calcolato());
+    ASSERT_TRUE(f.logica().calcolato());
     EXPECT_TRUE(stampa->isEnabled());
     EXPECT_EQ(Controllo<QLabel>(f, "disputati")->text().toInt(),
-              f.scontri().statistiche().disputati());
+              f.logica().statistiche().disputati());
     EXPECT_TRUE(
         Controllo<QLabel>(f, "primaStagione")->text().startsWith("STATISTICHE DALLA STAGIONE"));
     EXPECT_FALSE(Controllo<QLabel>(f, "segno1")->text().isEmpty());
@@ -111,7 +111,7 @@ TEST_F(StatisticheQt, ScontriDirettiSelezioneEStampa) {
 TEST_F(StatisticheQt, ArchivioStoricoFissaUltimoIncontro) {
     const int stagioni = dati.campionato(0).config.numeroStagioni();
     {
-        DlgArchivioStorico dlg(dati, msg);
+        CArchivioStoricoQt dlg(dati, msg);
         dlg.show();
         EXPECT_EQ(dlg.windowTitle(), "VELTRA - Serie A. Archivio Storico");
         auto* lista = Controllo<QListWidget>(dlg, "listaIncontri");
@@ -136,7 +136,7 @@ TEST_F(StatisticheQt, ArchivioStoricoFissaUltimoIncontro) {
 
 TEST(FinestreArchivioQt, FiltriECercaIncontro) {
     const std::vector<std::string> squadre = {"Alfa", "Beta", "Gamma"};
-    DlgFiltriArchivio filtri(squadre, -1, 2);
+    DlgFiltriArchivioQt filtri(squadre, -1, 2);
     auto* attivaCasa = Controllo<QCheckBox>(filtri, "attivaCasa");
     auto* casa = Controllo<QComboBox>(filtri, "filtroCasa");
     ASSERT_TRUE(attivaCasa && casa);
@@ -148,7 +148,7 @@ TEST(FinestreArchivioQt, FiltriECercaIncontro) {
     casa->setCurrentIndex(1);
     EXPECT_EQ(filtri.casa(), 1);
 
-    DlgCercaIncontro cerca(squadre);
+    DlgCercaIncontroQt cerca(squadre);
     auto* ok = Controllo<QPushButton>(cerca, "IDOK");
     ASSERT_TRUE(ok);
     EXPECT_FALSE(ok->isEnabled());

@@ -1,5 +1,7 @@
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 
+#include "platform/UiComune.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,23 +19,16 @@ namespace {
 using L = CDlgNuoviIncontri;
 constexpr char kSegni[3] = {'1', 'X', '2'};
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QListWidget* Lista(int id, QWidget* genitore) {
-    auto* l = new QListWidget(genitore);
-    l->setObjectName(QString::number(id));
-    l->setToolTip(L::Suggerimento(id));
+    auto* l = Nomina(new QListWidget(genitore), id, Q(L::Suggerimento(id)));
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     return l;
 }
 
-QPushButton* Pulsante(const char* testo, int id, QWidget* genitore) {
-    auto* p = new QPushButton(QString::fromUtf8(testo), genitore);
-    p->setObjectName(QString::number(id));
+// Enter in a list does not press a button.
+QPushButton* PulsanteDati(const char* testo, int id, QWidget* genitore) {
+    auto* p = Pulsante(testo, id, Q(L::Suggerimento(id)), genitore);
     p->setAutoDefault(false);
-    if (*L::Suggerimento(id)) p->setToolTip(L::Suggerimento(id));
     return p;
 }
 
@@ -59,18 +54,17 @@ CDlgNuoviIncontriQt::CDlgNuoviIncontriQt(DatiGlobali& dati, IMessaggi& messaggi,
     auto* colonna = new QVBoxLayout(gruppo);
     for (int i = 0; i < 3; ++i) {
         const int id = L::kRisultato1 + i;
-        risultati_[i] = new QRadioButton(QString(QChar(kSegni[i])), gruppo);
-        risultati_[i]->setObjectName(QString::number(id));
-        risultati_[i]->setToolTip(L::Suggerimento(id));
+        risultati_[i] =
+            Nomina(new QRadioButton(QString(QChar(kSegni[i])), gruppo), id, Q(L::Suggerimento(id)));
         segni->addButton(risultati_[i], i);
         colonna->addWidget(risultati_[i]);
     }
-    aggiungi_ = Pulsante("&Aggiungi  >>", L::kAggiungi, this);
+    aggiungi_ = PulsanteDati("&Aggiungi  >>", L::kAggiungi, this);
     inseriti_ = Lista(L::kInseriti, this);
-    togli_ = Pulsante("<<  &Togli", L::kTogli, this);
-    ok_ = Pulsante("&OK", 1, this);
+    togli_ = PulsanteDati("<<  &Togli", L::kTogli, this);
+    ok_ = PulsanteDati("&OK", 1, this);
     ok_->setDefault(true);
-    auto* annulla = Pulsante("&Cancella", 2, this);
+    auto* annulla = PulsanteDati("&Cancella", 2, this);
 
     auto* griglia = new QGridLayout(this);
     griglia->addWidget(new QLabel(QStringLiteral("Squadra in Casa:"), this), 0, 0);
@@ -85,11 +79,7 @@ CDlgNuoviIncontriQt::CDlgNuoviIncontriQt(DatiGlobali& dati, IMessaggi& messaggi,
     griglia->addLayout(centro, 1, 2);
     griglia->addWidget(new QLabel(QStringLiteral("Incontri Inseriti:"), this), 0, 3);
     griglia->addWidget(inseriti_, 1, 3);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok_);
-    pulsanti->addWidget(annulla);
-    griglia->addLayout(pulsanti, 2, 0, 1, 4);
+    griglia->addLayout(RigaPulsanti({}, {ok_, annulla}), 2, 0, 1, 4);
 
     connect(casa_, &QListWidget::itemSelectionChanged, this, [this] {
         logica_.SelezionaCasa(Selezione(casa_));

@@ -1,6 +1,7 @@
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
 
 #include "app/DatiGlobali.h"
+#include "platform/UiComune.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -14,13 +15,10 @@
 namespace veltra {
 
 namespace {
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QPushButton* Pulsante(const char* testo, int id, QWidget* genitore) {
-    auto* p = new QPushButton(QString::fromUtf8(testo), genitore);
-    p->setObjectName(QString::number(id));
+// Enter in the name field adds the team: it presses no button.
+QPushButton* PulsanteDati(const char* testo, int id, QWidget* genitore,
+                          const char* suggerimento = nullptr) {
+    auto* p = Pulsante(testo, id, Q(suggerimento), genitore);
     p->setAutoDefault(false);
     return p;
 }
@@ -33,22 +31,16 @@ CDlgNuovoCampionatoQt::CDlgNuovoCampionatoQt(DatiGlobali& dati, IMessaggi& messa
     setObjectName(QString::number(L::kRisorsa));
     setWindowTitle(Q(logica_.Titolo()));
 
-    nuovaSquadra_ = new QLineEdit(this);
-    nuovaSquadra_->setObjectName(QString::number(L::kNuovaSquadra));
+    nuovaSquadra_ = Nomina(new QLineEdit(this), L::kNuovaSquadra, Q(L::Suggerimento(L::kNuovaSquadra)));
     nuovaSquadra_->setMaxLength(kLunghezzaMaxNome);
-    nuovaSquadra_->setToolTip(L::Suggerimento(L::kNuovaSquadra));
-    auto* aggiungi = Pulsante("&Aggiungi  >>", L::kAggiungi, this);
-    aggiungi->setToolTip(L::Suggerimento(L::kAggiungi));
-    lista_ = new QListWidget(this);
-    lista_->setObjectName(QString::number(L::kLista));
-    lista_->setToolTip(L::Suggerimento(L::kLista));
+    auto* aggiungi = PulsanteDati("&Aggiungi  >>", L::kAggiungi, this, L::Suggerimento(L::kAggiungi));
+    lista_ = Nomina(new QListWidget(this), L::kLista, Q(L::Suggerimento(L::kLista)));
     // The names are padded to 15 characters: a fixed-pitch font shows it.
     lista_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    auto* togli = Pulsante("<<  &Togli", L::kTogli, this);
-    togli->setToolTip(L::Suggerimento(L::kTogli));
-    auto* ok = Pulsante("&OK", 1, this);
+    auto* togli = PulsanteDati("<<  &Togli", L::kTogli, this, L::Suggerimento(L::kTogli));
+    auto* ok = PulsanteDati("&OK", 1, this);
     ok->setDefault(true);
-    auto* annulla = Pulsante("&Cancella", 2, this);
+    auto* annulla = PulsanteDati("&Cancella", 2, this);
 
     auto* griglia = new QGridLayout(this);
     griglia->addWidget(new QLabel(QStringLiteral("Nuova Squadra:"), this), 0, 0);
@@ -57,11 +49,7 @@ CDlgNuovoCampionatoQt::CDlgNuovoCampionatoQt(DatiGlobali& dati, IMessaggi& messa
     griglia->addWidget(togli, 3, 0);
     griglia->addWidget(new QLabel(QStringLiteral("Lista Squadre:"), this), 0, 1);
     griglia->addWidget(lista_, 1, 1, 4, 1);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
-    pulsanti->addWidget(annulla);
-    griglia->addLayout(pulsanti, 5, 0, 1, 2);
+    griglia->addLayout(RigaPulsanti({}, {ok, annulla}), 5, 0, 1, 2);
 
     connect(nuovaSquadra_, &QLineEdit::textChanged, this,
             [this](const QString& t) { logica_.ImpostaNuovaSquadra(t.toStdString()); });

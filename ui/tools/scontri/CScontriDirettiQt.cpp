@@ -1,4 +1,6 @@
-#include "FinestraScontriDiretti.h"
+#include "CScontriDirettiQt.h"
+
+#include "platform/UiComune.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -12,30 +14,21 @@
 namespace veltra {
 
 namespace {
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+// A label that shows a value.
+QLabel* Valore(const char* nome) {
+    return Nomina(new QLabel, nome);
 }
 } // namespace
 
-QLabel* FinestraScontriDiretti::Valore(const char* nome) {
-    auto* l = new QLabel;
-    l->setObjectName(nome);
-    return l;
-}
-
-FinestraScontriDiretti::FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& messaggi,
+CScontriDirettiQt::CScontriDirettiQt(DatiGlobali& dati, IMessaggi& messaggi,
                                                IServizioStampa& stampa, const IOrologio& orologio,
                                                QWidget* parent)
-    : QDialog(parent), core_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
+    : FinestraNonModaleQt(parent), logica_(dati), messaggi_(messaggi), stampa_(stampa),
+      orologio_(orologio) {
     setObjectName("scontriDiretti");
-    setModal(false);
 
-    casa_ = new QListWidget;
-    casa_->setObjectName("listaCasa");
-    casa_->setToolTip(kSuggerimentiScontri[0]);
-    trasferta_ = new QListWidget;
-    trasferta_->setObjectName("listaTrasferta");
-    trasferta_->setToolTip(kSuggerimentiScontri[1]);
+    casa_ = Nomina(new QListWidget, "listaCasa", Q(kSuggerimentiScontri[0]));
+    trasferta_ = Nomina(new QListWidget, "listaTrasferta", Q(kSuggerimentiScontri[1]));
     auto* liste = new QGridLayout;
     liste->addWidget(new QLabel("Squadra in Casa"), 0, 0);
     liste->addWidget(new QLabel("Squadra in Trasferta"), 0, 1);
@@ -75,12 +68,8 @@ FinestraScontriDiretti::FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& mes
     auto* sequenza = new QGroupBox("SEQUENZA DEGLI SCONTRI DIRETTI");
     stagioneSequenza_ = Valore("stagioneSequenza");
     risultatoSequenza_ = Valore("risultatoSequenza");
-    precedente_ = new QPushButton("<<");
-    precedente_->setObjectName("precedente");
-    precedente_->setToolTip(kSuggerimentiScontri[2]);
-    successivo_ = new QPushButton(">>");
-    successivo_->setObjectName("successivo");
-    successivo_->setToolTip(kSuggerimentiScontri[3]);
+    precedente_ = Pulsante("<<", "precedente", Q(kSuggerimentiScontri[2]));
+    successivo_ = Pulsante(">>", "successivo", Q(kSuggerimentiScontri[3]));
     auto* righeSequenza = new QGridLayout(sequenza);
     righeSequenza->addWidget(new QLabel("Stagione : "), 0, 0);
     righeSequenza->addWidget(stagioneSequenza_, 0, 1);
@@ -89,79 +78,72 @@ FinestraScontriDiretti::FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& mes
     righeSequenza->addWidget(precedente_, 2, 0);
     righeSequenza->addWidget(successivo_, 2, 1);
 
-    auto* ok = new QPushButton("&OK");
-    ok->setObjectName("IDOK");
-    pulsanteStampa_ = new QPushButton("&Stampa");
-    pulsanteStampa_->setObjectName("stampa");
-    pulsanteStampa_->setToolTip(kSuggerimentiScontri[4]);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
-    pulsanti->addWidget(pulsanteStampa_);
+    auto* ok = Pulsante("&OK", "IDOK");
+    pulsanteStampa_ = Pulsante("&Stampa", "stampa", Q(kSuggerimentiScontri[4]));
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(liste);
     tutto->addWidget(statistiche);
     tutto->addWidget(sequenza);
-    tutto->addLayout(pulsanti);
+    tutto->addLayout(RigaPulsanti({}, {ok, pulsanteStampa_}));
 
     connect(casa_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(trasferta_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(precedente_, &QPushButton::clicked, this, [this] {
-        core_.Precedente();
+        logica_.Precedente();
         Mostra();
     });
     connect(successivo_, &QPushButton::clicked, this, [this] {
-        core_.Successivo();
+        logica_.Successivo();
         Mostra();
     });
     connect(pulsanteStampa_, &QPushButton::clicked, this,
-            [this] { core_.Stampa(messaggi_, stampa_, orologio_); });
+            [this] { logica_.Stampa(messaggi_, stampa_, orologio_); });
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
 }
 
-bool FinestraScontriDiretti::Aggiorna(bool datiCambiati) {
-    core_.Aggiorna(datiCambiati);
-    setWindowTitle(Q(core_.titolo()));
+bool CScontriDirettiQt::Aggiorna(bool datiCambiati) {
+    logica_.Aggiorna(datiCambiati);
+    setWindowTitle(Q(logica_.titolo()));
     riempimento_ = true;
     casa_->clear();
     trasferta_->clear();
-    for (const auto& n : core_.squadre()) {
+    for (const auto& n : logica_.squadre()) {
         casa_->addItem(Q(n));
         trasferta_->addItem(Q(n));
     }
-    casa_->setCurrentRow(core_.casa());
-    trasferta_->setCurrentRow(core_.trasferta());
+    casa_->setCurrentRow(logica_.casa());
+    trasferta_->setCurrentRow(logica_.trasferta());
     riempimento_ = false;
     Mostra();
     return true;
 }
 
-void FinestraScontriDiretti::SelezioneCambiata() {
+void CScontriDirettiQt::SelezioneCambiata() {
     if (riempimento_) return;
-    core_.Seleziona(casa_->currentRow(), trasferta_->currentRow());
+    logica_.Seleziona(casa_->currentRow(), trasferta_->currentRow());
     Mostra();
 }
 
-void FinestraScontriDiretti::Mostra() {
-    const bool c = core_.calcolato();
-    const StatisticheScontri& s = core_.statistiche();
+void CScontriDirettiQt::Mostra() {
+    const bool c = logica_.calcolato();
+    const StatisticheScontri& s = logica_.statistiche();
     auto numero = [c](int n) { return c ? QString::number(n) : QString(); };
-    primaStagione_->setText(Q(core_.testoPrimaStagione()));
+    primaStagione_->setText(Q(logica_.testoPrimaStagione()));
     disputati_->setText(numero(s.disputati()));
     vittorieCasa_->setText(numero(s.conteggio[0]));
     pareggi_->setText(numero(s.conteggio[1]));
     vittorieTrasferta_->setText(numero(s.conteggio[2]));
     for (int k = 0; k < 3; ++k) {
         serie_[k]->setText(numero(s.serieMassima[k]));
-        segni_[k]->setText(Q(core_.testoSegno(k)));
+        segni_[k]->setText(Q(logica_.testoSegno(k)));
     }
-    andata_->setText(Q(core_.testoAndata()));
-    stagioneSequenza_->setText(Q(core_.testoStagioneSequenza()));
-    risultatoSequenza_->setText(Q(core_.testoRisultatoSequenza()));
-    precedente_->setEnabled(core_.abilitaPrecedente());
-    successivo_->setEnabled(core_.abilitaSuccessivo());
-    pulsanteStampa_->setEnabled(core_.abilitaStampa());
+    andata_->setText(Q(logica_.testoAndata()));
+    stagioneSequenza_->setText(Q(logica_.testoStagioneSequenza()));
+    risultatoSequenza_->setText(Q(logica_.testoRisultatoSequenza()));
+    precedente_->setEnabled(logica_.abilitaPrecedente());
+    successivo_->setEnabled(logica_.abilitaSuccessivo());
+    pulsanteStampa_->setEnabled(logica_.abilitaStampa());
 }
 
 } // namespace veltra

@@ -11,11 +11,11 @@ namespace veltra {
 
 class AiutoQt;
 
-class DlgInformazioni : public QDialog {
+class DlgInformazioniQt : public QDialog {
     Q_OBJECT
 public:
     // `aiuto` (may be null) opens the help page on the data sources.
-    explicit DlgInformazioni(AiutoQt* aiuto = nullptr, QWidget* genitore = nullptr);
+    explicit DlgInformazioniQt(AiutoQt* aiuto = nullptr, QWidget* genitore = nullptr);
 
     // What the hidden spot opens; nothing happens without it.
     void ImpostaColonnaNascosta(std::function<void()> apri) { colonnaNascosta_ = std::move(apri); }

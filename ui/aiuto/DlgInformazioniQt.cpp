@@ -1,4 +1,4 @@
-#include "aiuto/DlgInformazioni.h"
+#include "aiuto/DlgInformazioniQt.h"
 
 #include "platform/AiutoQt.h"
 #include "platform/Immagini.h"
@@ -45,20 +45,20 @@ protected:
 
 } // namespace
 
-QString DlgInformazioni::Titolo() {
+QString DlgInformazioniQt::Titolo() {
     return QStringLiteral("VELTRA 2005 - MARVEN 9 - TALBOR 6");
 }
 
-QString DlgInformazioni::Versione() {
+QString DlgInformazioniQt::Versione() {
     const QString v = QCoreApplication::applicationVersion();
     return v.isEmpty() ? QStringLiteral(VELTRA_VERSIONE) : v;
 }
 
-bool DlgInformazioni::NelPuntoNascosto(QPoint client) {
+bool DlgInformazioniQt::NelPuntoNascosto(QPoint client) {
     return client.x() >= 12 && client.x() <= 27 && client.y() >= 18 && client.y() <= 59;
 }
 
-DlgInformazioni::DlgInformazioni(AiutoQt* aiuto, QWidget* genitore) : QDialog(genitore) {
+DlgInformazioniQt::DlgInformazioniQt(AiutoQt* aiuto, QWidget* genitore) : QDialog(genitore) {
     InizializzaRisorseUi();
     setObjectName(QStringLiteral("107"));
     setWindowTitle(Titolo());
@@ -113,7 +113,7 @@ DlgInformazioni::DlgInformazioni(AiutoQt* aiuto, QWidget* genitore) : QDialog(ge
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void DlgInformazioni::mousePressEvent(QMouseEvent* evento) {
+void DlgInformazioniQt::mousePressEvent(QMouseEvent* evento) {
     if (evento->button() == Qt::LeftButton && NelPuntoNascosto(evento->position().toPoint()) &&
         colonnaNascosta_) {
         colonnaNascosta_();

@@ -12,10 +12,10 @@ class QPushButton;
 
 namespace veltra {
 
-class DlgArchivioStorico : public QDialog {
+class CArchivioStoricoQt : public QDialog {
     Q_OBJECT
 public:
-    DlgArchivioStorico(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent = nullptr);
+    CArchivioStoricoQt(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent = nullptr);
 
     // After the dialog ends: whether the cut-off changed (the shell then sets
     // datiCambiati and refreshes its windows) and the new status-bar texts.

@@ -1,5 +1,6 @@
-#include "DlgCercaIncontro.h"
+#include "DlgCercaIncontroQt.h"
 
+#include "platform/UiComune.h"
 #include "tools/archiviostorico/CArchivioStorico.h"
 
 #include <QComboBox>
@@ -11,31 +12,22 @@
 
 namespace veltra {
 
-DlgCercaIncontro::DlgCercaIncontro(const std::vector<std::string>& squadre, QWidget* parent)
+DlgCercaIncontroQt::DlgCercaIncontroQt(const std::vector<std::string>& squadre, QWidget* parent)
     : QDialog(parent) {
     setObjectName("cercaIncontro");
     setWindowTitle("VELTRA - Cerca Incontro");
-    QStringList nomi;
-    for (const auto& n : squadre)
-        nomi << QString::fromStdString(n);
-    casa_ = new QComboBox;
-    casa_->setObjectName("cercaCasa");
-    casa_->setToolTip("Seleziona la squadra che ha giocato l'incontro in Casa");
+    const QStringList nomi = ElencoQ(squadre);
+    casa_ = Nomina(new QComboBox, "cercaCasa",
+                   "Seleziona la squadra che ha giocato l'incontro in Casa");
     casa_->addItems(nomi);
     casa_->setCurrentIndex(-1);
-    trasferta_ = new QComboBox;
-    trasferta_->setObjectName("cercaTrasferta");
-    trasferta_->setToolTip("Seleziona la squadra che ha giocato l'incontro in Trasferta");
+    trasferta_ = Nomina(new QComboBox, "cercaTrasferta",
+                        "Seleziona la squadra che ha giocato l'incontro in Trasferta");
     trasferta_->addItems(nomi);
     trasferta_->setCurrentIndex(-1);
 
-    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* pulsanti = PulsantiOkAnnulla(*this);
     ok_ = pulsanti->button(QDialogButtonBox::Ok);
-    ok_->setObjectName("IDOK");
-    pulsanti->button(QDialogButtonBox::Cancel)->setText("Annulla");
-    pulsanti->button(QDialogButtonBox::Cancel)->setObjectName("IDCANCEL");
-    connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(casa_, &QComboBox::currentIndexChanged, this, [this] { Abilita(); });
     connect(trasferta_, &QComboBox::currentIndexChanged, this, [this] { Abilita(); });
 
@@ -49,14 +41,14 @@ DlgCercaIncontro::DlgCercaIncontro(const std::vector<std::string>& squadre, QWid
     Abilita();
 }
 
-int DlgCercaIncontro::casa() const {
+int DlgCercaIncontroQt::casa() const {
     return casa_->currentIndex();
 }
-int DlgCercaIncontro::trasferta() const {
+int DlgCercaIncontroQt::trasferta() const {
     return trasferta_->currentIndex();
 }
 
-void DlgCercaIncontro::Abilita() {
+void DlgCercaIncontroQt::Abilita() {
     ok_->setEnabled(CArchivioStorico::abilitaTrova(casa(), trasferta()));
 }
 

@@ -1,4 +1,4 @@
-#include "aiuto/FinestraAiuto.h"
+#include "aiuto/FinestraAiutoQt.h"
 
 #include "platform/Immagini.h"
 
@@ -13,7 +13,7 @@
 
 namespace veltra {
 
-QMap<int, QString> FinestraAiuto::LeggiContesti(const QString& testo) {
+QMap<int, QString> FinestraAiutoQt::LeggiContesti(const QString& testo) {
     QMap<int, QString> tabella;
     for (QString riga : testo.split(u'\n')) {
         const int commento = riga.indexOf(u'#');
@@ -27,7 +27,7 @@ QMap<int, QString> FinestraAiuto::LeggiContesti(const QString& testo) {
     return tabella;
 }
 
-FinestraAiuto::FinestraAiuto(QWidget* genitore, QString cartella)
+FinestraAiutoQt::FinestraAiutoQt(QWidget* genitore, QString cartella)
     : QWidget(genitore, Qt::Window), cartella_(std::move(cartella)) {
     InizializzaRisorseUi();
     setObjectName(QStringLiteral("FinestraAiuto"));
@@ -64,35 +64,35 @@ FinestraAiuto::FinestraAiuto(QWidget* genitore, QString cartella)
             [this] { MostraPagina(QString::fromLatin1(kPaginaSommario)); });
     connect(indietro_, &QToolButton::clicked, testo_, &QTextBrowser::backward);
     connect(avanti_, &QToolButton::clicked, testo_, &QTextBrowser::forward);
-    connect(testo_, &QTextBrowser::historyChanged, this, &FinestraAiuto::AggiornaPulsanti);
+    connect(testo_, &QTextBrowser::historyChanged, this, &FinestraAiutoQt::AggiornaPulsanti);
     AggiornaPulsanti();
     resize(640, 560);
 }
 
-QString FinestraAiuto::PaginaDelContesto(int contesto) const {
+QString FinestraAiutoQt::PaginaDelContesto(int contesto) const {
     return contesti_.value(contesto, QString::fromLatin1(kPaginaSommario));
 }
 
-void FinestraAiuto::MostraContesto(int contesto) {
+void FinestraAiutoQt::MostraContesto(int contesto) {
     ApriPagina(PaginaDelContesto(contesto));
 }
 
-void FinestraAiuto::ApriPagina(const QString& pagina) {
+void FinestraAiutoQt::ApriPagina(const QString& pagina) {
     MostraPagina(pagina);
     show();
     raise();
     activateWindow();
 }
 
-void FinestraAiuto::MostraPagina(const QString& pagina) {
+void FinestraAiutoQt::MostraPagina(const QString& pagina) {
     testo_->setSource(QUrl(pagina));
 }
 
-QString FinestraAiuto::PaginaCorrente() const {
+QString FinestraAiutoQt::PaginaCorrente() const {
     return QFileInfo(testo_->source().path()).fileName();
 }
 
-void FinestraAiuto::AggiornaPulsanti() {
+void FinestraAiutoQt::AggiornaPulsanti() {
     indietro_->setEnabled(testo_->isBackwardAvailable());
     avanti_->setEnabled(testo_->isForwardAvailable());
 }

@@ -4,8 +4,7 @@
 #include "app/DatiGlobali.h"
 #include "app/shell/StatoShell.h"
 #include "engine/parametri/CDlgImpostazioneParametri.h"
-
-#include <QDialog>
+#include "platform/FinestraNonModaleQt.h"
 
 #include <functional>
 
@@ -19,19 +18,22 @@ namespace veltra {
 
 class IAiuto;
 
-class FinestraImpostazioneParametri : public QDialog {
+class CDlgImpostazioneParametriQt : public FinestraNonModaleQt {
     Q_OBJECT
 public:
+    static constexpr Finestra kFinestra = Finestra::AnalisiCorrente;
+    static constexpr int kRisorsa = CDlgImpostazioneParametri::kRisorsa;
+
     // `mostraStato` receives the two status-bar texts after every
     // recomputation; `aiuto`, when given, answers F1 in the dialogs opened
     // from here.
-    FinestraImpostazioneParametri(DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi,
+    CDlgImpostazioneParametriQt(DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi,
                                   const IOrologio& orologio,
                                   std::function<void(const TestiStato&)> mostraStato,
                                   IAiuto* aiuto = nullptr, QWidget* parent = nullptr);
 
     // Refresh by the shell (AggiornaFinestre and opening); always true.
-    bool Aggiorna(bool datiCambiati);
+    bool Aggiorna(bool datiCambiati) override;
 
     CDlgImpostazioneParametri& logica() { return logica_; }
 

@@ -1,8 +1,9 @@
-#include "FinestraImpostazioneParametri.h"
+#include "CDlgImpostazioneParametriQt.h"
 
 #include "DlgDescrizioneAnalisiQt.h"
-#include "DlgParametriAvanzatiQt.h"
+#include "CDlgParametriAvanzatiQt.h"
 #include "platform/AiutoQt.h"
+#include "platform/UiComune.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,43 +23,37 @@ namespace {
 
 using F = CDlgImpostazioneParametri;
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+// A control of this window: its resource number and its tooltip.
+template <class W> W* Controllo(W* w, int risorsa) {
+    return Nomina(w, risorsa, Q(F::Suggerimento(risorsa)));
 }
 
-template <class W> W* Nomina(W* w, int risorsa) {
-    w->setObjectName(QString::number(risorsa));
-    if (const char* s = F::Suggerimento(risorsa)) w->setToolTip(QString::fromUtf8(s));
-    return w;
-}
-
-QPushButton* Pulsante(const char* testo, int risorsa) {
-    return Nomina(new QPushButton(QString::fromUtf8(testo)), risorsa);
+QPushButton* PulsanteFinestra(const char* testo, int risorsa) {
+    return Pulsante(testo, risorsa, Q(F::Suggerimento(risorsa)));
 }
 
 } // namespace
 
-FinestraImpostazioneParametri::FinestraImpostazioneParametri(
+CDlgImpostazioneParametriQt::CDlgImpostazioneParametriQt(
     DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi, const IOrologio& orologio,
     std::function<void(const TestiStato&)> mostraStato, IAiuto* aiuto, QWidget* parent)
-    : QDialog(parent), logica_(dati, stato.finestre, messaggi, orologio), messaggi_(messaggi),
-      aiuto_(aiuto) {
-    setObjectName(QString::number(F::kRisorsa));
-    setModal(false);
+    : FinestraNonModaleQt(parent), logica_(dati, stato.finestre, messaggi, orologio),
+      messaggi_(messaggi), aiuto_(aiuto) {
+    setObjectName(QString::number(kRisorsa));
     logica_.mostraStato = std::move(mostraStato);
 
     // --- the current analysis
     auto* gruppoGiornate = new QGroupBox("GIORNATE D'ANALISI:");
-    giornate_ = Nomina(new QSlider(Qt::Horizontal), F::kGiornate);
+    giornate_ = Controllo(new QSlider(Qt::Horizontal), F::kGiornate);
     giornate_->setRange(1, 5);
     giornate_->setPageStep(1);
     giornate_->setTickPosition(QSlider::TicksBelow);
-    testoGiornate_ = Nomina(new QLabel, F::kTestoGiornate);
+    testoGiornate_ = Controllo(new QLabel, F::kTestoGiornate);
     auto* rigaGiornate = new QHBoxLayout(gruppoGiornate);
     rigaGiornate->addWidget(giornate_);
     rigaGiornate->addWidget(testoGiornate_);
 
-    separa_ = Nomina(new QCheckBox("Mantieni separate Casa e Trasferta:"), F::kSepara);
+    separa_ = Controllo(new QCheckBox("Mantieni separate Casa e Trasferta:"), F::kSepara);
     separa_->setLayoutDirection(Qt::RightToLeft);
 
     auto* gruppoPercentuali = new QGroupBox("PERCENTUALI D'IMPORTANZA:");
@@ -66,10 +61,10 @@ FinestraImpostazioneParametri::FinestraImpostazioneParametri(
     const char* etichette[5] = {"Ultimo incontro:", "Penultimo incontro:", "3' -ultimo incontro:",
                                 "4' -ultimo incontro:", "5' -ultimo incontro:"};
     for (int k = 0; k < 5; ++k) {
-        percentuali_[k] = Nomina(new QSlider(Qt::Horizontal), F::kPercentuale[k]);
+        percentuali_[k] = Controllo(new QSlider(Qt::Horizontal), F::kPercentuale[k]);
         percentuali_[k]->setRange(50, 150);
         percentuali_[k]->setPageStep(10);
-        testiPercentuali_[k] = Nomina(new QLabel, F::kTestoPercentuale[k]);
+        testiPercentuali_[k] = Controllo(new QLabel, F::kTestoPercentuale[k]);
         testiPercentuali_[k]->setMinimumWidth(40);
         griglia->addWidget(new QLabel(etichette[k]), k, 0);
         griglia->addWidget(percentuali_[k], k, 1);
@@ -81,11 +76,11 @@ FinestraImpostazioneParametri::FinestraImpostazioneParametri(
     }
 
     auto* gruppoAvanzati = new QGroupBox("PARAMETRI AVANZATI:");
-    auto* avanzati = Pulsante("&Punteggi, Forze, Limiti...", F::kAvanzati);
+    auto* avanzati = PulsanteFinestra("&Punteggi, Forze, Limiti...", F::kAvanzati);
     (new QVBoxLayout(gruppoAvanzati))->addWidget(avanzati);
 
     auto* gruppoPrecisione = new QGroupBox("PRECISIONE STIME");
-    precisione_ = Nomina(new QLabel, F::kPrecisione);
+    precisione_ = Controllo(new QLabel, F::kPrecisione);
     precisione_->setWordWrap(true);
     (new QVBoxLayout(gruppoPrecisione))->addWidget(precisione_);
 
@@ -99,9 +94,9 @@ FinestraImpostazioneParametri::FinestraImpostazioneParametri(
     // --- the archive copy
     auto* gruppoArchivio = new QGroupBox("ARCHIVIO ANALISI");
     auto* archivio = new QGridLayout(gruppoArchivio);
-    precedente_ = Pulsante("<<", F::kPrecedente);
-    successiva_ = Pulsante(">>", F::kSuccessiva);
-    numeroAnalisi_ = Nomina(new QLabel, F::kNumeroAnalisi);
+    precedente_ = PulsanteFinestra("<<", F::kPrecedente);
+    successiva_ = PulsanteFinestra(">>", F::kSuccessiva);
+    numeroAnalisi_ = Controllo(new QLabel, F::kNumeroAnalisi);
     auto* navigazione = new QHBoxLayout;
     navigazione->addWidget(new QLabel("ANALISI N.:"));
     navigazione->addWidget(numeroAnalisi_);
@@ -115,19 +110,19 @@ FinestraImpostazioneParametri::FinestraImpostazioneParametri(
         "Giornate d'Analisi:", "Percentuali d'Importanza:", "Mantiene separate Casa e Trasferta:",
         "Precisione:", "Dati Usati:"};
     for (int k = 0; k < 5; ++k) {
-        campiArchivio_[k] = Nomina(new QLabel, campi[k]);
+        campiArchivio_[k] = Controllo(new QLabel, campi[k]);
         archivio->addWidget(new QLabel(nomiCampi[k]), k + 1, 0);
         archivio->addWidget(campiArchivio_[k], k + 1, 1);
     }
-    titolo_ = Nomina(new QLineEdit, F::kTitolo);
+    titolo_ = Controllo(new QLineEdit, F::kTitolo);
     titolo_->setReadOnly(true);
     archivio->addWidget(titolo_, 6, 0, 1, 2);
-    inserisci_ = Pulsante("&Inserisci", F::kInserisci);
-    recupera_ = Pulsante("&Recupera", F::kRecupera);
-    elimina_ = Pulsante("&Elimina", F::kElimina);
-    note_ = Pulsante("&Note...", F::kNote);
-    confronta_ = Pulsante("&Confronta", F::kConfronta);
-    avanzatiArchivio_ = Pulsante("P&unteggi, Forze, Limiti...", F::kAvanzatiArchivio);
+    inserisci_ = PulsanteFinestra("&Inserisci", F::kInserisci);
+    recupera_ = PulsanteFinestra("&Recupera", F::kRecupera);
+    elimina_ = PulsanteFinestra("&Elimina", F::kElimina);
+    note_ = PulsanteFinestra("&Note...", F::kNote);
+    confronta_ = PulsanteFinestra("&Confronta", F::kConfronta);
+    avanzatiArchivio_ = PulsanteFinestra("P&unteggi, Forze, Limiti...", F::kAvanzatiArchivio);
     auto* pulsantiArchivio = new QGridLayout;
     pulsantiArchivio->addWidget(inserisci_, 0, 0);
     pulsantiArchivio->addWidget(recupera_, 0, 1);
@@ -141,20 +136,13 @@ FinestraImpostazioneParametri::FinestraImpostazioneParametri(
     centro->addLayout(sinistra, 1);
     centro->addWidget(gruppoArchivio, 1);
 
-    allinea_ = Pulsante("&Allinea", F::kAllinea);
-    ok_ = new QPushButton("&OK");
-    ok_->setObjectName("IDOK");
-    auto* annulla = new QPushButton("Cancella");
-    annulla->setObjectName("IDCANCEL");
-    auto* fondo = new QHBoxLayout;
-    fondo->addWidget(allinea_);
-    fondo->addStretch();
-    fondo->addWidget(ok_);
-    fondo->addWidget(annulla);
+    allinea_ = PulsanteFinestra("&Allinea", F::kAllinea);
+    ok_ = Pulsante("&OK", "IDOK");
+    auto* annulla = Pulsante("Cancella", "IDCANCEL");
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(centro);
-    tutto->addLayout(fondo);
+    tutto->addLayout(RigaPulsanti({allinea_}, {ok_, annulla}));
 
     connect(giornate_, &QSlider::valueChanged, this, [this](int n) {
         logica_.CambiaGiornate(n);
@@ -184,13 +172,13 @@ FinestraImpostazioneParametri::FinestraImpostazioneParametri(
     Mostra();
 }
 
-bool FinestraImpostazioneParametri::Aggiorna(bool datiCambiati) {
+bool CDlgImpostazioneParametriQt::Aggiorna(bool datiCambiati) {
     const bool esito = logica_.Aggiorna(datiCambiati);
     Mostra();
     return esito;
 }
 
-void FinestraImpostazioneParametri::Mostra() {
+void CDlgImpostazioneParametriQt::Mostra() {
     setWindowTitle(Q(logica_.Titolo()));
     const CAnalisi& a = logica_.corrente();
     {
@@ -229,21 +217,21 @@ void FinestraImpostazioneParametri::Mostra() {
     ok_->setEnabled(logica_.okAbilitato());
 }
 
-void FinestraImpostazioneParametri::ApriAvanzati(bool archivio) {
+void CDlgImpostazioneParametriQt::ApriAvanzati(bool archivio) {
     const CAnalisi* a = archivio ? logica_.mostrata() : &logica_.corrente();
     if (!a) return;
     const CAnalisi copia = *a;
-    DlgParametriAvanzatiQt dialogo(logica_, copia, archivio, messaggi_, this);
+    CDlgParametriAvanzatiQt dialogo(logica_, copia, archivio, messaggi_, this);
     if (aiuto_)
         CollegaTastoAiuto(dialogo, *aiuto_,
-                          ContestoAiutoFinestra(DlgParametriAvanzatiQt::kRisorsa));
+                          ContestoAiutoFinestra(CDlgParametriAvanzatiQt::kRisorsa));
     // While it is open the dialog shows its recomputations in text 1029 here.
-    connect(&dialogo, &DlgParametriAvanzatiQt::esitoCambiato, this, [this] { Mostra(); });
+    connect(&dialogo, &CDlgParametriAvanzatiQt::esitoCambiato, this, [this] { Mostra(); });
     dialogo.exec();
     Mostra();
 }
 
-void FinestraImpostazioneParametri::ApriNote() {
+void CDlgImpostazioneParametriQt::ApriNote() {
     const CAnalisi* a = logica_.mostrata();
     if (!a) return;
     DlgDescrizioneAnalisiQt dialogo(a->titolo, a->descrizione, this);
@@ -253,24 +241,24 @@ void FinestraImpostazioneParametri::ApriNote() {
     Mostra();
 }
 
-void FinestraImpostazioneParametri::accept() {
+void CDlgImpostazioneParametriQt::accept() {
     if (!logica_.okAbilitato()) return;
     if (!chiusa_) {
         chiusa_ = true;
         logica_.Ok();
     }
-    QDialog::accept();
+    FinestraNonModaleQt::accept();
 }
 
-void FinestraImpostazioneParametri::reject() {
+void CDlgImpostazioneParametriQt::reject() {
     if (!chiusa_) {
         chiusa_ = true;
         logica_.Annulla();
     }
-    QDialog::reject();
+    FinestraNonModaleQt::reject();
 }
 
-void FinestraImpostazioneParametri::closeEvent(QCloseEvent* e) {
+void CDlgImpostazioneParametriQt::closeEvent(QCloseEvent* e) {
     // The title bar's close button is Cancel.
     e->ignore();
     reject();

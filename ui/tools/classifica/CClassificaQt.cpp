@@ -1,4 +1,6 @@
-#include "FinestraClassifica.h"
+#include "CClassificaQt.h"
+
+#include "platform/UiComune.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,61 +10,50 @@
 
 namespace veltra {
 
-FinestraClassifica::FinestraClassifica(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), core_(dati), messaggi_(messaggi) {
+CClassificaQt::CClassificaQt(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent)
+    : FinestraNonModaleQt(parent), logica_(dati), messaggi_(messaggi) {
     setObjectName("classifica");
-    setModal(false);
 
     const auto intestazioni = CClassifica::Intestazioni();
-    tabella_ = new QTableWidget(0, static_cast<int>(intestazioni.size()));
-    tabella_->setObjectName("tabellaClassifica");
-    QStringList titoli;
-    for (const auto& t : intestazioni)
-        titoli << QString::fromStdString(t);
-    tabella_->setHorizontalHeaderLabels(titoli);
+    tabella_ = Nomina(new QTableWidget(0, static_cast<int>(intestazioni.size())),
+                      "tabellaClassifica");
+    tabella_->setHorizontalHeaderLabels(ElencoQ(intestazioni));
     tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella_->setSelectionMode(QAbstractItemView::NoSelection);
     tabella_->verticalHeader()->setVisible(false);
     tabella_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabella_->setMinimumSize(560, 420);
 
-    altroGirone_ = new QPushButton("&Altro Girone");
-    altroGirone_->setObjectName("altroGirone");
-    altroGirone_->setToolTip(kSuggerimentoAltroGirone);
-    auto* ok = new QPushButton("&OK");
-    ok->setObjectName("IDOK");
+    altroGirone_ = Pulsante("&Altro Girone", "altroGirone", Q(kSuggerimentoAltroGirone));
+    auto* ok = Pulsante("&OK", "IDOK");
 
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(altroGirone_);
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(tabella_);
-    tutto->addLayout(pulsanti);
+    tutto->addLayout(RigaPulsanti({altroGirone_}, {ok}));
 
     connect(altroGirone_, &QPushButton::clicked, this, [this] {
-        core_.AltroGirone();
+        logica_.AltroGirone();
         Mostra();
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
 }
 
-bool FinestraClassifica::Aggiorna(bool datiCambiati) {
-    if (!core_.Aggiorna(datiCambiati, messaggi_)) return false;
+bool CClassificaQt::Aggiorna(bool datiCambiati) {
+    if (!logica_.Aggiorna(datiCambiati, messaggi_)) return false;
     Mostra();
     return true;
 }
 
-void FinestraClassifica::Mostra() {
-    setWindowTitle(QString::fromStdString(core_.titolo()));
-    altroGirone_->setVisible(core_.numeroGironi() > 1);
-    const auto righe = core_.testi();
+void CClassificaQt::Mostra() {
+    setWindowTitle(Q(logica_.titolo()));
+    altroGirone_->setVisible(logica_.numeroGironi() > 1);
+    const auto righe = logica_.testi();
     tabella_->setRowCount(static_cast<int>(righe.size()));
     for (int r = 0; r < static_cast<int>(righe.size()); ++r) {
         const TestiRigaClassifica& t = righe[static_cast<std::size_t>(r)];
         const int numeri[] = {t.giocate, t.casa,       t.vinteCasa,    t.pareggiCasa, t.perseCasa,
                               t.fuori,   t.vinteFuori, t.pareggiFuori, t.perseFuori,  t.punti};
-        tabella_->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(t.squadra)));
+        tabella_->setItem(r, 0, new QTableWidgetItem(Q(t.squadra)));
         for (int k = 0; k < 10; ++k) {
             auto* cella = new QTableWidgetItem(QString::number(numeri[k]));
             cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

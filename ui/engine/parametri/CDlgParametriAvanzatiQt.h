@@ -18,12 +18,12 @@ namespace veltra {
 class IMessaggi;
 class SpinFormato;
 
-class DlgParametriAvanzatiQt : public QDialog {
+class CDlgParametriAvanzatiQt : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kRisorsa = CDlgParametriAvanzati::kRisorsa;
 
-    DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finestra, const CAnalisi& analisi,
+    CDlgParametriAvanzatiQt(CDlgImpostazioneParametri& finestra, const CAnalisi& analisi,
                            bool solaLettura, IMessaggi& messaggi, QWidget* parent = nullptr);
 
     CDlgParametriAvanzati& logica() { return logica_; }

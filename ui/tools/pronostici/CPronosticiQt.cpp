@@ -1,6 +1,7 @@
-#include "FinestraPronostici.h"
+#include "CPronosticiQt.h"
 
 #include "platform/Messaggi.h"
+#include "platform/UiComune.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,24 +15,17 @@
 
 namespace veltra {
 
-namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-} // namespace
-
-FinestraPronostici::FinestraPronostici(DatiGlobali& dati, IMessaggi& messaggi,
+CPronosticiQt::CPronosticiQt(DatiGlobali& dati, IMessaggi& messaggi,
                                        IServizioStampa& stampa, const IOrologio& orologio,
                                        QWidget* parent)
-    : QDialog(parent), core_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
-    setObjectName("116");
-    setModal(false);
+    : FinestraNonModaleQt(parent), logica_(dati), messaggi_(messaggi), stampa_(stampa),
+      orologio_(orologio) {
+    setObjectName(QString::number(kRisorsa));
     setWindowTitle("VELTRA - Pronostici Incontri Serie A");
 
-    casa_ = new QListWidget;
-    casa_->setObjectName("listaCasa");
-    casa_->setToolTip("Selezionare la squadra che deve giocare in casa");
-    trasferta_ = new QListWidget;
-    trasferta_->setObjectName("listaTrasferta");
-    trasferta_->setToolTip("Selezionare la squadra che deve giocare in trasferta");
+    casa_ = Nomina(new QListWidget, "listaCasa", "Selezionare la squadra che deve giocare in casa");
+    trasferta_ = Nomina(new QListWidget, "listaTrasferta",
+                        "Selezionare la squadra che deve giocare in trasferta");
 
     auto* liste = new QGridLayout;
     liste->addWidget(new QLabel("Squadra in Casa"), 0, 0);
@@ -41,10 +35,8 @@ FinestraPronostici::FinestraPronostici(DatiGlobali& dati, IMessaggi& messaggi,
 
     auto* stime = new QGroupBox("STIME DI PROBABILITA'");
     auto* griglia = new QGridLayout(stime);
-    nomeCasa_ = new QLabel;
-    nomeCasa_->setObjectName("nomeCasa");
-    nomeTrasferta_ = new QLabel;
-    nomeTrasferta_->setObjectName("nomeTrasferta");
+    nomeCasa_ = Nomina(new QLabel, "nomeCasa");
+    nomeTrasferta_ = Nomina(new QLabel, "nomeTrasferta");
     griglia->addWidget(nomeCasa_, 1, 0);
     griglia->addWidget(nomeTrasferta_, 1, 1);
     const char* etichette[3] = {"1", "X", "2"};
@@ -52,46 +44,38 @@ FinestraPronostici::FinestraPronostici(DatiGlobali& dati, IMessaggi& messaggi,
         auto* e = new QLabel(etichette[i]);
         e->setAlignment(Qt::AlignCenter);
         griglia->addWidget(e, 0, 2 + i);
-        segni_[i] = new QLabel;
-        segni_[i]->setObjectName(QString("probabilita") + etichette[i]);
+        segni_[i] = Nomina(new QLabel, QString("probabilita") + etichette[i]);
         segni_[i]->setAlignment(Qt::AlignCenter);
         segni_[i]->setMinimumWidth(70);
         griglia->addWidget(segni_[i], 1, 2 + i);
     }
 
-    auto* ok = new QPushButton("&OK");
-    ok->setObjectName("IDOK");
-    pulsanteStampa_ = new QPushButton("&Stampa");
-    pulsanteStampa_->setObjectName("stampa");
-    pulsanteStampa_->setToolTip("Stampa il pronostico calcolato");
+    auto* ok = Pulsante("&OK", "IDOK");
+    pulsanteStampa_ = Pulsante("&Stampa", "stampa", "Stampa il pronostico calcolato");
     pulsanteStampa_->setEnabled(false);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
-    pulsanti->addWidget(pulsanteStampa_);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(liste);
     tutto->addWidget(stime);
-    tutto->addLayout(pulsanti);
+    tutto->addLayout(RigaPulsanti({}, {ok, pulsanteStampa_}));
 
     connect(casa_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(trasferta_, &QListWidget::currentRowChanged, this, [this] { SelezioneCambiata(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     connect(pulsanteStampa_, &QPushButton::clicked, this,
-            [this] { core_.Stampa(messaggi_, stampa_, orologio_); });
+            [this] { logica_.Stampa(messaggi_, stampa_, orologio_); });
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-bool FinestraPronostici::Aggiorna(bool datiCambiati) {
-    const int prima = core_.campionatoMostrato();
-    if (!core_.Aggiorna(datiCambiati, messaggi_)) return false;
-    setWindowTitle(Q(core_.titolo()));
-    if (prima != core_.campionatoMostrato() || core_.casa() == -1) {
+bool CPronosticiQt::Aggiorna(bool datiCambiati) {
+    const int prima = logica_.campionatoMostrato();
+    if (!logica_.Aggiorna(datiCambiati, messaggi_)) return false;
+    setWindowTitle(Q(logica_.titolo()));
+    if (prima != logica_.campionatoMostrato() || logica_.casa() == -1) {
         riempimento_ = true;
         casa_->clear();
         trasferta_->clear();
-        for (const auto& n : core_.squadre()) {
+        for (const auto& n : logica_.squadre()) {
             casa_->addItem(Q(n));
             trasferta_->addItem(Q(n));
         }
@@ -103,10 +87,10 @@ bool FinestraPronostici::Aggiorna(bool datiCambiati) {
     return true;
 }
 
-void FinestraPronostici::SelezioneCambiata() {
+void CPronosticiQt::SelezioneCambiata() {
     if (riempimento_) return;
-    core_.CambiaSelezione(casa_->currentRow(), trasferta_->currentRow(), messaggi_);
-    if (core_.casa() == -1 && core_.trasferta() == -1) {
+    logica_.CambiaSelezione(casa_->currentRow(), trasferta_->currentRow(), messaggi_);
+    if (logica_.casa() == -1 && logica_.trasferta() == -1) {
         // A failed estimate clears both selections.
         const QSignalBlocker b1(casa_), b2(trasferta_);
         casa_->setCurrentRow(-1);
@@ -117,17 +101,17 @@ void FinestraPronostici::SelezioneCambiata() {
     Mostra();
 }
 
-void FinestraPronostici::Mostra() {
-    nomeCasa_->setText(Q(core_.nomeCasa()));
-    nomeTrasferta_->setText(Q(core_.nomeTrasferta()));
-    for (int i = 0; i < 3; ++i) segni_[i]->setText(Q(core_.testo(i)));
-    pulsanteStampa_->setEnabled(core_.stampaAbilitata());
+void CPronosticiQt::Mostra() {
+    nomeCasa_->setText(Q(logica_.nomeCasa()));
+    nomeTrasferta_->setText(Q(logica_.nomeTrasferta()));
+    for (int i = 0; i < 3; ++i) segni_[i]->setText(Q(logica_.testo(i)));
+    pulsanteStampa_->setEnabled(logica_.stampaAbilitata());
 }
 
-void FinestraPronostici::mousePressEvent(QMouseEvent* e) {
+void CPronosticiQt::mousePressEvent(QMouseEvent* e) {
     // A hidden aid: the breakdown of the two teams' scores.
     if (e->button() == Qt::LeftButton && e->position().x() < 9 && e->position().y() < 9) {
-        const std::string d = core_.Dettaglio();
+        const std::string d = logica_.Dettaglio();
         if (!d.empty()) messaggi_.Mostra(d, Icona::Informazione);
         return;
     }

@@ -1,4 +1,4 @@
-#include "FinestraPrincipale.h"
+#include "CVltMain.h"
 
 #include "app/DatiGlobali.h"
 #include "dati/PosizioneFinestra.h"
@@ -12,15 +12,17 @@
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Piattaforma.h"
-#include "aiuto/DlgInformazioni.h"
+#include "aiuto/DlgInformazioniQt.h"
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
 #include "platform/AiutoQt.h"
-#include "engine/FinestraImpostazioneParametri.h"
-#include "tools/DlgArchivioStorico.h"
-#include "tools/FinestraClassifica.h"
-#include "tools/FinestraPronostici.h"
-#include "tools/FinestraScontriDiretti.h"
+#include "platform/FinestraNonModaleQt.h"
+#include "platform/UiComune.h"
+#include "engine/parametri/CDlgImpostazioneParametriQt.h"
+#include "tools/archiviostorico/CArchivioStoricoQt.h"
+#include "tools/classifica/CClassificaQt.h"
+#include "tools/pronostici/CPronosticiQt.h"
+#include "tools/scontri/CScontriDirettiQt.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -39,8 +41,6 @@
 namespace veltra {
 
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // The client area: the background tile repeated, the centre picture on top.
 class Sfondo : public QWidget {
@@ -63,32 +63,6 @@ protected:
 
 } // namespace
 
-// A modeless Qt window as the shell's registry sees it.
-class CVltMain::Adattatore : public IFinestraNonModale {
-public:
-    Adattatore(QDialog* finestra, std::function<bool(QDialog*)> aggiorna)
-        : finestra_(finestra), aggiorna_(std::move(aggiorna)) {}
-    bool Aggiorna() override { return finestra_ && aggiorna_(finestra_); }
-    void Chiudi() override {
-        if (finestra_) {
-            finestra_->hide();
-            finestra_->deleteLater();
-            finestra_ = nullptr;
-        }
-    }
-    void PortaInPrimoPiano() override {
-        if (!finestra_) return;
-        finestra_->show();
-        finestra_->raise();
-        finestra_->activateWindow();
-    }
-    QDialog* finestra() const { return finestra_; }
-
-private:
-    QPointer<QDialog> finestra_;
-    std::function<bool(QDialog*)> aggiorna_;
-};
-
 CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi& messaggi,
                    IAiuto& aiuto, IServizioStampa& stampa, const IOrologio& orologio,
                    const TestiStato& statoIniziale, QWidget* parent)
@@ -100,21 +74,19 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
                    QApplication::setOverrideCursor(Qt::WaitCursor);
                else
                    QApplication::restoreOverrideCursor();
-           }},
-      adattatori_() {
+           }} {
     seguiCambiamenti_ = SeguiCambiamenti(dati_, stato_);
     setObjectName("101");
     setWindowTitle("VELTRA 2005 - MARVEN 9 - TALBOR 6");
     setWindowIcon(IconaProgramma());
     setCentralWidget(new Sfondo);
 
-    pannello1_ = new QLabel;
-    pannello1_->setObjectName("40078");
-    pannello2_ = new QLabel;
-    pannello2_->setObjectName("pannelloArchivio");
+    pannello1_ = Nomina(new QLabel, "40078");
+    pannello2_ = Nomina(new QLabel, "pannelloArchivio");
     statusBar()->addWidget(pannello1_, 3);
     statusBar()->addWidget(pannello2_, 1);
 
+    CreaTabellaComandi();
     CreaMenuEBarre();
     CollegaTastoAiuto(*this, aiuto_, kAiutoFinestraPrincipale);
     ImpostaStato(statoIniziale);
@@ -188,78 +160,57 @@ void CVltMain::AggiornaAbilitazioni() {
 }
 
 void CVltMain::ImpostaStato(const TestiStato& t) {
-    pannello1_->setText(QString::fromStdString(t.pannello1));
-    pannello2_->setText(QString::fromStdString(t.pannello2));
+    pannello1_->setText(Q(t.pannello1));
+    pannello2_->setText(Q(t.pannello2));
 }
 
 QString CVltMain::testoPannello1() const { return pannello1_->text(); }
 QString CVltMain::testoPannello2() const { return pannello2_->text(); }
 
+void CVltMain::CreaTabellaComandi() {
+    for (int c = 0; c < kNumeroCampionati; ++c)
+        tabellaComandi_[Campionato(c).comando] = [this, c] { CambiaCampionatoCorrente(c); };
+    const auto mostraStato = [this](const TestiStato& t) { ImpostaStato(t); };
+    // clang-format off
+    tabellaComandi_.insert({
+        {comando::SalvaModifiche, [this] {
+             if (const auto r = SalvaModifiche(ctx_); r.testiStato) ImpostaStato(*r.testiStato); }},
+        {comando::Esci, [this] { close(); }},
+        {comando::NuovoCampionato, [this] { ApriInserimento<CDlgNuovoCampionatoQt>(); }},
+        {comando::NuoviIncontri, [this] { ApriInserimento<CDlgNuoviIncontriQt>(); }},
+        {comando::ImpostazioneParametri, [this, mostraStato] {
+             ApriFinestra<CDlgImpostazioneParametriQt>(dati_, stato_, messaggi_, orologio_, mostraStato, &aiuto_); }},
+        {comando::ClassificaCampionato, [this] { ApriFinestra<CClassificaQt>(dati_, messaggi_); }},
+        {comando::ArchivioStorico, [this] { ApriInserimento<CArchivioStoricoQt>(kAiutoFinestraPrincipale); }},
+        {comando::ScontriDiretti, [this] { ApriFinestra<CScontriDirettiQt>(dati_, messaggi_, stampa_, orologio_); }},
+        {comando::CalcoloPicchetti, [this] { ApriFinestra<CPronosticiQt>(dati_, messaggi_, stampa_, orologio_); }},
+        {comando::Sommario, [this] { aiuto_.Mostra(kAiutoFinestraPrincipale); }},
+        {comando::Info, [this] { DlgInformazioniQt(dynamic_cast<AiutoQt*>(&aiuto_), this).exec(); }},
+    });
+    // clang-format on
+}
+
 void CVltMain::Esegui(int id) {
     if (!ComandoAbilitato(id, dati_)) return;
     if (ComandoRifiutato(id, stato_.finestre, messaggi_)) return;
-    if (const auto c = CampionatoDelComando(id)) {
-        CambiaCampionatoCorrente(*c);
-    } else if (id == comando::SalvaModifiche) {
-        const auto r = SalvaModifiche(ctx_);
-        if (r.testiStato) ImpostaStato(*r.testiStato);
-    } else if (id == comando::Esci) {
-        close();
-    } else if (id == comando::CalcoloPicchetti) {
-        ApriFinestra(
-            Finestra::Pronostici, 116,
-            [this] { return new FinestraPronostici(dati_, messaggi_, stampa_, orologio_, this); },
-            [this](QDialog* d) {
-                return static_cast<FinestraPronostici*>(d)->Aggiorna(stato_.datiCambiati);
-            });
-    } else if (id == comando::ClassificaCampionato) {
-        ApriFinestra(
-            Finestra::Classifica, 215,
-            [this] { return new FinestraClassifica(dati_, messaggi_, this); },
-            [this](QDialog* d) {
-                return static_cast<FinestraClassifica*>(d)->Aggiorna(stato_.datiCambiati);
-            });
-    } else if (id == comando::ScontriDiretti) {
-        ApriFinestra(
-            Finestra::ScontriDiretti, 183,
-            [this] {
-                return new FinestraScontriDiretti(dati_, messaggi_, stampa_, orologio_, this);
-            },
-            [this](QDialog* d) {
-                return static_cast<FinestraScontriDiretti*>(d)->Aggiorna(stato_.datiCambiati);
-            });
-    } else if (id == comando::ArchivioStorico) {
-        DlgArchivioStorico dialogo(dati_, messaggi_, this);
-        CollegaTastoAiuto(dialogo, aiuto_, kAiutoFinestraPrincipale);
-        dialogo.exec();
-        DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
-    } else if (id == comando::ImpostazioneParametri) {
-        ApriFinestra(
-            Finestra::AnalisiCorrente, 146,
-            [this] {
-                return new FinestraImpostazioneParametri(
-                    dati_, stato_, messaggi_, orologio_,
-                    [this](const TestiStato& t) { ImpostaStato(t); }, &aiuto_, this);
-            },
-            [this](QDialog* d) {
-                return static_cast<FinestraImpostazioneParametri*>(d)->Aggiorna(
-                    stato_.datiCambiati);
-            });
-    } else if (id == comando::Sommario) {
-        aiuto_.Mostra(kAiutoFinestraPrincipale);
-    } else if (id == comando::Info) {
-        DlgInformazioni informazioni(dynamic_cast<AiutoQt*>(&aiuto_), this);
-        informazioni.exec();
-    } else if (id == comando::NuovoCampionato) {
-        CDlgNuovoCampionatoQt dialogo(dati_, messaggi_, this);
-        dialogo.exec();
-        DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
-    } else if (id == comando::NuoviIncontri) {
-        CDlgNuoviIncontriQt dialogo(dati_, messaggi_, this);
-        dialogo.exec();
-        DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
-    }
+    if (const auto azione = tabellaComandi_.find(id); azione != tabellaComandi_.end())
+        azione->second();
     AggiornaAbilitazioni();
+}
+
+template <class W, class... A> void CVltMain::ApriFinestra(A&&... argomenti) {
+    FinestraNonModaleQt::Apri<W>(stato_.finestre, stato_.datiCambiati, [&]() -> W* {
+        auto* w = new W(std::forward<A>(argomenti)..., this);
+        CollegaTastoAiuto(*w, aiuto_, ContestoAiutoFinestra(W::kRisorsa));
+        return w;
+    });
+}
+
+template <class D> void CVltMain::ApriInserimento(std::optional<int> contestoAiuto) {
+    D dialogo(dati_, messaggi_, this);
+    if (contestoAiuto) CollegaTastoAiuto(dialogo, aiuto_, *contestoAiuto);
+    dialogo.exec();
+    DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
 }
 
 void CVltMain::CambiaCampionatoCorrente(int id) {
@@ -273,33 +224,12 @@ void CVltMain::DopoInserimento(bool datiCambiati, const std::optional<TestiStato
     AggiornaFinestre(stato_);
 }
 
-void CVltMain::ApriFinestra(Finestra f, int risorsa, const std::function<QDialog*()>& crea,
-                            std::function<bool(QDialog*)> aggiorna) {
-    stato_.finestre.Apri(f, [&]() -> IFinestraNonModale* {
-        QDialog* d = crea();
-        d->setWindowFlag(Qt::Window);
-        CollegaTastoAiuto(*d, aiuto_, ContestoAiutoFinestra(risorsa));
-        connect(d, &QDialog::finished, this, [this, f, d] {
-            // Closed by the user: forget it, unless the shell already did.
-            if (finestra(f) == d) {
-                stato_.finestre.Rimuovi(f);
-                adattatori_.erase(f);
-            }
-            d->deleteLater();
-        });
-        auto& a = adattatori_[f];
-        a = std::make_unique<Adattatore>(d, std::move(aggiorna));
-        return a.get();
-    });
+FinestraNonModaleQt* CVltMain::finestra(Finestra f) const {
+    return FinestraNonModaleQt::Di(stato_.finestre.Cerca(f));
 }
 
-QDialog* CVltMain::finestra(Finestra f) const {
-    const auto it = adattatori_.find(f);
-    return it == adattatori_.end() || !stato_.finestre.Aperta(f) ? nullptr : it->second->finestra();
-}
-
-FinestraPronostici* CVltMain::finestraPronostici() const {
-    return static_cast<FinestraPronostici*>(finestra(Finestra::Pronostici));
+CPronosticiQt* CVltMain::finestraPronostici() const {
+    return static_cast<CPronosticiQt*>(finestra(Finestra::Pronostici));
 }
 
 void CVltMain::closeEvent(QCloseEvent* e) {

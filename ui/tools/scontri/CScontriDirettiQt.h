@@ -2,9 +2,8 @@
 // The head-to-head window (modeless): two team lists, the statistics, the
 // sequence of meetings and the printout, bound to the core's CScontriDiretti.
 #include "app/DatiGlobali.h"
+#include "platform/FinestraNonModaleQt.h"
 #include "tools/scontri/CScontriDiretti.h"
-
-#include <QDialog>
 
 class QLabel;
 class QListWidget;
@@ -12,23 +11,25 @@ class QPushButton;
 
 namespace veltra {
 
-class FinestraScontriDiretti : public QDialog {
+class CScontriDirettiQt : public FinestraNonModaleQt {
     Q_OBJECT
 public:
-    FinestraScontriDiretti(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
+    static constexpr Finestra kFinestra = Finestra::ScontriDiretti;
+    static constexpr int kRisorsa = 183;
+
+    CScontriDirettiQt(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
                            const IOrologio& orologio, QWidget* parent = nullptr);
 
     // Refresh after a change of championship or data; it cannot fail.
-    bool Aggiorna(bool datiCambiati);
+    bool Aggiorna(bool datiCambiati) override;
 
-    const CScontriDiretti& scontri() const { return core_; }
+    const CScontriDiretti& logica() const { return logica_; }
 
 private:
-    QLabel* Valore(const char* nome);
     void SelezioneCambiata();
     void Mostra();
 
-    CScontriDiretti core_;
+    CScontriDiretti logica_;
     IMessaggi& messaggi_;
     IServizioStampa& stampa_;
     const IOrologio& orologio_;

@@ -11,11 +11,11 @@ class QComboBox;
 
 namespace veltra {
 
-class DlgFiltriArchivio : public QDialog {
+class DlgFiltriArchivioQt : public QDialog {
     Q_OBJECT
 public:
     // The season's teams and the current filters (-1 = none).
-    DlgFiltriArchivio(const std::vector<std::string>& squadre, int casa, int trasferta,
+    DlgFiltriArchivioQt(const std::vector<std::string>& squadre, int casa, int trasferta,
                       QWidget* parent = nullptr);
 
     // After OK: the selected team indices, -1 where the filter is off.

@@ -2,9 +2,8 @@
 // The match prediction window (modeless): binds two team lists, the three
 // probabilities and the print button to the core's CPronostici.
 #include "app/DatiGlobali.h"
+#include "platform/FinestraNonModaleQt.h"
 #include "tools/pronostici/CPronostici.h"
-
-#include <QDialog>
 
 class QLabel;
 class QListWidget;
@@ -17,17 +16,20 @@ class IMessaggi;
 class IServizioStampa;
 class IOrologio;
 
-class FinestraPronostici : public QDialog {
+class CPronosticiQt : public FinestraNonModaleQt {
     Q_OBJECT
 public:
-    FinestraPronostici(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
+    static constexpr Finestra kFinestra = Finestra::Pronostici;
+    static constexpr int kRisorsa = 116;
+
+    CPronosticiQt(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
                        const IOrologio& orologio, QWidget* parent = nullptr);
 
     // Refresh after a change of championship, data or analysis; false when
     // the estimates cannot be computed (the caller closes the window).
-    bool Aggiorna(bool datiCambiati);
+    bool Aggiorna(bool datiCambiati) override;
 
-    const CPronostici& pronostici() const { return core_; }
+    const CPronostici& logica() const { return logica_; }
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
@@ -36,7 +38,7 @@ private:
     void SelezioneCambiata();
     void Mostra();
 
-    CPronostici core_;
+    CPronostici logica_;
     IMessaggi& messaggi_;
     IServizioStampa& stampa_;
     const IOrologio& orologio_;

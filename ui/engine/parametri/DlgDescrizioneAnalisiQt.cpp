@@ -1,5 +1,7 @@
 #include "DlgDescrizioneAnalisiQt.h"
 
+#include "platform/UiComune.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -14,30 +16,22 @@ DlgDescrizioneAnalisiQt::DlgDescrizioneAnalisiQt(const std::string& titolo,
     : QDialog(parent) {
     setObjectName("208");
     setWindowTitle("Descrizione Analisi");
-    titolo_ = new QLineEdit(QString::fromStdString(titolo));
-    titolo_->setObjectName("1523");
-    descrizione_ = new QPlainTextEdit(QString::fromStdString(descrizione));
-    descrizione_->setObjectName("1581");
+    titolo_ = Nomina(new QLineEdit(Q(titolo)), 1523);
+    descrizione_ = Nomina(new QPlainTextEdit(Q(descrizione)), 1581);
 
     auto* gruppoTitolo = new QGroupBox("TITOLO");
     (new QVBoxLayout(gruppoTitolo))->addWidget(titolo_);
     auto* gruppoDescrizione = new QGroupBox("DESCRIZIONE");
     (new QVBoxLayout(gruppoDescrizione))->addWidget(descrizione_);
 
-    auto* ok = new QPushButton("&OK");
-    ok->setObjectName("IDOK");
+    auto* ok = Pulsante("&OK", "IDOK");
     ok->setDefault(true);
-    auto* annulla = new QPushButton("&Cancella");
-    annulla->setObjectName("IDCANCEL");
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
-    pulsanti->addWidget(annulla);
+    auto* annulla = Pulsante("&Cancella", "IDCANCEL");
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(gruppoTitolo);
     tutto->addWidget(gruppoDescrizione);
-    tutto->addLayout(pulsanti);
+    tutto->addLayout(RigaPulsanti({}, {ok, annulla}));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
 }

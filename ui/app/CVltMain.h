@@ -1,8 +1,8 @@
 #pragma once
 // The main window: menu, the two toolbars, the three-pane status bar, the
-// background pictures, and the routing of every command to its window or
-// flow. The rules live in the core's shell (app/shell); this class binds them
-// to Qt.
+// background pictures, and the table from every command to its window or
+// flow. The rules live in the core's shell (app/shell): which commands there
+// are, their texts and when they are enabled; this class binds them to Qt.
 #include "app/shell/ContestoShell.h"
 #include "app/shell/SeguiCambiamenti.h"
 #include "app/shell/StatoShell.h"
@@ -18,7 +18,6 @@
 
 class QAction;
 class QLabel;
-class QDialog;
 class QSessionManager;
 
 namespace veltra {
@@ -28,7 +27,8 @@ class IAiuto;
 class IMessaggi;
 class IServizioStampa;
 class IOrologio;
-class FinestraPronostici;
+class CPronosticiQt;
+class FinestraNonModaleQt;
 
 class CVltMain : public QMainWindow {
     Q_OBJECT
@@ -40,6 +40,8 @@ public:
 
     // Runs a command as its menu item does (also used by tests).
     void Esegui(int comando);
+    // Whether the command has an action in the table.
+    bool ComandoCollegato(int comando) const { return tabellaComandi_.contains(comando); }
     // The 50 ms after start-up: restores the stored window placement.
     void DopoAvvio();
     // The desktop session is ending: Qt's commit-data request.
@@ -48,22 +50,26 @@ public:
     QString testoPannello1() const;
     QString testoPannello2() const;
     QAction* azione(int comando) const;
-    FinestraPronostici* finestraPronostici() const;
+    CPronosticiQt* finestraPronostici() const;
     // The open modeless window of a kind, or nullptr.
-    QDialog* finestra(Finestra f) const;
+    FinestraNonModaleQt* finestra(Finestra f) const;
     StatoShell& statoShell() { return stato_; }
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    // The table from command to action: one row per command the program has.
+    void CreaTabellaComandi();
     void CreaMenuEBarre();
     void AggiornaAbilitazioni();
     void ImpostaStato(const TestiStato& testi);
-    // Opens (or refreshes and brings forward) a modeless window: `crea` makes
-    // the dialog, `aggiorna` refreshes it and tells whether it may stay.
-    void ApriFinestra(Finestra f, int risorsa, const std::function<QDialog*()>& crea,
-                      std::function<bool(QDialog*)> aggiorna);
+    // Opens (or refreshes and brings forward) the modeless window W, made
+    // with `argomenti` and this window as its parent.
+    template <class W, class... A> void ApriFinestra(A&&... argomenti);
+    // Runs the data-entry dialog D (new championship, new matches, the
+    // historical archive's cut-off), then takes in what it changed.
+    template <class D> void ApriInserimento(std::optional<int> contestoAiuto = std::nullopt);
     void CambiaCampionatoCorrente(int id);
     // After a data-entry dialog: the new status texts, and the open windows
     // refreshed when data were stored.
@@ -78,11 +84,10 @@ private:
     StatoShell stato_;
     NotificheCambiamenti::Iscrizione seguiCambiamenti_;
     ContestoShell ctx_;
+    std::map<int, std::function<void()>> tabellaComandi_;
     std::map<int, QAction*> azioni_;
     QLabel* pannello1_;
     QLabel* pannello2_;
-    class Adattatore;
-    std::map<Finestra, std::unique_ptr<Adattatore>> adattatori_;
     bool uscitaConfermata_ = false;
 };
 

@@ -1,7 +1,8 @@
-#include "DlgParametriAvanzatiQt.h"
+#include "CDlgParametriAvanzatiQt.h"
 
 #include "SpinFormato.h"
 #include "platform/Messaggi.h"
+#include "platform/UiComune.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,10 +21,6 @@ namespace {
 
 using P = CDlgParametriAvanzati;
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Object names of the spins: the record's field names.
 QString NomeCampo(int campo) {
     if (campo < 18) return QString("punti%1").arg(campo);
@@ -37,7 +34,7 @@ QString NomeCampo(int campo) {
 
 } // namespace
 
-DlgParametriAvanzatiQt::DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finestra,
+CDlgParametriAvanzatiQt::CDlgParametriAvanzatiQt(CDlgImpostazioneParametri& finestra,
                                                const CAnalisi& analisi, bool solaLettura,
                                                IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent), logica_(finestra, analisi, solaLettura), messaggi_(messaggi) {
@@ -64,8 +61,7 @@ DlgParametriAvanzatiQt::DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finest
                     [this, campo](double v) { Cambiato(campo, v); });
             s = d;
         }
-        s->setObjectName(NomeCampo(campo));
-        s->setToolTip(Q(P::Suggerimento(campo)));
+        Nomina(s, NomeCampo(campo), Q(P::Suggerimento(campo)));
         s->setEnabled(!solaLettura);
         spin_[static_cast<std::size_t>(campo)] = s;
     }
@@ -89,8 +85,7 @@ DlgParametriAvanzatiQt::DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finest
         }
         return g;
     };
-    insieme_ = new QCheckBox("Modifica insieme Casa e Trasferta:");
-    insieme_->setObjectName(QString::number(P::kInsieme));
+    insieme_ = Nomina(new QCheckBox("Modifica insieme Casa e Trasferta:"), P::kInsieme);
     insieme_->setLayoutDirection(Qt::RightToLeft);
     insieme_->setEnabled(!solaLettura);
     connect(insieme_, &QCheckBox::toggled, this, [this](bool b) { logica_.ImpostaInsieme(b); });
@@ -125,14 +120,10 @@ DlgParametriAvanzatiQt::DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finest
 
     auto* campionati = new QGroupBox("CAMPIONATI:");
     auto* lc = new QGridLayout(campionati);
-    inclusi_ = new QLabel;
-    inclusi_->setObjectName(QString::number(P::kTestoInclusi));
-    intervallo_ = new QLabel;
-    intervallo_->setObjectName(QString::number(P::kIntervalloStagioni));
-    importanzaMin_ = new QLabel;
-    importanzaMin_->setObjectName(QString::number(P::kTestoImportanzaMin));
-    importanzaMax_ = new QLabel;
-    importanzaMax_->setObjectName(QString::number(P::kTestoImportanzaMax));
+    inclusi_ = Nomina(new QLabel, P::kTestoInclusi);
+    intervallo_ = Nomina(new QLabel, P::kIntervalloStagioni);
+    importanzaMin_ = Nomina(new QLabel, P::kTestoImportanzaMin);
+    importanzaMax_ = Nomina(new QLabel, P::kTestoImportanzaMax);
     lc->addWidget(new QLabel("Inclusi:"), 0, 0);
     lc->addWidget(spin(P::kInclusi), 0, 1);
     lc->addWidget(inclusi_, 0, 2);
@@ -144,22 +135,14 @@ DlgParametriAvanzatiQt::DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finest
     lc->addWidget(new QLabel("Max:"), 1, 4);
     lc->addWidget(importanzaMax_, 1, 5);
 
-    precisione_ = new QLabel;
-    precisione_->setObjectName(QString::number(P::kPrecisione));
+    precisione_ = Nomina(new QLabel, P::kPrecisione);
     precisione_->setWordWrap(true);
 
-    ok_ = new QPushButton("&OK");
-    ok_->setObjectName("IDOK");
-    annulla_ = new QPushButton("&Cancella");
-    annulla_->setObjectName("IDCANCEL");
+    ok_ = Pulsante("&OK", "IDOK");
+    annulla_ = Pulsante("&Cancella", "IDCANCEL");
     annulla_->setVisible(!solaLettura);
-    allinea_ = new QPushButton("&Allinea");
-    allinea_->setObjectName(QString::number(P::kAllinea));
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(allinea_);
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok_);
-    pulsanti->addWidget(annulla_);
+    allinea_ = Pulsante("&Allinea", P::kAllinea);
+    auto* pulsanti = RigaPulsanti({allinea_}, {ok_, annulla_});
 
     auto* colonnaPunti = new QVBoxLayout;
     colonnaPunti->addWidget(gruppoPunti("PUNTEGGIO PER PARTITA IN CASA:", 0));
@@ -188,14 +171,14 @@ DlgParametriAvanzatiQt::DlgParametriAvanzatiQt(CDlgImpostazioneParametri& finest
     Mostra();
 }
 
-void DlgParametriAvanzatiQt::Cambiato(int campo, double valore) {
+void CDlgParametriAvanzatiQt::Cambiato(int campo, double valore) {
     if (mostrando_) return;
     logica_.Imposta(campo, valore);
     Mostra();
     emit esitoCambiato();
 }
 
-void DlgParametriAvanzatiQt::Mostra() {
+void CDlgParametriAvanzatiQt::Mostra() {
     mostrando_ = true;
     for (int campo = 0; campo < P::kNumeroCampi; ++campo) {
         const auto r = logica_.IntervalloDi(campo);
@@ -221,18 +204,18 @@ void DlgParametriAvanzatiQt::Mostra() {
     mostrando_ = false;
 }
 
-void DlgParametriAvanzatiQt::accept() {
+void CDlgParametriAvanzatiQt::accept() {
     if (!logica_.okAbilitato()) return;
     logica_.Ok();
     QDialog::accept();
 }
 
-void DlgParametriAvanzatiQt::reject() {
+void CDlgParametriAvanzatiQt::reject() {
     logica_.Annulla();
     QDialog::reject();
 }
 
-void DlgParametriAvanzatiQt::mousePressEvent(QMouseEvent* e) {
+void CDlgParametriAvanzatiQt::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) {
         const std::string d = logica_.Diagnostica(static_cast<int>(e->position().x()),
                                                   static_cast<int>(e->position().y()));

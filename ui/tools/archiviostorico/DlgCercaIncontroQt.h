@@ -11,10 +11,10 @@ class QPushButton;
 
 namespace veltra {
 
-class DlgCercaIncontro : public QDialog {
+class DlgCercaIncontroQt : public QDialog {
     Q_OBJECT
 public:
-    explicit DlgCercaIncontro(const std::vector<std::string>& squadre, QWidget* parent = nullptr);
+    explicit DlgCercaIncontroQt(const std::vector<std::string>& squadre, QWidget* parent = nullptr);
 
     int casa() const;
     int trasferta() const;

@@ -11,11 +11,11 @@ class QToolButton;
 
 namespace veltra {
 
-class FinestraAiuto : public QWidget {
+class FinestraAiutoQt : public QWidget {
     Q_OBJECT
 public:
     // Pages are read from `cartella` (the built-in ":/aiuto" by default).
-    explicit FinestraAiuto(QWidget* genitore = nullptr,
+    explicit FinestraAiutoQt(QWidget* genitore = nullptr,
                            QString cartella = QStringLiteral(":/aiuto"));
 
     // Opens the page of a context and brings the window to the front.
