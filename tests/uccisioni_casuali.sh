@@ -84,6 +84,8 @@ for ((k = 0; k < UCCISIONI; k++)); do
     # The next start: a command that opens the folder repairs it, then loads it.
     if "$CLI" verifica --cartella "$LAVORO/w" >/dev/null 2>"$LAVORO/errori"; then
         caricate=$((caricate + 1))
+    else
+        echo "non caricata dopo $comando: $(head -c 300 "$LAVORO/errori")" >&2
     fi
     if compgen -G "$LAVORO/w/*.tmp-*" >/dev/null || [ -e "$LAVORO/w/Giornale.VLT" ]; then
         avanzi=$((avanzi + 1))
