@@ -27,4 +27,13 @@ if(NOT EXISTS "${CARTELLA}/Cfg.VLT")
   message(FATAL_ERROR "the first start did not fill the working folder")
 endif()
 endforeach()
+# A damaged folder: the message is printed, not left waiting in a box, and the
+# program ends with a failure.
+file(WRITE "${CARTELLA}/Cfg.VLT" "p")
+execute_process(COMMAND "${PROGRAMMA}" --cartella "${CARTELLA}" --prova-avvio
+                RESULT_VARIABLE esito OUTPUT_VARIABLE uscita ERROR_VARIABLE errori
+                TIMEOUT 100)
+if(esito EQUAL 0 OR NOT errori MATCHES "File corrotti!")
+  message(FATAL_ERROR "damaged folder: ended with '${esito}'\n${uscita}\n${errori}")
+endif()
 file(REMOVE_RECURSE "${CARTELLA}")

@@ -1,4 +1,8 @@
 #pragma once
+#include "dati/BloccoCartella.h"
+
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,10 +12,19 @@ namespace veltra::cli {
 inline constexpr int kEsitoOk = 0;
 inline constexpr int kEsitoCaricamento = 1;
 inline constexpr int kEsitoUso = 2;
+// Another program writes the working folder.
+inline constexpr int kEsitoCartellaOccupata = 3;
 
 // Thrown for a bad option; main prints it on one line and exits with 2.
 struct ErroreUso {
     std::string messaggio;
+};
+
+// Thrown when the working folder cannot be opened; main prints it on one line
+// and exits with `esito`.
+struct ErroreCartella {
+    std::string messaggio;
+    int esito = kEsitoCaricamento;
 };
 
 int ComandoStime(const std::vector<std::string>& argomenti);
@@ -21,10 +34,22 @@ int ComandoImporta(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);
+// The value of --cartella; an empty one is refused, never taken for the
+// default folder.
+std::string ValoreCartella(const std::vector<std::string>& a, std::size_t& i);
 void VerificaCartella(const std::string& cartella);
-// The working folder of a command that loads one as the program does: the
-// one given, or the default one; on a first start it is created and given
-// the shipped data. Throws ErroreUso when that cannot be done.
-std::string PreparaCartella(const std::string& cartellaOpzione);
+// The working folder of a command that writes it: the one given, or the
+// default one; created when missing, locked while `blocco` lives (refused at
+// once when another program writes it), repaired after an interrupted save;
+// with `primoAvvio` a folder without data gets the shipped ones. Throws
+// ErroreCartella when it cannot be opened.
+std::string ApriCartellaScrittura(const std::optional<std::string>& cartella,
+                                  BloccoCartella& blocco, bool primoAvvio);
+// The working folder of a command that only reads it; a first start fills
+// it as the program does (taking the lock for that).
+std::string ApriCartellaLettura(const std::optional<std::string>& cartella);
+// Runs `carica` again (at most a few times) when a save of another program
+// replaced files of the folder while it read; `carica` starts afresh each time.
+bool LetturaStabile(const std::string& cartella, const std::function<bool()>& carica);
 
 } // namespace veltra::cli

@@ -28,7 +28,7 @@ int ComandoGenera(const std::vector<std::string>& a) {
     };
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--cartella")
-            cartella = ValoreOpzione(a, i);
+            cartella = ValoreCartella(a, i);
         else if (a[i] == "--campionato")
             campionato = ValoreOpzione(a, i);
         else if (a[i] == "--stagioni")
@@ -45,9 +45,9 @@ int ComandoGenera(const std::vector<std::string>& a) {
     if (cartella.empty()) throw ErroreUso{"manca --cartella"};
     const auto id = CercaCampionato(campionato);
     if (!id) throw ErroreUso{"campionato sconosciuto: " + campionato};
-    std::error_code ec;
-    std::filesystem::create_directories(cartella, ec);
-    VerificaCartella(cartella);
+    // Written as the program writes it: locked, whole or not at all.
+    BloccoCartella blocco;
+    ApriCartellaScrittura(cartella, blocco, false);
 
     auto dati = std::make_unique<DatiGlobali>();
     CCampionato& c = dati->campionato(*id);

@@ -4,6 +4,7 @@
 // written. A folder without championship files starts empty.
 #include "Comandi.h"
 
+#include "app/CartellaDiLavoro.h"
 #include "dati/FileAtomico.h"
 #include "dati/FileDati.h"
 #include "app/importa/ImportaRisultati.h"
@@ -35,7 +36,7 @@ int ComandoImporta(const std::vector<std::string>& a) {
     bool prova = false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--cartella")
-            cartella = ValoreOpzione(a, i);
+            cartella = ValoreCartella(a, i);
         else if (a[i] == "--campionato")
             campionato = ValoreOpzione(a, i);
         else if (a[i] == "--alias")
@@ -63,9 +64,15 @@ int ComandoImporta(const std::vector<std::string>& a) {
     if (!id) throw ErroreUso{"campionato sconosciuto: " + campionato};
     if (file.empty()) throw ErroreUso{"nessun file di risultati da importare"};
     if (cartella.empty()) throw ErroreUso{"manca --cartella"};
-    std::error_code ec;
-    if (!prova) std::filesystem::create_directories(cartella, ec);
-    VerificaCartella(cartella);
+    // A trial only reads the folder; an import writes it, holding its lock.
+    BloccoCartella blocco;
+    if (prova) {
+        VerificaCartella(cartella);
+        if (const EsitoFile e = ApriCartellaInLettura(cartella); !e)
+            throw ErroreCartella{e.messaggio + " (" + e.dettaglio + ")"};
+    } else {
+        ApriCartellaScrittura(cartella, blocco, false);
+    }
 
     TabellaAlias alias;
     if (!fileAlias.empty()) {

@@ -79,12 +79,13 @@ void StampaTabella(CCampionato& c) {
 } // namespace
 
 int ComandoStime(const std::vector<std::string>& a) {
-    std::string cartella, campionato, filtro;
+    std::optional<std::string> opzioneCartella;
+    std::string campionato, filtro;
     std::vector<std::pair<std::string, std::string>> impostazioni;
     bool grezzo = false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--cartella")
-            cartella = ValoreOpzione(a, i);
+            opzioneCartella = ValoreCartella(a, i);
         else if (a[i] == "--campionato")
             campionato = ValoreOpzione(a, i);
         else if (a[i] == "--imposta") {
@@ -102,15 +103,20 @@ int ComandoStime(const std::vector<std::string>& a) {
     if (campionato.empty()) throw ErroreUso{"manca --campionato"};
     const auto id = CercaCampionato(campionato);
     if (!id) throw ErroreUso{"campionato sconosciuto: " + campionato};
-    cartella = PreparaCartella(cartella);
+    const std::string cartella = ApriCartellaLettura(opzioneCartella);
 
-    auto dati = std::make_unique<DatiGlobali>();
-    CCampionato& c = dati->campionato(*id);
-    // The folder's own analysis parameters, when it is a complete working folder.
+    std::unique_ptr<DatiGlobali> dati;
     EsitoFile esito;
-    if (std::filesystem::exists(std::filesystem::path(cartella) / kFileConfigurazione))
-        esito = CaricaConfigurazione(cartella, *dati);
-    if (esito) esito = CaricaCampionato(c, cartella);
+    LetturaStabile(cartella, [&] {
+        dati = std::make_unique<DatiGlobali>();
+        // The folder's own analysis parameters, when it is a complete working folder.
+        esito = {};
+        if (std::filesystem::exists(std::filesystem::path(cartella) / kFileConfigurazione))
+            esito = CaricaConfigurazione(cartella, *dati);
+        if (esito) esito = CaricaCampionato(dati->campionato(*id), cartella);
+        return bool(esito);
+    });
+    CCampionato& c = dati->campionato(*id);
     if (!esito) {
         std::fprintf(stderr, "veltra-cli: %s (%s)\n", UnaRiga(esito.messaggio).c_str(),
                      esito.dettaglio.c_str());

@@ -16,18 +16,25 @@ namespace veltra::cli {
 
 namespace {
 
-// Messages go to standard error, one line each; questions are answered No.
+// Messages go to standard error, one line each, once the folder is read
+// (a read may be repeated); questions are answered No.
 class MessaggiTerminale : public IMessaggi {
 public:
     Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
         std::string riga = testo;
         for (char& c : riga)
             if (c == '\n') c = ' ';
-        std::fprintf(stderr, "%s\n", riga.c_str());
-        ultimo = testo;
+        righe.push_back(riga);
+        if (immediati) Stampa();
         return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
     }
-    std::string ultimo;
+    void Stampa() {
+        for (const auto& r : righe) std::fprintf(stderr, "%s\n", r.c_str());
+        righe.clear();
+        immediati = true;
+    }
+    std::vector<std::string> righe;
+    bool immediati = false;
 };
 
 void StampaCampionato(const CCampionato& c) {
@@ -45,21 +52,37 @@ void StampaCampionato(const CCampionato& c) {
 } // namespace
 
 int ComandoVerifica(const std::vector<std::string>& a) {
-    std::string cartella;
+    std::optional<std::string> opzioneCartella;
     bool salva = false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--cartella")
-            cartella = ValoreOpzione(a, i);
+            opzioneCartella = ValoreCartella(a, i);
         else if (a[i] == "--salva")
             salva = true;
         else
             throw ErroreUso{"opzione sconosciuta: " + a[i]};
     }
-    cartella = PreparaCartella(cartella);
+    // With --salva the folder is written: it is locked for the whole command.
+    BloccoCartella blocco;
+    const std::string cartella = salva ? ApriCartellaScrittura(opzioneCartella, blocco, true)
+                                       : ApriCartellaLettura(opzioneCartella);
 
-    auto dati = std::make_unique<DatiGlobali>();
+    std::unique_ptr<DatiGlobali> dati;
     MessaggiTerminale messaggi;
-    if (!CaricaAvvio(*dati, cartella, messaggi)) return kEsitoCaricamento;
+    EsitoFile esito;
+    const bool caricata = LetturaStabile(cartella, [&] {
+        dati = std::make_unique<DatiGlobali>();
+        messaggi.righe.clear();
+        esito = {};
+        return CaricaAvvio(*dati, cartella, messaggi, &esito);
+    });
+    messaggi.Stampa();
+    if (!caricata) {
+        // The program's message says only that files are damaged: which one and why.
+        if (!esito.dettaglio.empty())
+            std::fprintf(stderr, "veltra-cli: %s\n", esito.dettaglio.c_str());
+        return kEsitoCaricamento;
+    }
     const auto stato = StimeAvvio(*dati, messaggi);
     if (!stato) return kEsitoCaricamento;
 

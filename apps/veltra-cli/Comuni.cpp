@@ -14,21 +14,74 @@ std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i) {
     return a[++i];
 }
 
+std::string ValoreCartella(const std::vector<std::string>& a, std::size_t& i) {
+    std::string c = ValoreOpzione(a, i);
+    if (c.empty()) throw ErroreUso{"--cartella vuota: indicare una cartella"};
+    return c;
+}
+
 void VerificaCartella(const std::string& cartella) {
     std::error_code ec;
     if (cartella.empty()) throw ErroreUso{"manca --cartella"};
     if (!std::filesystem::is_directory(cartella, ec))
-        throw ErroreUso{"cartella non leggibile: " + cartella};
+        throw ErroreCartella{"la cartella di lavoro " + cartella + " non e' una cartella"};
     if (::access(cartella.c_str(), R_OK | X_OK) != 0)
-        throw ErroreUso{"cartella non leggibile: " + cartella};
+        throw ErroreCartella{"cartella non leggibile: " + cartella};
 }
 
-std::string PreparaCartella(const std::string& opzione) {
-    const std::string cartella = opzione.empty() ? CartellaPredefinita().string() : opzione;
-    const EsitoFile e = PreparaCartellaDiLavoro(cartella, CartellaRisorse() / "dati");
-    if (!e) throw ErroreUso{e.messaggio + " (" + e.dettaglio + ")"};
+namespace {
+
+std::string UnaRiga(std::string s) {
+    for (char& c : s)
+        if (c == '\n') c = ' ';
+    return s;
+}
+
+[[noreturn]] void Fallita(const EsitoFile& e, const BloccoCartella* blocco = nullptr) {
+    std::string m = UnaRiga(e.messaggio);
+    if (!e.dettaglio.empty() && e.dettaglio != e.messaggio) m += " (" + UnaRiga(e.dettaglio) + ")";
+    throw ErroreCartella{m, blocco && blocco->Occupata() ? kEsitoCartellaOccupata : kEsitoCaricamento};
+}
+
+} // namespace
+
+std::string ApriCartellaScrittura(const std::optional<std::string>& opzione, BloccoCartella& blocco,
+                                  bool primoAvvio) {
+    const std::string cartella = opzione ? *opzione : CartellaPredefinita().string();
+    std::error_code ec;
+    std::filesystem::create_directories(cartella, ec);
+    if (!std::filesystem::is_directory(cartella, ec))
+        throw ErroreUso{"impossibile creare la cartella di lavoro " + cartella +
+                        (std::filesystem::exists(cartella, ec) ? " (e' un file)" : "")};
+    if (const EsitoFile e = ApriCartellaInScrittura(cartella, blocco); !e) Fallita(e, &blocco);
+    if (primoAvvio)
+        if (const EsitoFile e = PreparaCartellaDiLavoro(cartella, CartellaRisorse() / "dati"); !e)
+            Fallita(e);
     VerificaCartella(cartella);
     return cartella;
+}
+
+std::string ApriCartellaLettura(const std::optional<std::string>& opzione) {
+    const std::string cartella = opzione ? *opzione : CartellaPredefinita().string();
+    std::error_code ec;
+    if (!std::filesystem::is_directory(cartella, ec) || !ContieneCampionati(cartella)) {
+        // A first start: the folder is filled as the program fills it.
+        BloccoCartella blocco;
+        return ApriCartellaScrittura(cartella, blocco, true);
+    }
+    if (const EsitoFile e = ApriCartellaInLettura(cartella); !e) Fallita(e);
+    VerificaCartella(cartella);
+    return cartella;
+}
+
+bool LetturaStabile(const std::string& cartella, const std::function<bool()>& carica) {
+    bool ok = false;
+    for (int tentativo = 0; tentativo < 5; ++tentativo) {
+        const std::string prima = ImprontaCartella(cartella);
+        ok = carica();
+        if (ImprontaCartella(cartella) == prima) break;
+    }
+    return ok;
 }
 
 } // namespace veltra::cli

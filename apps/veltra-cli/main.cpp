@@ -45,5 +45,8 @@ int main(int argc, char** argv) {
     } catch (const ErroreUso& e) {
         std::fprintf(stderr, "veltra-cli: %s\n", e.messaggio.c_str());
         return kEsitoUso;
+    } catch (const ErroreCartella& e) {
+        std::fprintf(stderr, "veltra-cli: %s\n", e.messaggio.c_str());
+        return e.esito;
     }
 }

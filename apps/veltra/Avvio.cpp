@@ -26,6 +26,26 @@
 
 namespace veltra {
 
+namespace {
+
+// --prova-avvio: a message is printed instead of waiting for someone to
+// close its box; an error makes the start fail.
+class MessaggiProva : public IMessaggi {
+public:
+    Risposta Mostra(const std::string& testo, Icona icona, Pulsanti p, int) override {
+        std::string riga = testo;
+        for (char& c : riga)
+            if (c == '\n') c = ' ';
+        std::fprintf(stderr, "veltra: %s\n", riga.c_str());
+        std::fflush(stderr);
+        if (icona == Icona::Esclamazione) ++errori;
+        return p == Pulsanti::Ok ? Risposta::Ok : p == Pulsanti::OkAnnulla ? Risposta::Annulla : Risposta::No;
+    }
+    int errori = 0;
+};
+
+} // namespace
+
 int AvviaProgramma(QApplication& app) {
     QApplication::setApplicationName("veltra");
     QApplication::setApplicationDisplayName("VELTRA");
@@ -48,7 +68,11 @@ int AvviaProgramma(QApplication& app) {
                                                : CartellaPredefinita();
 
     AiutoQt aiuto;
-    MessaggiQt messaggi(&aiuto);
+    MessaggiQt messaggiQt(&aiuto);
+    MessaggiProva messaggiProva;
+    IMessaggi& messaggi = provaAvvio ? static_cast<IMessaggi&>(messaggiProva) : messaggiQt;
+    // A message box of a check would wait for a click no one gives.
+    auto esitoProva = [&](int esito) { return esito == 0 && messaggiProva.errori > 0 ? 1 : esito; };
     ServizioStampaQt stampa;
     OrologioDiSistema orologio;
 
@@ -64,6 +88,14 @@ int AvviaProgramma(QApplication& app) {
     avvio.show();
     app.processEvents();
 
+    // The folder is this program's alone while it runs; a save a crash
+    // interrupted is finished or undone before anything is read.
+    BloccoCartella blocco;
+    if (const EsitoFile e = ApriCartellaInScrittura(cartella, blocco); !e) {
+        avvio.close();
+        messaggi.Errore(e.messaggio);
+        return 1;
+    }
     if (const EsitoFile e = PreparaCartellaDiLavoro(cartella, CartellaRisorse() / "dati"); !e) {
         avvio.close();
         messaggi.Errore(e.messaggio);
@@ -72,7 +104,13 @@ int AvviaProgramma(QApplication& app) {
     auto dati = std::make_unique<DatiGlobali>();
     avvio.showMessage("Caricamento dei dati...", Qt::AlignBottom | Qt::AlignHCenter);
     app.processEvents();
-    if (!CaricaAvvio(*dati, cartella, messaggi)) return 1;
+    EsitoFile esitoCaricamento;
+    if (!CaricaAvvio(*dati, cartella, messaggi, &esitoCaricamento)) {
+        // Which file and why, for whoever looks at the terminal.
+        if (!esitoCaricamento.dettaglio.empty())
+            std::fprintf(stderr, "veltra: %s\n", esitoCaricamento.dettaglio.c_str());
+        return 1;
+    }
     const auto stato = StimeAvvio(*dati, messaggi);
     if (!stato) return 1;
     CreaCartelleEsportazione(cartella);
@@ -80,7 +118,7 @@ int AvviaProgramma(QApplication& app) {
     int esito = 0;
     {
         CVltMain finestra(*dati, cartella, messaggi, aiuto, stampa, orologio, *stato);
-        messaggi.ImpostaGenitore(&finestra);
+        messaggiQt.ImpostaGenitore(&finestra);
         stampa.ImpostaGenitore(&finestra);
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &finestra,
                          [&finestra](QSessionManager& s) { finestra.FineSessione(s); });
@@ -97,10 +135,10 @@ int AvviaProgramma(QApplication& app) {
             }
         });
         esito = app.exec();
-        messaggi.ImpostaGenitore(nullptr);
+        messaggiQt.ImpostaGenitore(nullptr);
         stampa.ImpostaGenitore(nullptr);
     }
-    if (provaAvvio) return esito;
+    if (provaAvvio) return esitoProva(esito);
     // The window is gone: the counters and settings go to their file.
     ScriviDatiSupportoUscita(*dati, cartella, messaggi);
     return esito;

@@ -4,6 +4,9 @@
 #include "app/DatiGlobali.h"
 #include "dati/FileAtomico.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace veltra {
 
 namespace {
@@ -38,6 +41,70 @@ void SerializzaVoci(Archivio& ar, DatiGlobali& d) {
     if (ar.versione() < 'm') d.strategie.Serializza(ar);
 }
 
+// The parameters of an analysis within what the parameter windows and
+// `veltra-cli stime --imposta` can set; nullopt when they are, else what is
+// wrong. A value outside them would change every estimate without a word.
+std::optional<std::string> ParametriFuoriIntervallo(std::int16_t giornate,
+                                                    const std::int16_t percentuali[5],
+                                                    const std::int16_t limiti[4],
+                                                    const CPunteggiAvanzati& p) {
+    auto fuori = [](const std::string& nome, double v, double min, double max) {
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "%s = %g fuori dall'intervallo %g..%g", nome.c_str(), v,
+                      min, max);
+        return std::string(buf);
+    };
+    if (giornate < 1 || giornate > 5) return fuori("giornateAnalisi", giornate, 1, 5);
+    for (int i = 0; i < 5; ++i)
+        if (percentuali[i] < 0 || percentuali[i] > 1000)
+            return fuori("percentualiImportanza[" + std::to_string(i) + "]", percentuali[i], 0,
+                         1000);
+    static constexpr const char* kLimiti[4] = {"limiteMinCasa", "limiteMaxCasa",
+                                               "limiteMinTrasferta", "limiteMaxTrasferta"};
+    for (int i = 0; i < 4; ++i)
+        if (limiti[i] < -100 || limiti[i] > 100) return fuori(kLimiti[i], limiti[i], -100, 100);
+    // The windows keep the points within -4..4 and the modifications within
+    // -1..1; the derived totals and weights stay far inside these bounds.
+    const std::pair<const char*, float> campi[] = {
+        {"modificaAltaCasa", p.modificaAltaCasa},     {"modificaBassaCasa", p.modificaBassaCasa},
+        {"modificaAltaTrasferta", p.modificaAltaTrasferta},
+        {"modificaBassaTrasferta", p.modificaBassaTrasferta},
+        {"forteCasa", p.forteCasa},                   {"forteTrasferta", p.forteTrasferta},
+        {"deboleCasa", p.deboleCasa},                 {"deboleTrasferta", p.deboleTrasferta},
+        {"importanzaMin", p.importanzaMin},           {"importanzaMax", p.importanzaMax}};
+    for (const auto& [nome, v] : campi)
+        if (!std::isfinite(v) || v < -1000.0f || v > 1000.0f) return fuori(nome, v, -1000, 1000);
+    for (int i = 0; i < 18; ++i)
+        if (!std::isfinite(p.punti[i]) || p.punti[i] < -100.0f || p.punti[i] > 100.0f)
+            return fuori("punti[" + std::to_string(i) + "]", p.punti[i], -100, 100);
+    if (p.campionatiInclusi < 1 || p.campionatiInclusi > 32767)
+        return fuori("campionatiInclusi", p.campionatiInclusi, 1, 32767);
+    return std::nullopt;
+}
+
+// Every parameter read from the archive, current ones and archived analyses.
+std::optional<std::string> ValoriFuoriIntervallo(DatiGlobali& d) {
+    for (int c = 0; c < kNumeroCampionati; ++c) {
+        const CCampionato& camp = d.campionato(c);
+        const std::string nome(camp.descrizione().nome);
+        const std::int16_t limiti[4] = {camp.limiteMinCasa, camp.limiteMaxCasa,
+                                        camp.limiteMinTrasferta, camp.limiteMaxTrasferta};
+        if (auto e = ParametriFuoriIntervallo(camp.config.giornateAnalisi,
+                                              camp.config.percentualiImportanza, limiti,
+                                              camp.punteggiAvanzati))
+            return nome + ": " + *e;
+        for (std::size_t i = 0; i < camp.archivio.analisi.size(); ++i) {
+            const CAnalisi& a = camp.archivio.analisi[i];
+            const std::int16_t la[4] = {a.limiteMinCasa, a.limiteMaxCasa, a.limiteMinTrasferta,
+                                        a.limiteMaxTrasferta};
+            if (auto e = ParametriFuoriIntervallo(a.giornateAnalisi, a.percentualiImportanza, la,
+                                                  a.punteggiAvanzati))
+                return nome + ", analisi " + std::to_string(i + 1) + " dell'archivio: " + *e;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<std::uint8_t> ScriviArchivioConfigurazione(DatiGlobali& d) {
@@ -69,6 +136,9 @@ EsitoFile LeggiArchivioConfigurazione(std::span<const std::uint8_t> cfg,
         SerializzaVoci(ar, d);
         // The working copy of the conditions starts as the stored ones.
         d.condizionamentiLavoro = d.condizionamenti;
+        if (auto e = ValoriFuoriIntervallo(d))
+            return EsitoFile::Errore(kMessaggioFileCorrotti,
+                                     std::string(kFileConfigurazione) + ": " + *e);
     } catch (const ErroreArchivio& e) {
         return EsitoFile::Errore(kMessaggioFileCorrotti,
                                  std::string(kFileConfigurazione) + ": " + e.what() +
@@ -103,13 +173,18 @@ EsitoFile LeggiArchivioConfigurazione(std::span<const std::uint8_t> cfg,
 }
 
 EsitoFile CaricaConfigurazione(const std::filesystem::path& cartella, DatiGlobali& d) {
-    const auto cfg = LeggiFile(cartella / kFileConfigurazione);
+    std::string perche;
+    const auto cfg = LeggiFile(cartella / kFileConfigurazione, &perche);
     if (!cfg)
         return EsitoFile::Errore(kMessaggioFileCorrotti,
-                                 (cartella / kFileConfigurazione).string() +
-                                     ": impossibile aprire il file");
+                                 (cartella / kFileConfigurazione).string() + ": " + perche);
     const std::vector<std::uint8_t> byte(cfg->begin(), cfg->end());
-    return LeggiArchivioConfigurazione(byte, LeggiFile(cartella / kFileStrategie), d);
+    std::string percheStrategie;
+    EsitoFile e = LeggiArchivioConfigurazione(
+        byte, LeggiFile(cartella / kFileStrategie, &percheStrategie), d);
+    if (!e && e.messaggio == kErroreAperturaStrategie)
+        e.dettaglio = (cartella / kFileStrategie).string() + ": " + percheStrategie;
+    return e;
 }
 
 } // namespace veltra

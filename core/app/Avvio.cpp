@@ -10,6 +10,7 @@
 #include "engine/CMotoreStime.h"
 #include "platform/Messaggi.h"
 
+#include <climits>
 #include <unistd.h>
 
 namespace veltra {
@@ -19,21 +20,28 @@ EsitoFile CaricaDati(DatiGlobali& dati, const std::filesystem::path& cartella) {
     return CaricaFileCampionati(dati, cartella);
 }
 
-bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi) {
-    LeggiDatiSupporto(cartella, dati);
+bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,
+                 EsitoFile* esito) {
+    auto fallita = [&](EsitoFile e) {
+        messaggi.Errore(e.messaggio);
+        if (esito) *esito = std::move(e);
+        return false;
+    };
+    if (EsitoFile e = LeggiDatiSupporto(cartella, dati); !e) return fallita(std::move(e));
 
     // Every results file must be there before anything else is read.
     for (const auto& d : kCampionati) {
         const auto f = cartella / std::string(d.fileIncontri);
-        if (::access(f.c_str(), R_OK) != 0) {
-            messaggi.Errore(kMessaggioFileCorrotti);
-            return false;
-        }
+        if (::access(f.c_str(), R_OK) != 0)
+            return fallita(EsitoFile::Errore(kMessaggioFileCorrotti,
+                                             f.string() + ": file mancante o non leggibile"));
     }
-    if (EsitoFile e = CaricaDati(dati, cartella); !e) {
-        messaggi.Errore(e.messaggio);
-        return false;
-    }
+    if (EsitoFile e = CaricaDati(dati, cartella); !e) return fallita(std::move(e));
+    // A strategy number is never given twice, even when Cfg2.VLT was lost or
+    // is older than the strategy list.
+    for (const auto& s : dati.strategie.strategie)
+        if (s.numero >= dati.prossimoIdStrategia && s.numero < INT32_MAX)
+            dati.prossimoIdStrategia = s.numero + 1;
     // Each archive checks the current championship's fit at its end; once
     // even the reset has failed, saying so again for every championship
     // would only repeat the same two boxes.

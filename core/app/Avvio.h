@@ -20,8 +20,10 @@ EsitoFile CaricaDati(DatiGlobali& dati, const std::filesystem::path& cartella);
 
 // Loads the folder into `dati`, which must be fresh. On failure the program's
 // message has been shown and false is returned: the caller discards `dati`
-// and ends without writing anything.
-bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi);
+// and ends without writing anything. `esito`, when given, receives which file
+// failed and why. The folder must have been opened first (ApriCartella).
+bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,
+                 EsitoFile* esito = nullptr);
 
 // The export folders of the odds: "HTML-QUOTE" and "QUOTE-ESPORTATE" with one
 // folder per bookmaker (and "ALTROBOOKMAKER" among the exports); every export

@@ -4,9 +4,13 @@
 #include "app/DatiGlobali.h"
 #include "dati/FileAtomico.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <sys/stat.h>
 #include <system_error>
+#include <thread>
 
 namespace veltra {
 namespace fs = std::filesystem;
@@ -66,6 +70,79 @@ EsitoFile PreparaCartellaDiLavoro(const fs::path& cartella, const fs::path& dati
                                      cartella.string(),
                                  "scrittura non riuscita");
     return {};
+}
+
+namespace {
+
+EsitoFile ControllaCartella(const fs::path& cartella) {
+    if (cartella.empty())
+        return EsitoFile::Errore("Nessuna cartella di lavoro indicata.", "nome della cartella vuoto");
+    std::error_code ec;
+    const auto stato = fs::status(cartella, ec);
+    if (fs::exists(stato) && !fs::is_directory(stato))
+        return EsitoFile::Errore("La cartella di lavoro " + cartella.string() +
+                                     " non e' una cartella.",
+                                 cartella.string() + ": e' un file");
+    return {};
+}
+
+EsitoFile Ripara(const fs::path& cartella) {
+    const EsitoRecupero r = RecuperaCartella(cartella);
+    if (r.ok) return {};
+    return EsitoFile::Errore("Impossibile riparare la cartella di lavoro " + cartella.string() +
+                                 " dopo un salvataggio interrotto.",
+                             r.errore);
+}
+
+} // namespace
+
+EsitoFile ApriCartellaInScrittura(const fs::path& cartella, BloccoCartella& blocco) {
+    if (EsitoFile e = ControllaCartella(cartella); !e) return e;
+    std::error_code ec;
+    fs::create_directories(cartella, ec);
+    if (!fs::is_directory(cartella, ec))
+        return EsitoFile::Errore("Impossibile creare la cartella di lavoro " + cartella.string(),
+                                 ec ? ec.message() : "non e' una cartella");
+    if (!blocco.Prendi(cartella)) return EsitoFile::Errore(blocco.Messaggio(), blocco.Messaggio());
+    if (EsitoFile e = Ripara(cartella); !e) {
+        blocco.Rilascia();
+        return e;
+    }
+    return {};
+}
+
+EsitoFile ApriCartellaInLettura(const fs::path& cartella) {
+    if (EsitoFile e = ControllaCartella(cartella); !e) return e;
+    std::error_code ec;
+    if (!fs::is_directory(cartella, ec))
+        return EsitoFile::Errore("La cartella di lavoro " + cartella.string() + " non esiste.",
+                                 cartella.string() + ": cartella mancante");
+    BloccoCartella blocco;
+    if (blocco.Prendi(cartella)) return Ripara(cartella);
+    if (!blocco.Occupata()) return {}; // a folder this user may only read: read it as it is
+    // Another program writes the folder: a journal means it is replacing files
+    // right now.
+    for (int i = 0; i < 250 && fs::exists(cartella / kFileGiornale, ec); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return {};
+}
+
+std::string ImprontaCartella(const fs::path& cartella) {
+    std::vector<std::string> righe;
+    std::error_code ec;
+    for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+        const std::string nome = it->path().filename().string();
+        if (nome == kFileBlocco) continue;
+        struct stat st {};
+        if (::lstat(it->path().c_str(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
+        righe.push_back(nome + ' ' + std::to_string(st.st_ino) + ' ' + std::to_string(st.st_size) +
+                        ' ' + std::to_string(st.st_mtim.tv_sec) + '.' +
+                        std::to_string(st.st_mtim.tv_nsec));
+    }
+    std::sort(righe.begin(), righe.end());
+    std::string s;
+    for (const auto& r : righe) s += r + '\n';
+    return s;
 }
 
 } // namespace veltra

@@ -1,9 +1,11 @@
 #pragma once
 // The working folder: where it is by default, and what a first start puts
 // in it.
+#include "dati/BloccoCartella.h"
 #include "dati/FileDati.h"
 
 #include <filesystem>
+#include <string>
 
 namespace veltra {
 
@@ -20,5 +22,23 @@ bool ContieneCampionati(const std::filesystem::path& cartella);
 // championship files.
 EsitoFile PreparaCartellaDiLavoro(const std::filesystem::path& cartella,
                                   const std::filesystem::path& datiPredefiniti);
+
+// Opens a working folder for a program that writes it: creates it when
+// missing, takes its lock (refused at once, with a message naming the
+// folder, while another program holds it), then finishes or undoes a save
+// that a crash interrupted and removes temporary files left behind. The
+// folder stays locked while `blocco` lives.
+EsitoFile ApriCartellaInScrittura(const std::filesystem::path& cartella, BloccoCartella& blocco);
+
+// Opens a working folder for a command that only reads it. When no program
+// writes it, it is repaired as above (holding the lock for that moment
+// only); when one does, a save it has under way is waited for (a few
+// seconds at most).
+EsitoFile ApriCartellaInLettura(const std::filesystem::path& cartella);
+
+// What a folder's files are at this moment (name, identity, size, time of
+// change of each): two equal fingerprints around a read mean no save
+// replaced a file meanwhile.
+std::string ImprontaCartella(const std::filesystem::path& cartella);
 
 } // namespace veltra

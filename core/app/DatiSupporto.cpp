@@ -54,8 +54,14 @@ void LeggiTestoDatiSupporto(std::string_view testo, DatiGlobali& d) {
     if (n > 4) d.contatoreSalvataggi = static_cast<std::int32_t>(Atol(righe[4]));
 }
 
-void LeggiDatiSupporto(const std::filesystem::path& cartella, DatiGlobali& d) {
-    if (const auto testo = LeggiFile(cartella / kFileDatiSupporto)) LeggiTestoDatiSupporto(*testo, d);
+EsitoFile LeggiDatiSupporto(const std::filesystem::path& cartella, DatiGlobali& d) {
+    const auto file = cartella / kFileDatiSupporto;
+    // Five short lines: anything near this size is not the program's file.
+    const LetturaFile l = LeggiFileControllato(file, 1u << 16);
+    if (l.mancante) return {};
+    if (!l.testo) return EsitoFile::Errore(kErroreLetturaDatiSupporto, file.string() + ": " + l.errore);
+    LeggiTestoDatiSupporto(*l.testo, d);
+    return {};
 }
 
 bool ScriviDatiSupporto(const std::filesystem::path& cartella, const DatiGlobali& d) {

@@ -1,8 +1,15 @@
 #pragma once
-// Crash-safe saving: every file is first written whole to a temporary file in
-// its own folder and flushed to disk; only when all files of a save are ready
-// are they renamed over the old ones. A failure before that point leaves every
-// previous file as it was.
+// Crash-safe saving. Every file of a save is first written whole to a
+// temporary file beside it ("NAME.tmp-XXXXXX") and flushed to disk. A save of
+// several files is then one transaction: the files it replaces are kept as
+// hard links ("NAME.tmp-XXXXXX.prec"), a small journal naming every
+// replacement is written and flushed ("Giornale.VLT", the point of no
+// return), the temporary files are renamed over the old ones and the journal
+// is removed. Whatever moment the process dies, RecuperaCartella at the next
+// start completes the save (journal present) or leaves the old files (no
+// journal) and removes every temporary file; a save that reports failure has
+// changed nothing.
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,8 +18,25 @@
 
 namespace veltra {
 
-// Reads a whole file; nullopt when it cannot be opened or read.
-std::optional<std::string> LeggiFile(const std::filesystem::path& percorso);
+inline constexpr const char* kFileGiornale = "Giornale.VLT";
+// Files the program reads are never larger than this; a bigger one is damaged.
+inline constexpr std::size_t kDimensioneMassimaFile = 64u << 20;
+
+struct LetturaFile {
+    std::optional<std::string> testo; // the contents, nullopt on any failure
+    bool mancante = false;            // the file does not exist
+    std::string errore;               // why it could not be read
+};
+
+// Reads a whole regular file of at most `limite` bytes. A FIFO, a device, a
+// folder or a larger file is refused without blocking or reading it all.
+LetturaFile LeggiFileControllato(const std::filesystem::path& percorso,
+                                 std::size_t limite = kDimensioneMassimaFile);
+
+// Reads a whole file as above; nullopt when it cannot be opened or read or is
+// refused; `errore`, when given, receives the reason.
+std::optional<std::string> LeggiFile(const std::filesystem::path& percorso,
+                                     std::string* errore = nullptr);
 
 class SalvataggioAtomico {
 public:
@@ -25,12 +49,12 @@ public:
     // Writes `contenuto` to a temporary file beside `percorso` and flushes it.
     // false when it could not be written (nothing of the old file is touched);
     // `creato`, when given, tells whether the file could at least be created.
+    // Every file of one save must be in the same folder.
     bool Prepara(const std::filesystem::path& percorso, std::string_view contenuto,
                  bool* creato = nullptr);
 
-    // Renames every prepared file over its destination, in the order prepared,
-    // then flushes the folders. false if a rename failed (files renamed before
-    // it are already in place; the rest keep their old contents).
+    // Puts every prepared file in place, all or none (see above). false when
+    // the save could not be made: then every old file is as it was.
     bool Conferma();
 
     // Discards every prepared file.
@@ -40,11 +64,48 @@ private:
     struct Voce {
         std::filesystem::path destinazione;
         std::filesystem::path temporaneo;
+        std::filesystem::path precedente; // empty when there was no file to replace
     };
+    bool ConfermaConGiornale();
     std::vector<Voce> voci_;
 };
 
 // One file, written safely.
 bool ScriviFileAtomico(const std::filesystem::path& percorso, std::string_view contenuto);
+
+struct EsitoRecupero {
+    bool ok = true;
+    std::string errore;          // what could not be done, naming the file
+    int salvataggiCompletati = 0; // a journal found and carried out
+    int salvataggiAnnullati = 0;  // a journal of a save being undone, undone
+    int temporaneiRimossi = 0;
+};
+
+// Makes `cartella` whole again after a save that did not end: carries out or
+// undoes a journal left behind, then removes every temporary file of a save.
+// Only the holder of the folder's lock (BloccoCartella) may call it. A
+// journal that cannot be read is an error and nothing is touched.
+EsitoRecupero RecuperaCartella(const std::filesystem::path& cartella);
+
+// Whether a name is one of the temporary files of a save.
+bool NomeTemporaneo(std::string_view nome);
+
+// For tests: the file operations of a save, and a hook called before each
+// with the file concerned. When the hook returns false the operation fails
+// as a full disk would make it fail. Without syncing, the flushes to disk
+// are still announced to the hook but not made (they only matter when the
+// machine stops, which a test cannot do).
+enum class OperazioneFile {
+    Crea,
+    Scrivi,
+    SincronizzaFile,
+    Chiudi,
+    Collega,
+    Rinomina,
+    Rimuovi,
+    SincronizzaCartella,
+};
+using OsservatoreOperazioni = bool (*)(OperazioneFile, const std::filesystem::path&);
+void ImpostaOsservatoreOperazioni(OsservatoreOperazioni osservatore, bool sincronizza = true);
 
 } // namespace veltra

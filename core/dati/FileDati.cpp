@@ -169,10 +169,11 @@ EsitoFile LeggiCampionato(CampionatoId id, const fs::path& cartella,
     const auto& d = Campionato(id);
     const fs::path fileSquadre = cartella / std::string(d.fileSquadre);
     const fs::path fileIncontri = cartella / std::string(d.fileIncontri);
-    const auto testoIncontri = LeggiFile(fileIncontri);
-    if (!testoIncontri) return Corrotto(fileIncontri.string() + ": impossibile aprire il file");
-    const auto testoSquadre = LeggiFile(fileSquadre);
-    if (!testoSquadre) return Corrotto(fileSquadre.string() + ": impossibile aprire il file");
+    std::string perche;
+    const auto testoIncontri = LeggiFile(fileIncontri, &perche);
+    if (!testoIncontri) return Corrotto(fileIncontri.string() + ": " + perche);
+    const auto testoSquadre = LeggiFile(fileSquadre, &perche);
+    if (!testoSquadre) return Corrotto(fileSquadre.string() + ": " + perche);
     EsitoFile e = LeggiTestoSquadre(*testoSquadre, kMaxSquadreStagione, stagioni);
     if (!e) {
         e.dettaglio = fileSquadre.string() + ": " + e.dettaglio;

@@ -15,9 +15,18 @@ namespace veltra::test {
 // A fresh folder under the system temporary folder, removed at the end.
 class CartellaTemporanea {
 public:
-    CartellaTemporanea() {
-        std::string modello = (std::filesystem::temp_directory_path() / "veltra-XXXXXX").string();
+    CartellaTemporanea() : CartellaTemporanea(std::filesystem::temp_directory_path()) {}
+    explicit CartellaTemporanea(const std::filesystem::path& base) {
+        std::string modello = (base / "veltra-XXXXXX").string();
         percorso_ = ::mkdtemp(modello.data());
+    }
+    // In memory where the system offers it: for tests that write a folder
+    // hundreds of times.
+    static std::filesystem::path InMemoria() {
+        std::error_code ec;
+        return std::filesystem::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0
+                   ? std::filesystem::path("/dev/shm")
+                   : std::filesystem::temp_directory_path();
     }
     ~CartellaTemporanea() {
         std::error_code ec;

@@ -9,6 +9,12 @@ namespace veltra {
 
 namespace {
 
+// Goals of one side: as in Football.TXT, at most three digits.
+bool Gol(std::string_view s) {
+    const auto v = Intero(s);
+    return v && *v >= 0 && *v <= 999;
+}
+
 struct Colonne {
     int data = -1, casa = -1, trasferta = -1;
     int punteggio = -1;                  // "2-1"
@@ -120,8 +126,7 @@ LetturaSorgente LeggiCsvFootballData(std::string_view testo, const std::string& 
             if (ft.empty() || ft == "-" || ft == "?") {
                 p.stato = StatoPartita::NonGiocata;
                 p.motivoNonGiocata = "senza risultato";
-            } else if (parti.size() != 2 || !Intero(parti[0]) || !Intero(parti[1]) ||
-                       *Intero(parti[0]) < 0 || *Intero(parti[1]) < 0) {
+            } else if (parti.size() != 2 || !Gol(parti[0]) || !Gol(parti[1])) {
                 return errore(riga, "risultato non valido: \"" + std::string(ft) + "\"");
             } else {
                 p.golCasa = *Intero(parti[0]);
@@ -132,7 +137,7 @@ LetturaSorgente LeggiCsvFootballData(std::string_view testo, const std::string& 
             if (h.empty() && a.empty()) {
                 p.stato = StatoPartita::NonGiocata;
                 p.motivoNonGiocata = "senza risultato";
-            } else if (!Intero(h) || !Intero(a) || *Intero(h) < 0 || *Intero(a) < 0) {
+            } else if (!Gol(h) || !Gol(a)) {
                 return errore(riga, "risultato non valido: \"" + std::string(h) + "-" +
                                         std::string(a) + "\"");
             } else {

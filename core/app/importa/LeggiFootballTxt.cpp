@@ -33,7 +33,9 @@ bool LeggiEtichetta(std::string_view e, int& primo, int& ultimo) {
     primo = ultimo = *Intero(parti[0]);
     if (parti.size() == 2) {
         if (!Cifre(parti[1]) || (parti[1].size() != 2 && parti[1].size() != 4)) return false;
-        ultimo = parti[1].size() == 2 ? primo + 1 : *Intero(parti[1]);
+        // "2025/26" or "2025/2026"; "2025/27" is not one season.
+        ultimo = parti[1].size() == 2 ? (primo / 100) * 100 + *Intero(parti[1]) : *Intero(parti[1]);
+        if (parti[1].size() == 2 && ultimo < primo) ultimo += 100; // "1999/00"
         if (ultimo != primo + 1) return false;
     }
     return true;

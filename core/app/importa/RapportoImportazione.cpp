@@ -2,8 +2,30 @@
 
 #include <cstdio>
 #include <set>
+#include <string_view>
 
 namespace veltra {
+
+namespace {
+
+// Text from a source file as the report shows it: control characters (a NUL
+// byte would end the printed report there) as '?', and at most `massimo`
+// bytes, cut between characters, with "..." after a cut.
+std::string Mostrabile(std::string_view s, std::size_t massimo) {
+    std::string t;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (t.size() >= massimo) {
+            while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
+            if (!t.empty() && static_cast<unsigned char>(t.back()) >= 0xC0) t.pop_back();
+            return t + "...";
+        }
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        t += (c < 0x20 && c != '\n') || c == 0x7F ? '?' : s[i];
+    }
+    return t;
+}
+
+} // namespace
 
 int RapportoImportazione::incontriAggiunti() const {
     int n = 0;
@@ -16,7 +38,8 @@ std::string RapportoImportazione::Testo() const {
     std::string t;
     char buf[256];
     if (!ok())
-        return "Importazione non eseguita: " + errore + "\nNessun file e' stato modificato.\n";
+        return "Importazione non eseguita: " + Mostrabile(errore, 400) +
+               "\nNessun file e' stato modificato.\n";
     int vuote = 0;
     for (const auto& s : stagioni)
         vuote += s.incontri == 0 && s.squadre == 0;
@@ -40,15 +63,16 @@ std::string RapportoImportazione::Testo() const {
         if (s.etichetta.empty()) t += "  vuota: assente dalle fonti";
         if (!s.nota.empty()) t += "  vuota: " + s.nota;
         for (const auto& f : s.file)
-            t += "  " + f;
+            t += "  " + Mostrabile(f, 200);
         t += "\n";
     }
     t += "\nNomi delle squadre (fonte -> programma):\n";
     for (const auto& n : nomi)
-        t += "  " + n.fonte + " -> " + n.nome + (n.daAlias ? "" : "   [regola]") + "\n";
+        t += "  " + Mostrabile(n.fonte, 60) + " -> " + Mostrabile(n.nome, 60) +
+             (n.daAlias ? "" : "   [regola]") + "\n";
     t += "\nRighe scartate: " + std::to_string(scartate.size()) + "\n";
     for (const auto& r : scartate)
-        t += "  " + r.origine.Testo() + ": " + r.motivo + "\n";
+        t += "  " + Mostrabile(r.origine.Testo(), 200) + ": " + Mostrabile(r.motivo, 200) + "\n";
     return t;
 }
 

@@ -182,7 +182,9 @@ TEST_F(CartellaGenerata, VerificaRiportaESalvaUgualeAlByte) {
     ScriviTesto(completa / "Cfg.VLT", cfg.substr(0, 100));
     const Uscita rotta = Esegui("verifica " + cartella2 + " --salva");
     EXPECT_EQ(rotta.codice, 1);
-    EXPECT_EQ(rotta.errori, "Errore nell'inizializzazione. File corrotti!\n");
+    // The program's message, then which file and why.
+    EXPECT_EQ(rotta.errori, "Errore nell'inizializzazione. File corrotti!\n"
+                            "veltra-cli: Cfg.VLT: archivio troncato (byte 99)\n");
     EXPECT_EQ(LeggiTesto(completa / "Cfg.VLT"), cfg.substr(0, 100));
 }
 

@@ -314,3 +314,20 @@ TEST(ImportaRisultati, FileDelleFasiFinaliContinuaLaStagioneSenzaDoppioni) {
 }
 
 } // namespace
+
+TEST(RapportoImportazione, NomiDellaFonteStampabiliEBrevi) {
+    // A NUL byte would end the printed report there; a name of a megabyte
+    // would fill the terminal.
+    RapportoImportazione r;
+    r.campionato = "Inghilterra";
+    r.nomi = {{std::string("Man\0chester", 11), "Manchester", true},
+              {std::string(1 << 20, 'x'), "Xxx", false},
+              {"Citt\xC3\xA0" + std::string(100, 'y'), "Citta", false}};
+    const std::string t = r.Testo();
+    EXPECT_EQ(t.find('\0'), std::string::npos);
+    EXPECT_NE(t.find("  Man?chester -> Manchester\n"), std::string::npos) << t;
+    EXPECT_NE(t.find("  " + std::string(60, 'x') + "... -> Xxx"), std::string::npos);
+    EXPECT_LT(t.size(), 1000u);
+    r.errore = std::string("file\0rotto", 10);
+    EXPECT_EQ(r.Testo(), "Importazione non eseguita: file?rotto\nNessun file e' stato modificato.\n");
+}

@@ -97,6 +97,10 @@ TEST(LeggiFootballTxt, RigheErrateFermanoLaLetturaConFileERiga) {
     }
     EXPECT_FALSE(LeggiFootballTxt("Matchday 1\n", "f.txt").ok()); // no "= " heading
     EXPECT_FALSE(LeggiFootballTxt("= IT 1 stagione\n", "f.txt").ok());
+    // A label of two seasons is not read as the first of them.
+    EXPECT_FALSE(LeggiFootballTxt("= IT 1 2025/27\n", "f.txt").ok());
+    EXPECT_TRUE(LeggiFootballTxt("= IT 1 1999/00\n# Date  Sat Sep/11 1999 - Sat Jun/17 2000\n"
+                                 "[Sat Sep/11]\n  Milan  2-2  Roma\n", "f.txt").ok());
 }
 
 TEST(LeggiCsvFootballData, UnaStagionePerFile) {
@@ -162,6 +166,11 @@ TEST(LeggiCsvFootballData, RigheErrate) {
     } casi[] = {
         {"Date,Team 1,FT,HT,Team 2\nSun Jun 14 2020,A,x-2,?,B\n", "f.csv:2: risultato non valido"},
         {"Date,Team 1,FT,HT,Team 2\nMon Jun 14 2020,A,0-2,?,B\n", "f.csv:2: data non valida"},
+        // Scores have three digits at most, as in Football.TXT.
+        {"Date,Team 1,FT,HT,Team 2\nSun Jun 14 2020,A,2147483647-0,?,B\n",
+         "f.csv:2: risultato non valido"},
+        {"Div,Date,HomeTeam,AwayTeam,FTHG,FTAG\nI1,01/09/2020,A,B,1000,0\n",
+         "f.csv:2: risultato non valido"},
         {"Date,Team 1,FT,HT,Team 2\nSun Jun 14 2020,A,0-2\n", "f.csv:2: riga con troppo poche"},
         {"Date,Team 1,FT,HT,Team 2\nSun Jun 14 2020,,0-2,?,B\n", "f.csv:2: squadra mancante"},
         {"Div,Date,HomeTeam,AwayTeam,FTHG,FTAG\nI1,01/09/2020,A,B,1,0\nI2,02/09/2020,C,D,1,0\n",
