@@ -21,6 +21,8 @@
 #include "tools/FinestraClassifica.h"
 #include "tools/FinestraPronostici.h"
 #include "tools/FinestraScontriDiretti.h"
+#include "pools/FinestraPropostaSistema.h"
+#include "pools/NuovaSchedinaQt.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -258,6 +260,13 @@ void CVltMain::Esegui(int id) {
         CDlgNuoviIncontriQt dialogo(dati_, messaggi_, this);
         dialogo.exec();
         DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
+    } else if (id == comando::NuovaSchedina || id == comando::SistemaIntegrale) {
+        // Pools: the new-coupon wizard, then the system window over the coupon.
+        if (id == comando::SistemaIntegrale || NuovaSchedinaQt(dati_, messaggi_, this))
+            ApriFinestra(
+                Finestra::SistemaTotocalcio, 130,
+                [this] { return new FinestraPropostaSistema(dati_, messaggi_, &stampa_, this); },
+                [](QDialog* d) { return static_cast<FinestraPropostaSistema*>(d)->Aggiorna(); });
     }
     AggiornaAbilitazioni();
 }
