@@ -37,10 +37,13 @@ int SlotUsati(const Partita& p) {
 }
 
 std::string TestoSegni(const Partita& p) {
-    std::string t;
-    for (int i = 0; i < 3 && p.segni[i] >= 0 && p.segni[i] <= 2; ++i)
-        t += CarattereSegno(p.segni[i]);
-    return t;
+    char t[3];
+    int n = 0;
+    while (n < 3 && p.segni[n] >= 0 && p.segni[n] <= 2) {
+        t[n] = CarattereSegno(p.segni[n]);
+        ++n;
+    }
+    return std::string(t, static_cast<std::size_t>(n));
 }
 
 std::string TestoPronostico(Partita& p) {
@@ -100,7 +103,7 @@ void OrdinaSegni(Partita& p) {
 
 void PropostaBase(Partita& p, float probMinSegno, float probMinFissa, bool scartaManuale) {
     const std::string manuale = p.pronosticoManuale;
-    p.pronosticoManuale = "-";
+    p.pronosticoManuale.assign(1, '-'); // (a literal trips g++ 12's false -Wrestrict)
     p.segni = {-1, -1, -1};
     if (!Vuota(p)) {
         const float pr[3] = {p.prob1, p.probX, p.prob2};
