@@ -18,7 +18,9 @@ void Uso(std::FILE* f) {
         "  genera --cartella DIR [--stagioni N] [--squadre N] [--seme N] [--campionato ID]\n"
         "  importa --cartella DIR --campionato ID [--alias FILE] [--dal ANNO] [--al ANNO] "
         "[--troppe-squadre-vuota] "
-        "[--prova] FILE...\n",
+        "[--prova] FILE...\n"
+        "  schedina [--cartella DIR] [--nuova FILE] [--pronostico RIGA=TESTO|RIGA=-]... "
+        "[--base] [--comando NOME]...\n",
         f);
 }
 
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
         if (comando == "genera") return ComandoGenera(argomenti);
         if (comando == "verifica") return ComandoVerifica(argomenti);
         if (comando == "importa") return ComandoImporta(argomenti);
+        if (comando == "schedina") return ComandoSchedina(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

@@ -4,16 +4,27 @@ namespace veltra {
 
 struct DatiCampionati;
 struct Schedina;
+struct CCondizionamenti;
+class IMessaggi;
 
-// Recomputes the probabilities and the base system of the coupon from the
-// current estimates (`stimeRicalcolate`: the estimates are recomputed
-// first), keeping the predictions the user set by hand when
-// `pronosticiManuali` is true.
+inline constexpr const char* kSistemaNonRicalcolabile =
+    "Impossibile ricalcolare il Sistema Totocalcio con la nuova Analisi Corrente.\nIl Sistema "
+    "viene quindi cancellato";
+
+// Recomputes the base system of the coupon: with `stimeRicalcolate` the
+// probabilities of every row are first taken again from the present
+// estimates; the predictions the user set by hand are kept when
+// `pronosticiManuali` is true and dropped otherwise. The counters of the
+// modification commands go back to 0 and sistemaIniziale to 1 (0 when a
+// manual prediction was kept).
 //
-// Not built yet: the coupon's recomputation comes with the system proposal.
-// Until then this deliberately changes nothing, so callers can already call
-// it where the coupon must follow a new analysis.
-void RicalcolaSistema(Schedina& schedina, DatiCampionati& dati, bool stimeRicalcolate,
-                      bool pronosticiManuali);
+// When a row can no longer be estimated (a team no longer current, a fit
+// that fails) the coupon is cancelled: the message is shown (when
+// `messaggi` is given), the coupon and the reduction conditions (when
+// given) are reset, schedinaAssente and datiModificati become 1, and the
+// result is false.
+bool RicalcolaSistema(Schedina& schedina, DatiCampionati& dati, bool stimeRicalcolate,
+                      bool pronosticiManuali, IMessaggi* messaggi = nullptr,
+                      CCondizionamenti* condizioni = nullptr);
 
 } // namespace veltra

@@ -23,6 +23,8 @@
 #include "tools/classifica/CClassificaQt.h"
 #include "tools/pronostici/CPronosticiQt.h"
 #include "tools/scontri/CScontriDirettiQt.h"
+#include "pools/CPropostaSistemaQt.h"
+#include "pools/NuovaSchedinaQt.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -186,6 +188,11 @@ void CVltMain::CreaTabellaComandi() {
         {comando::CalcoloPicchetti, [this] { ApriFinestra<CPronosticiQt>(dati_, messaggi_, stampa_, orologio_); }},
         {comando::Sommario, [this] { aiuto_.Mostra(kAiutoFinestraPrincipale); }},
         {comando::Info, [this] { DlgInformazioniQt(dynamic_cast<AiutoQt*>(&aiuto_), this).exec(); }},
+        // Pools: the new-coupon wizard, then the system window over the coupon.
+        {comando::NuovaSchedina, [this] {
+             if (NuovaSchedinaQt(dati_, messaggi_, this))
+                 ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
+        {comando::SistemaIntegrale, [this] { ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
     });
     // clang-format on
 }

@@ -11,7 +11,7 @@ NotificheCambiamenti::Iscrizione SeguiCambiamenti(DatiGlobali& dati, StatoShell&
     return dati.notifiche.Iscrivi([&dati, &stato](const AvvisoCambiamento& a) {
         if (a.cosa != Cambiamento::Analisi) return;
         if (dati.schedina.schedinaAssente == 0) {
-            RicalcolaSistema(dati.schedina, dati, true, true);
+            RicalcolaSistema(dati.schedina, dati, true, true, a.messaggi, &dati.condizionamenti);
             dati.schedina.riduzioneMin = dati.schedina.riduzioneMax = -1;
         }
         if (!stato.finestre.Aperta(Finestra::ScommesseSportive) && dati.scommesse.nEventi > 0)

@@ -12,7 +12,7 @@
 #include "dati/GeneratoreStagioni.h"
 #include "platform/Messaggi.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>
@@ -100,7 +100,7 @@ TEST(BloccoCartella, SecondoScrittoreRifiutatoSubitoEBloccoDiUnMortoLibero) {
 
     // Every writing command is refused at once, naming the folder; nothing is written.
     const std::string cartella = "--cartella " + dir.percorso().string();
-    for (const std::string c : {"verifica --salva " + cartella, "genera " + cartella,
+    for (const std::string& c : {"verifica --salva " + cartella, "genera " + cartella,
                                 "importa --campionato A " + cartella + " /dev/null"}) {
         const Uscita u = Esegui(c);
         EXPECT_EQ(u.codice, 3) << c;

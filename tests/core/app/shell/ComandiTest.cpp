@@ -131,6 +131,8 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::ClassificaCampionato,
                                      comando::ArchivioStorico,
                                      comando::ScontriDiretti,
+                                     comando::NuovaSchedina,
+                                     comando::SistemaIntegrale,
                                      comando::Sommario,
                                      comando::Info};
     for (const auto& c : ComandiPrincipali())

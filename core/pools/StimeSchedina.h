@@ -1,0 +1,43 @@
+#pragma once
+// Where the probabilities of a coupon row come from: the estimation engine
+// of the match's championship, or, for a match of another competition, the
+// planes of Serie A evaluated on the teams' last results.
+#include <array>
+#include <optional>
+#include <string>
+
+namespace veltra {
+
+struct DatiCampionati;
+struct Partita;
+struct Schedina;
+
+// P1, PX, P2 of a row, the floor applied and the bonus added to P2.
+using Probabilita3 = std::array<float, 3>;
+
+// Brings the championship's estimates up to date (making its engine when it
+// has none); false when the fit fails.
+bool AggiornaStimeCampionato(DatiCampionati& dati, int campionato);
+
+// The estimate of a match between two current teams of a championship whose
+// estimates are up to date; nullopt when the engine cannot estimate it.
+std::optional<Probabilita3> StimaPartita(const DatiCampionati& dati, int campionato, int casa,
+                                         int trasferta, float bonusSegno2);
+
+// A match of another competition from the five last home results of the
+// home team and away results of the away team ('V', 'P', 'S'), with the
+// current analysis of Serie A, whose estimates must be up to date.
+Probabilita3 StimaAltroIncontro(const DatiCampionati& dati, const std::array<char, 5>& formaCasa,
+                                const std::array<char, 5>& formaTrasferta, float bonusSegno2);
+
+// Index of a team in the championship's current list (exact comparison), -1
+// when missing.
+int IndiceSquadra(const DatiCampionati& dati, int campionato, const std::string& nome);
+
+// Recomputes the probabilities of every filled row from the present
+// estimates (each championship brought up to date once). false at the first
+// row that cannot be estimated; the coupon may then be partly changed and
+// must be cancelled.
+bool RicalcolaStime(Schedina& s, DatiCampionati& dati);
+
+} // namespace veltra

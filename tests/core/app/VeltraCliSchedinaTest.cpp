@@ -1,0 +1,95 @@
+// veltra-cli schedina on a folder filled with the shipped data: a coupon
+// built from a text file, manual predictions, the commands, and refusals
+// that leave the folder as it was.
+#include "Supporto.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <sys/wait.h>
+
+using namespace veltra;
+using namespace veltra::test;
+
+namespace {
+
+struct Uscita {
+    int codice;
+    std::string testo;
+    std::string errori;
+};
+
+Uscita Cli(const std::string& argomenti) {
+    CartellaTemporanea tmp;
+    const std::string err = (tmp / "stderr").string();
+    const std::string comando = std::string(VELTRA_CLI_PATH) + " " + argomenti + " 2>" + err;
+    Uscita u{};
+    FILE* p = ::popen(comando.c_str(), "r");
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) u.testo.append(buf.data(), n);
+    const int stato = ::pclose(p);
+    u.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    u.errori = LeggiTesto(tmp / "stderr");
+    return u;
+}
+
+std::vector<std::string> Righe(const std::string& t) {
+    std::vector<std::string> r;
+    std::istringstream in(t);
+    for (std::string l; std::getline(in, l);) r.push_back(l);
+    return r;
+}
+
+} // namespace
+
+TEST(VeltraCliSchedina, NuovaPronosticiComandiESalvataggio) {
+    CartellaTemporanea dir;
+    const std::string cartella = (dir / "lavoro").string();
+    ASSERT_EQ(Cli("schedina --cartella " + cartella).testo, "schedina=assente\n");
+
+    // An unknown team is refused with its line, and nothing is written.
+    ScriviTesto(dir / "errata.txt", "0;Atalanta;Bologna\n\n1;Bari;Nessuno\n");
+    const std::string cfg = LeggiTesto(dir / "lavoro" / "Cfg.VLT");
+    Uscita u = Cli("schedina --cartella " + cartella + " --nuova " + (dir / "errata.txt").string());
+    EXPECT_EQ(u.codice, 2);
+    EXPECT_EQ(u.errori, "veltra-cli: riga 3: squadra sconosciuta: Nessuno\n");
+    EXPECT_EQ(LeggiTesto(dir / "lavoro" / "Cfg.VLT"), cfg);
+    ScriviTesto(dir / "errata.txt", "Marte;Atalanta;Bologna\n");
+    u = Cli("schedina --cartella " + cartella + " --nuova " + (dir / "errata.txt").string());
+    EXPECT_EQ(u.errori, "veltra-cli: riga 1: campionato sconosciuto: Marte\n");
+
+    // Three championships, by id, by name and by menu name.
+    ScriviTesto(dir / "schedina.txt",
+                "0;Atalanta;Bologna\nSerie A;Cagliari;Como\n1;Bari;Empoli\n"
+                "Serie B;Juve Stabia;Cesena\nGermania;Augsburg;Bayern\n8;Amburgo;Dortmund\n");
+    u = Cli("schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string());
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    auto righe = Righe(u.testo);
+    ASSERT_EQ(righe.size(), 7u);
+    EXPECT_EQ(righe[3].rfind("riga=4 campionato=1 casa=Juve.Stabia trasferta=Cesena p1=", 0), 0u)
+        << righe[3];
+    EXPECT_NE(righe[0].find(" manuale=0"), std::string::npos);
+    EXPECT_EQ(righe[6].rfind("integrale=", 0), 0u);
+
+    // Read back from the folder: the same coupon.
+    EXPECT_EQ(Cli("schedina --cartella " + cartella).testo, u.testo);
+
+    u = Cli("schedina --cartella " + cartella +
+            " --pronostico 2=X21 --pronostico 5=1X --pronostico 6=12 --comando fissa-doppia"
+            " --comando diminuisci-2");
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    righe = Righe(u.testo);
+    // Rows 2, 5 and 6 were the fixed rows, and they are now set by hand.
+    EXPECT_EQ(righe[0], "comando=fissa-doppia esito=fallito");
+    EXPECT_EQ(righe[1].rfind("comando=diminuisci-2 esito=", 0), 0u);
+    EXPECT_NE(righe[3].find(" pronostico=X21 manuale=1"), std::string::npos) << righe[3];
+    u = Cli("schedina --cartella " + cartella + " --pronostico 2=- --base");
+    EXPECT_NE(Righe(u.testo)[1].find(" manuale=0"), std::string::npos);
+
+    EXPECT_EQ(Cli("schedina --cartella " + cartella + " --pronostico 15=1").codice, 2);
+    EXPECT_EQ(Cli("schedina --cartella " + cartella + " --pronostico 1=3").codice, 2);
+    EXPECT_EQ(Cli("schedina --cartella " + cartella + " --comando raddoppia").codice, 2);
+}
