@@ -42,7 +42,16 @@ int ComandoImporta(const std::vector<std::string>& a) {
             fileAlias = ValoreOpzione(a, i);
         else if (a[i] == "--troppe-squadre-vuota")
             opzioni.troppeSquadreVuota = true;
-        else if (a[i] == "--prova")
+        else if (a[i] == "--dal" || a[i] == "--al") {
+            const std::string v = ValoreOpzione(a, i);
+            int anno = 0;
+            for (char ch : v) {
+                if (ch < '0' || ch > '9' || anno > 9999) throw ErroreUso{"anno non valido: " + v};
+                anno = anno * 10 + (ch - '0');
+            }
+            if (v.size() != 4) throw ErroreUso{"anno non valido: " + v};
+            (a[i - 1] == "--dal" ? opzioni.dalAnno : opzioni.alAnno) = anno;
+        } else if (a[i] == "--prova")
             prova = true;
         else if (a[i].rfind("--", 0) == 0)
             throw ErroreUso{"opzione sconosciuta: " + a[i]};

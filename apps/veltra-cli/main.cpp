@@ -16,7 +16,8 @@ void Uso(std::FILE* f) {
         "[--grezzo]\n"
         "  verifica [--cartella DIR] [--salva]\n"
         "  genera --cartella DIR [--stagioni N] [--squadre N] [--seme N] [--campionato ID]\n"
-        "  importa --cartella DIR --campionato ID [--alias FILE] [--troppe-squadre-vuota] "
+        "  importa --cartella DIR --campionato ID [--alias FILE] [--dal ANNO] [--al ANNO] "
+        "[--troppe-squadre-vuota] "
         "[--prova] FILE...\n",
         f);
 }

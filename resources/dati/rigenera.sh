@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Regenerates the shipped championship files (the 38 *.VLT files beside this
-# script) from the raw public results, with veltra-cli importa. Run by
-# developers when the sources or the importer change; never by the build.
+# script) from public results with a clear licence, with veltra-cli importa.
+# Run by developers when the sources or the importer change; never by the
+# build. Which source gives which season, and why, is in FONTI.md.
 #
 #   resources/dati/rigenera.sh [SORGENTI] [VELTRA_CLI]
 #
-# SORGENTI defaults to ../shared/data beside the repository (the layout is
-# described in FONTI.md); VELTRA_CLI to build/apps/veltra-cli. The reports of
-# the imports go to resources/dati/rapporti/ (not committed) for checking.
+# SORGENTI defaults to ../shared/data beside the repository, with the folders
+# fdcache/ (football-data.co.uk results, CC0), engsoccerdata/ (GPL-2.0-or-later),
+# soccerdata/ (CC0) and openfootball/ (public domain); VELTRA_CLI to
+# build/apps/veltra-cli. The reports of the imports go to
+# resources/dati/rapporti/ (not committed) for checking.
 set -euo pipefail
 QUI=$(cd "$(dirname "$0")" && pwd)
 RADICE=$(cd "$QUI/../.." && pwd)
@@ -20,54 +23,73 @@ trap 'rm -rf "$LAVORO"' EXIT
 RAPPORTI=$QUI/rapporti
 mkdir -p "$RAPPORTI"
 
-# Every season of one league key in the Football.TXT cache, in any folder.
-wfb() {
-    find "$SORGENTI/wfb" -name "$1.txt" | sort
-}
-
-# The Football.TXT files of a key, without the seasons listed after it
-# (folder names), which are taken whole from the CSV cache instead.
-wfb_senza() {
-    local chiave=$1; shift
-    local f escluso salta
-    for f in $(wfb "$chiave"); do
-        salta=0
-        for escluso in "$@"; do
-            [ "$(basename "$(dirname "$f")")" = "$escluso" ] && salta=1
-        done
-        [ $salta -eq 0 ] && echo "$f"
+# The football-data CSV files of a league key, for the seasons from the one
+# labelled $2 to the one labelled $3 (folder names, "1993-94" or "2012").
+fd() {
+    local chiave=$1 da=$2 a=$3 d
+    for d in $(cd "$SORGENTI/fdcache" && ls -d */ | tr -d / | sort); do
+        [[ "$d" < "$da" || "$d" > "$a" ]] && continue
+        [ -f "$SORGENTI/fdcache/$d/$chiave.csv" ] && echo "$SORGENTI/fdcache/$d/$chiave.csv"
     done
+    return 0
 }
 
-csv() { echo "$SORGENTI/fdcache/$1/$2.csv"; }
+# openfootball files, by their path under openfootball/.
+of() {
+    local f
+    for f in "$@"; do echo "$SORGENTI/openfootball/$f"; done
+}
 
+esd() { echo "$SORGENTI/engsoccerdata/data-raw/$1.csv"; }
+
+# importa CODE [FILE... | --dal Y --al Y FILE]...: one import per group of
+# files, separated by "+", in the order of their seasons.
 importa() {
     local codice=$1; shift
-    "$CLI" importa --cartella "$LAVORO" --campionato "$codice" --alias "$QUI/alias-squadre.tsv" \
-        "$@" >"$RAPPORTI/$codice.txt"
+    local gruppo=() n=0
+    rm -f "$RAPPORTI/$codice.txt"
+    for x in "$@" +; do
+        if [ "$x" = + ]; then
+            n=$((n + 1))
+            "$CLI" importa --cartella "$LAVORO" --campionato "$codice" \
+                --alias "$QUI/alias-squadre.tsv" "${gruppo[@]}" >>"$RAPPORTI/$codice.txt"
+            gruppo=()
+        else
+            gruppo+=("$x")
+        fi
+    done
     tail -n 1 "$RAPPORTI/$codice.txt"
 }
 
 # Serie C1 and Serie C2 have no public source: they stay without seasons.
-importa A  $(wfb it.1)
-importa B  $(wfb it.2)
-importa AU $(wfb at.1)
-importa BE $(wfb be.1)
-importa DA $(wfb dk.1)
-importa FR $(wfb fr.1)
-importa GE $(wfb de.1)
-importa IN $(wfb eng.1)
-importa NL $(wfb nl.1)
-importa PO $(wfb pt.1)
-# The Football.TXT cache lacks the rounds after the split of 2023-24.
-importa SC $(wfb_senza sco.1 2023-24) "$(csv 2023-24 sco.1)"
-importa SP $(wfb es.1)
-# Seasons the Football.TXT cache holds only partly come from the CSV cache.
-importa CH $(wfb_senza ch.1 2019-20) "$(csv 2019-20 ch.1)"
-importa FI $(wfb_senza fi.1 2020) "$(csv 2020 fi.1)"
-importa NO $(wfb_senza no.1 2020) "$(csv 2020 no.1)"
-importa SV $(wfb_senza se.1 2020) "$(csv 2020 se.1)"
-importa RU $(wfb_senza ru.1 2019-20) "$(csv 2019-20 ru.1)"
+importa A  --dal 1961 --al 1992 "$(esd italy)" + $(fd it.1 1993-94 2023-24) \
+           $(of italy/2024-25/1-seriea.txt italy/2025-26/1-seriea.txt)
+importa B  $(fd it.2 1997-98 2023-24) $(of italy/2024-25/2-serieb.txt italy/2025-26/2-serieb.txt)
+importa AU $(fd at.1 2012-13 2023-24) \
+           $(of austria/2024-25/1-bundesliga.txt austria/2025-26/1-bundesliga.txt)
+importa BE $(fd be.1 1995-96 2023-24) \
+           $(of europe/belgium/2024-25_be1.txt europe/belgium/2025-26_be1.txt)
+importa DA $(fd dk.1 2012-13 2023-24) $(of europe/denmark/2024-25_dk1.txt)
+importa FR $(fd fr.1 1993-94 2023-24) \
+           $(of europe/france/2024-25_fr1.txt europe/france/2025-26_fr1.txt)
+importa GE --dal 1992 --al 1992 "$(esd germany)" + $(fd de.1 1993-94 2023-24) \
+           $(of deutschland/2024-25/1-bundesliga.txt deutschland/2025-26/1-bundesliga.txt)
+importa IN "$SORGENTI/soccerdata/1900s/1992-93/eng.1.csv" $(fd eng.1 1993-94 2023-24) \
+           $(of england/2024-25/1-premierleague.txt england/2025-26/1-premierleague.txt)
+importa NL $(fd nl.1 1993-94 2023-24) \
+           $(of europe/netherlands/2024-25_nl1.txt europe/netherlands/2025-26_nl1.txt)
+importa PO $(fd pt.1 1994-95 2023-24) \
+           $(of europe/portugal/2024-25_pt1.txt europe/portugal/2025-26_pt1.txt)
+importa SC $(fd sco.1 1994-95 2023-24) \
+           $(of europe/scotland/2024-25_sco1.txt europe/scotland/2025-26_sco1.txt)
+importa SP $(fd es.1 1993-94 2023-24) \
+           $(of espana/2024-25/1-liga.txt espana/2025-26/1-liga.txt espana/2026-27/1-liga.txt)
+importa CH $(fd ch.1 2012-13 2023-24) $(of europe/switzerland/2024-25_ch1.txt)
+# The football-data file of 2024 stops in spring: the season comes from openfootball.
+importa FI $(fd fi.1 2012 2023) $(of europe/finland/2024_fi1.txt europe/finland/2025_fi1.txt)
+importa NO $(fd no.1 2012 2023) $(of europe/norway/2024_no1.txt europe/norway/2025_no1.txt)
+importa SV $(fd se.1 2012 2023) $(of europe/sweden/2024_se1.txt europe/sweden/2025_se1.txt)
+importa RU $(fd ru.1 2012-13 2023-24) $(of europe/russia/2024-25_ru1.txt)
 
 cp "$LAVORO"/*.VLT "$QUI"/
 echo "rigenera: 38 file scritti in $QUI"

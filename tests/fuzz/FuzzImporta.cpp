@@ -1,5 +1,6 @@
 // Fuzz target for the importer: the bytes are a result file of any layout
-// (the first byte picks the championship it goes into). Reading, choosing
+// (Football.TXT and openfootball's variant, football-data and engsoccerdata
+// CSV; the first byte picks the championship it goes into). Reading, choosing
 // the league phase, mapping names and appending must end in an import or a
 // clean refusal; an import must leave files that read back to the same data,
 // and a refusal must leave the championship as it was.

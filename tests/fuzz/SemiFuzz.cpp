@@ -58,9 +58,33 @@ void SemiImporta(const std::string& dir) {
         "Russia,Premier League,2012/2013,21/07/2012,15:00,Zenit,Spartak,2,1,H,1.5\n"
         "Russia,Premier League,2012/2013,26/05/2013,15:00,Spartak,Zenit,0,0,D,2.5\n"
         "Russia,Premier League,2013/2014,14/07/2013,15:00,Zenit,Spartak,1,3,A,1.5\n",
+        // openfootball's variant: both match-line layouts, goal scorers, stages.
+        "= Italian Serie A 2025/26\n\n# Date       Sat Aug 23 2025 - Sun May 24 2026\n\n"
+        "\xE2\x96\xAA Matchday 1\n  Sat Aug 23 2025\n"
+        "    18:30  Genoa CFC     v US Lecce     0-0\n"
+        "           SSC Napoli    v Torino FC    2-1 (1-0)\n"
+        "  Sun Aug/24\n    20.45  US Lecce  1-3 (0-1)  SSC Napoli\n"
+        "                  (Name 9', Other 37'(p);\n                   Third 45')\n"
+        "\xC2\xBB 2. Round\n  Sun Jan 4\n"
+        "           Torino FC     v Genoa CFC    1-0    [awarded]\n"
+        "           US Lecce      v Torino FC    [postponed]\n"
+        "           Genoa CFC     v SSC Napoli\n"
+        "\xE2\x96\xAA Championship, Matchday 1\n  Sat May 2\n"
+        "           SSC Napoli    v Genoa CFC    3-3\n"
+        "           Torino FC     v SSC Napoli   0-0\n"
+        "           Genoa CFC     v Torino FC    2-2\n"
+        "\xE2\x96\xAA ECL Playoff, Final\n  Sat May 30\n"
+        "           Genoa CFC     v US Lecce     4-3 pen. 1-1 a.e.t. (1-1, 0-0)\n",
+        // engsoccerdata: every season of a country, lower tiers left out.
+        "\"Date\",\"Season\",\"home\",\"visitor\",\"FT\",\"hgoal\",\"vgoal\",\"tier\",\"round\"\n"
+        "\"1989-08-27\",1989,\"SSC Napoli\",\"Udinese\",\"1-0\",1,0,1,\"league\"\n"
+        "\"1989-08-27\",1989,\"Bari\",\"Como\",\"2-2\",2,2,2,\"league\"\n"
+        "\"1990-04-08\",1989,\"Udinese\",\"SSC Napoli\",\"0-2\",0,2,1,\"league\"\n"
+        "\"1990-05-20\",1989,\"Udinese\",\"Inter\",\"1-1\",1,1,1,\"phase2\"\n"
+        "\"1990-09-09\",1990,\"Udinese\",\"Inter\",\"NA\",NA,NA,1,\"league\"\n",
     };
-    const char kCampionato[] = {0, 0, 18};
-    for (int k = 0; k < 3; ++k) {
+    const char kCampionato[] = {0, 0, 18, 0, 0};
+    for (int k = 0; k < 5; ++k) {
         std::ofstream f(dir + "/risultati-" + std::to_string(k), std::ios::binary);
         f.put(kCampionato[k]);
         f << kFile[k];

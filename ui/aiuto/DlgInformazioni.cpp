@@ -76,7 +76,10 @@ DlgInformazioni::DlgInformazioni(AiutoQt* aiuto, QWidget* genitore) : QDialog(ge
     auto* versione = new QLabel(QStringLiteral("Versione %1").arg(Versione()), this);
     versione->setAlignment(Qt::AlignCenter);
     auto* licenza = new QLabel(
-        QStringLiteral("Programma per uso personale, fornito senza alcuna garanzia."), this);
+        QStringLiteral("Software libero: si puo' ridistribuire e modificare secondo i termini "
+                       "della GNU General Public License, versione 3 o successiva "
+                       "(GPL-3.0-or-later). Fornito senza alcuna garanzia."),
+        this);
     licenza->setAlignment(Qt::AlignCenter);
     licenza->setWordWrap(true);
     auto* fonti = new QLabel(

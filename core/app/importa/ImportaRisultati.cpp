@@ -3,8 +3,10 @@
 #include "dati/Testo1252.h"
 #include "app/importa/AccorciaNome.h"
 #include "app/importa/FaseCampionato.h"
+#include "app/importa/LeggiCsvEngsoccerdata.h"
 #include "app/importa/LeggiCsvFootballData.h"
 #include "app/importa/LeggiFootballTxt.h"
+#include "app/importa/LeggiFootballTxtVariante.h"
 #include "app/importa/TestoSorgente.h"
 
 #include <algorithm>
@@ -14,10 +16,13 @@ namespace veltra {
 
 LetturaSorgente LeggiFileRisultati(std::string_view file, const std::string& nomeFile) {
     const std::string testo = TestoInUtf8(file);
+    if (SembraFootballTxtVariante(testo)) return LeggiFootballTxtVariante(testo, nomeFile);
     if (SembraFootballTxt(testo)) return LeggiFootballTxt(testo, nomeFile);
     if (SembraCsvFootballData(testo)) return LeggiCsvFootballData(testo, nomeFile);
+    if (SembraCsvEngsoccerdata(testo)) return LeggiCsvEngsoccerdata(testo, nomeFile);
     LetturaSorgente l;
-    l.errore = nomeFile + ": formato non riconosciuto (ne' Football.TXT ne' CSV di football-data)";
+    l.errore = nomeFile + ": formato non riconosciuto (ne' Football.TXT ne' CSV di football-data "
+                          "o di engsoccerdata)";
     return l;
 }
 
@@ -43,11 +48,15 @@ bool CrossAnno(const std::string& etichetta) {
 // A season labelled with one year Y continues the season labelled Y-1/Y when
 // both are imported together: some sources keep the rounds after a league's
 // split in a file of their own. Its stages follow the season's own.
-std::vector<Stagione> Unisci(const std::vector<LetturaSorgente>& letture) {
+std::vector<Stagione> Unisci(const std::vector<LetturaSorgente>& letture,
+                             const OpzioniImportazione& opzioni) {
     std::vector<Stagione> stagioni;
     std::vector<const StagioneSorgente*> continuazioni;
     for (const auto& l : letture)
         for (const auto& s : l.stagioni) {
+            if ((opzioni.dalAnno != 0 && s.annoInizio < opzioni.dalAnno) ||
+                (opzioni.alAnno != 0 && s.annoInizio > opzioni.alAnno))
+                continue;
             if (s.forseContinuazione)
                 continuazioni.push_back(&s);
             else
@@ -94,9 +103,14 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
     r.incontriPrima = campionato.numeroIncontri();
     for (const auto& l : letture)
         if (!l.ok()) return Errore(r, l.errore);
+    for (const auto& l : letture)
+        r.scartate.insert(r.scartate.end(), l.scartate.begin(), l.scartate.end());
 
-    const auto stagioni = Unisci(letture);
-    if (stagioni.empty()) return Errore(r, "nessuna stagione nei file");
+    const auto stagioni = Unisci(letture, opzioni);
+    if (stagioni.empty())
+        return Errore(r, opzioni.dalAnno != 0 || opzioni.alAnno != 0
+                             ? "nessuna stagione dei file negli anni richiesti"
+                             : "nessuna stagione nei file");
     for (std::size_t i = 1; i < stagioni.size(); ++i)
         if (stagioni[i].sorgente.annoInizio == stagioni[i - 1].sorgente.annoInizio)
             return Errore(r, "la stagione iniziata nel " + Anno(stagioni[i].sorgente.annoInizio) +

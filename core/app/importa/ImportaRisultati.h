@@ -24,6 +24,10 @@ struct OpzioniImportazione {
     // A season with more teams than the championship has slots for is stored
     // empty and reported, instead of stopping the import.
     bool troppeSquadreVuota = false;
+    // Only the seasons that began in these years (0: no bound), as when a
+    // file holds every season of a country and only some are wanted.
+    int dalAnno = 0;
+    int alAnno = 0;
 };
 
 RapportoImportazione ImportaRisultati(CCampionato& campionato,
@@ -31,7 +35,8 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
                                       const TabellaAlias& alias,
                                       const OpzioniImportazione& opzioni = {});
 
-// Reads a result file of any known layout (Football.TXT or football-data CSV).
+// Reads a result file of any known layout (Football.TXT and its openfootball
+// variant, football-data CSV, engsoccerdata CSV).
 LetturaSorgente LeggiFileRisultati(std::string_view testo, const std::string& nomeFile);
 
 } // namespace veltra

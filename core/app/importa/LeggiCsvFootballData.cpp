@@ -9,34 +9,6 @@ namespace veltra {
 
 namespace {
 
-// One CSV record; a field in double quotes may hold commas ("" is a quote).
-std::vector<std::string> Campi(std::string_view r) {
-    std::vector<std::string> campi(1);
-    bool virgolette = false;
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        const char c = r[i];
-        if (virgolette) {
-            if (c == '"' && i + 1 < r.size() && r[i + 1] == '"') {
-                campi.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                virgolette = false;
-            } else {
-                campi.back() += c;
-            }
-        } else if (c == '"') {
-            virgolette = true;
-        } else if (c == ',') {
-            campi.emplace_back();
-        } else {
-            campi.back() += c;
-        }
-    }
-    for (auto& c : campi)
-        c = std::string(Rifila(c));
-    return campi;
-}
-
 struct Colonne {
     int data = -1, casa = -1, trasferta = -1;
     int punteggio = -1;                  // "2-1"
@@ -94,7 +66,7 @@ int GiorniDa(const DataCalendario& d) {
 
 bool SembraCsvFootballData(std::string_view testo) {
     const auto righe = Righe(testo);
-    return !righe.empty() && CercaColonne(Campi(righe[0])).Riconosciute();
+    return !righe.empty() && CercaColonne(CampiCsv(righe[0])).Riconosciute();
 }
 
 LetturaSorgente LeggiCsvFootballData(std::string_view testo, const std::string& nomeFile) {
@@ -106,7 +78,7 @@ LetturaSorgente LeggiCsvFootballData(std::string_view testo, const std::string& 
         return esito;
     };
     if (righe.empty()) return errore(1, "file vuoto");
-    const auto intestazione = Campi(righe[0]);
+    const auto intestazione = CampiCsv(righe[0]);
     const Colonne col = CercaColonne(intestazione);
     if (!col.Riconosciute())
         return errore(1, "intestazione non riconosciuta (servono Date, squadre e risultato)");
@@ -121,7 +93,7 @@ LetturaSorgente LeggiCsvFootballData(std::string_view testo, const std::string& 
     for (std::size_t n = 1; n < righe.size(); ++n) {
         const int riga = static_cast<int>(n) + 1;
         if (Rifila(righe[n]).empty()) continue;
-        const auto campi = Campi(righe[n]);
+        const auto campi = CampiCsv(righe[n]);
         const auto campo = [&](int i) -> std::string_view {
             return i >= 0 && i < static_cast<int>(campi.size()) ? campi[static_cast<std::size_t>(i)]
                                                                 : std::string_view{};

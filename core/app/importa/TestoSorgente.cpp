@@ -74,4 +74,32 @@ std::vector<std::string_view> Righe(std::string_view testo) {
     return righe;
 }
 
+// One CSV record; a field in double quotes may hold commas ("" is a quote).
+std::vector<std::string> CampiCsv(std::string_view r) {
+    std::vector<std::string> campi(1);
+    bool virgolette = false;
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        const char c = r[i];
+        if (virgolette) {
+            if (c == '"' && i + 1 < r.size() && r[i + 1] == '"') {
+                campi.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                virgolette = false;
+            } else {
+                campi.back() += c;
+            }
+        } else if (c == '"') {
+            virgolette = true;
+        } else if (c == ',') {
+            campi.emplace_back();
+        } else {
+            campi.back() += c;
+        }
+    }
+    for (auto& c : campi)
+        c = std::string(Rifila(c));
+    return campi;
+}
+
 } // namespace veltra

@@ -23,5 +23,8 @@ std::string TestoInUtf8(std::string_view testo);
 // The lines of a text file; "\r\n" and "\n" both end a line, a UTF-8 byte
 // order mark is dropped.
 std::vector<std::string_view> Righe(std::string_view testo);
+// The fields of one CSV record, without surrounding blanks; a field in double
+// quotes may hold commas ("" is a quote).
+std::vector<std::string> CampiCsv(std::string_view riga);
 
 } // namespace veltra

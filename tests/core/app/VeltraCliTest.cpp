@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <set>
 #include <cstdio>
 #include <sstream>
 #include <sys/wait.h>
@@ -182,4 +184,33 @@ TEST_F(CartellaGenerata, VerificaRiportaESalvaUgualeAlByte) {
     EXPECT_EQ(rotta.codice, 1);
     EXPECT_EQ(rotta.errori, "Errore nell'inizializzazione. File corrotti!\n");
     EXPECT_EQ(LeggiTesto(completa / "Cfg.VLT"), cfg.substr(0, 100));
+}
+
+// The shipped Serie A ends with 2025-26: the estimates are for its clubs,
+// every pair of them once.
+TEST(VeltraCliDatiPredefiniti, StimeSullaSerieAPerLeSquadreDelleUltimaStagione) {
+    CartellaTemporanea dir;
+    for (const auto& f : std::filesystem::directory_iterator(VELTRA_RESOURCES_DIR "/dati"))
+        if (f.path().extension() == ".VLT")
+            std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
+    const Uscita u = Esegui("stime --cartella " + dir.percorso().string() + " --campionato A");
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    const std::set<std::string> serieA2025 = {
+        "Atalanta", "Bologna", "Cagliari", "Como",   "Cremonese", "Fiorentina", "Genoa",
+        "Inter",    "Juventus", "Lazio",   "Lecce",  "Milan",     "Napoli",     "Parma",
+        "Pisa",     "Roma",     "Sassuolo", "Torino", "Udinese",  "Verona"};
+    std::set<std::string> casa, trasferta;
+    int righe = 0;
+    for (const auto& r : Righe(u.testo)) {
+        char a[32], b[32];
+        if (std::sscanf(r.c_str(), "%31s - %31s", a, b) != 2 || r.find('%') == std::string::npos ||
+            r.rfind("Serie A", 0) == 0)
+            continue;
+        casa.insert(a);
+        trasferta.insert(b);
+        ++righe;
+    }
+    EXPECT_EQ(casa, serieA2025);
+    EXPECT_EQ(trasferta, serieA2025);
+    EXPECT_EQ(righe, 20 * 19);
 }

@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <set>
+#include <sstream>
 
 using namespace veltra;
 
@@ -60,60 +64,52 @@ protected:
 
 DatiGlobali* DatiPredefiniti::dati_ = nullptr;
 
-TEST_F(DatiPredefiniti, OgniCampionatoIniziaAllaSuaPrimaStagione) {
-    // Code, stored seasons, empty seasons at the start (missing from the sources).
-    struct Atteso {
-        const char* codice;
-        int stagioni;
-        int vuoteIniziali;
-    } attesi[] = {
-        {"A", 64, 0},  {"B", 54, 23}, {"C1", 0, 0},  {"C2", 0, 0},  {"AU", 32, 0},
-        {"BE", 30, 0}, {"DA", 30, 0}, {"FR", 32, 0}, {"GE", 33, 0}, {"IN", 33, 0},
-        {"NL", 32, 0}, {"PO", 32, 0}, {"SC", 31, 0}, {"SP", 32, 0}, {"CH", 31, 0},
-        {"FI", 31, 9}, {"NO", 63, 0}, {"SV", 35, 0}, {"RU", 29, 0},
-    };
-    for (const auto& a : attesi) {
-        const CCampionato& c = C(a.codice);
-        // The last stored season is the one that began in 2024.
-        EXPECT_EQ(c.config.numeroStagioni(), a.stagioni) << a.codice;
-        if (a.stagioni > 0) {
-            EXPECT_EQ(c.descrizione().annoPrimaStagione + a.stagioni - 1, 2024) << a.codice;
-        }
-        for (int s = 1; s <= a.vuoteIniziali; ++s) {
-            EXPECT_EQ(c.squadreStagione(s).numero(), 0) << a.codice << " " << s;
-            EXPECT_EQ(Incontri(c, s), 0) << a.codice << " " << s;
-        }
-        if (a.stagioni > a.vuoteIniziali) {
-            EXPECT_GT(c.squadreStagione(a.vuoteIniziali + 1).numero(), 0) << a.codice;
-        }
+// The committed table of matches per season, counted from the source files.
+struct StagioneAttesa {
+    std::string codice;
+    int annoInizio = 0;
+    int squadre = 0;
+    int incontri = 0;
+    std::string fonte;
+};
+
+std::vector<StagioneAttesa> TabellaAttesa() {
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "incontri-per-stagione.tsv");
+    std::vector<StagioneAttesa> v;
+    for (std::string riga; std::getline(in, riga);) {
+        if (riga.empty() || riga[0] == '#') continue;
+        std::istringstream campi(riga);
+        StagioneAttesa a;
+        campi >> a.codice >> a.annoInizio >> a.squadre >> a.incontri >> a.fonte;
+        if (campi) v.push_back(a);
     }
+    return v;
 }
 
-TEST_F(DatiPredefiniti, IncontriPerStagioneComeNelleFonti) {
-    struct Atteso {
-        const char* codice;
-        int annoInizio;
-        int squadre;
-        int incontri;
-    } attesi[] = {
-        {"A", 1961, 18, 306},  {"A", 1967, 16, 240},
-        {"A", 1988, 18, 306},  {"A", 2004, 20, 380},
-        {"A", 2023, 20, 380},  {"B", 1994, 20, 380},
-        {"B", 2003, 24, 552},  {"IN", 1992, 22, 462},
-        {"IN", 1995, 20, 380}, {"SP", 1995, 22, 462},
-        {"GE", 2010, 18, 306}, {"FR", 2019, 20, 279}, // stopped in March 2020
-        {"SC", 1999, 10, 180}, {"SC", 2021, 12, 228}, // 33 rounds, then 5 after the split
-        {"SC", 2023, 12, 228}, {"FI", 2003, 14, 182},
-        {"FI", 2019, 12, 162}, {"FI", 2020, 12, 132},
-        {"NO", 2020, 16, 240}, {"CH", 2019, 10, 180},
-        {"RU", 2019, 16, 240}, {"RU", 2011, 16, 352}, // 30 rounds, then two groups of eight
-        {"NO", 1962, 16, 240},
-    };
-    for (const auto& a : attesi) {
-        const CCampionato& c = C(a.codice);
+TEST_F(DatiPredefiniti, OgniStagioneHaGliIncontriDelleFonti) {
+    const auto attese = TabellaAttesa();
+    ASSERT_GT(attese.size(), 400u);
+    std::map<std::string, std::set<int>> elencate;
+    for (const auto& a : attese) {
+        const CCampionato& c = C(a.codice.c_str());
         const int s = a.annoInizio - c.descrizione().annoPrimaStagione + 1;
+        elencate[a.codice].insert(s);
+        ASSERT_LE(s, c.config.numeroStagioni()) << a.codice << " " << a.annoInizio;
         EXPECT_EQ(c.squadreStagione(s).numero(), a.squadre) << a.codice << " " << a.annoInizio;
         EXPECT_EQ(Incontri(c, s), a.incontri) << a.codice << " " << a.annoInizio;
+    }
+    // Every other season is empty, in its place; the last stored season is
+    // the newest the sources hold.
+    for (int id = 0; id < kNumeroCampionati; ++id) {
+        const CCampionato& c = dati_->campionato(id);
+        const std::string codice(c.descrizione().codice);
+        const auto& elenco = elencate[codice];
+        EXPECT_EQ(c.config.numeroStagioni(), elenco.empty() ? 0 : *elenco.rbegin()) << codice;
+        for (int s = 1; s <= c.config.numeroStagioni(); ++s)
+            if (!elenco.count(s)) {
+                EXPECT_EQ(c.squadreStagione(s).numero(), 0) << codice << " " << s;
+                EXPECT_EQ(Incontri(c, s), 0) << codice << " " << s;
+            }
     }
 }
 
@@ -143,6 +139,83 @@ TEST_F(DatiPredefiniti, ClassificheFinaliNote) {
         {"Portsmouth", 45}, {"Tottenham", 45},   {"Blackburn", 44},     {"Man.City", 41},
         {"Everton", 39},    {"Leicester", 33},   {"Leeds", 33},         {"Wolverhampton", 33}};
     EXPECT_EQ(Classifica(C("IN"), 2003 - 1992 + 1, 3), premier2003);
+
+    // Serie A 2024-25 and 2025-26, from the openfootball files.
+    const std::map<std::string, int> serieA2024 = {
+        {"Napoli", 82},    {"Inter", 81},   {"Atalanta", 74}, {"Juventus", 70}, {"Roma", 69},
+        {"Fiorentina", 65}, {"Lazio", 65},  {"Milan", 63},    {"Bologna", 62},  {"Como", 49},
+        {"Torino", 44},    {"Udinese", 44}, {"Genoa", 43},    {"Verona", 37},   {"Parma", 36},
+        {"Cagliari", 36},  {"Lecce", 34},   {"Empoli", 31},   {"Venezia", 29},  {"Monza", 18}};
+    EXPECT_EQ(Classifica(C("A"), 2024 - 1961 + 1, 3), serieA2024);
+    const std::map<std::string, int> serieA2025 = {
+        {"Inter", 87},    {"Napoli", 76},   {"Roma", 73},       {"Como", 71},     {"Milan", 70},
+        {"Juventus", 69}, {"Atalanta", 59}, {"Bologna", 56},    {"Lazio", 54},    {"Udinese", 50},
+        {"Sassuolo", 49}, {"Parma", 45},    {"Torino", 45},     {"Cagliari", 43}, {"Fiorentina", 42},
+        {"Genoa", 41},    {"Lecce", 38},    {"Cremonese", 34},  {"Verona", 21},   {"Pisa", 18}};
+    EXPECT_EQ(Classifica(C("A"), 2025 - 1961 + 1, 3), serieA2025);
+}
+
+// Where two sources meet, a club keeps its name: a club that is missing from
+// the next season of a top division was relegated, so it finished at the
+// bottom of its table; a club of the upper half that "disappears" is a club
+// the next season calls by another name. The exceptions are real.
+TEST_F(DatiPredefiniti, NessunClubConDueNomiInStagioniConsecutive) {
+    struct Eccezione {
+        const char* codice;
+        int anno;
+        const char* squadra;
+    };
+    const Eccezione eccezioni[] = {
+        {"A", 1970, "Foggia"},       // relegated on goal difference, two points a win
+        {"A", 1973, "Verona"},       // relegated for match fixing
+        {"A", 1977, "Foggia"},       // level on points, two points a win
+        {"A", 1979, "Milan"},        // relegated for illegal betting
+        {"A", 1987, "Empoli"},       // five points deducted
+        {"A", 2002, "Atalanta"},     // lost the relegation play-off
+        {"A", 2005, "Juventus"},     // relegated by the sports court
+        {"BE", 2001, "Lommelse"},    // bankrupt
+        {"BE", 2001, "RWD.Molenbeek"}, // bankrupt
+        {"BE", 2008, "Mouscron"},    // bankrupt during the next season
+        {"FR", 1993, "Marsiglia"},   // relegated for match fixing
+        {"IN", 1996, "Middlesbrough"}, // three points deducted
+        {"PO", 1997, "Leça"},        // relegated at the table
+        {"PO", 2005, "Gil.Vicente"}, // relegated at the table
+        {"PO", 2007, "Boavista"},    // relegated for match fixing
+        {"PO", 2008, "Estrela.Amadora"}, // refused a licence
+        {"SC", 2011, "Rangers"},     // liquidated
+        {"RU", 2016, "Orenburg"},    // lost the relegation play-off
+        {"SP", 2014, "Elche"},       // relegated for unpaid debts
+        {"FI", 2023, "Honka"},       // refused a licence
+    };
+    for (int id = 0; id < kNumeroCampionati; ++id) {
+        const CCampionato& c = dati_->campionato(id);
+        const std::string codice(c.descrizione().codice);
+        if (codice == "B") continue; // clubs leave Serie B at both ends of the table
+        for (int s = 1; s < c.config.numeroStagioni(); ++s) {
+            const auto& ora = c.squadreStagione(s).nomi;
+            const auto& dopo = c.squadreStagione(s + 1).nomi;
+            if (ora.empty() || dopo.empty()) continue;
+            const auto punti = Classifica(c, s, 3);
+            std::vector<std::string> uscite;
+            for (const auto& n : ora)
+                if (std::find(dopo.begin(), dopo.end(), n) == dopo.end()) uscite.push_back(n);
+            for (const auto& n : uscite) {
+                // Clubs with more points than this one.
+                int sopra = 0;
+                for (const auto& [_, p] : punti)
+                    sopra += p > punti.at(n);
+                const int anno = c.descrizione().annoPrimaStagione + s - 1;
+                const bool eccezione = std::any_of(
+                    std::begin(eccezioni), std::end(eccezioni), [&](const Eccezione& e) {
+                        return codice == e.codice && anno == e.anno && n == e.squadra;
+                    });
+                const int posti = static_cast<int>(ora.size()) - static_cast<int>(uscite.size()) - 2;
+                EXPECT_TRUE(sopra >= posti || eccezione)
+                    << codice << " " << anno << ": " << n << " (" << sopra + 1
+                    << "a) manca nella stagione dopo";
+            }
+        }
+    }
 }
 
 TEST_F(DatiPredefiniti, UnNomePerClubInTutteLeStagioni) {
