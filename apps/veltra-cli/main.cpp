@@ -18,7 +18,10 @@ void Uso(std::FILE* f) {
         "  genera --cartella DIR [--stagioni N] [--squadre N] [--seme N] [--campionato ID]\n"
         "  importa --cartella DIR --campionato ID [--alias FILE] [--dal ANNO] [--al ANNO] "
         "[--troppe-squadre-vuota] "
-        "[--prova] FILE...\n",
+        "[--prova] FILE...\n"
+        "  valuta [--cartella DIR] --campionato ID --dal STAGIONE --al STAGIONE "
+        "[--modello motore|rating] [--quote FILE...] [--insieme-quote media|pinnacle|massima|...] "
+        "[--alias FILE] [--imposta NOME=VALORE]...\n",
         f);
 }
 
@@ -37,6 +40,7 @@ int main(int argc, char** argv) {
         if (comando == "genera") return ComandoGenera(argomenti);
         if (comando == "verifica") return ComandoVerifica(argomenti);
         if (comando == "importa") return ComandoImporta(argomenti);
+        if (comando == "valuta") return ComandoValuta(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;
