@@ -24,12 +24,15 @@
 
 namespace veltra {
 
+// The defaults were chosen walking forward through the seasons 2014-15 to
+// 2018-19 of Serie A and the Premier League only (resources/dati/
+// cerca-parametri.sh), so the later seasons stay out of sample.
 struct ParametriRating {
     double decadimento = 0.0025;     // per day: half-life of about 9 months
-    double regolarizzazione = 4.0;   // ridge weight (in matches' worth of weight)
-    double neopromosse = 0.25;       // prior of a new club: attack -x, defence +x
+    double regolarizzazione = 3.0;   // ridge weight (in matches' worth of weight)
+    double neopromosse = 0.3;        // prior of a new club: attack -x, defence +x
     double rho = -0.06;              // low-score correction of Dixon and Coles
-    int stagioniStoria = 3;          // seasons before the current one that are fitted
+    int stagioniStoria = 4;          // seasons before the current one that are fitted
     // Elo fallback.
     double eloK = 20.0;
     double eloCasa = 60.0;

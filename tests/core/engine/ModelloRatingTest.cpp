@@ -66,7 +66,7 @@ TEST(ModelloRating, ParametriPerNome) {
     EXPECT_TRUE(ImpostaParametroRating(p, "stagioniStoria", "2.5"));
     EXPECT_TRUE(ImpostaParametroRating(p, "rho", "1"));
     EXPECT_TRUE(ImpostaParametroRating(p, "sconosciuto", "1"));
-    EXPECT_EQ(p.stagioniStoria, 3);
+    EXPECT_EQ(p.stagioniStoria, ParametriRating{}.stagioniStoria);
 }
 
 TEST(ModelloProbabilita, IlMotoreCorrettoComeLoUsanoLeScommesse) {
