@@ -21,6 +21,8 @@
 #include "tools/FinestraClassifica.h"
 #include "tools/FinestraPronostici.h"
 #include "tools/FinestraScontriDiretti.h"
+#include "tools/FinestraQualitaStime.h"
+#include "platform/EsecutoreLavoriQt.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -190,6 +192,7 @@ void CVltMain::AggiornaAbilitazioni() {
 void CVltMain::ImpostaStato(const TestiStato& t) {
     pannello1_->setText(QString::fromStdString(t.pannello1));
     pannello2_->setText(QString::fromStdString(t.pannello2));
+    MostraModelloInUso(*this, dati_);
 }
 
 QString CVltMain::testoPannello1() const { return pannello1_->text(); }
@@ -245,6 +248,11 @@ void CVltMain::Esegui(int id) {
                 return static_cast<FinestraImpostazioneParametri*>(d)->Aggiorna(
                     stato_.datiCambiati);
             });
+    } else if (id == comando::QualitaStime) {
+        EsecutoreLavoriQt esecutore(this);
+        FinestraQualitaStime finestra(dati_, esecutore, messaggi_, this);
+        finestra.exec();
+        MostraModelloInUso(*this, dati_);
     } else if (id == comando::Sommario) {
         aiuto_.Mostra(kAiutoFinestraPrincipale);
     } else if (id == comando::Info) {

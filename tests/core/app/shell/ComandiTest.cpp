@@ -132,7 +132,8 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::ArchivioStorico,
                                      comando::ScontriDiretti,
                                      comando::Sommario,
-                                     comando::Info};
+                                     comando::Info,
+                                     comando::QualitaStime};
     for (const auto& c : ComandiPrincipali())
         EXPECT_EQ(ComandoAbilitato(c.id, d, {.consiglioPresente = true}),
                   costruiti.count(c.id) == 1)
