@@ -20,7 +20,10 @@ void Uso(std::FILE* f) {
         "[--troppe-squadre-vuota] "
         "[--prova] FILE...\n"
         "  schedina [--cartella DIR] [--nuova FILE] [--pronostico RIGA=TESTO|RIGA=-]... "
-        "[--base] [--comando NOME]...\n",
+        "[--base] [--comando NOME]...\n"
+        "  valuta [--cartella DIR] --campionato ID --dal STAGIONE --al STAGIONE "
+        "[--modello motore|rating] [--quote FILE...] [--insieme-quote media|pinnacle|massima|...] "
+        "[--alias FILE] [--imposta NOME=VALORE]...\n",
         f);
 }
 
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
         if (comando == "verifica") return ComandoVerifica(argomenti);
         if (comando == "importa") return ComandoImporta(argomenti);
         if (comando == "schedina") return ComandoSchedina(argomenti);
+        if (comando == "valuta") return ComandoValuta(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

@@ -59,6 +59,10 @@ EsitoFile PreparaCartellaDiLavoro(const fs::path& cartella, const fs::path& dati
                      ScriviTestoSquadre(camp.config)) &&
              prepara(cartella / std::string(camp.descrizione().fileIncontri),
                      ScriviTestoIncontri(camp.incontri));
+        // The goals and dates of the shipped matches, for the rating model.
+        if (ok && !camp.reti.vuoto())
+            ok = prepara(cartella / NomeFileReti(camp.descrizione().codice),
+                         ScriviTestoReti(camp.reti, camp.incontri));
     }
     auto nuovi = std::make_unique<DatiGlobali>();
     const auto cfg = ScriviArchivioConfigurazione(*nuovi);

@@ -5,6 +5,7 @@
 #include "dati/CDumpRicerca.h"
 #include "dati/CPunteggiAvanzati.h"
 #include "dati/Campionati.h"
+#include "dati/Reti.h"
 
 #include <cstdint>
 #include <memory>
@@ -72,6 +73,11 @@ private:
     std::vector<int> inizioStagione_;
 };
 
+// Which model gives a championship's probabilities to the coupon and the
+// bets: the estimation engine (the default) or the rating model. Kept in a
+// file of its own (ModelliStime.txt), not in the configuration archive.
+enum class ModelloStime : std::uint8_t { Motore = 0, Rating = 1 };
+
 // Analysis configuration and the team list of every season.
 struct Config {
     std::int16_t campionato = 0;
@@ -112,6 +118,12 @@ public:
     CDumpRicerca ricerca;
     std::int32_t ultimoIncontroFiltro = -1;
     std::int32_t stagioneFiltro = -1;
+    // Goals and dates of the matches (Reti-<codice>.txt); may know nothing.
+    RetiCampionato reti;
+    // Why the scores file could not be read ("" when read or absent): the
+    // save then leaves that file as it is rather than lose it.
+    std::string retiNonLette;
+    ModelloStime modello = ModelloStime::Motore;
 
     bool filtroAttivo() const { return ultimoIncontroFiltro != -1; }
     int numeroIncontri() const { return incontri.numero(); }

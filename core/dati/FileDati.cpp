@@ -1,4 +1,5 @@
 #include "dati/FileDati.h"
+#include "dati/ModelliStime.h"
 
 #include "dati/FileAtomico.h"
 #include "dati/Testo1252.h"
@@ -186,6 +187,26 @@ EsitoFile LeggiCampionato(CampionatoId id, const fs::path& cartella,
 
 } // namespace
 
+// The scores file beside the two files: never stops a load. A damaged one
+// leaves the championship without scores and is named in retiNonLette.
+static void CaricaReti(CCampionato& c, const fs::path& cartella) {
+    c.reti.Svuota();
+    c.retiNonLette.clear();
+    const fs::path f = cartella / NomeFileReti(c.descrizione().codice);
+    std::error_code ec;
+    if (!fs::exists(f, ec)) return;
+    const auto testo = LeggiFile(f);
+    if (!testo) {
+        c.retiNonLette = f.string() + ": impossibile aprire il file";
+        return;
+    }
+    LetturaReti l = LeggiTestoReti(*testo, c.incontri);
+    if (!l.ok())
+        c.retiNonLette = f.string() + ": " + l.errore;
+    else
+        c.reti = std::move(l.reti);
+}
+
 EsitoFile CaricaCampionato(CCampionato& c, const fs::path& cartella) {
     std::vector<ElencoSquadre> stagioni;
     ElencoIncontri incontri;
@@ -193,6 +214,7 @@ EsitoFile CaricaCampionato(CCampionato& c, const fs::path& cartella) {
     if (!e) return e;
     c.config.stagioni = std::move(stagioni);
     c.incontri = std::move(incontri);
+    CaricaReti(c, cartella);
     c.ultimoIncontroFiltro = -1;
     c.stagioneFiltro = -1;
     return e;
@@ -211,7 +233,13 @@ EsitoFile CaricaFileCampionati(DatiCampionati& dati, const fs::path& cartella) {
         camp.incontri = std::move(incontri[c]);
         camp.ultimoIncontroFiltro = -1;
         camp.stagioneFiltro = -1;
+        CaricaReti(camp, cartella);
     }
+    // The model of each championship; an unreadable line leaves the engine.
+    if (const auto testo = LeggiFile(cartella / kFileModelliStime))
+        LeggiTestoModelliStime(*testo, dati);
+    else
+        for (int c = 0; c < kNumeroCampionati; ++c) dati.campionato(c).modello = ModelloStime::Motore;
     return {};
 }
 
@@ -228,6 +256,26 @@ EsitoFile PreparaFileCampionati(const DatiCampionati& dati, const fs::path& cart
         const auto& camp = dati.campionato(c);
         const fs::path f = cartella / std::string(camp.descrizione().fileIncontri);
         if (!salvataggio.Prepara(f, ScriviTestoIncontri(camp.incontri)))
+            return EsitoFile::Errore(kMessaggioErroreSalvataggio,
+                                     f.string() + ": impossibile scrivere il file");
+    }
+    // The model of each championship, once any has left the engine.
+    {
+        const fs::path f = cartella / kFileModelliStime;
+        std::error_code ec;
+        bool scelto = fs::exists(f, ec);
+        for (int c = 0; c < kNumeroCampionati; ++c)
+            scelto = scelto || dati.campionato(c).modello != ModelloStime::Motore;
+        if (scelto && !salvataggio.Prepara(f, ScriviTestoModelliStime(dati)))
+            return EsitoFile::Errore(kMessaggioErroreSalvataggio,
+                                     f.string() + ": impossibile scrivere il file");
+    }
+    // The scores files, of the championships that know any score or date.
+    for (int c = 0; c < kNumeroCampionati; ++c) {
+        const auto& camp = dati.campionato(c);
+        if (camp.reti.vuoto() || !camp.retiNonLette.empty()) continue;
+        const fs::path f = cartella / NomeFileReti(camp.descrizione().codice);
+        if (!salvataggio.Prepara(f, ScriviTestoReti(camp.reti, camp.incontri)))
             return EsitoFile::Errore(kMessaggioErroreSalvataggio,
                                      f.string() + ": impossibile scrivere il file");
     }

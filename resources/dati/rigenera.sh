@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the shipped championship files (the 38 *.VLT files beside this
-# script) from public results with a clear licence, with veltra-cli importa.
+# script, and the goals and dates of their matches in Reti-*.txt) from public
+# results with a clear licence, with veltra-cli importa.
 # Run by developers when the sources or the importer change; never by the
 # build. Which source gives which season, and why, is in FONTI.md.
 #
@@ -91,5 +92,5 @@ importa NO $(fd no.1 2012 2023) $(of europe/norway/2024_no1.txt europe/norway/20
 importa SV $(fd se.1 2012 2023) $(of europe/sweden/2024_se1.txt europe/sweden/2025_se1.txt)
 importa RU $(fd ru.1 2012-13 2023-24) $(of europe/russia/2024-25_ru1.txt)
 
-cp "$LAVORO"/*.VLT "$QUI"/
-echo "rigenera: 38 file scritti in $QUI"
+cp "$LAVORO"/*.VLT "$LAVORO"/Reti-*.txt "$QUI"/
+echo "rigenera: 38 file dei campionati e i file delle reti scritti in $QUI"

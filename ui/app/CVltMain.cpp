@@ -25,6 +25,8 @@
 #include "tools/scontri/CScontriDirettiQt.h"
 #include "pools/CPropostaSistemaQt.h"
 #include "pools/NuovaSchedinaQt.h"
+#include "platform/EsecutoreLavoriQt.h"
+#include "tools/qualita/FinestraQualitaStimeQt.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -164,6 +166,7 @@ void CVltMain::AggiornaAbilitazioni() {
 void CVltMain::ImpostaStato(const TestiStato& t) {
     pannello1_->setText(Q(t.pannello1));
     pannello2_->setText(Q(t.pannello2));
+    MostraModelloInUso(*this, dati_);
 }
 
 QString CVltMain::testoPannello1() const { return pannello1_->text(); }
@@ -192,6 +195,12 @@ void CVltMain::CreaTabellaComandi() {
         {comando::NuovaSchedina, [this] {
              if (NuovaSchedinaQt(dati_, messaggi_, this))
                  ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
+        {comando::QualitaStime, [this] {
+             EsecutoreLavoriQt esecutore(this);
+             FinestraQualitaStimeQt finestra(dati_, esecutore, messaggi_, this);
+             finestra.exec();
+             MostraModelloInUso(*this, dati_);
+         }},
         {comando::SistemaIntegrale, [this] { ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
     });
     // clang-format on

@@ -133,6 +133,7 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
     CCampionato copia(campionato.id());
     copia.config.stagioni = campionato.config.stagioni;
     copia.incontri = campionato.incontri;
+    copia.reti = campionato.reti;
     std::map<std::string, NomeMappato> nomi;
 
     const auto aggiungiVuota = [&](int anno) {
@@ -232,6 +233,15 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
             if (casa == trasferta)
                 return Errore(r, p->origine.Testo() + ": una squadra contro se stessa");
             if (AggiungiIncontro(copia, casa, trasferta, segno) != 0) return Errore(r, troppi());
+            // Its goals and date beside it; a score given at the table is no score.
+            RetiIncontro reti;
+            if (p->data.Valida())
+                reti.data = p->data.anno * 10000 + p->data.mese * 100 + p->data.giorno;
+            if (p->stato == StatoPartita::Giocata && p->golCasa <= 99 && p->golTrasferta <= 99) {
+                reti.golCasa = static_cast<std::int16_t>(p->golCasa);
+                reti.golTrasferta = static_cast<std::int16_t>(p->golTrasferta);
+            }
+            copia.reti.Imposta(copia.numeroIncontri() - 1, reti);
         }
         imp.squadre = static_cast<int>(elenco.size());
         imp.incontri = static_cast<int>(partite.size());
@@ -243,6 +253,7 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
         r.nomi.push_back(std::move(m));
     campionato.config.stagioni = std::move(copia.config.stagioni);
     campionato.incontri = std::move(copia.incontri);
+    campionato.reti = std::move(copia.reti);
     return r;
 }
 

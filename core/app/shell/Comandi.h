@@ -45,6 +45,8 @@ inline constexpr int ConfrontoAnalisi = 40148;
 inline constexpr int EsportaEventi = 40150;
 inline constexpr int RicercaStrategie = 40151;
 inline constexpr int Info = 125;
+// Not among the original commands: the out-of-sample scores of the models.
+inline constexpr int QualitaStime = 40200;
 } // namespace comando
 
 // When a command may be used.

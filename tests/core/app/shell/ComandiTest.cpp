@@ -134,7 +134,8 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::NuovaSchedina,
                                      comando::SistemaIntegrale,
                                      comando::Sommario,
-                                     comando::Info};
+                                     comando::Info,
+                                     comando::QualitaStime};
     for (const auto& c : ComandiPrincipali())
         EXPECT_EQ(ComandoAbilitato(c.id, d, {.consiglioPresente = true}),
                   costruiti.count(c.id) == 1)

@@ -1,0 +1,90 @@
+#include "engine/rating/ModelloProbabilita.h"
+
+#include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloRating.h"
+
+#include <algorithm>
+
+namespace veltra {
+
+Probabilita1X2 ProbabilitaDaStima(float p1, float pX, float p2) {
+    double p[3] = {p1, pX, p2};
+    for (int i = 0; i < 3; ++i)
+        if (p[i] <= 0) {
+            const double h = (-p[i] + 0.01) / 2;
+            p[i] = 0.01;
+            for (int j = 0; j < 3; ++j)
+                if (j != i) p[j] -= h;
+        }
+    double s = 0;
+    for (double& x : p) {
+        x = std::max(x, 0.001);
+        s += x;
+    }
+    return {p[0] / s, p[1] / s, p[2] / s};
+}
+
+const char* NomeModello(ModelloStime m) {
+    return m == ModelloStime::Rating ? "rating" : "motore";
+}
+
+std::optional<ModelloStime> ModelloDaNome(std::string_view nome) {
+    if (nome == "motore") return ModelloStime::Motore;
+    if (nome == "rating") return ModelloStime::Rating;
+    return std::nullopt;
+}
+
+std::string TestoModelloInUso(ModelloStime m) {
+    return m == ModelloStime::Rating ? "Stime: modello rating" : "Stime: motore";
+}
+
+namespace {
+
+class ModelloMotore : public IModelloProbabilita {
+public:
+    explicit ModelloMotore(CCampionato& c) : c_(c) {}
+    int Aggiorna() override {
+        if (!c_.motore) CreaMotore(c_);
+        riuscito_ = c_.motore->AggiornaStime() == 0;
+        return riuscito_ ? 0 : -1;
+    }
+    std::optional<Probabilita1X2> Stima(int casa, int trasferta) const override {
+        ::veltra::Stima s;
+        if (!riuscito_ || c_.motore->StimaIncontro(casa, trasferta, s) != 0) return std::nullopt;
+        return ProbabilitaDaStima(s.p1, s.pX, s.p2);
+    }
+
+private:
+    CCampionato& c_;
+    bool riuscito_ = false;
+};
+
+class ModelloRatingCampionato : public IModelloProbabilita {
+public:
+    ModelloRatingCampionato(CCampionato& c, const ParametriRating& p) : c_(c), modello_(p) {}
+    int Aggiorna() override { return modello_.Aggiorna(c_); }
+    std::optional<Probabilita1X2> Stima(int casa, int trasferta) const override {
+        return modello_.Stima(casa, trasferta);
+    }
+
+private:
+    CCampionato& c_;
+    ModelloRating modello_;
+};
+
+} // namespace
+
+std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c, ModelloStime m) {
+    if (m == ModelloStime::Rating) return std::make_unique<ModelloRatingCampionato>(c, ParametriRating{});
+    return std::make_unique<ModelloMotore>(c);
+}
+
+std::unique_ptr<IModelloProbabilita> CreaModelloRating(CCampionato& c, const ParametriRating& p) {
+    return std::make_unique<ModelloRatingCampionato>(c, p);
+}
+
+std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c) {
+    return CreaModelloProbabilita(c, c.modello);
+}
+
+} // namespace veltra

@@ -1,0 +1,51 @@
+#pragma once
+// The probabilities of 1, X and 2 of a match, from whichever model a
+// championship uses: the estimation engine (the default) or the rating model.
+// The coupon and the betting module ask for them through this interface, so
+// the user's choice (CCampionato::modello) reaches them without either
+// knowing which model answers.
+#include "dati/Campionato.h"
+#include "dati/quote/LeggiQuoteCsv.h"
+#include "engine/rating/ModelloRating.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace veltra {
+
+struct Stima;
+
+class IModelloProbabilita {
+public:
+    virtual ~IModelloProbabilita() = default;
+    // Fits the model on the championship's data as its accessors give them
+    // (up to the historical cut-off when one is active). 0 on success.
+    virtual int Aggiorna() = 0;
+    // Probabilities of a match between two teams of the current team list
+    // (squadreCorrenti); nullopt when the model cannot estimate it. They are
+    // proper probabilities: each above 0, adding up to 1.
+    virtual std::optional<Probabilita1X2> Stima(int casa, int trasferta) const = 0;
+};
+
+// The model the championship `c` uses, or the one asked for. It reads `c`
+// at every Aggiorna, so it must not outlive it.
+std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c);
+std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c, ModelloStime modello);
+// The rating model with other parameters than the defaults.
+std::unique_ptr<IModelloProbabilita> CreaModelloRating(CCampionato& c, const ParametriRating& p);
+
+// The engine's three values as proper probabilities: the floor the betting
+// module applies (a value <= 0 becomes 0.01 and the other two give up half of
+// the difference each, in the order 1, X, 2), then every value kept above
+// 0.001 and the three scaled to add up to 1.
+Probabilita1X2 ProbabilitaDaStima(float p1, float pX, float p2);
+
+// "motore" / "rating"; the names the terminal, the settings file and the
+// status bar use.
+const char* NomeModello(ModelloStime m);
+std::optional<ModelloStime> ModelloDaNome(std::string_view nome);
+// As the status bar shows it: "Stime: motore" / "Stime: modello rating".
+std::string TestoModelloInUso(ModelloStime m);
+
+} // namespace veltra

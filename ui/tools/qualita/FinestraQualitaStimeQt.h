@@ -1,0 +1,68 @@
+#pragma once
+// "Qualità delle Stime": how good the forecasts of the current championship's
+// models were on past seasons, walking forward, against the bookmakers' odds
+// the user loads and the base rate; a table per season, the reliability
+// diagram, and the choice of the model that feeds the coupon and the bets.
+// The walk runs as a job (progress window with a stop button).
+#include "app/DatiGlobali.h"
+#include "tools/qualita/ValutazioneStime.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QMainWindow;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace veltra {
+
+class IEsecutoreLavori;
+class IMessaggi;
+
+class FinestraQualitaStimeQt : public QDialog {
+    Q_OBJECT
+public:
+    FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavori& esecutore, IMessaggi& messaggi,
+                         QWidget* parent = nullptr);
+
+    // Loads odds files (what the "Quote..." button does after its dialog).
+    void CaricaQuote(const std::vector<std::string>& file);
+    // Runs the walk over the chosen seasons (the "Calcola" button).
+    void Calcola();
+    // Shows a result (what the job's end does).
+    void Mostra(const RisultatoValutazione& r);
+
+    QTableWidget* tabella() const { return tabella_; }
+
+private:
+    void ScegliModelloInUso(int indice);
+
+    DatiGlobali& dati_;
+    IEsecutoreLavori& esecutore_;
+    IMessaggi& messaggi_;
+    CampionatoId campionato_;
+    std::vector<LetturaQuote> quote_;
+
+    QComboBox* dal_;
+    QComboBox* al_;
+    QComboBox* modello_;
+    QComboBox* modelloInUso_;
+    QLabel* testoQuote_;
+    QPushButton* calcola_;
+    QTableWidget* tabella_;
+    QWidget* diagramma_;
+    QLabel* conteggi_;
+    QPlainTextEdit* rapporto_;
+};
+
+// The status bar's indicator of the model the current championship uses
+// ("Stime: motore" / "Stime: modello rating"), made on first use.
+void MostraModelloInUso(QMainWindow& finestra, const DatiGlobali& dati);
+
+} // namespace veltra
