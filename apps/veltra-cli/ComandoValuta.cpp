@@ -89,12 +89,13 @@ void StampaDiagramma(const char* fonte, const DiagrammaAffidabilita& d) {
 } // namespace
 
 int ComandoValuta(const std::vector<std::string>& a) {
-    std::string cartella, campionato, dal, al, modello = "motore", insieme = "media", fileAlias;
+    std::optional<std::string> opzioneCartella;
+    std::string campionato, dal, al, modello = "motore", insieme = "media", fileAlias;
     std::vector<std::string> fileQuote;
     std::vector<std::pair<std::string, std::string>> impostazioni;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--cartella")
-            cartella = ValoreOpzione(a, i);
+            opzioneCartella = ValoreCartella(a, i);
         else if (a[i] == "--campionato")
             campionato = ValoreOpzione(a, i);
         else if (a[i] == "--dal")
@@ -124,7 +125,7 @@ int ComandoValuta(const std::vector<std::string>& a) {
     if (dal.empty() || al.empty()) throw ErroreUso{"servono --dal STAGIONE e --al STAGIONE"};
     const auto tipo = ModelloDaNome(modello);
     if (!tipo) throw ErroreUso{"--modello vuole motore o rating: " + modello};
-    cartella = PreparaCartella(cartella);
+    const std::string cartella = ApriCartellaLettura(opzioneCartella);
 
     auto dati = std::make_unique<DatiGlobali>();
     CCampionato& c = dati->campionato(*id);

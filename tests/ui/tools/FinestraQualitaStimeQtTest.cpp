@@ -7,7 +7,7 @@
 #include "platform/Lavori.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
 
-#include "MessaggiRegistrati.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
 
 #include <QChartView>
