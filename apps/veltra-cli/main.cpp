@@ -20,7 +20,10 @@ void Uso(std::FILE* f) {
         "[--troppe-squadre-vuota] "
         "[--prova] FILE...\n"
         "  schedina [--cartella DIR] [--nuova FILE] [--pronostico RIGA=TESTO|RIGA=-]... "
-        "[--base] [--comando NOME]...\n",
+        "[--base] [--comando NOME]...\n"
+        "  ricerca [--cartella DIR] --campionato ID --tipo percentuali|avanzati "
+        "[--passo S --ampiezza A | --utilizzo-minimo U] [--thread N] [--imposta NOME=VALORE]... "
+        "[--salva]\n",
         f);
 }
 
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
         if (comando == "verifica") return ComandoVerifica(argomenti);
         if (comando == "importa") return ComandoImporta(argomenti);
         if (comando == "schedina") return ComandoSchedina(argomenti);
+        if (comando == "ricerca") return ComandoRicerca(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;
