@@ -5,7 +5,7 @@
 // replayed matches, measured in the same run.
 #include "app/DatiGlobali.h"
 #include "dati/FileDati.h"
-#include "app/shell/StatoShell.h"
+#include "platform/FinestreNonModali.h"
 #include "engine/CMotoreStime.h"
 #include "engine/parametri/CDlgImpostazioneParametri.h"
 #include "platform/Messaggi.h"
@@ -68,10 +68,10 @@ void BM_RicalcoloCampionato(benchmark::State& state) {
 void BM_SpostamentoCursore(benchmark::State& state) {
     auto dati = SerieA(static_cast<int>(state.range(0)));
     if (!dati) return state.SkipWithError("dati non trovati");
-    StatoShell stato;
+    FinestreNonModali finestre;
     MessaggiSilenziosi messaggi;
     OrologioDiSistema orologio;
-    CDlgImpostazioneParametri finestra(*dati, stato, messaggi, orologio);
+    CDlgImpostazioneParametri finestra(*dati, finestre, messaggi, orologio);
     int valore = 100;
     for (auto _ : state) {
         valore = valore == 100 ? 101 : 100;

@@ -23,7 +23,10 @@ void Uso(std::FILE* f) {
         "[--base] [--comando NOME]...\n"
         "  valuta [--cartella DIR] --campionato ID --dal STAGIONE --al STAGIONE "
         "[--modello motore|rating] [--quote FILE...] [--insieme-quote media|pinnacle|massima|...] "
-        "[--alias FILE] [--imposta NOME=VALORE]...\n",
+        "[--alias FILE] [--imposta NOME=VALORE]...\n"
+        "  ricerca [--cartella DIR] --campionato ID --tipo percentuali|avanzati "
+        "[--passo S --ampiezza A | --utilizzo-minimo U] [--thread N] [--imposta NOME=VALORE]... "
+        "[--salva]\n",
         f);
 }
 
@@ -44,6 +47,7 @@ int main(int argc, char** argv) {
         if (comando == "importa") return ComandoImporta(argomenti);
         if (comando == "schedina") return ComandoSchedina(argomenti);
         if (comando == "valuta") return ComandoValuta(argomenti);
+        if (comando == "ricerca") return ComandoRicerca(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

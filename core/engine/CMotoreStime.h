@@ -88,6 +88,10 @@ public:
     float peso(int k) const { return stato_.pesi[k]; }
 
 private:
+    // The searches' fast path reads the prepared state and hands its grids to
+    // CalcolaRegressione.
+    friend class ValutatorePercentuali;
+
     // Everything a replay reads and writes. The engine keeps two: the real one,
     // and one for the widened limits of PercentualeDatiUsati, so measuring the
     // data usage never disturbs (nor has to rebuild) the real grids.

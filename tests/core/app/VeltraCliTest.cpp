@@ -1,6 +1,8 @@
 // veltra-cli run as a program: output format, exit codes.
 #include "dati/GeneratoreStagioni.h"
 #include "dati/FileDati.h"
+#include "app/ArchivioConfigurazione.h"
+#include "dati/Campionati.h"
 #include "app/Salvataggio.h"
 #include "platform/Messaggi.h"
 
@@ -215,4 +217,40 @@ TEST(VeltraCliDatiPredefiniti, StimeSullaSerieAPerLeSquadreDelleUltimaStagione) 
     EXPECT_EQ(casa, serieA2025);
     EXPECT_EQ(trasferta, serieA2025);
     EXPECT_EQ(righe, 20 * 19);
+}
+
+// A working folder filled with the shipped data at its first start.
+TEST(VeltraCliRicerca, StampaDieciAnalisiESalva) {
+    CartellaTemporanea dir;
+    const std::string nuova = (dir / "lavoro").string();
+    ASSERT_EQ(Esegui("verifica --cartella " + nuova).codice, 0);
+    const std::string cartella = "--cartella " + nuova;
+    const Uscita u = Esegui("ricerca " + cartella +
+                            " --campionato GE --tipo percentuali --passo 7 --thread 2 --salva");
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    const auto r = Righe(u.testo);
+    ASSERT_EQ(r.size(), 11u);
+    EXPECT_EQ(r[0].rfind("posizione=1 precisione=", 0), 0u);
+    EXPECT_NE(r[0].find(" giornate=2 percentuali="), std::string::npos);
+    EXPECT_NE(r[0].find(" limiti=-1,0,-1,0"), std::string::npos);
+    EXPECT_EQ(r[10].rfind("candidati=15 secondi=", 0), 0u);
+    // The same search with one thread prints the same analyses.
+    const Uscita uno = Esegui("ricerca " + cartella +
+                              " --campionato GE --tipo percentuali --passo 7 --thread 1");
+    const auto r1 = Righe(uno.testo);
+    ASSERT_EQ(r1.size(), 11u);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(r1[static_cast<std::size_t>(i)], r[static_cast<std::size_t>(i)]);
+    // Saved: the folder's configuration now holds the search.
+    auto dati = std::make_unique<DatiGlobali>();
+    ASSERT_TRUE(CaricaConfigurazione(nuova, *dati));
+    const CDumpRicerca& d = dati->campionato(CercaCampionato("GE").value()).ricerca;
+    EXPECT_EQ(d.tipo, CDumpRicerca::kPercentuali);
+    EXPECT_EQ(d.passo, 7);
+    EXPECT_EQ(d.giornate, 2);
+    EXPECT_EQ(Esegui("ricerca " + cartella + " --campionato GE --tipo avanzati --passo 2").codice, 2);
+    const Uscita a = Esegui("ricerca " + cartella + " --campionato GE --tipo avanzati --utilizzo-minimo 100 --thread 2");
+    ASSERT_EQ(a.codice, 0) << a.errori;
+    const auto ra = Righe(a.testo);
+    ASSERT_EQ(ra.size(), 11u);
+    EXPECT_NE(ra[0].find(" punteggi="), std::string::npos);
 }
