@@ -33,30 +33,38 @@ namespace {
 constexpr const char* kInterrottaUtente = "Sessione Internet interrotta dall'Utente.";
 constexpr const char* kRiprovare = "Si prega di riprovare piu' avanti. Grazie.";
 
+// The job's stop request or the window's stop button.
+struct Fermo {
+    const ContestoLavoro& lavoro;
+    const std::shared_ptr<std::atomic<bool>>& finestra;
+    bool operator()() const { return lavoro.FermoRichiesto() || (finestra && finestra->load()); }
+};
+
 void Interrotta(RegistroInternet& log) {
     log.Aggiungi("-----");
     log.Aggiungi(kInterrottaUtente);
 }
 
 // The wait after the marker, in short steps: true when the user stopped.
-bool Attendi(int secondi, const ContestoLavoro& lavoro) {
+bool Attendi(int secondi, const Fermo& fermo) {
     const auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(secondi);
     while (std::chrono::steady_clock::now() < fine) {
-        if (lavoro.FermoRichiesto()) return true;
+        if (fermo()) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return lavoro.FermoRichiesto();
+    return fermo();
 }
 
 // A fetch through the session, telling an interruption apart.
 struct Scaricato {
     std::optional<std::string> testo;
     bool interrotto = false;
+    bool lettura = false; // the reply began but broke off (or was too large)
     std::string perche;
 };
 
 Scaricato Scarica(ISessioneHttp& s, const std::string& indirizzo, std::size_t max,
-                  const ContestoLavoro& lavoro) {
+                  const Fermo& fermo) {
     Scaricato r;
     RichiestaHttp q;
     q.indirizzo = indirizzo;
@@ -67,12 +75,16 @@ Scaricato Scarica(ISessioneHttp& s, const std::string& indirizzo, std::size_t ma
         return r;
     }
     RispostaHttp risposta = s.Esegui(q);
-    if (risposta.esito == EsitoHttp::Interrotto || lavoro.FermoRichiesto()) {
+    if (risposta.esito == EsitoHttp::Interrotto || fermo()) {
         r.interrotto = true;
         return r;
     }
-    if (!risposta.ok())
+    if (!risposta.ok()) {
         r.perche = DescriviErrore(risposta);
+        r.lettura = risposta.esito == EsitoHttp::TroppoGrande ||
+                    ((risposta.esito == EsitoHttp::TempoScaduto || risposta.esito == EsitoHttp::Errore) &&
+                     risposta.stato == 200);
+    }
     else if (risposta.stato != 200)
         r.perche = "risposta " + std::to_string(risposta.stato) + " per " + indirizzo;
     else
@@ -89,11 +101,12 @@ void Dettaglio(RegistroInternet& log, const std::string& perche) {
 EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento& p,
                                        RegistroInternet& log, const ContestoLavoro& lavoro) {
     EsitoScaricamento e;
+    const Fermo fermo{lavoro, p.fermo};
     log.Aggiungi("Avvio sessione internet in corso...");
     OpzioniSessione o;
     o.secondiConnessione = p.secondiConnessione;
     o.secondiStallo = p.secondiStallo;
-    o.fermo = [&lavoro] { return lavoro.FermoRichiesto(); };
+    o.fermo = fermo;
     auto sessione = http.ApriSessione(o);
     if (!sessione) {
         log.Aggiungi("Impossibile avviare sessione internet.");
@@ -111,7 +124,7 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
     std::vector<std::string> testi;
     [&] {
         log.Aggiungi("Ricerca del File d'Inizializzazione...");
-        Scaricato m = Scarica(*sessione, p.indirizzo + kFileMarcatore, 64 * 1024, lavoro);
+        Scaricato m = Scarica(*sessione, p.indirizzo + kFileMarcatore, 64 * 1024, fermo);
         if (m.interrotto) {
             Interrotta(log);
             e.interrotto = true;
@@ -140,7 +153,7 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
         log.Aggiungi("\r\r\nE' disponibile l'Aggiornamento datato: " + data +
                      ".\r\r\nSe non si vuole proseguire, premere 'Interrompi' entro " +
                      std::to_string(p.secondiAttesa) + " secondi\r\r\n");
-        if (Attendi(p.secondiAttesa, lavoro)) {
+        if (Attendi(p.secondiAttesa, fermo)) {
             Interrotta(log);
             e.interrotto = true;
             return;
@@ -154,15 +167,21 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
             log.Aggiungi("\r\r\nAGGIORNAMENTO: " + std::string(Campionato(c).nome) + "\r\r\n");
             log.Aggiungi("Ricerca del File d'Aggiornamento...");
             Scaricato f = Scarica(*sessione, p.indirizzo + NomeFileAggiornamento(c),
-                                  kMaxFileAggiornamento, lavoro);
+                                  kMaxFileAggiornamento, fermo);
             if (f.interrotto) {
                 Interrotta(log);
                 e.interrotto = true;
                 break;
             }
             if (!f.testo) {
-                log.Aggiungi("Ricevuto un errore nel tentativo di reperire il File d'Aggiornamento.");
-                Dettaglio(log, f.perche);
+                if (f.lettura) {
+                    log.Aggiungi("Ricevuto un errore nella lettura del File di Aggiornamento.");
+                    Dettaglio(log, f.perche);
+                    log.Aggiungi(kRiprovare);
+                } else {
+                    log.Aggiungi("Ricevuto un errore nel tentativo di reperire il File d'Aggiornamento.");
+                    Dettaglio(log, f.perche);
+                }
                 e.errore = NomeFileAggiornamento(c) + ": " + f.perche;
                 break;
             }
@@ -172,15 +191,15 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
             std::string copia;
             copia.reserve(f.testo->size());
             LettoreRisposta lettore(*f.testo);
-            bool fermo = false;
+            bool fermato = false;
             for (auto b = lettore.LeggiBlocco(100); !b.empty(); b = lettore.LeggiBlocco(100)) {
                 copia.append(b);
-                if (lavoro.FermoRichiesto()) {
-                    fermo = true;
+                if (fermo()) {
+                    fermato = true;
                     break;
                 }
             }
-            if (fermo) {
+            if (fermato) {
                 Interrotta(log);
                 e.interrotto = true;
                 break;
@@ -218,7 +237,7 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
     // The news, unless the user stopped.
     if (!e.interrotto) {
         log.Aggiungi("\r\r\nRicerca delle News...");
-        Scaricato n = Scarica(*sessione, p.indirizzo + kFileNews, kMaxNews, lavoro);
+        Scaricato n = Scarica(*sessione, p.indirizzo + kFileNews, kMaxNews, fermo);
         if (n.interrotto) {
             Interrotta(log);
             e.interrotto = true;

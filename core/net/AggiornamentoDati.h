@@ -16,7 +16,9 @@
 #include "platform/Http.h"
 #include "platform/Lavori.h"
 
+#include <atomic>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,8 @@ struct ParametriAggiornamento {
     int secondiAttesa = 10;         // the wait after the marker, to let the user stop
     long secondiConnessione = 10;
     long secondiStallo = 20;
+    // The window's own stop button, besides the job's stop request.
+    std::shared_ptr<std::atomic<bool>> fermo;
 };
 
 // The parameters for the chosen championships of `dati`, copied by value.
