@@ -259,12 +259,6 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
     return e;
 }
 
-std::string TestoNews(const std::vector<std::string>& news) {
-    std::string s;
-    for (const auto& v : news) s += v + "\n";
-    return s;
-}
-
 EsitoFile CaricaAggiornamento(DatiCampionati& dati, const fs::path& cartella,
                               const std::vector<CampionatoId>& campionati, IMessaggi& messaggi) {
     std::vector<ElencoIncontri> nuovi(campionati.size());

@@ -64,9 +64,6 @@ struct EsitoScaricamento {
 EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento& p,
                                        RegistroInternet& log, const ContestoLavoro& lavoro);
 
-// The news text as "&Salva News" writes it: one item per line.
-std::string TestoNews(const std::vector<std::string>& news);
-
 // The load: reads and checks every local copy, then replaces the chosen
 // championships' match lists in one step, tells the layers above that the
 // data changed (they clear the coupon and the betting events, with their

@@ -1,5 +1,7 @@
 #include "net/CDlgAggiornamentoDati.h"
 
+#include "net/FileAggiornamento.h"
+
 #include "dati/FileAtomico.h"
 #include "dati/Testo1252.h"
 #include "platform/Messaggi.h"

@@ -36,6 +36,12 @@ std::optional<std::vector<std::string>> LeggiNews(std::string_view t) {
     return voci;
 }
 
+std::string TestoNews(const std::vector<std::string>& news) {
+    std::string s;
+    for (const auto& v : news) s += v + "\n";
+    return s;
+}
+
 EsitoFile VerificaFileAggiornamento(CampionatoId c, std::string_view testo,
                                     const std::vector<ElencoSquadre>& stagioni,
                                     ElencoIncontri& incontri) {

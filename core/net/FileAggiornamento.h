@@ -34,6 +34,9 @@ bool MarcatoreValido(std::string_view testo);
 // when the text does not begin with a date.
 std::optional<std::vector<std::string>> LeggiNews(std::string_view testo);
 
+// The news text as "&Salva News" writes it: one item per line.
+std::string TestoNews(const std::vector<std::string>& news);
+
 // A downloaded results file checked against the championship's seasons as
 // the loader checks the stored one; the detail names the file and the entry.
 EsitoFile VerificaFileAggiornamento(CampionatoId c, std::string_view testo,
