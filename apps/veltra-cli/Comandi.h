@@ -14,6 +14,8 @@ inline constexpr int kEsitoCaricamento = 1;
 inline constexpr int kEsitoUso = 2;
 // Another program writes the working folder.
 inline constexpr int kEsitoCartellaOccupata = 3;
+// The data update was refused (nothing changed).
+inline constexpr int kEsitoAggiornamentoRifiutato = 4;
 
 // Thrown for a bad option; main prints it on one line and exits with 2.
 struct ErroreUso {
@@ -34,6 +36,7 @@ int ComandoImporta(const std::vector<std::string>& argomenti);
 int ComandoSchedina(const std::vector<std::string>& argomenti);
 int ComandoValuta(const std::vector<std::string>& argomenti);
 int ComandoRicerca(const std::vector<std::string>& argomenti);
+int ComandoAggiorna(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);

@@ -26,7 +26,9 @@ void Uso(std::FILE* f) {
         "[--alias FILE] [--imposta NOME=VALORE]...\n"
         "  ricerca [--cartella DIR] --campionato ID --tipo percentuali|avanzati "
         "[--passo S --ampiezza A | --utilizzo-minimo U] [--thread N] [--imposta NOME=VALORE]... "
-        "[--salva]\n",
+        "[--salva]\n"
+        "  aggiorna --cartella DIR [--indirizzo URL] [--campionato ID]... [--attesa SECONDI] "
+        "[--stallo SECONDI]\n",
         f);
 }
 
@@ -48,6 +50,7 @@ int main(int argc, char** argv) {
         if (comando == "schedina") return ComandoSchedina(argomenti);
         if (comando == "valuta") return ComandoValuta(argomenti);
         if (comando == "ricerca") return ComandoRicerca(argomenti);
+        if (comando == "aggiorna") return ComandoAggiorna(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

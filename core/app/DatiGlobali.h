@@ -5,6 +5,7 @@
 #include "betting/CStrategiaDesc.h"
 #include "betting/ScommessaMgr.h"
 #include "dati/DatiCampionati.h"
+#include "net/Internet.h"
 #include "pools/CCondizionamenti.h"
 #include "pools/ImpostazioniStampa.h"
 #include "pools/Schedina.h"
@@ -27,8 +28,10 @@ struct DatiGlobali : DatiCampionati {
     std::string impostazioneAU = "?";
     std::int32_t contatoreSalvataggi = 0;
 
-    // Base address of the update folder for the data update via internet.
-    std::string indirizzoAggiornamenti;
+    // Base address of the update folder for the data update via internet
+    // (ends with "/"); by default the update folder of the service on this
+    // computer.
+    std::string indirizzoAggiornamenti = kIndirizzoAggiornamentiPredefinito;
 
     // The records of the other subsystems kept in the configuration archive.
     Schedina schedina;

@@ -10,6 +10,7 @@
 #include "app/DatiGlobali.h"
 #include "dati/FileDati.h"
 #include "dati/GeneratoreStagioni.h"
+#include "net/AnalisiRete.h"
 
 #include <fstream>
 #include <memory>
@@ -24,6 +25,21 @@ void Scrivi(const std::string& file, std::uint8_t scelta, const std::vector<std:
     f.put(static_cast<char>(scelta));
     f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
+// The service's replies: first byte = reader (0..4) + 5 x championship.
+void SemiRisposte(const std::string& dir) {
+    auto testo = [&](const std::string& nome, std::uint8_t scelta, const std::string& t) {
+        Scrivi(dir + "/" + nome, scelta, std::vector<std::uint8_t>(t.begin(), t.end()));
+    };
+    testo("marcatore", 0, "12/09/2005");
+    testo("news", 1, "12/09/2005\xB0Prima\xB0Seconda");
+    testo("risultati", 2, "7 -1 -1 0 0 1 1 2 3 X -1 -1 0 4 5 2 0 5 1 ");
+    AnalisiCampionato a;
+    a.campionato = 2;
+    testo("proposta", 3 + 5 * 2, TestoProposta(a, "Titolo"));
+    testo("messaggio", 3, "-1 Nessuna analisi");
+    testo("corpo", 4, CorpoInvio({a, a}, "Autore & C."));
+}
+
 void SemiMotore(const std::string& dir) {
     int k = 0;
     for (const auto& [stagioni, squadre, incompleta] :
@@ -114,5 +130,6 @@ int main(int argc, char** argv) {
     Scrivi(dir + "/strategie-piene", 1, ScriviArchivioStrategie(*d));
     if (argc > 2) SemiMotore(argv[2]);
     if (argc > 3) SemiImporta(argv[3]);
+    if (argc > 4) SemiRisposte(argv[4]);
     return 0;
 }

@@ -1,0 +1,137 @@
+// veltra-cli aggiorna: the data update via internet from a terminal. The
+// download's log lines are printed as they come; when every chosen file
+// arrived whole and passed the checks, the match lists are replaced and the
+// folder saved in one transaction. A refused update changes nothing and
+// exits with 4.
+#include "Comandi.h"
+
+#include "app/Avvio.h"
+#include "app/DatiGlobali.h"
+#include "app/Salvataggio.h"
+#include "net/AggiornamentoDati.h"
+#include "net/HttpCurl.h"
+#include "platform/Messaggi.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace veltra::cli {
+
+namespace {
+
+class MessaggiTerminale : public IMessaggi {
+public:
+    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
+        std::string riga = testo;
+        for (char& c : riga)
+            if (c == '\n') c = ' ';
+        std::fprintf(stderr, "%s\n", riga.c_str());
+        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
+    }
+};
+
+// The log as terminal lines.
+void Stampa(const std::string& testo, std::size_t& stampato) {
+    std::string nuovo = testo.substr(stampato);
+    stampato = testo.size();
+    std::string riga;
+    for (std::size_t i = 0; i < nuovo.size(); ++i) {
+        if (nuovo.compare(i, 3, "\r\r\n") == 0) {
+            std::printf("%s\n", riga.c_str());
+            riga.clear();
+            i += 2;
+        } else if (nuovo[i] != '\r')
+            riga += nuovo[i];
+    }
+    if (!riga.empty()) std::printf("%s\n", riga.c_str());
+    std::fflush(stdout);
+}
+
+int Intero(const std::string& t, int minimo, int massimo, const char* opzione) {
+    try {
+        std::size_t n = 0;
+        const int v = std::stoi(t, &n);
+        if (n == t.size() && v >= minimo && v <= massimo) return v;
+    } catch (...) {
+    }
+    throw ErroreUso{std::string(opzione) + " non valido: " + t};
+}
+
+} // namespace
+
+int ComandoAggiorna(const std::vector<std::string>& a) {
+    std::optional<std::string> cartellaOpz, indirizzoOpz;
+    std::vector<CampionatoId> campionati;
+    int attesa = 0, stallo = 20;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--cartella")
+            cartellaOpz = ValoreCartella(a, i);
+        else if (a[i] == "--indirizzo")
+            indirizzoOpz = ValoreOpzione(a, i);
+        else if (a[i] == "--campionato") {
+            const std::string v = ValoreOpzione(a, i);
+            const auto c = CercaCampionato(v);
+            if (!c) throw ErroreUso{"campionato sconosciuto: " + v};
+            campionati.push_back(*c);
+        } else if (a[i] == "--attesa")
+            attesa = Intero(ValoreOpzione(a, i), 0, 60, "--attesa");
+        else if (a[i] == "--stallo")
+            stallo = Intero(ValoreOpzione(a, i), 1, 600, "--stallo");
+        else
+            throw ErroreUso{"opzione sconosciuta: " + a[i]};
+    }
+    if (!cartellaOpz) throw ErroreUso{"manca --cartella"};
+    if (campionati.empty())
+        for (int c = 0; c < kNumeroCampionati; ++c) campionati.push_back(c);
+
+    BloccoCartella blocco;
+    const std::string cartella = ApriCartellaScrittura(cartellaOpz, blocco, true);
+    MessaggiTerminale messaggi;
+    auto dati = std::make_unique<DatiGlobali>();
+    if (!CaricaAvvio(*dati, cartella, messaggi)) return kEsitoCaricamento;
+
+    std::string indirizzo = indirizzoOpz ? *indirizzoOpz : dati->indirizzoAggiornamenti;
+    if (indirizzo.empty()) indirizzo = kIndirizzoAggiornamentiPredefinito;
+    if (indirizzo.back() != '/') indirizzo += '/';
+    ParametriAggiornamento p = PreparaAggiornamento(*dati, campionati, indirizzo, cartella);
+    p.secondiAttesa = attesa;
+    p.secondiStallo = stallo;
+
+    const std::string ultimo = UltimoAggiornamento(cartella);
+    if (!ultimo.empty())
+        std::printf("L'ultimo aggiornamento effettuato e' datato: %s\n-----\n", ultimo.c_str());
+
+    RegistroInternet log;
+    std::size_t stampato = 0;
+    log.Osserva([&] { Stampa(log.Testo(), stampato); });
+    HttpCurl http;
+    EsecutoreSincrono esecutore;
+    EsitoScaricamento esito;
+    AvviaLavoro<EsitoScaricamento>(
+        esecutore, "Aggiornamento Dati via Internet",
+        [&](ContestoLavoro& c) { return ScaricaAggiornamento(http, p, log, c); },
+        [&](EsitoLavoro<EsitoScaricamento> e) { esito = std::move(e.risultato); });
+    if (!esito.completo) {
+        std::fprintf(stderr, "veltra-cli: aggiornamento rifiutato: %s; dati invariati\n",
+                     esito.errore.empty() ? "download incompleto" : esito.errore.c_str());
+        return kEsitoAggiornamentoRifiutato;
+    }
+
+    log.Aggiungi("\r\r\nAttendere il caricamento dei dati in memoria...");
+    const EsitoFile caricato = CaricaAggiornamento(*dati, cartella, p.campionati, messaggi);
+    if (!caricato) {
+        std::fprintf(stderr, "veltra-cli: aggiornamento rifiutato: %s; dati invariati\n",
+                     caricato.dettaglio.c_str());
+        return kEsitoAggiornamentoRifiutato;
+    }
+    dati->indirizzoAggiornamenti = indirizzo;
+    if (!SalvaDati(*dati, cartella, messaggi)) {
+        std::fprintf(stderr, "veltra-cli: %s\n", "Errore nel salvataggio. Impossibile salvare le modifiche!");
+        return kEsitoCaricamento;
+    }
+    std::printf("aggiornati %zu campionati dall'aggiornamento del %s\n", p.campionati.size(),
+                esito.data.c_str());
+    return kEsitoOk;
+}
+
+} // namespace veltra::cli

@@ -1,0 +1,311 @@
+#include "net/AggiornamentoDati.h"
+
+#include "dati/FileAtomico.h"
+#include "engine/ValutazioneArchivio.h"
+#include "net/FileAggiornamento.h"
+#include "net/Internet.h"
+#include "platform/Messaggi.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace veltra {
+namespace fs = std::filesystem;
+
+ParametriAggiornamento PreparaAggiornamento(const DatiCampionati& dati,
+                                            std::vector<CampionatoId> campionati,
+                                            std::string indirizzo, fs::path cartella) {
+    std::sort(campionati.begin(), campionati.end());
+    campionati.erase(std::unique(campionati.begin(), campionati.end()), campionati.end());
+    ParametriAggiornamento p;
+    p.indirizzo = std::move(indirizzo);
+    p.cartella = std::move(cartella);
+    for (CampionatoId c : campionati) {
+        p.campionati.push_back(c);
+        p.stagioni.push_back(dati.campionato(c).config.stagioni);
+    }
+    return p;
+}
+
+namespace {
+
+constexpr const char* kInterrottaUtente = "Sessione Internet interrotta dall'Utente.";
+constexpr const char* kRiprovare = "Si prega di riprovare piu' avanti. Grazie.";
+
+// The job's stop request or the window's stop button.
+struct Fermo {
+    const ContestoLavoro& lavoro;
+    const std::shared_ptr<std::atomic<bool>>& finestra;
+    bool operator()() const { return lavoro.FermoRichiesto() || (finestra && finestra->load()); }
+};
+
+void Interrotta(RegistroInternet& log) {
+    log.Aggiungi("-----");
+    log.Aggiungi(kInterrottaUtente);
+}
+
+// The wait after the marker, in short steps: true when the user stopped.
+bool Attendi(int secondi, const Fermo& fermo) {
+    const auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(secondi);
+    while (std::chrono::steady_clock::now() < fine) {
+        if (fermo()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return fermo();
+}
+
+// A fetch through the session, telling an interruption apart.
+struct Scaricato {
+    std::optional<std::string> testo;
+    bool interrotto = false;
+    bool lettura = false; // the reply began but broke off (or was too large)
+    std::string perche;
+};
+
+Scaricato Scarica(ISessioneHttp& s, const std::string& indirizzo, std::size_t max,
+                  const Fermo& fermo) {
+    Scaricato r;
+    RichiestaHttp q;
+    q.indirizzo = indirizzo;
+    q.maxCorpo = max;
+    const auto u = LeggiUrl(indirizzo);
+    if (!u || !u->http) {
+        r.perche = "indirizzo non valido: " + indirizzo;
+        return r;
+    }
+    RispostaHttp risposta = s.Esegui(q);
+    if (risposta.esito == EsitoHttp::Interrotto || fermo()) {
+        r.interrotto = true;
+        return r;
+    }
+    if (!risposta.ok()) {
+        r.perche = DescriviErrore(risposta);
+        r.lettura = risposta.esito == EsitoHttp::TroppoGrande ||
+                    ((risposta.esito == EsitoHttp::TempoScaduto || risposta.esito == EsitoHttp::Errore) &&
+                     risposta.stato == 200);
+    }
+    else if (risposta.stato != 200)
+        r.perche = "risposta " + std::to_string(risposta.stato) + " per " + indirizzo;
+    else
+        r.testo = std::move(risposta.corpo);
+    return r;
+}
+
+void Dettaglio(RegistroInternet& log, const std::string& perche) {
+    if (!perche.empty()) log.Aggiungi("(" + perche + ")");
+}
+
+} // namespace
+
+EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento& p,
+                                       RegistroInternet& log, const ContestoLavoro& lavoro) {
+    EsitoScaricamento e;
+    const Fermo fermo{lavoro, p.fermo};
+    log.Aggiungi("Avvio sessione internet in corso...");
+    OpzioniSessione o;
+    o.secondiConnessione = p.secondiConnessione;
+    o.secondiStallo = p.secondiStallo;
+    o.fermo = fermo;
+    auto sessione = http.ApriSessione(o);
+    if (!sessione) {
+        log.Aggiungi("Impossibile avviare sessione internet.");
+        log.Aggiungi("Si prega di controllare le configurazioni per Internet.");
+        e.errore = "impossibile avviare la sessione internet";
+        return e;
+    }
+    log.Aggiungi("Sessione internet avviata.\r\r\n");
+
+    const long passi = static_cast<long>(p.campionati.size()) + 2;
+    lavoro.Avanza(0, passi);
+
+    // The marker.
+    bool copiati = false;
+    std::vector<std::string> testi;
+    [&] {
+        log.Aggiungi("Ricerca del File d'Inizializzazione...");
+        Scaricato m = Scarica(*sessione, p.indirizzo + kFileMarcatore, 64 * 1024, fermo);
+        if (m.interrotto) {
+            Interrotta(log);
+            e.interrotto = true;
+            return;
+        }
+        if (!m.testo) {
+            log.Aggiungi("Ricevuto un errore nel tentativo di reperire il File d'Inizializzazione.");
+            Dettaglio(log, m.perche);
+            e.errore = "file d'inizializzazione non trovato: " + m.perche;
+            return;
+        }
+        // Read in blocks of 100 characters until a shorter one: the date is
+        // the first block.
+        std::string data(LettoreRisposta(*m.testo).LeggiBlocco(kMaxMarcatore));
+        const auto riga = data.find_first_of("\r\n");
+        if (riga != std::string::npos) data.resize(riga);
+        if (!MarcatoreValido(data)) {
+            log.Aggiungi("Ricevuto un errore nel tentativo di reperire il File d'Inizializzazione.");
+            log.Aggiungi("Se la connessione ad Internet e' attiva e l'indirizzo e' corretto,");
+            log.Aggiungi("e' possibile che l'aggiornamento non sia ancora presente.");
+            log.Aggiungi(kRiprovare);
+            e.errore = "file d'inizializzazione non valido";
+            return;
+        }
+        e.data = data;
+        log.Aggiungi("\r\r\nE' disponibile l'Aggiornamento datato: " + data +
+                     ".\r\r\nSe non si vuole proseguire, premere 'Interrompi' entro " +
+                     std::to_string(p.secondiAttesa) + " secondi\r\r\n");
+        if (Attendi(p.secondiAttesa, fermo)) {
+            Interrotta(log);
+            e.interrotto = true;
+            return;
+        }
+        lavoro.Avanza(1, passi);
+
+        // Each chosen championship's results file.
+        std::size_t k = 0;
+        for (; k < p.campionati.size(); ++k) {
+            const CampionatoId c = p.campionati[k];
+            log.Aggiungi("\r\r\nAGGIORNAMENTO: " + std::string(Campionato(c).nome) + "\r\r\n");
+            log.Aggiungi("Ricerca del File d'Aggiornamento...");
+            Scaricato f = Scarica(*sessione, p.indirizzo + NomeFileAggiornamento(c),
+                                  kMaxFileAggiornamento, fermo);
+            if (f.interrotto) {
+                Interrotta(log);
+                e.interrotto = true;
+                break;
+            }
+            if (!f.testo) {
+                if (f.lettura) {
+                    log.Aggiungi("Ricevuto un errore nella lettura del File di Aggiornamento.");
+                    Dettaglio(log, f.perche);
+                    log.Aggiungi(kRiprovare);
+                } else {
+                    log.Aggiungi("Ricevuto un errore nel tentativo di reperire il File d'Aggiornamento.");
+                    Dettaglio(log, f.perche);
+                }
+                e.errore = NomeFileAggiornamento(c) + ": " + f.perche;
+                break;
+            }
+            log.Aggiungi("File di Aggiornamento trovato.");
+            log.Aggiungi("Avvio copia del File di Aggiornamento...");
+            // Copied in blocks of 100 bytes, the stop request looked at after each.
+            std::string copia;
+            copia.reserve(f.testo->size());
+            LettoreRisposta lettore(*f.testo);
+            bool fermato = false;
+            for (auto b = lettore.LeggiBlocco(100); !b.empty(); b = lettore.LeggiBlocco(100)) {
+                copia.append(b);
+                if (fermo()) {
+                    fermato = true;
+                    break;
+                }
+            }
+            if (fermato) {
+                Interrotta(log);
+                e.interrotto = true;
+                break;
+            }
+            ElencoIncontri letti;
+            const EsitoFile v = VerificaFileAggiornamento(c, copia, p.stagioni[k], letti);
+            if (!v) {
+                log.Aggiungi("Ricevuto un errore nella lettura del File di Aggiornamento.");
+                Dettaglio(log, v.dettaglio);
+                log.Aggiungi(kRiprovare);
+                e.errore = v.dettaglio;
+                break;
+            }
+            testi.push_back(std::move(copia));
+            log.Aggiungi("File di Aggiornamento copiato.");
+            lavoro.Avanza(static_cast<long>(k) + 2, passi);
+        }
+        log.Aggiungi("\r\r\nAGGIORNAMENTO CONCLUSO.\r\r\n");
+        if (k < p.campionati.size() || e.interrotto) return;
+
+        // Everything arrived: the copies and the marker, all or nothing.
+        SalvataggioAtomico salvataggio;
+        bool ok = true;
+        for (std::size_t j = 0; j < testi.size() && ok; ++j)
+            ok = salvataggio.Prepara(p.cartella / NomeFileLocale(p.campionati[j]), testi[j]);
+        ok = ok && salvataggio.Prepara(p.cartella / kFileMarcatore, e.data + "\n");
+        if (!ok || !salvataggio.Conferma()) {
+            log.Aggiungi("Impossibile salvare il File di Aggiornamento.");
+            e.errore = "impossibile scrivere nella cartella " + p.cartella.string();
+            return;
+        }
+        copiati = true;
+    }();
+
+    // The news, unless the user stopped.
+    if (!e.interrotto) {
+        log.Aggiungi("\r\r\nRicerca delle News...");
+        Scaricato n = Scarica(*sessione, p.indirizzo + kFileNews, kMaxNews, fermo);
+        if (n.interrotto) {
+            Interrotta(log);
+            e.interrotto = true;
+        } else if (!n.testo) {
+            log.Aggiungi(n.perche.rfind("risposta", 0) == 0 ? "Il File delle News non e' presente."
+                                                             : "Ricevuto un errore nella lettura del File delle News.");
+            if (n.perche.rfind("risposta", 0) != 0) log.Aggiungi(kRiprovare);
+        } else if (auto voci = LeggiNews(*n.testo)) {
+            for (const auto& v : *voci) log.Aggiungi(v);
+            e.news = std::move(*voci);
+            e.newsRicevute = true;
+        } else {
+            log.Aggiungi("Il file delle News non e' presente.");
+        }
+    }
+    lavoro.Avanza(passi, passi);
+    e.completo = copiati && !e.interrotto;
+    if (e.interrotto) e.errore = "interrotto dall'utente";
+    return e;
+}
+
+EsitoFile CaricaAggiornamento(DatiCampionati& dati, const fs::path& cartella,
+                              const std::vector<CampionatoId>& campionati, IMessaggi& messaggi) {
+    std::vector<ElencoIncontri> nuovi(campionati.size());
+    for (std::size_t k = 0; k < campionati.size(); ++k) {
+        const CampionatoId c = campionati[k];
+        const fs::path f = cartella / NomeFileLocale(c);
+        std::string perche;
+        const auto testo = LeggiFile(f, &perche);
+        EsitoFile e;
+        if (!testo)
+            e = EsitoFile::Errore(kErroreCaricamentoAggiornamento, f.filename().string() + ": " + perche);
+        else
+            e = VerificaFileAggiornamento(c, *testo, dati.campionato(c).config.stagioni, nuovi[k]);
+        if (!e) {
+            e.messaggio = kErroreCaricamentoAggiornamento;
+            messaggi.Errore(e.messaggio);
+            return e;
+        }
+    }
+    // Every file is good: the lists change together.
+    for (std::size_t k = 0; k < campionati.size(); ++k) {
+        CCampionato& camp = dati.campionato(campionati[k]);
+        camp.incontri = std::move(nuovi[k]);
+        camp.ultimoIncontroFiltro = -1;
+        camp.stagioneFiltro = -1;
+    }
+    for (CampionatoId c : campionati) {
+        AvvisoCambiamento avviso{Cambiamento::Dati, c};
+        avviso.messaggi = &messaggi;
+        // The coupon and the bets go with the first; the others find
+        // nothing left to clear and say nothing.
+        dati.notifiche.Pubblica(avviso);
+    }
+    for (CampionatoId c : campionati) RicalcolaArchivio(dati, c, messaggi, c == campionati.back());
+    dati.datiModificati = 1;
+    for (CampionatoId c : campionati) {
+        std::error_code ec;
+        fs::remove(cartella / NomeFileLocale(c), ec);
+    }
+    return {};
+}
+
+std::string UltimoAggiornamento(const fs::path& cartella) {
+    const auto t = LeggiFileControllato(cartella / kFileMarcatore, 64 * 1024);
+    if (!t.testo) return {};
+    std::string riga = t.testo->substr(0, t.testo->find_first_of("\r\n"));
+    return riga;
+}
+
+} // namespace veltra

@@ -1,0 +1,159 @@
+#pragma once
+// The exchange of analyses with the service: the job that sends the chosen
+// analyses and fetches the ones the service proposes (each waiting a few
+// seconds for the user's "&Ignora"), and the window's rules: the send and
+// receive selections, the local test mode, and what becomes of the received
+// analyses. The worker never touches the championships: it returns the
+// analyses the user kept, and the window's thread evaluates and stores them.
+#include "dati/DatiCampionati.h"
+#include "net/AnalisiRete.h"
+#include "net/RegistroInternet.h"
+#include "platform/Http.h"
+#include "platform/Lavori.h"
+
+#include <atomic>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace veltra {
+
+class IMessaggi;
+class IOrologio;
+
+inline constexpr const char* kStimeAnalisiRicevuta =
+    "Impossibile calcolare le stime con l'analisi ricevuta.\nProbabilmente si deve aggiornare la "
+    "base dati con i risultati piu' recenti.";
+inline constexpr const char* kDomandaSalvaProva =
+    "Vuoi che le analisi selezionate nella finestra 'Invio Analisi' vengano ora salvate su file "
+    "nella cartella di VELTRA ?\n\n(Funzionalità di test)";
+inline constexpr const char* kDomandaCaricaProva =
+    "Vuoi che il caricamento delle analisi avvenga da file salvati nella cartella di VELTRA "
+    "?\n\n(Funzionalità di test)";
+
+struct ParametriScambio {
+    std::string indirizzoServizio; // "http://host:port"
+    bool invia = true;
+    std::vector<AnalisiCampionato> daInviare;
+    std::string autore;
+    std::vector<CampionatoId> daRicevere; // in id order
+    std::array<int, kNumeroCampionati> stagioni{}; // seasons of each championship, for the checks
+    bool provaLocale = false;
+    std::filesystem::path cartella; // where the local test files are
+    int secondiIgnora = 5;
+    long secondiConnessione = 10;
+    long secondiStallo = 20;
+};
+
+// Shared by the window and the worker: the separate "&Ignora" request and
+// whether the worker is waiting for it.
+struct StatoScambio {
+    std::atomic<bool> fermo{false}; // the window's own stop button
+    std::atomic<bool> ignora{false};
+    std::atomic<bool> inAttesa{false};
+};
+
+struct AnalisiRicevuta {
+    AnalisiCampionato proposta;
+    std::string titolo;
+};
+
+struct EsitoScambio {
+    std::vector<AnalisiRicevuta> ricevute; // kept by the user, in order
+    bool interrotto = false;
+    bool concluso = false;
+    int inviate = 0;
+};
+
+// The exchange, run as a job.
+EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio& stato,
+                           RegistroInternet& log, const ContestoLavoro& lavoro);
+
+// The window "VELTRA - Gestione Archivi Analisi via Internet". It keeps a
+// copy of every championship's parameters and archive: Annulla puts them back.
+class CGestioneAnalisiInternet {
+public:
+    CGestioneAnalisiInternet(DatiCampionati& dati, std::filesystem::path cartella,
+                             std::string indirizzoServizio, IMessaggi& messaggi);
+    ~CGestioneAnalisiInternet();
+
+    static constexpr const char* kTitolo = "VELTRA - Gestione Archivi Analisi via Internet";
+
+    // "Invio Analisi".
+    int campionatoArchivio() const { return campionatoArchivio_; }
+    void ScegliCampionatoArchivio(CampionatoId c);
+    int analisiMostrata() const { return analisiMostrata_; } // -1 with an empty archive
+    void Precedente(); // "<<"
+    void Successiva(); // ">>"
+    bool AggiungiInvio();       // "&Aggiungi  >>": false (message shown) when already there
+    bool TogliInvio(int riga);  // "<<  &Togli": riga -1 means none selected
+    std::vector<std::string> RigheInvio() const; // "Analisi n. %d del campionato di %s"
+    std::string autore;
+
+    // "Ricezione Analisi".
+    std::vector<CampionatoId> Esclusi() const;
+    std::vector<CampionatoId> Inclusi() const;
+    bool AggiungiRicezione(int c); // -1: none selected
+    bool TogliRicezione(int c);
+    bool comeCorrenti = true;
+    bool inArchivio = true;
+
+    // "Connessione al Server".
+    enum class Stato { Fermo, InCorso, Attesa };
+    Stato stato() const;
+    std::string TestoPulsante() const; // "&Connessione", "&Interrompi", "&Ignora"
+    bool okAbilitato() const { return okAbilitato_ && !inCorso_; }
+    bool annullaAbilitato() const { return !inCorso_; }
+    RegistroInternet& log() { return log_; }
+
+    // "&Connessione": starts the exchange; `fine` is called on the caller's
+    // thread when it ended (after the received analyses were applied).
+    void Connessione(IEsecutoreLavori& esecutore, IHttp& http, std::function<void()> fine = {});
+    // The button while the exchange runs: "&Ignora" during a wait, else a stop.
+    void Pulsante();
+
+    // The hidden click of the connection page: the two questions.
+    void ProvaLocale();
+    bool provaLocale() const { return provaLocale_; }
+
+    // Applies what the exchange kept (done by Connessione's end; public for
+    // the terminal).
+    void Applica(const std::vector<AnalisiRicevuta>& ricevute);
+
+    // The window ends: OK keeps the changes, Annulla restores the snapshot.
+    // Ok returns whether any current analysis changed.
+    bool Ok();
+    void Annulla();
+    bool correntiCambiate() const { return correntiCambiate_; }
+    bool archivioCambiato() const { return archivioCambiato_; }
+    const std::set<CampionatoId>& campionatiCambiati() const { return cambiati_; }
+
+    ParametriScambio Parametri() const;
+    int secondiIgnora = 5;
+
+private:
+    struct Copia;
+    DatiCampionati& dati_;
+    std::filesystem::path cartella_;
+    std::string indirizzo_;
+    IMessaggi& messaggi_;
+    std::unique_ptr<Copia> copia_;
+    int campionatoArchivio_ = 0;
+    int analisiMostrata_ = -1;
+    std::vector<std::pair<CampionatoId, int>> invio_; // (championship, archive index)
+    std::set<CampionatoId> ricezione_;
+    RegistroInternet log_;
+    std::shared_ptr<StatoScambio> statoScambio_ = std::make_shared<StatoScambio>();
+    std::atomic<bool> inCorso_{false};
+    bool okAbilitato_ = true;
+    bool provaLocale_ = false;
+    bool inserita_ = false; // a received analysis went into an archive: no more sending
+    bool correntiCambiate_ = false;
+    bool archivioCambiato_ = false;
+    std::set<CampionatoId> cambiati_;
+};
+
+} // namespace veltra
