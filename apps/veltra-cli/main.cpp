@@ -20,7 +20,9 @@ void Uso(std::FILE* f) {
         "[--troppe-squadre-vuota] "
         "[--prova] FILE...\n"
         "  schedina [--cartella DIR] [--nuova FILE] [--pronostico RIGA=TESTO|RIGA=-]... "
-        "[--base] [--comando NOME]...\n",
+        "[--base] [--comando NOME]...\n"
+        "  sistema [--cartella DIR] [--riduzione integrale|n-1|E-F|condizionato] "
+        "[--metodo standard|avanzato] [--colonne|--conta]\n",
         f);
 }
 
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
         if (comando == "verifica") return ComandoVerifica(argomenti);
         if (comando == "importa") return ComandoImporta(argomenti);
         if (comando == "schedina") return ComandoSchedina(argomenti);
+        if (comando == "sistema") return ComandoSistemaRidotto(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;
