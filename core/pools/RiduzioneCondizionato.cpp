@@ -172,10 +172,10 @@ std::vector<int> ContaViciniAperti(const std::vector<std::vector<std::int16_t>>&
     return conta;
 }
 
-std::vector<std::int32_t> RiduzioneAvanzata(const std::vector<std::vector<std::int16_t>>& m) {
+std::vector<std::int32_t> RiduzioneAvanzata(const std::vector<std::vector<std::int16_t>>& m, int giri) {
     const std::size_t n = m.empty() ? 0 : m[0].size();
     std::vector<std::int16_t> stato(n, 0);
-    for (;;) {
+    for (int giro = 0; giri < 0 || giro < giri; ++giro) {
         const std::vector<int> conta = ContaViciniAperti(m, stato);
         std::size_t migliore = n;
         for (std::size_t i = 0; i < n; ++i)

@@ -54,7 +54,9 @@ namespace riferimento {
 // coupon row (colonne[riga][colonna]): quadratic, for tests and benchmarks.
 bool Vicine(const std::vector<std::vector<std::int16_t>>& m, std::size_t i, std::size_t j);
 std::vector<std::int32_t> RiduzioneStandard(const std::vector<std::vector<std::int16_t>>& m);
-std::vector<std::int32_t> RiduzioneAvanzata(const std::vector<std::vector<std::int16_t>>& m);
+// `giri` >= 0 stops after that many rounds (the benchmark times a few).
+std::vector<std::int32_t> RiduzioneAvanzata(const std::vector<std::vector<std::int16_t>>& m,
+                                            int giri = -1);
 // One round of the AVANZATO method's counts (for the benchmark's lower bound).
 std::vector<int> ContaViciniAperti(const std::vector<std::vector<std::int16_t>>& m,
                                    const std::vector<std::int16_t>& stato);
