@@ -37,6 +37,7 @@ int ComandoSchedina(const std::vector<std::string>& argomenti);
 int ComandoValuta(const std::vector<std::string>& argomenti);
 int ComandoRicerca(const std::vector<std::string>& argomenti);
 int ComandoAggiorna(const std::vector<std::string>& argomenti);
+int ComandoSistemaRidotto(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);

@@ -8,11 +8,13 @@
 #include "app/DatiGlobali.h"
 #include "app/Salvataggio.h"
 #include "engine/ImpostaParametro.h"
+#include "platform/Lavori.h"
 #include "platform/Messaggi.h"
 #include "platform/Risorse.h"
 #include "pools/CNuovaSchedina.h"
 #include "pools/CPropostaSistema.h"
 #include "pools/ComandiSistema.h"
+#include "pools/CostruzioneSistema.h"
 #include "pools/DimensioniSistema.h"
 #include "pools/OperazioniSchedina.h"
 #include "pools/RicalcolaSistema.h"
@@ -230,6 +232,13 @@ int ComandoSchedina(const std::vector<std::string>& a) {
             messaggi.Errore("Errore nel salvataggio.\nImpossibile salvare le modifiche!");
             return kEsitoCaricamento;
         }
+    }
+    // The conditioned system counted as the system window counts it (a
+    // reduced one with the STANDARD method: no one is there to choose).
+    if (StatoNumeroSegni(s).triple + StatoNumeroSegni(s).doppie > 0) {
+        EsecutoreSincrono esecutore;
+        ContestoSistema ctx{esecutore, messaggi, riduzioni, MetodoRiduzione::Standard, 0};
+        ContaCondizionato(s, dati->condizionamenti, true, ctx, [](bool) {});
     }
     StampaSchedina(s, riduzioni);
     return kEsitoOk;

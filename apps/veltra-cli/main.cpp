@@ -28,7 +28,9 @@ void Uso(std::FILE* f) {
         "[--passo S --ampiezza A | --utilizzo-minimo U] [--thread N] [--imposta NOME=VALORE]... "
         "[--salva]\n"
         "  aggiorna --cartella DIR [--indirizzo URL] [--campionato ID]... [--attesa SECONDI] "
-        "[--stallo SECONDI]\n",
+        "[--stallo SECONDI]\n"
+        "  sistema [--cartella DIR] [--riduzione integrale|n-1|E-F|condizionato] "
+        "[--metodo standard|avanzato] [--colonne|--conta]\n",
         f);
 }
 
@@ -51,6 +53,7 @@ int main(int argc, char** argv) {
         if (comando == "valuta") return ComandoValuta(argomenti);
         if (comando == "ricerca") return ComandoRicerca(argomenti);
         if (comando == "aggiorna") return ComandoAggiorna(argomenti);
+        if (comando == "sistema") return ComandoSistemaRidotto(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

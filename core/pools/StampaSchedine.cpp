@@ -2,6 +2,7 @@
 
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
+#include "pools/CostruzioneSistema.h"
 #include "pools/DimensioniSistema.h"
 #include "pools/ImpostazioniStampa.h"
 #include "pools/OperazioniSchedina.h"
@@ -42,76 +43,6 @@ std::vector<Segno> PosizioniCella(const ImpostazioniStampa& imp, int colonna, in
     if (t.find('X') != std::string::npos) v.push_back({x0 + imp.spazioSegni, y});
     if (t.find('2') != std::string::npos) v.push_back({x0 + 2 * imp.spazioSegni, y});
     return v;
-}
-
-bool CostruisciRidotto(Schedina& s, const std::filesystem::path& cartella, std::string* errore) {
-    const NumeroSegni n = StatoNumeroSegni(s);
-    const int e = s.riduzioneMin, f = s.riduzioneMax;
-    SistemaRidotto& r = s.ridotto;
-    if (e == -2) {
-        if (errore) *errore = "sistema condizionato non disponibile";
-        return false;
-    }
-    if (n.triple + n.doppie == 0) return false;
-    if (r.numColonne >= 0 && r.contato && r.numTriple == n.triple && r.numDoppie == n.doppie &&
-        r.erroriMin == e && r.erroriMax == f)
-        return true;
-    const auto l = e == -1 ? riduzioni::LeggiTabellaRiduzione(cartella, n.triple, n.doppie)
-                           : riduzioni::LeggiTabellaCorrezione(cartella, n.triple, n.doppie, e, f);
-    if (!l.ok()) {
-        if (errore) *errore = l.messaggio;
-        return false;
-    }
-    // The known size of the largest shapes caps a larger stored table.
-    int colonne = l.tabella.numColonne;
-    if (e == -1) colonne = std::min(colonne, DimensioneRidotto(cartella, n.triple, n.doppie));
-    const int righe = n.triple + n.doppie;
-    r = SistemaRidotto{};
-    r.numTriple = static_cast<std::int16_t>(n.triple);
-    r.numDoppie = static_cast<std::int16_t>(n.doppie);
-    r.erroriMin = static_cast<std::int16_t>(e);
-    r.erroriMax = static_cast<std::int16_t>(f);
-    r.colonne.assign(static_cast<std::size_t>(righe),
-                     std::vector<std::int16_t>(static_cast<std::size_t>(colonne)));
-    for (int c = 0; c < colonne; ++c)
-        for (int k = 0; k < righe; ++k)
-            r.colonne[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)] =
-                l.tabella.Valore(c, k);
-    r.statoColonne.assign(static_cast<std::size_t>(colonne), 0);
-    r.numColonne = colonne;
-    r.contato = 1;
-    return true;
-}
-
-int TotaleColonne(const Schedina& s) { return s.ridotto.contato ? s.ridotto.numColonne : -1; }
-
-int SegnoColonna(const Schedina& s, int colonna, int riga) {
-    const Partita& p = s.partite[static_cast<std::size_t>(riga)];
-    const std::string t = Pronostico(p);
-    if (t.size() == 1) return CodiceDaTesto(t);
-    if (t.empty()) return 8;
-    const SistemaRidotto& r = s.ridotto;
-    int triple = 0, doppie = 0;
-    for (int i = 0; i <= riga; ++i) {
-        const std::size_t l = Pronostico(s.partite[static_cast<std::size_t>(i)]).size();
-        triple += l == 3;
-        doppie += l == 2;
-    }
-    const int mr = t.size() == 3 ? triple - 1 : r.numTriple + doppie - 1;
-    if (r.colonne.empty() || mr < 0 || mr >= r.numTriple + r.numDoppie ||
-        mr >= static_cast<int>(r.colonne.size()) || colonna < 0 || colonna >= r.numColonne)
-        return 8;
-    const int v = r.colonne[static_cast<std::size_t>(mr)][static_cast<std::size_t>(colonna)];
-    if (t.size() == 3 || s.riduzioneMin == -2) return v;
-    struct Traduzione {
-        const char* testo;
-        int uno, tre, altro;
-    };
-    static const Traduzione tabella[] = {{"1X", 1, 3, -1}, {"X1", 3, 1, 4}, {"X2", 3, 2, 5},
-                                         {"2X", 2, 3, 5},  {"12", 1, 2, 6}, {"21", 2, 1, 6}};
-    for (const auto& tr : tabella)
-        if (t == tr.testo) return v == 1 ? tr.uno : v == 3 ? tr.tre : tr.altro < 0 ? v : tr.altro;
-    return 7;
 }
 
 int NumeroSchedine(const Schedina& s) {

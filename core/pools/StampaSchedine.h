@@ -2,8 +2,10 @@
 // Printing the coupon: marks on the paper pools slips (the full system on
 // one slip, or the reduced system slip by slip, or a test slip for the
 // calibration), and the two plain listings of the full and reduced system.
-// The columns of the N-1 and error-correcting systems come from the
-// installed reduction tables.
+// The reduced system printed is the one held by the coupon
+// (CostruisciSistema builds it first).
+#include "pools/CostruzioneSistema.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,16 +29,6 @@ struct Segno {
 };
 // Where the marks of a cell go: column c of the slip (0-based), row r.
 std::vector<Segno> PosizioniCella(const ImpostazioniStampa& imp, int colonna, int riga, int codice);
-
-// Loads the columns of the coupon's selected reduction (N-1 or
-// error-correcting) from the tables; false when the table cannot be read or
-// the reduction is the conditioned one (not available here). Nothing is
-// done when the held system already matches.
-bool CostruisciRidotto(Schedina& s, const std::filesystem::path& cartella, std::string* errore = nullptr);
-// Columns of the system held (-1 when none).
-int TotaleColonne(const Schedina& s);
-// Code of row r in column `colonna` of the held system.
-int SegnoColonna(const Schedina& s, int colonna, int riga);
 
 // The slips of the reduced system: pages of s.colonnePerPagina columns.
 int NumeroSchedine(const Schedina& s);

@@ -1,11 +1,13 @@
 #include "CPropostaSistemaQt.h"
 #include "platform/UiComune.h"
 
+#include "CFoglioCondizioniQt.h"
 #include "DlgSistemaBase.h"
 #include "DlgStampaSchedine.h"
 #include "app/DatiGlobali.h"
 #include "platform/Messaggi.h"
 #include "platform/Risorse.h"
+#include "pools/OperazioniSchedina.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -25,7 +27,8 @@ namespace veltra {
 CPropostaSistemaQt::CPropostaSistemaQt(DatiGlobali& dati, IMessaggi& messaggi,
                                                  IServizioStampa* stampa, QWidget* parent)
     : FinestraNonModaleQt(parent), dati_(dati), messaggi_(messaggi), stampa_(stampa),
-      logica_(dati, dati.schedina, dati.condizionamenti, CartellaRiduzioni()) {
+      logica_(dati, dati.schedina, dati.condizionamenti, CartellaRiduzioni()), esecutore_(this),
+      ctx_{esecutore_, messaggi, CartellaRiduzioni(), std::nullopt, 0} {
     setObjectName("130");
     setModal(false);
     setWindowTitle(kTitoloPropostaSistema);
@@ -145,7 +148,6 @@ CPropostaSistemaQt::CPropostaSistemaQt(DatiGlobali& dati, IMessaggi& messaggi,
     auto* condizioni = new QPushButton("&Condizioni ...");
     condizioni->setObjectName("condizioni");
     condizioni->setToolTip("Accede ai condizionamenti del sistema");
-    condizioni->setEnabled(false); // the conditions sheet is not built yet
     auto* stampaIntegrale = new QPushButton("Stampa Schedina Integrale");
     stampaIntegrale->setObjectName("stampaIntegrale");
     auto* stampaRidotto = new QPushButton("Stampa Schedine Sistema Ridotto");
@@ -187,12 +189,14 @@ CPropostaSistemaQt::CPropostaSistemaQt(DatiGlobali& dati, IMessaggi& messaggi,
     connect(sceltaCondizionato_, &QRadioButton::clicked, this, [this] {
         logica_.ScegliCondizionato();
         Mostra();
+        ContaSeServe();
     });
     connect(selettoreErrori_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (mostra_ || i < 0) return;
         logica_.ScegliCorrezione(i);
         Mostra();
     });
+    connect(condizioni, &QPushButton::clicked, this, [this] { Condizioni(); });
     connect(stampaIntegrale, &QPushButton::clicked, this, [this] { Stampa(true); });
     connect(stampaRidotto, &QPushButton::clicked, this, [this] { Stampa(false); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -203,7 +207,31 @@ bool CPropostaSistemaQt::Aggiorna(bool) {
     riempita_ = true;
     if (!logica_.Riempi(ricalcola, messaggi_)) return false;
     Mostra();
+    ContaSeServe();
     return true;
+}
+
+void CPropostaSistemaQt::ContaSeServe() {
+    const SistemaRidotto& r = dati_.schedina.ridotto;
+    if (conteggio_ || logica_.scelta() != SceltaRiduzione::Condizionato ||
+        (r.contato && r.erroriMin == -2))
+        return;
+    const NumeroSegni n = StatoNumeroSegni(dati_.schedina);
+    if (n.triple + n.doppie == 0) return;
+    conteggio_ = true;
+    ContaCondizionato(dati_.schedina, dati_.condizionamenti, true, ctx_, [this](bool) {
+        conteggio_ = false;
+        Mostra();
+    });
+}
+
+void CPropostaSistemaQt::Condizioni() {
+    if (conteggio_) return;
+    CFoglioCondizioniQt foglio(dati_, messaggi_, this);
+    foglio.exec();
+    if (foglio.cambiate()) logica_.ScegliCondizionato();
+    Mostra();
+    ContaSeServe();
 }
 
 void CPropostaSistemaQt::Mostra() {
@@ -290,8 +318,18 @@ void CPropostaSistemaQt::Impostazioni() {
 void CPropostaSistemaQt::Stampa(bool integrale) {
     if (!stampa_) return;
     logica_.Chiudi(); // the reduction chosen so far is the one printed
-    DlgStampaSchedine d(dati_, messaggi_, *stampa_, integrale, this);
-    d.exec();
+    auto apri = [this, integrale](bool) {
+        conteggio_ = false;
+        Mostra();
+        DlgStampaSchedine d(dati_, messaggi_, *stampa_, integrale, this);
+        d.exec();
+    };
+    if (integrale) return apri(true);
+    if (conteggio_) return;
+    conteggio_ = true;
+    // The reduced system is built first (a job; a stop or a missing table
+    // leaves the one held and the dialog then prints nothing).
+    CostruisciSistema(dati_.schedina, dati_.condizionamenti, ctx_, apri);
 }
 
 void CPropostaSistemaQt::done(int r) {

@@ -2,7 +2,9 @@
 // "MARVEN - Proposta di Sistema" (modeless): the 14 rows with their
 // predictions and percentages, the ten commands, predictions set by hand, the
 // thresholds, and the choice of the reduced system, over CPropostaSistema.
+#include "platform/EsecutoreLavoriQt.h"
 #include "platform/FinestraNonModaleQt.h"
+#include "pools/CostruzioneSistema.h"
 #include "pools/CPropostaSistema.h"
 
 #include <array>
@@ -43,6 +45,10 @@ public:
     QCheckBox* manuale(int riga) const { return manuali_[static_cast<std::size_t>(riga)]; }
     QLabel* pronostico(int riga) const { return pronostici_[static_cast<std::size_t>(riga)]; }
 
+    EsecutoreLavoriQt& esecutore() { return esecutore_; }
+    // Opens "MARVEN - Condizioni" (modal).
+    void Condizioni();
+
     // Test hook: what the row check box opens, instead of the real dialog.
     std::function<std::optional<std::string>(const std::string&)> sceltaPronostico;
 
@@ -55,6 +61,8 @@ private:
     void Manuale(int riga);
     void Impostazioni();
     void Stampa(bool integrale);
+    // The conditioned system selected and its size not known: counted (a job).
+    void ContaSeServe();
 
     DatiGlobali& dati_;
     IMessaggi& messaggi_;
@@ -76,6 +84,9 @@ private:
     QRadioButton* sceltaCorrezione_;
     QRadioButton* sceltaCondizionato_;
     bool mostra_ = false;
+    EsecutoreLavoriQt esecutore_;
+    ContestoSistema ctx_;
+    bool conteggio_ = false; // a count or a build is running
 };
 
 } // namespace veltra

@@ -37,11 +37,7 @@ DlgStampaSchedine::DlgStampaSchedine(DatiGlobali& dati, IMessaggi& messaggi,
     : QDialog(parent), dati_(dati), messaggi_(messaggi), stampa_(stampa), integrale_(integrale) {
     setObjectName("CDlgStampaSchedine");
     setWindowTitle(integrale ? "Stampa Schedina Sistema Integrale" : "Stampa Schedine Sistema Ridotto");
-    if (!integrale) {
-        std::string errore;
-        ridottoPronto_ = CostruisciRidotto(dati_.schedina, CartellaRiduzioni(), &errore);
-        if (!ridottoPronto_ && !errore.empty()) messaggi_.Errore(errore);
-    }
+    if (!integrale) ridottoPronto_ = SistemaPronto(dati_.schedina);
     const ImpostazioniStampa& imp = dati_.stampa;
     superiore_ = Spin("margineSuperiore", 1, 9999, imp.margineSuperiore,
                       "Modifica il margine superiore nella stampa");

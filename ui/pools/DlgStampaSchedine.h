@@ -20,7 +20,7 @@ class IServizioStampa;
 class DlgStampaSchedine : public QDialog {
     Q_OBJECT
 public:
-    // Builds the selected reduced system first (reduced mode).
+    // Reduced mode prints the system the coupon holds (CostruisciSistema first).
     DlgStampaSchedine(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
                       bool integrale, QWidget* parent = nullptr);
 

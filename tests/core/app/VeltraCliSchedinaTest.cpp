@@ -93,3 +93,52 @@ TEST(VeltraCliSchedina, NuovaPronosticiComandiESalvataggio) {
     EXPECT_EQ(Cli("schedina --cartella " + cartella + " --pronostico 1=3").codice, 2);
     EXPECT_EQ(Cli("schedina --cartella " + cartella + " --comando raddoppia").codice, 2);
 }
+
+TEST(VeltraCliSistema, ColonneDeiSistemi) {
+    CartellaTemporanea dir;
+    const std::string cartella = (dir / "lavoro").string();
+    ScriviTesto(dir / "schedina.txt",
+                "0;Atalanta;Bologna\nSerie A;Cagliari;Como\n1;Bari;Empoli\n"
+                "Serie B;Juve Stabia;Cesena\nGermania;Augsburg;Bayern\n8;Amburgo;Dortmund\n");
+    ASSERT_EQ(Cli("schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string() +
+                  " --pronostico 1=1X2 --pronostico 2=X2 --pronostico 3=1X"
+                  " --pronostico 4=1 --pronostico 5=X --pronostico 6=2")
+                  .codice,
+              0);
+    const std::string base = "sistema --cartella " + cartella + " --riduzione ";
+
+    // The full system: 3 * 2 * 2 columns, row 1 outermost, in the order of its text.
+    Uscita u = Cli(base + "integrale --colonne");
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    const auto integrale = Righe(u.testo);
+    ASSERT_EQ(integrale.size(), 13u);
+    EXPECT_EQ(integrale[0], "12");
+    EXPECT_EQ(integrale[1].substr(0, 3), "1X1");
+    EXPECT_EQ(integrale[12].substr(0, 3), "22X");
+    for (std::size_t i = 1; i < integrale.size(); ++i) EXPECT_EQ(integrale[i].size(), 14u);
+
+    // No conditions: the conditioned system is the full one.
+    EXPECT_EQ(Cli(base + "condizionato --conta").testo, "12\n");
+    EXPECT_EQ(Righe(Cli(base + "condizionato --colonne").testo), integrale);
+
+    // Reduced: every column of the full system within one sign of a kept one.
+    for (const char* metodo : {"standard", "avanzato"}) {
+        u = Cli(base + "condizionato --colonne --metodo " + metodo);
+        ASSERT_EQ(u.codice, 0) << u.errori;
+        const auto ridotte = Righe(u.testo);
+        ASSERT_GE(ridotte.size(), 2u);
+        EXPECT_EQ(std::stoul(ridotte[0]), ridotte.size() - 1);
+        EXPECT_LT(ridotte.size(), integrale.size());
+        for (std::size_t i = 1; i < integrale.size(); ++i) {
+            bool coperta = false;
+            for (std::size_t j = 1; j < ridotte.size() && !coperta; ++j) {
+                int diverse = 0;
+                for (std::size_t r = 0; r < 14; ++r) diverse += integrale[i][r] != ridotte[j][r];
+                coperta = diverse <= 1;
+            }
+            EXPECT_TRUE(coperta) << metodo << " " << integrale[i];
+        }
+    }
+    EXPECT_EQ(Cli(base + "3-2").codice, 2);
+    EXPECT_EQ(Cli(base + "integrale --colonne --conta").codice, 2);
+}

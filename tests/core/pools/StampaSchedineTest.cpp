@@ -1,11 +1,14 @@
 // The coupon on paper: where the marks go, the reduced system read from a
 // table and cut into slips, and the two listings.
+#include "platform/Lavori.h"
 #include "platform/Piattaforma.h"
+#include "pools/CCondizionamenti.h"
 #include "pools/ImpostazioniStampa.h"
 #include "pools/OperazioniSchedina.h"
 #include "pools/StampaSchedine.h"
 
 #include "Supporto.h"
+#include "doppi/MessaggiRegistrati.h"
 #include "doppi/StampaRegistrata.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +53,19 @@ Schedina DueDoppie() {
     for (int r = 4; r < 14; ++r) s.partite[r] = Riga(0.6f, 0.2f, 0.2f, "1", "Squadra");
     s.schedinaAssente = 0;
     return s;
+}
+
+// The reduced system built in place; the message shown, if any, in *errore.
+bool CostruisciRidotto(Schedina& s, const std::filesystem::path& cartella,
+                       std::string* errore = nullptr) {
+    EsecutoreSincrono esecutore;
+    MessaggiRegistrati messaggi;
+    const CCondizionamenti condizioni;
+    ContestoSistema ctx{esecutore, messaggi, cartella, std::nullopt, 1};
+    bool ok = false;
+    CostruisciSistema(s, condizioni, ctx, [&](bool b) { ok = b; });
+    if (errore && !messaggi.mostrati.empty()) *errore = messaggi.mostrati.back().testo;
+    return ok;
 }
 
 } // namespace
