@@ -32,6 +32,7 @@ int ComandoGenera(const std::vector<std::string>& argomenti);
 int ComandoVerifica(const std::vector<std::string>& argomenti);
 int ComandoImporta(const std::vector<std::string>& argomenti);
 int ComandoSchedina(const std::vector<std::string>& argomenti);
+int ComandoScommesse(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);

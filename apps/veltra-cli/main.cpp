@@ -20,7 +20,8 @@ void Uso(std::FILE* f) {
         "[--troppe-squadre-vuota] "
         "[--prova] FILE...\n"
         "  schedina [--cartella DIR] [--nuova FILE] [--pronostico RIGA=TESTO|RIGA=-]... "
-        "[--base] [--comando NOME]...\n",
+        "[--base] [--comando NOME]...\n"
+        "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--imposta NOME=VALORE]...\n",
         f);
 }
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
         if (comando == "verifica") return ComandoVerifica(argomenti);
         if (comando == "importa") return ComandoImporta(argomenti);
         if (comando == "schedina") return ComandoSchedina(argomenti);
+        if (comando == "scommesse") return ComandoScommesse(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;
