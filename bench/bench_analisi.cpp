@@ -71,7 +71,7 @@ void BM_SpostamentoCursore(benchmark::State& state) {
     StatoShell stato;
     MessaggiSilenziosi messaggi;
     OrologioDiSistema orologio;
-    CDlgImpostazioneParametri finestra(*dati, stato, messaggi, orologio);
+    CDlgImpostazioneParametri finestra(*dati, stato.finestre, messaggi, orologio);
     int valore = 100;
     for (auto _ : state) {
         valore = valore == 100 ? 101 : 100;

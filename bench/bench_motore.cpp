@@ -3,6 +3,7 @@
 // The bare pass reads every replayed entry once and does nothing with it: the
 // floor of any replay. The ratio says how much the engine costs beyond
 // touching its data.
+#include "app/DatiGlobali.h"
 #include "dati/GeneratoreStagioni.h"
 #include "engine/CMotoreStime.h"
 
