@@ -186,7 +186,7 @@ bool CDlgImmissioneQuote::Aggiungi(int squadra, IMessaggi& messaggi) {
     if (!aggiungiAbilitato()) return false;
     const auto it = std::find(libere_.begin(), libere_.end(), squadra);
     if (it == libere_.end()) {
-        messaggi.Errore(kSelezionareSquadra);
+        messaggi.Errore(kSelezionareSquadraEvento);
         return false;
     }
     for (Riga& r : righe_) {
@@ -250,7 +250,7 @@ bool CDlgImmissioneQuote::MemorizzaPagina(IMessaggi& messaggi) {
             !AggiungiEventoDaTesti(m_, dati_, campionato_, r.casa, r.trasferta, r.quote,
                                    modo_ == Modo::Immissione ? std::string("-") : r.data, i + 1,
                                    messaggi)) {
-            if (r.trasferta == -1) messaggi.Errore(kSelezionareSquadra);
+            if (r.trasferta == -1) messaggi.Errore(kSelezionareSquadraEvento);
             m_ = prima;
             return false;
         }
@@ -293,7 +293,7 @@ void CDlgAggiuntaEvento::ScegliCampionato(int c) {
 
 bool CDlgAggiuntaEvento::Aggiungi(int squadra, IMessaggi& messaggi) {
     if (squadra < 0 || squadra >= static_cast<int>(nomi_.size()) || squadra == casa_) {
-        messaggi.Errore(kSelezionareSquadra);
+        messaggi.Errore(kSelezionareSquadraEvento);
         return false;
     }
     if (casa_ == -1)
@@ -323,7 +323,7 @@ bool CDlgAggiuntaEvento::Conferma(IMessaggi& messaggi) {
         return false;
     }
     if (casa_ == -1 || trasferta_ == -1) {
-        messaggi.Errore(kSelezionareSquadra);
+        messaggi.Errore(kSelezionareSquadraEvento);
         return false;
     }
     if (!AggiornaStimeScommesse(dati_, campionato_)) {
@@ -351,7 +351,7 @@ CompletamentoEvento::CompletamentoEvento(const DatiCampionati& dati, int campion
 
 bool CompletamentoEvento::Aggiungi(int squadra, IMessaggi& messaggi) {
     if (squadra < 0 || squadra >= static_cast<int>(nomi_.size()) || squadra == riconosciuta_) {
-        messaggi.Errore(kSelezionareSquadra);
+        messaggi.Errore(kSelezionareSquadraEvento);
         return false;
     }
     avversaria_ = squadra;
@@ -385,7 +385,7 @@ std::optional<CompletamentoEvento::Esito> CompletamentoEvento::Conferma(IMessagg
         return std::nullopt;
     }
     if (avversaria_ == -1) {
-        messaggi.Errore(kSelezionareSquadra);
+        messaggi.Errore(kSelezionareSquadraEvento);
         return std::nullopt;
     }
     e.casa = casa();

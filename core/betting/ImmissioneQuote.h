@@ -19,7 +19,7 @@ class IMessaggi;
 inline constexpr const char* kMessaggioStimeMatch =
     "Impossibile calcolare le probabilita'!\nNon si e' ancora disputato il numero minimo di "
     "partite\n(pari alle Giornate d'Analisi)\n\n(Premere F1 per maggiori informazioni)";
-inline constexpr const char* kSelezionareSquadra = "Selezionare una squadra.";
+inline constexpr const char* kSelezionareSquadraEvento = "Selezionare una squadra.";
 // "%s": the championship's name.
 std::string MessaggioStimeCampionato(const std::string& campionato);
 

@@ -25,6 +25,9 @@
 #include "tools/scontri/CScontriDirettiQt.h"
 #include "pools/CPropostaSistemaQt.h"
 #include "pools/NuovaSchedinaQt.h"
+#include "betting/CDlgScommesseQt.h"
+#include "betting/DlgQuoteQt.h"
+#include "betting/ComandiQuote.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -193,6 +196,9 @@ void CVltMain::CreaTabellaComandi() {
              if (NuovaSchedinaQt(dati_, messaggi_, this))
                  ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
         {comando::SistemaIntegrale, [this] { ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
+        {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
+        {comando::ModificaQuote, [this] { ComandoQuote(true); }},
+        {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_); }},
     });
     // clang-format on
 }
@@ -218,6 +224,29 @@ template <class D> void CVltMain::ApriInserimento(std::optional<int> contestoAiu
     if (contestoAiuto) CollegaTastoAiuto(dialogo, aiuto_, *contestoAiuto);
     dialogo.exec();
     DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
+}
+
+// "Immissione Quote" / "Modifica Quote": the odds dialogs in a chain, then
+// the bet selection; the betting manager is restored on cancel or failure.
+void CVltMain::ComandoQuote(bool modifica) {
+    DialoghiQuote d;
+    d.selezione = [this](CDlgSelezioneCampionati& l) {
+        return CDlgSelezioneCampionatiQt(l, messaggi_, this).exec() == QDialog::Accepted;
+    };
+    d.immissione = [this](CDlgImmissioneQuote& l) {
+        return CDlgImmissioneQuoteQt(l, messaggi_, this).exec() == QDialog::Accepted;
+    };
+    d.aggiunta = [this](CDlgAggiuntaEvento& l) {
+        return CDlgAggiuntaEventoQt(l, messaggi_, this).exec() == QDialog::Accepted;
+    };
+    d.apriScommesse = [this] {
+        ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_);
+        return finestra(Finestra::ScommesseSportive) != nullptr;
+    };
+    if (modifica)
+        ModificaQuote(dati_.scommesse, dati_, messaggi_, d);
+    else
+        ImmissioneQuote(dati_.scommesse, dati_, messaggi_, d);
 }
 
 void CVltMain::CambiaCampionatoCorrente(int id) {

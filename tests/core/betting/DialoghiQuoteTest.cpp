@@ -69,7 +69,7 @@ TEST(CDlgImmissioneQuote, SquadreRigheEPaginaCheFallisceAllaTerzaRiga) {
     CDlgImmissioneQuote dlg(m, *d, 0, CDlgImmissioneQuote::Modo::Immissione);
     EXPECT_EQ(dlg.titolo(), "TALBOR 5 - Serie A. Immissione Quote");
     EXPECT_FALSE(dlg.Aggiungi(-1, msg));
-    EXPECT_EQ(msg.testi().back(), kSelezionareSquadra);
+    EXPECT_EQ(msg.testi().back(), kSelezionareSquadraEvento);
     Scrivi(dlg, msg, {{0, 1}, {2, 3}});
     ASSERT_TRUE(dlg.Aggiungi(4, msg));
     EXPECT_FALSE(dlg.continuaAbilitato()); // a home team without its opponent
