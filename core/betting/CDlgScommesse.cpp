@@ -174,13 +174,16 @@ bool CDlgScommesse::PreparaCalcolo(IMessaggi& messaggi) {
     return true;
 }
 
-void CDlgScommesse::FineCalcolo(std::vector<Scommessa> scommesse, bool fermato, IMessaggi& messaggi) {
+bool CDlgScommesse::FineCalcolo(std::vector<Scommessa> scommesse, bool fermato) {
     inCorso_ = false;
     calcolato_ = true;
     m_.scommesse = std::move(scommesse);
     mostrata_ = m_.nScommesse() > 0 ? 1 : 0;
-    if (m_.nScommesse() == 0 && !fermato)
-        messaggi.Mostra(kNessunEventoSelezionato, Icona::Informazione);
+    return m_.nScommesse() == 0 && !fermato;
+}
+
+void CDlgScommesse::AvvisoNessunaScommessa(IMessaggi& messaggi) {
+    messaggi.Mostra(kNessunEventoSelezionato, Icona::Informazione);
 }
 
 std::string CDlgScommesse::contatore() const {

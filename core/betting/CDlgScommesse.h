@@ -80,7 +80,11 @@ public:
     // "C&alcola...": true when the job must start (the events ranked, data
     // marked modified); false after a message.
     bool PreparaCalcolo(IMessaggi& messaggi);
-    void FineCalcolo(std::vector<Scommessa> scommesse, bool fermato, IMessaggi& messaggi);
+    // The job's end: the bets stored, the first shown. true when nothing
+    // was found by a calculation that was not stopped: the window, once
+    // redrawn, tells the user with AvvisoNessunaScommessa.
+    bool FineCalcolo(std::vector<Scommessa> scommesse, bool fermato);
+    static void AvvisoNessunaScommessa(IMessaggi& messaggi);
 
     // The displayed bet, 1-based; 0 when none.
     int mostrata() const { return mostrata_; }

@@ -287,9 +287,12 @@ void CDlgScommesseQt::Calcola() {
         esecutore_, "Ricerca delle scommesse in corso",
         [copia, gambe](ContestoLavoro& c) { return CercaScommesse(copia, gambe, 2, &c); },
         [this](EsitoLavoro<std::vector<Scommessa>> e) {
-            logica_.FineCalcolo(std::move(e.risultato), e.fine.fermato, messaggi_);
-            if (!e.fine.riuscito()) messaggi_.Errore(e.fine.errore);
+            const bool avviso = logica_.FineCalcolo(std::move(e.risultato), e.fine.fermato);
             Mostra();
+            if (!e.fine.riuscito())
+                messaggi_.Errore(e.fine.errore);
+            else if (avviso)
+                CDlgScommesse::AvvisoNessunaScommessa(messaggi_);
         });
 }
 

@@ -235,7 +235,7 @@ TEST(CDlgScommesse, PredefinitiTestiECalcolo) {
     EXPECT_EQ(w.testoCalcola(), "&Interrompi");
     EXPECT_FALSE(w.PuoChiudere(msg));
     EXPECT_EQ(msg.testi().back(), kRicercaInCorsoChiusura);
-    w.FineCalcolo(CercaScommesse(m, 2, 1), false, msg);
+    EXPECT_FALSE(w.FineCalcolo(CercaScommesse(m, 2, 1), false));
     ASSERT_GT(m.nScommesse(), 1);
     EXPECT_EQ(w.contatore(), "1 DI " + std::to_string(m.nScommesse()));
     EXPECT_EQ(w.testoCalcola(), "&Cerca");
@@ -260,8 +260,9 @@ TEST(CDlgScommesse, PredefinitiTestiECalcolo) {
     w.ImpostaPosizione(kMinProbDoppiaLim, 100);
     EXPECT_EQ(m.nScommesse(), 0);
     ASSERT_TRUE(w.PreparaCalcolo(msg));
-    w.FineCalcolo(CercaScommesse(m, 2, 1), false, msg);
-    EXPECT_EQ(msg.testi().back(), kNessunEventoSelezionato);
+    EXPECT_TRUE(w.FineCalcolo(CercaScommesse(m, 2, 1), false));
+    ASSERT_TRUE(w.PreparaCalcolo(msg));
+    EXPECT_FALSE(w.FineCalcolo({}, true)) << "a stopped search says nothing";
 }
 
 TEST(CDlgDatiEvento, ClassificaIncontriEStima) {
