@@ -33,6 +33,7 @@ int ComandoVerifica(const std::vector<std::string>& argomenti);
 int ComandoImporta(const std::vector<std::string>& argomenti);
 int ComandoSchedina(const std::vector<std::string>& argomenti);
 int ComandoScommesse(const std::vector<std::string>& argomenti);
+int ComandoImportaQuote(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);

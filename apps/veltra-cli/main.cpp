@@ -21,7 +21,8 @@ void Uso(std::FILE* f) {
         "[--prova] FILE...\n"
         "  schedina [--cartella DIR] [--nuova FILE] [--pronostico RIGA=TESTO|RIGA=-]... "
         "[--base] [--comando NOME]...\n"
-        "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--imposta NOME=VALORE]...\n",
+        "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--imposta NOME=VALORE]...\n"
+        "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n",
         f);
 }
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         if (comando == "importa") return ComandoImporta(argomenti);
         if (comando == "schedina") return ComandoSchedina(argomenti);
         if (comando == "scommesse") return ComandoScommesse(argomenti);
+        if (comando == "importa-quote") return ComandoImportaQuote(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

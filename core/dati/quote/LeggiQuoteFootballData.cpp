@@ -127,6 +127,16 @@ std::optional<QuoteFootballData> LeggiQuoteFootballData(std::string_view testo, 
         q.insiemi.push_back(prefisso);
     }
     const int servono = std::max({col.data, col.casa, col.trasferta});
+    const int colonnaStagione = indice("Season");
+    long giornoPrecedente = 0;
+    int annoStagione = 0;
+    auto giorni = [](int y, int m, int d) {
+        y -= m <= 2;
+        const long era = (y >= 0 ? y : y - 399) / 400;
+        const long yoe = y - era * 400;
+        const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+        return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    };
     for (std::size_t n = 1; n < righe.size(); ++n) {
         if (righe[n].find_first_not_of(" ,\t") == std::string_view::npos) continue;
         ++q.righeDati;
@@ -141,6 +151,21 @@ std::optional<QuoteFootballData> LeggiQuoteFootballData(std::string_view testo, 
         if (!Data(c[static_cast<std::size_t>(col.data)], p.giorno, p.mese, p.anno)) {
             q.scartate.push_back({numero, "data non valida: " + c[static_cast<std::size_t>(col.data)]});
             continue;
+        }
+        if (colonnaStagione >= 0 && colonnaStagione < static_cast<int>(c.size())) {
+            const std::string& st = c[static_cast<std::size_t>(colonnaStagione)];
+            int anno = 0;
+            if (st.size() < 4 || !Intero(std::string_view(st).substr(0, 4), anno)) {
+                q.scartate.push_back({numero, "stagione non valida: " + st});
+                continue;
+            }
+            p.annoStagione = anno;
+        } else {
+            const long g = giorni(p.anno, p.mese, p.giorno);
+            if (annoStagione == 0 || (p.mese >= 7 && p.mese <= 10 && g - giornoPrecedente > 30))
+                annoStagione = p.mese >= 7 ? p.anno : p.anno - 1;
+            giornoPrecedente = g;
+            p.annoStagione = annoStagione;
         }
         p.casa = c[static_cast<std::size_t>(col.casa)];
         p.trasferta = c[static_cast<std::size_t>(col.trasferta)];

@@ -28,6 +28,11 @@ struct PartitaQuote {
     int giorno = 0, mese = 0, anno = 0;
     std::string casa, trasferta;
     char risultato = '?'; // '1', 'X', '2' when the file has it
+    // Year the match's season began: the "Season" column of the extra
+    // leagues; in the main leagues' files, whose seasons follow one another
+    // without a season column, a season starts at the first match played in
+    // July to October more than 30 days after the match before it.
+    int annoStagione = 0;
     // Home, draw, away odds of each complete set, by prefix ("B365", "PS",
     // "Max", "Avg", "PSC", "AvgC", "P"...).
     std::map<std::string, std::array<float, 3>> quote;
