@@ -511,7 +511,9 @@ std::vector<Scommessa> CercaScommesse(const ScommessaMgr& m, int gambe, int fili
     std::vector<char> completi(static_cast<std::size_t>(blocchi), 0);
     std::atomic<int> prossimo{0};
     std::atomic<long> fatte{0};
-    std::atomic<bool> fermo{false};
+    // A stop requested before the start is seen at once; later ones reach
+    // the workers through the watching thread below.
+    std::atomic<bool> fermo{contesto && contesto->FermoRichiesto()};
     auto lavora = [&] {
         for (int b; (b = prossimo.fetch_add(1)) < blocchi;) {
             auto& lista = presi[static_cast<std::size_t>(b)];
