@@ -38,6 +38,8 @@ int ComandoValuta(const std::vector<std::string>& argomenti);
 int ComandoRicerca(const std::vector<std::string>& argomenti);
 int ComandoAggiorna(const std::vector<std::string>& argomenti);
 int ComandoSistemaRidotto(const std::vector<std::string>& argomenti);
+int ComandoScommesse(const std::vector<std::string>& argomenti);
+int ComandoImportaQuote(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);

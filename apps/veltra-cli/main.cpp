@@ -30,7 +30,9 @@ void Uso(std::FILE* f) {
         "  aggiorna --cartella DIR [--indirizzo URL] [--campionato ID]... [--attesa SECONDI] "
         "[--stallo SECONDI]\n"
         "  sistema [--cartella DIR] [--riduzione integrale|n-1|E-F|condizionato] "
-        "[--metodo standard|avanzato] [--colonne|--conta]\n",
+        "[--metodo standard|avanzato] [--colonne|--conta]\n"
+        "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--imposta NOME=VALORE]...\n"
+        "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n",
         f);
 }
 
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
         if (comando == "ricerca") return ComandoRicerca(argomenti);
         if (comando == "aggiorna") return ComandoAggiorna(argomenti);
         if (comando == "sistema") return ComandoSistemaRidotto(argomenti);
+        if (comando == "scommesse") return ComandoScommesse(argomenti);
+        if (comando == "importa-quote") return ComandoImportaQuote(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

@@ -8,6 +8,7 @@
 #include "dati/FileDati.h"
 #include "dati/CArchivio.h"
 #include "engine/CMotoreStime.h"
+#include "betting/RicalcolaEventi.h"
 #include "platform/Messaggi.h"
 
 #include <climits>
@@ -88,6 +89,8 @@ std::optional<TestiStato> StimeAvvio(DatiGlobali& dati, IMessaggi& messaggi) {
             return std::nullopt;
         }
     }
+    // The events of the saved week follow the analyses just evaluated.
+    if (dati.scommesse.nEventi > 0) RicalcolaEventi(dati.scommesse, dati, &messaggi);
     return MessaggioStatoDopoStime(serieA, "Serie A");
 }
 

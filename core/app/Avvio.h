@@ -33,7 +33,8 @@ bool CreaCartelleEsportazione(const std::filesystem::path& cartella);
 
 // The estimates of Serie A at start-up, resetting its parameters when they
 // cannot be computed; the two status texts, or nullopt when even the reset
-// failed (its messages shown: start-up stops).
+// failed (its messages shown: start-up stops). The betting events saved
+// with the data are then recomputed from the current analyses.
 std::optional<TestiStato> StimeAvvio(DatiGlobali& dati, IMessaggi& messaggi);
 
 } // namespace veltra

@@ -1,16 +1,52 @@
 #pragma once
-// Recomputing the betting events when the analysis they rest on changes.
+// The probabilities of the betting events come from the current analyses:
+// recomputing one event, all of them when an analysis changes, and the
+// estimate of a match as the odds dialogs ask for it.
+#include <array>
+#include <optional>
+#include <string>
+
 namespace veltra {
 
 struct DatiCampionati;
+struct Evento;
 struct ScommessaMgr;
+class IMessaggi;
 
-// Recomputes the probabilities and equities of every event of the betting
-// manager from the current estimates of its championship.
-//
-// Not built yet: the events' recomputation comes with the betting manager.
-// Until then this deliberately changes nothing, so callers can already call
-// it where the events must follow a new analysis.
-void RicalcolaEventi(ScommessaMgr& scommesse, DatiCampionati& dati);
+inline constexpr const char* kEventiNonRicalcolabili =
+    "Impossibile ricalcolare le Scommesse Sportive con la nuova Analisi Corrente.\nGli eventi "
+    "inseriti vengono quindi cancellati";
+
+// The floor of the betting module: each of P1, PX, P2 in turn that is <= 0
+// becomes 0.01 and the other two each lose half of (its distance below 0
+// plus 0.01).
+void MinimoProbabilita(std::array<float, 3>& p);
+
+// Brings a championship's estimates up to date (making its engine when it
+// has none); false when the fit fails.
+bool AggiornaStimeScommesse(DatiCampionati& dati, int campionato);
+
+// Index of a team in the championship's current list (exact, case-sensitive),
+// -1 when missing.
+int IndiceSquadraScommesse(const DatiCampionati& dati, int campionato, const std::string& nome);
+
+// P1, PX, P2 of a match between two current teams of a championship whose
+// estimates are up to date, after the floor; nullopt when the engine cannot
+// estimate it.
+std::optional<std::array<float, 3>> StimaEvento(const DatiCampionati& dati, int campionato,
+                                                int casa, int trasferta);
+
+// The probabilities and equities of one event from its championship's
+// estimates (which must be up to date). false, and the event unchanged, for an
+// empty slot, a team not in the current list, or an estimate that fails.
+bool RicalcolaEvento(Evento& e, const DatiCampionati& dati);
+
+// Every event recomputed from the current analyses and the bets emptied.
+// When a championship owning events cannot be estimated, or an event cannot
+// be recomputed, the events are lost: the message is shown (when `messaggi`
+// is given), the manager emptied, the data marked modified, and the result is
+// false. The current championship stays what it was.
+bool RicalcolaEventi(ScommessaMgr& scommesse, DatiCampionati& dati,
+                     IMessaggi* messaggi = nullptr);
 
 } // namespace veltra

@@ -27,6 +27,9 @@
 #include "pools/NuovaSchedinaQt.h"
 #include "platform/EsecutoreLavoriQt.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
+#include "betting/CDlgScommesseQt.h"
+#include "betting/DlgQuoteQt.h"
+#include "betting/ComandiQuote.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -202,6 +205,9 @@ void CVltMain::CreaTabellaComandi() {
              MostraModelloInUso(*this, dati_);
          }},
         {comando::SistemaIntegrale, [this] { ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
+        {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
+        {comando::ModificaQuote, [this] { ComandoQuote(true); }},
+        {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_); }},
     });
     // clang-format on
 }
@@ -227,6 +233,29 @@ template <class D> void CVltMain::ApriInserimento(std::optional<int> contestoAiu
     if (contestoAiuto) CollegaTastoAiuto(dialogo, aiuto_, *contestoAiuto);
     dialogo.exec();
     DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
+}
+
+// "Immissione Quote" / "Modifica Quote": the odds dialogs in a chain, then
+// the bet selection; the betting manager is restored on cancel or failure.
+void CVltMain::ComandoQuote(bool modifica) {
+    DialoghiQuote d;
+    d.selezione = [this](CDlgSelezioneCampionati& l) {
+        return CDlgSelezioneCampionatiQt(l, messaggi_, this).exec() == QDialog::Accepted;
+    };
+    d.immissione = [this](CDlgImmissioneQuote& l) {
+        return CDlgImmissioneQuoteQt(l, messaggi_, this).exec() == QDialog::Accepted;
+    };
+    d.aggiunta = [this](CDlgAggiuntaEvento& l) {
+        return CDlgAggiuntaEventoQt(l, messaggi_, this).exec() == QDialog::Accepted;
+    };
+    d.apriScommesse = [this] {
+        ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_);
+        return finestra(Finestra::ScommesseSportive) != nullptr;
+    };
+    if (modifica)
+        ModificaQuote(dati_.scommesse, dati_, messaggi_, d);
+    else
+        ImmissioneQuote(dati_.scommesse, dati_, messaggi_, d);
 }
 
 void CVltMain::CambiaCampionatoCorrente(int id) {

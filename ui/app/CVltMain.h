@@ -71,6 +71,7 @@ private:
     // historical archive's cut-off), then takes in what it changed.
     template <class D> void ApriInserimento(std::optional<int> contestoAiuto = std::nullopt);
     void CambiaCampionatoCorrente(int id);
+    void ComandoQuote(bool modifica);
     // After a data-entry dialog: the new status texts, and the open windows
     // refreshed when data were stored.
     void DopoInserimento(bool datiCambiati, const std::optional<TestiStato>& testi);

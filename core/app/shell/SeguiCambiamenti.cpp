@@ -15,7 +15,7 @@ NotificheCambiamenti::Iscrizione SeguiCambiamenti(DatiGlobali& dati, StatoShell&
             dati.schedina.riduzioneMin = dati.schedina.riduzioneMax = -1;
         }
         if (!stato.finestre.Aperta(Finestra::ScommesseSportive) && dati.scommesse.nEventi > 0)
-            RicalcolaEventi(dati.scommesse, dati);
+            RicalcolaEventi(dati.scommesse, dati, a.messaggi);
         stato.analisiCambiata = true;
         // A nested AggiornaFinestre would clear the flags the running one has
         // still to read.

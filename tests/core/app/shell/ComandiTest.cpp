@@ -133,6 +133,9 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::ScontriDiretti,
                                      comando::NuovaSchedina,
                                      comando::SistemaIntegrale,
+                                     comando::ImmissioneQuote,
+                                     comando::ModificaQuote,
+                                     comando::CalcoloScommesse,
                                      comando::Sommario,
                                      comando::Info,
                                      comando::QualitaStime};
