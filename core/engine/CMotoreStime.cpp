@@ -432,7 +432,9 @@ int CMotoreStime::CalcolaRegressione() {
     for (int e = 0; e < 3; ++e) {
         const float fm = sommaF[e] / mf;
         media[e] = fm;
-        if (sommaF2[e] == mf * fm * fm) return -1;
+        // M times the square of the mean, squared first: (M * mean) * mean
+        // rounds differently in single precision.
+        if (sommaF2[e] == mf * (fm * fm)) return -1;
         const float sxs = sommaXF[e] - mf * mediaX * fm;
         const float sys = sommaYF[e] - mf * mediaY * fm;
         const float b = (syy * sxs - sxy * sys) / det;
@@ -445,7 +447,7 @@ int CMotoreStime::CalcolaRegressione() {
     // Adjusted coefficient of determination of each plane.
     float prec[3];
     for (int e = 0; e < 3; ++e) {
-        const float sst = sommaF2[e] - mf * media[e] * media[e];
+        const float sst = sommaF2[e] - mf * (media[e] * media[e]);
         float sommaYhat2 = 0;
         for (int x = c.limiteMinCasa; x <= c.limiteMaxCasa; ++x) {
             for (int y = c.limiteMinTrasferta; y <= c.limiteMaxTrasferta; ++y) {
@@ -454,7 +456,7 @@ int CMotoreStime::CalcolaRegressione() {
                 sommaYhat2 += yhat * yhat;
             }
         }
-        const float ssr = sommaYhat2 - mf * media[e] * media[e];
+        const float ssr = sommaYhat2 - mf * (media[e] * media[e]);
         const float r2 = ssr / sst;
         const float m1 = static_cast<float>(m - 1), m3 = static_cast<float>(m - 3);
         float p = (r2 - 2.0f / m1) * m1 / m3;
