@@ -119,6 +119,7 @@ void CMotoreStime::Prepara(Stato& s, int limiteMinCasa, int limiteMaxCasa,
     }
     if (!valido) s.righe = s.colonne = 0;
     s.valido = valido;
+    s.incontriConStorico = 0;
 
     // Team state and grids.
     AzzeraSquadre(s);
@@ -208,6 +209,7 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
     // Seasons before primaStagione are skipped whole: start at the separator
     // of the first replayed season.
     int s0 = std::max(s.primaStagione, 0);
+    s.incontriConStorico = 0;
     if (s0 >= incontri.numeroSeparatori()) return;
     int stagione = s0 - 1;
     float peso = s.importanzaIniziale - s.incrementoImportanza;
@@ -252,6 +254,7 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
         }
     };
 
+    int conStorico = 0;
     for (int i = incontri.inizioStagione(s0); i <= ultimo; ++i) {
         const Incontro& m = incontri[i];
         if (m.separatore()) {
@@ -295,6 +298,7 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
         Forza forzaOspite = kMedia; // strength of the away team, as the home team's opponent
         Forza forzaOspitante = kMedia;
         if (hc[pc] != kSlotVuoto && ht[pt] != kSlotVuoto) {
+            ++conStorico;
             float th = 0.0f, ta = 0.0f;
             for (int k = 0; k < n; ++k) th += s.pesi[k] * hc[recente[pc][k]];
             for (int k = 0; k < n; ++k) ta += s.pesi[k] * ht[recente[pt][k]];
@@ -359,6 +363,7 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
         posCasa[h] = static_cast<std::int16_t>(pc + 1 == n ? 0 : pc + 1);
         posTrasferta[a] = static_cast<std::int16_t>(pt + 1 == n ? 0 : pt + 1);
     }
+    s.incontriConStorico = conStorico;
 }
 
 int CMotoreStime::CalcolaRegressione() {
@@ -466,6 +471,17 @@ int CMotoreStime::CalcolaRegressione() {
     std::memcpy(coefficienti_, coeff, sizeof coeff);
     std::memcpy(precisione_, prec, sizeof prec);
     return 0;
+}
+
+bool CMotoreStime::IncontriInsufficienti() const {
+    if (!stato_.valido) return false;
+    const CCampionato& c = campionato_;
+    // The rectangle of the score limits and the ring of cells around it that
+    // fills its empty cells.
+    const int nx = c.limiteMaxCasa - c.limiteMinCasa + 3;
+    const int ny = c.limiteMaxTrasferta - c.limiteMinTrasferta + 3;
+    if (nx < 3 || ny < 3) return false;
+    return stato_.incontriConStorico < nx * ny;
 }
 
 int CMotoreStime::AggiornaStime() {

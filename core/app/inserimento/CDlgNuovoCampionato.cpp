@@ -93,9 +93,8 @@ bool CDlgNuovoCampionato::Ok() {
     // The re-evaluation fitted the current championship again: the status
     // bar follows.
     CCampionato& camp = dati_.campionato(c);
-    testiStato_ = camp.motore && camp.motore->AggiornaStime() == 0
-                      ? MessaggioStatoDopoStime(camp)
-                      : TestiStato{false, kStimeImpossibili, " "};
+    testiStato_ = camp.motore && camp.motore->AggiornaStime() == 0 ? MessaggioStatoDopoStime(camp)
+                                                                   : TestiStimeImpossibili(camp);
     return true;
 }
 

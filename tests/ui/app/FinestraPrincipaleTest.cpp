@@ -6,6 +6,7 @@
 #include "dati/GeneratoreStagioni.h"
 #include "app/Salvataggio.h"
 #include "app/shell/Comandi.h"
+#include "engine/MessaggioStato.h"
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
 #include "tools/pronostici/CPronosticiQt.h"
@@ -111,8 +112,7 @@ TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
 
     // A championship whose estimates cannot be computed closes the window.
     finestra->Esegui(40100); // Inghilterra: no data
-    EXPECT_EQ(finestra->testoPannello1(),
-              "Impossibile calcolare le stime. Modificare i valori dei parametri.");
+    EXPECT_EQ(finestra->testoPannello1(), kStimePochiIncontri);
     EXPECT_EQ(finestra->finestraPronostici(), nullptr);
 }
 

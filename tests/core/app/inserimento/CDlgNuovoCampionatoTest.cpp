@@ -1,8 +1,9 @@
 // The new-championship dialog through its core class.
 #include "app/inserimento/CDlgNuovoCampionato.h"
 #include "app/DatiGlobali.h"
-#include "dati/GeneratoreStagioni.h"
 #include "app/inserimento/DatiDipendenti.h"
+#include "dati/GeneratoreStagioni.h"
+#include "engine/MessaggioStato.h"
 
 #include "doppi/MessaggiRegistrati.h"
 
@@ -160,4 +161,33 @@ TEST(NuovoCampionato, SenzaSistemaNeScommesseNessunAvviso) {
     EXPECT_TRUE(b.msg.mostrati.empty());
     // The stale coupon rows go all the same.
     EXPECT_EQ(b.dati.schedina.partite[3], Partita{});
+}
+
+TEST(NuovoCampionato, PrimaStagioneDiUnCampionatoVuotoNonEUnFileCorrotto) {
+    // Serie C1 ships empty and is filled by hand: its first season has no
+    // match to fit. The user is told the estimates need matches, and the
+    // parameters set for C1 stay.
+    DatiGlobali dati;
+    MessaggiRegistrati msg;
+    dati.campionatoCorrente = 2;
+    CCampionato& c1 = dati.campionato(2);
+    c1.config.giornateAnalisi = 3;
+    c1.limiteMinCasa = -3;
+    c1.limiteMaxCasa = 1;
+    c1.punteggiAvanzati.importanzaMin = 0.6f;
+    CDlgNuovoCampionato dlg(dati, msg);
+    for (const char* n : {"Alfa", "Beta", "Gamma", "Delta"}) {
+        dlg.ImpostaNuovaSquadra(n);
+        ASSERT_TRUE(dlg.Aggiungi());
+    }
+    EXPECT_TRUE(dlg.Ok());
+    EXPECT_EQ(c1.config.numeroStagioni(), 1);
+    EXPECT_EQ(msg.testi(), std::vector<std::string>{kMessaggioPochiIncontri});
+    EXPECT_EQ(c1.config.giornateAnalisi, 3);
+    EXPECT_EQ(c1.limiteMinCasa, -3);
+    EXPECT_EQ(c1.limiteMaxCasa, 1);
+    EXPECT_EQ(c1.punteggiAvanzati.importanzaMin, 0.6f);
+    ASSERT_TRUE(dlg.testiStato());
+    EXPECT_FALSE(dlg.testiStato()->ok);
+    EXPECT_EQ(dlg.testiStato()->pannello1, kStimePochiIncontri);
 }
