@@ -3,7 +3,9 @@
 #include "app/DatiGlobali.h"
 #include "app/inserimento/DatiDipendenti.h"
 #include "dati/GeneratoreStagioni.h"
+#include "doppi/OrologioFisso.h"
 #include "engine/MessaggioStato.h"
+#include "tools/scontri/CScontriDiretti.h"
 
 #include "doppi/MessaggiRegistrati.h"
 
@@ -175,13 +177,21 @@ TEST(NuovoCampionato, PrimaStagioneDiUnCampionatoVuotoNonEUnFileCorrotto) {
     c1.limiteMinCasa = -3;
     c1.limiteMaxCasa = 1;
     c1.punteggiAvanzati.importanzaMin = 0.6f;
-    CDlgNuovoCampionato dlg(dati, msg);
+    const OrologioFisso maggio2005;
+    CDlgNuovoCampionato dlg(dati, msg, &maggio2005);
     for (const char* n : {"Alfa", "Beta", "Gamma", "Delta"}) {
         dlg.ImpostaNuovaSquadra(n);
         ASSERT_TRUE(dlg.Aggiungi());
     }
     EXPECT_TRUE(dlg.Ok());
-    EXPECT_EQ(c1.config.numeroStagioni(), 1);
+    // Typed in May 2005, it is the season 2004/2005: season 19 of a
+    // championship that starts in 1986, the 18 before it stored empty.
+    ASSERT_EQ(c1.config.numeroStagioni(), 19);
+    EXPECT_TRUE(c1.squadreStagione(18).nomi.empty());
+    EXPECT_EQ(c1.squadreCorrenti().nomi.size(), 4u);
+    CScontriDiretti scontri(dati);
+    scontri.Aggiorna(false);
+    EXPECT_EQ(scontri.testoPrimaStagione(), "STATISTICHE DALLA STAGIONE 2004/2005");
     EXPECT_EQ(msg.testi(), std::vector<std::string>{kMessaggioPochiIncontri});
     EXPECT_EQ(c1.config.giornateAnalisi, 3);
     EXPECT_EQ(c1.limiteMinCasa, -3);
