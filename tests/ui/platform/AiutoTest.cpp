@@ -38,7 +38,7 @@ TEST(FinestraAiuto, PaginaDiOgniContesto) {
         {kAiutoUscitaSalvataggio, "salvataggio.html"},
         {kAiutoFinestraPrincipale, "finestra-principale.html"},
         {kNessunAiuto, "indice.html"},
-        {0x2006E, "indice.html"}, // a context without its own page
+        {0x200FF, "indice.html"}, // a context without its own page
     };
     AiutoQt aiuto;
     for (const auto& [contesto, pagina] : casi) {
@@ -55,6 +55,16 @@ TEST(FinestraAiuto, PaginaDiOgniContesto) {
     EXPECT_TRUE(testo.contains("Giornate d'Analisi")) << testo.toStdString();
     EXPECT_TRUE(testo.contains("limiti"));
     EXPECT_TRUE(testo.contains("Parametri avanzati"));
+}
+
+TEST(FinestraAiuto, LaPrecisioneSpiegata) {
+    // What the precision measures, where the analysis window's F1 leads.
+    AiutoQt aiuto;
+    aiuto.Mostra(ContestoAiutoFinestra(146));
+    ASSERT_EQ(aiuto.Finestra()->PaginaCorrente(), "analisi.html");
+    const QString testo = aiuto.Finestra()->Browser()->toPlainText();
+    EXPECT_TRUE(testo.contains("Che cosa misura la Precisione"));
+    EXPECT_TRUE(testo.contains("non \u00e8 la percentuale di pronostici"));
 }
 
 // Every page named in the table and every link of every page exists; pages
