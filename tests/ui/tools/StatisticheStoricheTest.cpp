@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,7 @@ TEST_F(StatisticheQt, ClassificaConGironi) {
     EXPECT_LE(tabella->rowViewportPosition(ultima) + tabella->rowHeight(ultima),
               tabella->viewport()->height())
         << "the last row is hidden";
+    EXPECT_EQ(tabella->horizontalScrollBar()->maximum(), 0) << "a column is cut";
 
     // Serie C1 is shipped without seasons: no table.
     dati.campionatoCorrente = 2;

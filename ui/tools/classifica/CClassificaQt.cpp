@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -72,6 +73,14 @@ void CClassificaQt::Mostra() {
     // rows hidden below a fixed size.
     tabella_->resizeRowsToContents();
     tabella_->resizeColumnsToContents();
+    const int cornice = 2 * tabella_->frameWidth();
+    QSize serve(tabella_->verticalHeader()->sizeHint().width() +
+                    tabella_->horizontalHeader()->length() + cornice,
+                tabella_->horizontalHeader()->sizeHint().height() +
+                    tabella_->verticalHeader()->length() + cornice);
+    if (const QScreen* schermo = screen())
+        serve = serve.boundedTo(schermo->availableGeometry().size() * 9 / 10);
+    tabella_->setMinimumSize(serve);
     adjustSize();
 }
 
