@@ -7,11 +7,13 @@
 #include "platform/Messaggi.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
@@ -55,6 +57,19 @@ TEST(FinestraAiuto, PaginaDiOgniContesto) {
     EXPECT_TRUE(testo.contains("Giornate d'Analisi")) << testo.toStdString();
     EXPECT_TRUE(testo.contains("limiti"));
     EXPECT_TRUE(testo.contains("Parametri avanzati"));
+}
+
+TEST(FinestraAiuto, UnDialogoApertoDaUnaFinestraNeHaLaPagina) {
+    // The filters and the match finder of the historical archive: F1 there
+    // opens the archive's page.
+    AiutoRegistrato aiuto;
+    QDialog archivio;
+    CollegaTastoAiuto(archivio, aiuto, kAiutoArchivioStorico);
+    QDialog filtri(&archivio);
+    EreditaTastoAiuto(filtri, archivio);
+    for (auto* s : filtri.findChildren<QShortcut*>())
+        if (s->key() == QKeySequence(Qt::Key_F1)) emit s->activated();
+    EXPECT_EQ(aiuto.contesti, std::vector<int>{kAiutoArchivioStorico});
 }
 
 TEST(FinestraAiuto, LaPrecisioneSpiegata) {
