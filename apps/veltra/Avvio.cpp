@@ -1,11 +1,11 @@
 #include "Avvio.h"
 
-#include "app/CVltMain.h"
 #include "app/Avvio.h"
+#include "app/CVltMain.h"
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
-#include "dati/FileDati.h"
 #include "app/shell/Uscita.h"
+#include "dati/FileDati.h"
 #include "platform/AiutoQt.h"
 #include "platform/Immagini.h"
 #include "platform/MessaggiQt.h"
@@ -13,6 +13,7 @@
 #include "platform/Risorse.h"
 #include "platform/ServizioStampaQt.h"
 #include "platform/Suggerimenti.h"
+#include "platform/TraduzioniQt.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -47,9 +48,11 @@ public:
 } // namespace
 
 int AvviaProgramma(QApplication& app) {
+    // No display name: the window system would append it to every title,
+    // and the titles are the program's own texts.
     QApplication::setApplicationName("veltra");
-    QApplication::setApplicationDisplayName("VELTRA");
     QApplication::setWindowIcon(IconaProgramma());
+    CaricaTraduzioniQt(app);
     ImpostaRitardoSuggerimenti(app);
 
     QCommandLineParser opzioni;

@@ -119,6 +119,7 @@ void CMotoreStime::Prepara(Stato& s, int limiteMinCasa, int limiteMaxCasa,
     }
     if (!valido) s.righe = s.colonne = 0;
     s.valido = valido;
+    s.incontriConStorico = 0;
 
     // Team state and grids.
     AzzeraSquadre(s);
@@ -208,6 +209,7 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
     // Seasons before primaStagione are skipped whole: start at the separator
     // of the first replayed season.
     int s0 = std::max(s.primaStagione, 0);
+    s.incontriConStorico = 0;
     if (s0 >= incontri.numeroSeparatori()) return;
     int stagione = s0 - 1;
     float peso = s.importanzaIniziale - s.incrementoImportanza;
@@ -252,6 +254,7 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
         }
     };
 
+    int conStorico = 0;
     for (int i = incontri.inizioStagione(s0); i <= ultimo; ++i) {
         const Incontro& m = incontri[i];
         if (m.separatore()) {
@@ -295,6 +298,7 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
         Forza forzaOspite = kMedia; // strength of the away team, as the home team's opponent
         Forza forzaOspitante = kMedia;
         if (hc[pc] != kSlotVuoto && ht[pt] != kSlotVuoto) {
+            ++conStorico;
             float th = 0.0f, ta = 0.0f;
             for (int k = 0; k < n; ++k) th += s.pesi[k] * hc[recente[pc][k]];
             for (int k = 0; k < n; ++k) ta += s.pesi[k] * ht[recente[pt][k]];
@@ -359,6 +363,7 @@ template <bool Separa, bool Stretto> void CMotoreStime::ReplayVariante(Stato& s)
         posCasa[h] = static_cast<std::int16_t>(pc + 1 == n ? 0 : pc + 1);
         posTrasferta[a] = static_cast<std::int16_t>(pt + 1 == n ? 0 : pt + 1);
     }
+    s.incontriConStorico = conStorico;
 }
 
 int CMotoreStime::CalcolaRegressione() {
@@ -432,7 +437,9 @@ int CMotoreStime::CalcolaRegressione() {
     for (int e = 0; e < 3; ++e) {
         const float fm = sommaF[e] / mf;
         media[e] = fm;
-        if (sommaF2[e] == mf * fm * fm) return -1;
+        // M times the square of the mean, squared first: (M * mean) * mean
+        // rounds differently in single precision.
+        if (sommaF2[e] == mf * (fm * fm)) return -1;
         const float sxs = sommaXF[e] - mf * mediaX * fm;
         const float sys = sommaYF[e] - mf * mediaY * fm;
         const float b = (syy * sxs - sxy * sys) / det;
@@ -445,7 +452,7 @@ int CMotoreStime::CalcolaRegressione() {
     // Adjusted coefficient of determination of each plane.
     float prec[3];
     for (int e = 0; e < 3; ++e) {
-        const float sst = sommaF2[e] - mf * media[e] * media[e];
+        const float sst = sommaF2[e] - mf * (media[e] * media[e]);
         float sommaYhat2 = 0;
         for (int x = c.limiteMinCasa; x <= c.limiteMaxCasa; ++x) {
             for (int y = c.limiteMinTrasferta; y <= c.limiteMaxTrasferta; ++y) {
@@ -454,7 +461,7 @@ int CMotoreStime::CalcolaRegressione() {
                 sommaYhat2 += yhat * yhat;
             }
         }
-        const float ssr = sommaYhat2 - mf * media[e] * media[e];
+        const float ssr = sommaYhat2 - mf * (media[e] * media[e]);
         const float r2 = ssr / sst;
         const float m1 = static_cast<float>(m - 1), m3 = static_cast<float>(m - 3);
         float p = (r2 - 2.0f / m1) * m1 / m3;
@@ -464,6 +471,17 @@ int CMotoreStime::CalcolaRegressione() {
     std::memcpy(coefficienti_, coeff, sizeof coeff);
     std::memcpy(precisione_, prec, sizeof prec);
     return 0;
+}
+
+bool CMotoreStime::IncontriInsufficienti() const {
+    if (!stato_.valido) return false;
+    const CCampionato& c = campionato_;
+    // The rectangle of the score limits and the ring of cells around it that
+    // fills its empty cells.
+    const int nx = c.limiteMaxCasa - c.limiteMinCasa + 3;
+    const int ny = c.limiteMaxTrasferta - c.limiteMinTrasferta + 3;
+    if (nx < 3 || ny < 3) return false;
+    return stato_.incontriConStorico < nx * ny;
 }
 
 int CMotoreStime::AggiornaStime() {

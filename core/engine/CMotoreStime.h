@@ -51,6 +51,14 @@ public:
     // when no replayed match is counted at all. Call after a successful
     // AggiornaStime. Leaves grids, coefficients and precisions untouched.
     std::optional<float> PercentualeDatiUsati();
+    // After a failed fit: whether the cause is the data rather than the
+    // parameters, that is the last replay met fewer matches with a full
+    // history (those that can enter a grid) than the cells the fit reads.
+    // An empty championship, or one with its first matchdays only, cannot be
+    // fitted whatever its parameters.
+    bool IncontriInsufficienti() const;
+    // Matches of the last replay whose teams had a full history.
+    int incontriConStorico() const { return stato_.incontriConStorico; }
     // Default parameters for the championship, then AggiornaStime.
     int RipristinaParametri();
 
@@ -110,6 +118,7 @@ private:
         float punti[18] = {};
         float forteCasa = 0, forteTrasferta = 0, deboleCasa = 0, deboleTrasferta = 0;
         int squadreStagione = 0;
+        int incontriConStorico = 0;
 
         std::vector<float> storicoCasa, storicoTrasferta; // [slot * 5 + k]
         std::vector<std::int16_t> posizioneCasa, posizioneTrasferta;

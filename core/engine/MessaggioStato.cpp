@@ -41,9 +41,14 @@ TestiStato MessaggioStatoDopoStime(CCampionato& c, std::string_view nome) {
     return t;
 }
 
+TestiStato TestiStimeImpossibili(const CCampionato& c) {
+    const bool pochi = c.motore && c.motore->IncontriInsufficienti();
+    return TestiStato{false, pochi ? kStimePochiIncontri : kStimeImpossibili, " "};
+}
+
 TestiStato AggiornaMessaggioStato(CCampionato& c) {
     if (!c.motore) CreaMotore(c);
-    if (c.motore->AggiornaStime() != 0) return TestiStato{false, kStimeImpossibili, " "};
+    if (c.motore->AggiornaStime() != 0) return TestiStimeImpossibili(c);
     return MessaggioStatoDopoStime(c);
 }
 

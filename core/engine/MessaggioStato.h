@@ -14,6 +14,15 @@ class CMotoreStime;
 inline constexpr const char* kStimeImpossibili =
     "Impossibile calcolare le stime. Modificare i valori dei parametri.";
 
+// The same failure when the championship has too few matches to fit: no
+// parameter would help, more results will.
+inline constexpr const char* kStimePochiIncontri =
+    "Impossibile calcolare le stime: il campionato ha ancora troppo pochi incontri.";
+// Its message box, shown where data were just entered.
+inline constexpr const char* kMessaggioPochiIncontri =
+    "Impossibile calcolare le stime.\nIl campionato ha ancora troppo pochi incontri: "
+    "le stime saranno possibili dopo l'inserimento di altri risultati.";
+
 struct TestiStato {
     bool ok = false;         // false when the fit failed
     std::string pannello1;   // precision and data usage, or the failure text
@@ -27,6 +36,9 @@ std::string FormattaMessaggioStato(std::string_view nomeCampionato, const CMotor
 
 // Pane 2: numeroAnalisi is 1-based, 0 when the parameters are not archived.
 std::string TestoAnalisiArchivio(int numeroAnalisi);
+
+// Both panes after a failed fit, pane 1 naming its cause.
+TestiStato TestiStimeImpossibili(const CCampionato& campionato);
 
 // Recomputes the championship (AggiornaStime) and returns both panes; pane 2
 // looks the current analysis up in the championship's archive.

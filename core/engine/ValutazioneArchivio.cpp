@@ -2,6 +2,7 @@
 
 #include "dati/DatiCampionati.h"
 #include "engine/CMotoreStime.h"
+#include "engine/MessaggioStato.h"
 #include "platform/Messaggi.h"
 
 namespace veltra {
@@ -40,6 +41,12 @@ bool RicalcolaArchivio(DatiCampionati& dati, int c, IMessaggi& messaggi, bool ve
     CCampionato& attuale = dati.campionato(dati.campionatoCorrente);
     if (!attuale.motore) CreaMotore(attuale);
     if (attuale.motore->CalcolaRegressione() == 0) return true;
+    // Too few matches is no damage: resetting the parameters would not help
+    // and would lose the user's choice.
+    if (attuale.motore->IncontriInsufficienti()) {
+        messaggi.Errore(kMessaggioPochiIncontri, kAiutoStimeFallite);
+        return true;
+    }
     messaggi.Errore("Impossibile calcolare le stime.\nIl File dei dati potrebbe essere corrotto.\n"
                     "Verra' ora compiuto un tentativo per azzerare i dati errati",
                     kAiutoStimeFallite);

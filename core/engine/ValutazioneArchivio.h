@@ -19,8 +19,9 @@ void ValutaAnalisi(CCampionato& c, CAnalisi& a);
 // Re-evaluates every analysis of championship `c`'s archive on the current
 // data, then puts the current analysis back and rebuilds its grids; finally
 // checks the fit of the current championship and, when it fails, resets its
-// parameters, with the program's messages. Returns false when even the reset
-// failed. Without `verificaCorrente` the last check is left out.
+// parameters, with the program's messages. A championship with too few
+// matches to fit keeps its parameters and gets the message that says so.
+// Returns false when even the reset failed. Without `verificaCorrente` the last check is left out.
 bool RicalcolaArchivio(DatiCampionati& dati, int c, IMessaggi& messaggi,
                        bool verificaCorrente = true);
 

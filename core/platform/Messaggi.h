@@ -16,6 +16,10 @@ inline constexpr int kNessunAiuto = 0;
 inline constexpr int kAiutoStimeFallite = 113;
 inline constexpr int kAiutoUscitaSalvataggio = 500;
 inline constexpr int kAiutoFinestraPrincipale = 0x20065;
+// Windows opened by a command and without a resource number of their own:
+// 0x10000 + the command.
+inline constexpr int kAiutoArchivioStorico = 0x10000 + 40085;
+inline constexpr int kAiutoNuovaSchedina = 0x10000 + 40014;
 
 class IMessaggi {
 public:

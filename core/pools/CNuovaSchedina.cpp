@@ -1,6 +1,7 @@
 #include "pools/CNuovaSchedina.h"
 
 #include "dati/DatiCampionati.h"
+#include "engine/CMotoreStime.h"
 #include "platform/Messaggi.h"
 #include "pools/CCondizionamenti.h"
 #include "pools/OperazioniSchedina.h"
@@ -100,20 +101,31 @@ void CNuovaSchedina::Concludi() {
 
 bool CNuovaSchedina::ApriPagina(int n, IMessaggi& messaggi) {
     if (n < 0 || n >= kNumeroCampionati) return false;
+    bool senzaStime = false;
     if (!stimeFatte_[static_cast<std::size_t>(n)]) {
         if (!AggiornaStimeCampionato(dati_, n)) {
-            messaggi.Errore(ConNome(kStimeCampionatoImpossibili, NomeCampionato(n)),
-                            kAiutoStimeFallite);
-            return false;
+            // A championship still short of matches (an empty one, or its
+            // first matchdays) has nothing to offer but is no failure: its
+            // page says so and the wizard goes on to the next.
+            const CCampionato& c = dati_.campionato(n);
+            if (!c.motore || !c.motore->IncontriInsufficienti()) {
+                messaggi.Errore(ConNome(kStimeCampionatoImpossibili, NomeCampionato(n)),
+                                kAiutoStimeFallite);
+                return false;
+            }
+            senzaStime = true;
+        } else {
+            stimeFatte_[static_cast<std::size_t>(n)] = true;
         }
-        stimeFatte_[static_cast<std::size_t>(n)] = true;
     }
     pagina_ = n;
+    paginaSenzaStime_ = senzaStime;
     primaRiga_ = RigheRiempite(s_);
     piazzate_.clear();
     indiciPiazzate_.clear();
     disponibili_.clear();
     indiciDisponibili_.clear();
+    if (senzaStime) return true;
     const auto& nomi = dati_.campionato(n).squadreCorrenti().nomi;
     for (std::size_t i = 0; i < nomi.size(); ++i) {
         const std::string nome = Taglia(nomi[i]);
@@ -132,6 +144,7 @@ std::string CNuovaSchedina::titoloPagina() const {
 }
 
 std::string CNuovaSchedina::etichettaPagina() const {
+    if (paginaSenzaStime_) return ConNome(kPaginaSenzaStime, NomeCampionato(pagina_));
     return ConNome("Inserire gli incontri di %s", NomeCampionato(pagina_));
 }
 

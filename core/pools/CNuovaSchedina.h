@@ -22,6 +22,11 @@ inline constexpr const char* kStimeCampionatoImpossibili =
 inline constexpr const char* kProbabilitaSchedinaImpossibili =
     "Impossibile calcolare le probabilita'!\nNon si e' ancora disputato il numero minimo di "
     "partite\n(pari alle Giornate d'Analisi)\n\n(Premere F1 per maggiori informazioni)";
+// The label of a championship's page when it has too few matches to be
+// estimated: no team to offer, the next page one click away.
+inline constexpr const char* kPaginaSenzaStime =
+    "%s ha ancora troppo pochi incontri per calcolarne le stime:\nnessuna squadra da inserire. "
+    "Proseguire con il campionato successivo.";
 inline constexpr const char* kSelezionareSquadra = "Selezionare una squadra.";
 
 // Writes a championship match into row `riga`: names cut to 15 characters,
@@ -52,8 +57,12 @@ public:
     // ---- championship pages -------------------------------------------
     // Shows page n (0..18); the first time, its estimates are computed. false,
     // after the message, when they cannot be: the wizard must be cancelled.
+    // A championship with too few matches to be estimated is no failure: its
+    // page opens with no team and the label that says so.
     bool ApriPagina(int n, IMessaggi& messaggi);
     int pagina() const { return pagina_; }
+    // The page's championship has too few matches to be estimated.
+    bool paginaSenzaStime() const { return paginaSenzaStime_; }
     std::string titoloPagina() const;
     std::string etichettaPagina() const;
     // The teams still available, in the championship's order.
@@ -103,6 +112,7 @@ private:
     CCondizionamenti& condizioni_;
     std::array<bool, 19> stimeFatte_{};
     int pagina_ = -1;
+    bool paginaSenzaStime_ = false;
     int primaRiga_ = 0;
     std::vector<std::string> disponibili_;
     std::vector<int> indiciDisponibili_;

@@ -1,30 +1,31 @@
 #include "CVltMain.h"
 
+#include "aiuto/DlgInformazioniQt.h"
 #include "app/DatiGlobali.h"
-#include "dati/PosizioneFinestra.h"
+#include "app/inserimento/CDlgNuoviIncontriQt.h"
+#include "app/inserimento/CDlgNuovoCampionatoQt.h"
 #include "app/shell/BarreStrumenti.h"
 #include "app/shell/CambiaCampionato.h"
 #include "app/shell/Comandi.h"
-#include "app/shell/RifiutiComandi.h"
+#include "app/shell/FiltriStorici.h"
 #include "app/shell/MenuPrincipale.h"
+#include "app/shell/RifiutiComandi.h"
 #include "app/shell/SalvaModifiche.h"
 #include "app/shell/Uscita.h"
+#include "dati/PosizioneFinestra.h"
+#include "engine/parametri/CDlgImpostazioneParametriQt.h"
+#include "platform/AiutoQt.h"
+#include "platform/FinestraNonModaleQt.h"
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Piattaforma.h"
-#include "aiuto/DlgInformazioniQt.h"
-#include "app/inserimento/CDlgNuoviIncontriQt.h"
-#include "app/inserimento/CDlgNuovoCampionatoQt.h"
-#include "platform/AiutoQt.h"
-#include "platform/FinestraNonModaleQt.h"
 #include "platform/UiComune.h"
-#include "engine/parametri/CDlgImpostazioneParametriQt.h"
+#include "pools/CPropostaSistemaQt.h"
+#include "pools/NuovaSchedinaQt.h"
 #include "tools/archiviostorico/CArchivioStoricoQt.h"
 #include "tools/classifica/CClassificaQt.h"
 #include "tools/pronostici/CPronosticiQt.h"
 #include "tools/scontri/CScontriDirettiQt.h"
-#include "pools/CPropostaSistemaQt.h"
-#include "pools/NuovaSchedinaQt.h"
 #include "platform/EsecutoreLavoriQt.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
 #include "betting/CDlgScommesseQt.h"
@@ -92,6 +93,10 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
     pannello2_ = Nomina(new QLabel, "pannelloArchivio");
     statusBar()->addWidget(pannello1_, 3);
     statusBar()->addWidget(pannello2_, 1);
+    filtroStorico_ = Nomina(new QLabel, "pannelloFiltroStorico");
+    filtroStorico_->setStyleSheet("QLabel { color: #a00000; font-weight: bold; }");
+    filtroStorico_->hide();
+    statusBar()->addWidget(filtroStorico_);
 
     CreaTabellaComandi();
     CreaMenuEBarre();
@@ -164,16 +169,28 @@ void CVltMain::AggiornaAbilitazioni() {
         a->setEnabled(ComandoAbilitato(id, dati_));
         if (a->isCheckable()) a->setChecked(ComandoSpuntato(id, dati_));
     }
+    MostraFiltroStorico();
 }
 
 void CVltMain::ImpostaStato(const TestiStato& t) {
     pannello1_->setText(Q(t.pannello1));
     pannello2_->setText(Q(t.pannello2));
     MostraModelloInUso(*this, dati_);
+    MostraFiltroStorico();
+}
+
+void CVltMain::MostraFiltroStorico() {
+    // Beside the archive text, where the user reads what the estimates rest on.
+    const std::string filtro = TestoFiltroStorico(dati_);
+    filtroStorico_->setText(Q(filtro));
+    filtroStorico_->setVisible(!filtro.empty());
 }
 
 QString CVltMain::testoPannello1() const { return pannello1_->text(); }
 QString CVltMain::testoPannello2() const { return pannello2_->text(); }
+QString CVltMain::testoFiltroStorico() const {
+    return filtroStorico_->text();
+}
 
 void CVltMain::CreaTabellaComandi() {
     for (int c = 0; c < kNumeroCampionati; ++c)
@@ -184,19 +201,26 @@ void CVltMain::CreaTabellaComandi() {
         {comando::SalvaModifiche, [this] {
              if (const auto r = SalvaModifiche(ctx_); r.testiStato) ImpostaStato(*r.testiStato); }},
         {comando::Esci, [this] { close(); }},
-        {comando::NuovoCampionato, [this] { ApriInserimento<CDlgNuovoCampionatoQt>(); }},
-        {comando::NuoviIncontri, [this] { ApriInserimento<CDlgNuoviIncontriQt>(); }},
+        {comando::NuovoCampionato, [this] {
+             ApriInserimento<CDlgNuovoCampionatoQt>(ContestoAiutoFinestra(CDlgNuovoCampionato::kRisorsa)); }},
+        {comando::NuoviIncontri, [this] {
+             ApriInserimento<CDlgNuoviIncontriQt>(ContestoAiutoFinestra(CDlgNuoviIncontri::kRisorsa)); }},
         {comando::ImpostazioneParametri, [this, mostraStato] {
              ApriFinestra<CDlgImpostazioneParametriQt>(dati_, stato_, messaggi_, orologio_, mostraStato, &aiuto_); }},
         {comando::ClassificaCampionato, [this] { ApriFinestra<CClassificaQt>(dati_, messaggi_); }},
-        {comando::ArchivioStorico, [this] { ApriInserimento<CArchivioStoricoQt>(kAiutoFinestraPrincipale); }},
+        {comando::ArchivioStorico, [this] { ApriInserimento<CArchivioStoricoQt>(kAiutoArchivioStorico); }},
         {comando::ScontriDiretti, [this] { ApriFinestra<CScontriDirettiQt>(dati_, messaggi_, stampa_, orologio_); }},
         {comando::CalcoloPicchetti, [this] { ApriFinestra<CPronosticiQt>(dati_, messaggi_, stampa_, orologio_); }},
         {comando::Sommario, [this] { aiuto_.Mostra(kAiutoFinestraPrincipale); }},
         {comando::Info, [this] { DlgInformazioniQt(dynamic_cast<AiutoQt*>(&aiuto_), this).exec(); }},
         // Pools: the new-coupon wizard, then the system window over the coupon.
         {comando::NuovaSchedina, [this] {
-             if (NuovaSchedinaQt(dati_, messaggi_, this))
+             // Every page of the wizard has the wizard's help on F1.
+             const auto esegui = [this](QDialog& pagina) {
+                 CollegaTastoAiuto(pagina, aiuto_, kAiutoNuovaSchedina);
+                 return pagina.exec();
+             };
+             if (NuovaSchedinaQt(dati_, messaggi_, this, esegui))
                  ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
         {comando::QualitaStime, [this] {
              EsecutoreLavoriQt esecutore(this);
@@ -282,6 +306,14 @@ void CVltMain::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
+    // Open windows with unconfirmed work ask first (their answer may add
+    // changes to save); a Cancel there keeps the program running.
+    for (int k = 0; k < kNumeroFinestre; ++k)
+        if (FinestraNonModaleQt* w = finestra(static_cast<Finestra>(k));
+            w && !w->PermettiUscita()) {
+            e->ignore();
+            return;
+        }
     PosizioneFinestra p;
     const QRect r = normalGeometry();
     p.sinistra = r.left();
@@ -292,10 +324,21 @@ void CVltMain::closeEvent(QCloseEvent* e) {
     if (Esci(ctx_, p) == EsitoUscita::Esci) {
         uscitaConfermata_ = true;
         stato_.finestre.ChiudiTutte();
+        ChiudiAltreFinestre();
         e->accept();
     } else {
         e->ignore();
     }
+}
+
+void CVltMain::ChiudiAltreFinestre() {
+    // The help window and any other top-level window of the program go with
+    // the main window: none may keep the process (and its folder) alive.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
+    // Whatever is left (a window hidden but alive) does not hold the process:
+    // the event loop ends with the main window.
+    QCoreApplication::quit();
 }
 
 void CVltMain::FineSessione(QSessionManager& sessione) {

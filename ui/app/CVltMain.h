@@ -49,6 +49,8 @@ public:
 
     QString testoPannello1() const;
     QString testoPannello2() const;
+    // The historical cut-off shown beside pane 2 (empty without one).
+    QString testoFiltroStorico() const;
     QAction* azione(int comando) const;
     CPronosticiQt* finestraPronostici() const;
     // The open modeless window of a kind, or nullptr.
@@ -64,6 +66,7 @@ private:
     void CreaMenuEBarre();
     void AggiornaAbilitazioni();
     void ImpostaStato(const TestiStato& testi);
+    void MostraFiltroStorico();
     // Opens (or refreshes and brings forward) the modeless window W, made
     // with `argomenti` and this window as its parent.
     template <class W, class... A> void ApriFinestra(A&&... argomenti);
@@ -72,6 +75,8 @@ private:
     template <class D> void ApriInserimento(std::optional<int> contestoAiuto = std::nullopt);
     void CambiaCampionatoCorrente(int id);
     void ComandoQuote(bool modifica);
+    // Closes every other top-level window (help, tips) after a confirmed exit.
+    void ChiudiAltreFinestre();
     // After a data-entry dialog: the new status texts, and the open windows
     // refreshed when data were stored.
     void DopoInserimento(bool datiCambiati, const std::optional<TestiStato>& testi);
@@ -89,6 +94,7 @@ private:
     std::map<int, QAction*> azioni_;
     QLabel* pannello1_;
     QLabel* pannello2_;
+    QLabel* filtroStorico_;
     bool uscitaConfermata_ = false;
 };
 

@@ -13,6 +13,15 @@ void CollegaTastoAiuto(QWidget& finestra, IAiuto& aiuto, int contesto) {
                      [&aiuto, contesto] { aiuto.Mostra(contesto); });
 }
 
+void EreditaTastoAiuto(QWidget& dialogo, QWidget& genitore) {
+    for (QShortcut* s : genitore.findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) {
+        if (s->key() != QKeySequence(Qt::Key_F1)) continue;
+        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &dialogo);
+        QObject::connect(f1, &QShortcut::activated, s, &QShortcut::activated);
+        return;
+    }
+}
+
 AiutoQt::AiutoQt(QString cartella) : cartella_(std::move(cartella)) {}
 
 AiutoQt::~AiutoQt() {

@@ -22,6 +22,11 @@ constexpr int ContestoAiutoFinestra(int risorsa) {
 // F1 inside `finestra` (and its controls) opens the page of `contesto`.
 void CollegaTastoAiuto(QWidget& finestra, IAiuto& aiuto, int contesto);
 
+// A dialog opened from `genitore` asks, on F1, for the page of the window
+// that opened it (its own shortcut: the parent's does not reach another
+// window). Nothing when `genitore` has no F1.
+void EreditaTastoAiuto(QWidget& dialogo, QWidget& genitore);
+
 class AiutoQt : public IAiuto {
 public:
     explicit AiutoQt(QString cartella = QStringLiteral(":/aiuto"));

@@ -24,6 +24,10 @@ public:
     // message, when it has nothing to show (the shell then closes it).
     virtual bool Aggiorna(bool datiCambiati) = 0;
 
+    // The program is about to end: a window with unconfirmed work asks what
+    // to do with it. false keeps the program running.
+    virtual bool PermettiUscita() { return true; }
+
     // The window behind an entry of the registry (nullptr for none).
     static FinestraNonModaleQt* Di(IFinestraNonModale* voce);
 

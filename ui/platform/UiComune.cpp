@@ -36,10 +36,10 @@ QHBoxLayout* RigaPulsanti(std::initializer_list<QWidget*> sinistra,
     return riga;
 }
 
-QDialogButtonBox* PulsantiOkAnnulla(QDialog& dialogo) {
+QDialogButtonBox* PulsantiOkCancella(QDialog& dialogo) {
     auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     pulsanti->button(QDialogButtonBox::Ok)->setObjectName("IDOK");
-    pulsanti->button(QDialogButtonBox::Cancel)->setText("Annulla");
+    pulsanti->button(QDialogButtonBox::Cancel)->setText("Cancella");
     pulsanti->button(QDialogButtonBox::Cancel)->setObjectName("IDCANCEL");
     QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
     QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);

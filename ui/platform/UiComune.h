@@ -50,8 +50,8 @@ QPushButton* Pulsante(const QString& testo, int risorsa, const QString& suggerim
 QHBoxLayout* RigaPulsanti(std::initializer_list<QWidget*> sinistra,
                           std::initializer_list<QWidget*> destra);
 
-// "OK" and "Annulla" in the platform's order, named IDOK and IDCANCEL and
-// bound to the dialog's accept and reject.
-QDialogButtonBox* PulsantiOkAnnulla(QDialog& dialogo);
+// "OK" and "Cancella" (the program's word for cancel) in the platform's
+// order, named IDOK and IDCANCEL and bound to the dialog's accept and reject.
+QDialogButtonBox* PulsantiOkCancella(QDialog& dialogo);
 
 } // namespace veltra

@@ -40,14 +40,21 @@ DlgPaginaSchedina::DlgPaginaSchedina(CNuovaSchedina& w, IMessaggi& messaggi, QWi
     annulla->setObjectName("IDCANCEL");
 
     auto* g = new QGridLayout;
-    g->addWidget(new QLabel(Q(w_.etichettaPagina())), 0, 0, 1, 4);
-    g->addWidget(squadre_, 1, 0, 3, 1);
-    g->addWidget(aggiungi_, 1, 1);
-    g->addWidget(togli_, 2, 1);
-    g->addWidget(new QLabel("Squadre in Casa"), 0, 2);
-    g->addWidget(new QLabel("Squadre in Trasferta"), 0, 3);
-    g->addWidget(casa_, 1, 2, 3, 1);
-    g->addWidget(trasferta_, 1, 3, 3, 1);
+    // The page's label on a row of its own: it may run over two lines (a
+    // championship without estimates says why) and must not cover the
+    // headings of the lists.
+    auto* etichetta = new QLabel(Q(w_.etichettaPagina()));
+    etichetta->setObjectName("etichettaPagina");
+    etichetta->setWordWrap(true);
+    g->addWidget(etichetta, 0, 0, 1, 4);
+    g->addWidget(new QLabel("Squadre in Casa"), 1, 2);
+    g->addWidget(new QLabel("Squadre in Trasferta"), 1, 3);
+    g->addWidget(squadre_, 2, 0, 3, 1);
+    g->addWidget(aggiungi_, 2, 1);
+    g->addWidget(togli_, 3, 1);
+    g->addWidget(casa_, 2, 2, 3, 1);
+    g->addWidget(trasferta_, 2, 3, 3, 1);
+    g->setRowStretch(4, 1); // the lists take the height, not the labels
     auto* basso = new QHBoxLayout;
     basso->addWidget(indietro_);
     basso->addStretch();

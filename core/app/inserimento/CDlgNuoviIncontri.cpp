@@ -90,9 +90,14 @@ bool CDlgNuoviIncontri::Ok() {
     // archive's check would reset the user's parameters first.
     RicalcolaArchivio(dati_, c, messaggi_, false);
     if (camp.motore->AggiornaStime() != 0) {
-        messaggi_.Errore(
-            "Impossibile calcolare le stime.\nIl file dei dati potrebbe essere corrotto.");
-        testiStato_ = TestiStato{false, kStimeImpossibili, " "};
+        // As after a new season: a championship still short of matches is
+        // told so, anything else may be damage.
+        messaggi_.Errore(camp.motore->IncontriInsufficienti()
+                             ? kMessaggioPochiIncontri
+                             : "Impossibile calcolare le stime.\nIl file dei dati potrebbe essere "
+                               "corrotto.",
+                         kAiutoStimeFallite);
+        testiStato_ = TestiStimeImpossibili(camp);
         return false;
     }
     testiStato_ = MessaggioStatoDopoStime(camp);

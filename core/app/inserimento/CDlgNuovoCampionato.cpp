@@ -2,12 +2,14 @@
 #include "engine/ValutazioneArchivio.h"
 
 #include "app/DatiGlobali.h"
-#include "dati/Testo1252.h"
 #include "app/inserimento/DatiDipendenti.h"
 #include "app/inserimento/NomeSquadra.h"
 #include "dati/CArchivio.h"
+#include "dati/Testo1252.h"
 #include "engine/CMotoreStime.h"
 #include "platform/Messaggi.h"
+#include "platform/Piattaforma.h"
+#include "tools/stagioni/EtichettaStagione.h"
 
 #include <new>
 
@@ -19,8 +21,9 @@ constexpr const char* kTroppeSquadre =
 static_assert(kMaxSquadreStagione == 64, "the message above names the limit");
 } // namespace
 
-CDlgNuovoCampionato::CDlgNuovoCampionato(DatiGlobali& dati, IMessaggi& messaggi)
-    : dati_(dati), messaggi_(messaggi) {}
+CDlgNuovoCampionato::CDlgNuovoCampionato(DatiGlobali& dati, IMessaggi& messaggi,
+                                         const IOrologio* orologio)
+    : dati_(dati), messaggi_(messaggi), orologio_(orologio) {}
 
 std::string CDlgNuovoCampionato::Titolo() const {
     return "VELTRA - " + std::string(Campionato(dati_.campionatoCorrente).nome) +
@@ -77,7 +80,17 @@ bool CDlgNuovoCampionato::Ok() {
         std::vector<std::string> nomi;
         for (const auto& n : lista_)
             nomi.push_back(NomeDaSalvare(n));
-        if (AggiungiStagione(dati_.campionato(c), std::move(nomi)) != 0) {
+        CCampionato& camp = dati_.campionato(c);
+        if (camp.numeroIncontri() == camp.incontri.numeroSeparatori()) {
+            // No match yet: the new season is today's.
+            const OrologioDiSistema sistema;
+            const std::tm oggi =
+                (orologio_ ? *orologio_ : static_cast<const IOrologio&>(sistema)).Adesso();
+            const int anno = StagioneDellaData(c, oggi.tm_year + 1900, oggi.tm_mon + 1);
+            while (Campionato(c).annoPrimaStagione + camp.config.numeroStagioni() < anno)
+                if (AggiungiStagione(camp, {}) != 0) break;
+        }
+        if (AggiungiStagione(camp, std::move(nomi)) != 0) {
             // Only a full match list is left to refuse the season.
             messaggi_.Errore("Impossibile salvare i dati!\nImpossibile proseguire.");
             return true;
@@ -93,9 +106,8 @@ bool CDlgNuovoCampionato::Ok() {
     // The re-evaluation fitted the current championship again: the status
     // bar follows.
     CCampionato& camp = dati_.campionato(c);
-    testiStato_ = camp.motore && camp.motore->AggiornaStime() == 0
-                      ? MessaggioStatoDopoStime(camp)
-                      : TestiStato{false, kStimeImpossibili, " "};
+    testiStato_ = camp.motore && camp.motore->AggiornaStime() == 0 ? MessaggioStatoDopoStime(camp)
+                                                                   : TestiStimeImpossibili(camp);
     return true;
 }
 

@@ -12,13 +12,17 @@ namespace veltra {
 
 struct DatiGlobali;
 class IMessaggi;
+class IOrologio;
 
 class CDlgNuovoCampionato {
 public:
     static constexpr int kRisorsa = 110;
     enum Controllo { kNuovaSquadra = 1001, kAggiungi = 1002, kLista = 1003, kTogli = 1004 };
 
-    CDlgNuovoCampionato(DatiGlobali& dati, IMessaggi& messaggi);
+    // The clock dates the first season of a championship without matches
+    // (the system clock when none is given).
+    CDlgNuovoCampionato(DatiGlobali& dati, IMessaggi& messaggi,
+                        const IOrologio* orologio = nullptr);
 
     // "VELTRA - Serie A. Nuovo Campionato"
     std::string Titolo() const;
@@ -42,6 +46,10 @@ public:
     // open with a message. Otherwise the season is appended, the archive of
     // analyses re-evaluated, the coupon and the bets cleared and the data
     // marked as changed.
+    // A championship without any match (Serie C1 and C2 ship so) takes its
+    // first typed season as the season under way today: season k began in
+    // the championship's first year + k - 1, so the seasons before it are
+    // stored empty, as the importer stores the seasons its sources lack.
     bool Ok();
 
     // After OK: whether the store changed, and the status-bar texts of the
@@ -54,6 +62,7 @@ public:
 private:
     DatiGlobali& dati_;
     IMessaggi& messaggi_;
+    const IOrologio* orologio_;
     std::string nuovaSquadra_;
     std::vector<std::string> lista_;
     bool datiCambiati_ = false;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace veltra {
 
@@ -21,5 +22,11 @@ struct FiltriStorici {
 FiltriStorici SospendiFiltri(DatiGlobali& dati);
 // Puts the remembered cut-offs back.
 void RipristinaFiltri(DatiGlobali& dati, const FiltriStorici& filtri);
+
+// What the status bar adds while a cut-off is active, since every estimate
+// changes with it: "Filtro storico: fino a Inter - Juventus (2024/2025)" for
+// the current championship, "Filtro storico su altri campionati" when only
+// others have one; empty without cut-offs.
+std::string TestoFiltroStorico(const DatiGlobali& dati);
 
 } // namespace veltra

@@ -259,6 +259,37 @@ void CDlgImpostazioneParametri::Annulla() {
     AllineaSeServe(apertura_, false);
 }
 
+std::string CDlgImpostazioneParametri::DomandaModifiche(const char* prima) const {
+    const CCampionato& c = dati_.campionato(campionato_);
+    const bool analisi = !applicata_.StessiParametri(apertura_);
+    const bool archivio = archivio_.analisi != c.archivio.analisi;
+    const char* cosa = analisi && archivio ? "sull'Analisi Corrente e nell'Archivio Analisi"
+                       : analisi           ? "sull'Analisi Corrente"
+                                           : "nell'Archivio Analisi";
+    char buf[512];
+    std::snprintf(buf, sizeof buf,
+                  "%s, desideri confermare le modifiche compiute %s del campionato di %s?", prima,
+                  cosa, std::string(c.descrizione().nome).c_str());
+    return buf;
+}
+
+bool CDlgImpostazioneParametri::ConfermaPrimaDiUscire() {
+    const bool analisi = !applicata_.StessiParametri(apertura_);
+    const bool archivio = archivio_.analisi != camp().archivio.analisi;
+    if (!analisi && !archivio) return true;
+    switch (messaggi_.Mostra(DomandaModifiche("Prima di uscire da VELTRA"), Icona::Domanda,
+                             Pulsanti::SiNoAnnulla)) {
+    case Risposta::Si:
+        Ok();
+        return true;
+    case Risposta::No:
+        Annulla();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void CDlgImpostazioneParametri::RivalutaArchivio() {
     // The data changed: the figures of the archived analyses are those of
     // the old data. ValutaAnalisi leaves each one applied; Applica follows.
@@ -278,17 +309,9 @@ bool CDlgImpostazioneParametri::Aggiorna(bool datiCambiati) {
     const bool analisi = !applicata_.StessiParametri(apertura_);
     const bool archivio = archivio_.analisi != c.archivio.analisi;
     bool conferma = true;
-    if (analisi || archivio) {
-        const char* cosa = analisi && archivio ? "sull'Analisi Corrente e nell'Archivio Analisi"
-                           : analisi           ? "sull'Analisi Corrente"
-                                               : "nell'Archivio Analisi";
-        char buf[512];
-        std::snprintf(buf, sizeof buf,
-                      "Prima di cambiare campionato, desideri confermare le modifiche compiute %s "
-                      "del campionato di %s?",
-                      cosa, std::string(c.descrizione().nome).c_str());
-        conferma = messaggi_.Mostra(buf, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si;
-    }
+    if (analisi || archivio)
+        conferma = messaggi_.Mostra(DomandaModifiche("Prima di cambiare campionato"),
+                                    Icona::Domanda, Pulsanti::SiNo) == Risposta::Si;
     if (conferma) {
         if (archivio) {
             c.archivio.analisi = archivio_.analisi;

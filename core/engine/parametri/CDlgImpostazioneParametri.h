@@ -121,6 +121,11 @@ public:
     void Ok();
     // Puts the opening analysis back, aligns when needed, drops the archive copy.
     void Annulla();
+    // The program is about to end with the window open: unconfirmed changes
+    // (analysis or archive) are asked about as a change of championship
+    // does. Yes confirms them (Ok), No drops them (Annulla); Cancel returns
+    // false and the program keeps running.
+    bool ConfermaPrimaDiUscire();
     // Refresh by the shell. A change of championship asks whether to keep
     // the unconfirmed changes made on the previous one, then reloads; the
     // same championship after new data re-evaluates the archive copy.
@@ -136,6 +141,8 @@ public:
     IMessaggi& messaggi() { return messaggi_; }
 
 private:
+    // "<prima>, desideri confermare le modifiche compiute ... del campionato di ...?"
+    std::string DomandaModifiche(const char* prima) const;
     // The away values that clearing "separate home and away" overwrites.
     struct ValoriTrasferta {
         std::int16_t limiteMin, limiteMax;

@@ -96,7 +96,12 @@ CDlgParametriAvanzati::Intervallo CDlgParametriAvanzati::IntervalloDi(int campo)
         return {100.0, 195.0, 1.0, 0};
     default: {
         const auto [lo, hi] = TotaliRaggiungibili(analisi_, Trasferta(campo), true);
-        return {static_cast<double>(lo - 1), static_cast<double>(hi + 1), 1.0, 0};
+        // The value in force always lies in its spin's range: when the points
+        // of a side are all equal the limits and thresholds are not clamped
+        // to the single reachable total, and the spin must not pretend they were.
+        const double v = Valore(campo);
+        return {std::min(static_cast<double>(lo - 1), v), std::max(static_cast<double>(hi + 1), v),
+                1.0, 0};
     }
     }
 }

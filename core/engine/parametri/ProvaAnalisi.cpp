@@ -27,7 +27,11 @@ EsitoProva ProvaAnalisi(CCampionato& c, CAnalisi& a, const CAnalisi& precedente,
     }
     e.limiteSingolo =
         a.limiteMinCasa == a.limiteMaxCasa || a.limiteMinTrasferta == a.limiteMaxTrasferta;
-    e.stato.pannello1 = e.limiteSingolo ? testoLimitiNonValidi : testoRestringere;
+    // No limit can help a championship without enough matches: say so
+    // rather than send the user to the limits.
+    e.stato.pannello1 = e.limiteSingolo                     ? testoLimitiNonValidi
+                        : c.motore->IncontriInsufficienti() ? std::string(kStimePochiIncontri)
+                                                            : testoRestringere;
     e.stato.pannello2.assign(1, ' '); // (assigning " " trips a false -Wrestrict of g++ 12)
     ApplicaAnalisi(c, precedente);
     c.motore->PreparaMotore();

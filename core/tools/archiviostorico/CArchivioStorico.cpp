@@ -87,7 +87,15 @@ bool CArchivioStorico::Trova(int casa, int trasferta) {
     evidenziaCasa_ = casa;
     evidenziaTrasferta_ = trasferta;
     Riempi();
-    return selezione_ >= 0;
+    if (selezione_ >= 0) return true;
+    bool disputato = false;
+    const ElencoIncontri& incontri = camp_.incontri;
+    for (int i = incontri.inizioStagione(stagione_) + 1;
+         i < incontri.numero() && !incontri[i].separatore(); ++i)
+        disputato = disputato || (incontri[i].casa == casa && incontri[i].trasferta == trasferta);
+    messaggi_.Mostra(disputato && filtrato() ? kIncontroNascostoDaiFiltri : kIncontroNonDisputato,
+                     Icona::Informazione);
+    return false;
 }
 
 void CArchivioStorico::Seleziona(int riga) {

@@ -26,6 +26,12 @@ inline constexpr const char* kFissatoUltimoIncontro =
     "devono ancora disputare, perche' le stime non sarebbero aggiornate!\n\nPer eliminare questa "
     "impostazione, selezionare l'incontro piu' recente e quindi clickare nuovamente il pulsante "
     "che fa apparire questa finestra.";
+// "&Trova incontro" found nothing to select.
+inline constexpr const char* kIncontroNascostoDaiFiltri =
+    "L'incontro cercato e' stato disputato in questa stagione, ma i filtri impostati lo "
+    "nascondono.\nTogliere i filtri per vederlo nella lista.";
+inline constexpr const char* kIncontroNonDisputato =
+    "L'incontro cercato non e' stato disputato in questa stagione.";
 inline constexpr const char* kFiltroCancellaSistema =
     "L'inserimento di un filtro sull'ultimo incontro rende necessaria la cancellazione del "
     "Sistema per il Totocalcio";
@@ -78,7 +84,8 @@ public:
         return casa >= 0 && trasferta >= 0 && casa != trasferta;
     }
     // Highlights the pair and selects the first listed match with it; false
-    // when the list holds none (no selection then).
+    // when the list holds none (no selection then), after a message saying
+    // whether the filters hide it or the season lacks it.
     bool Trova(int casa, int trasferta);
 
     // The selected row, -1 = none.

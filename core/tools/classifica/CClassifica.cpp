@@ -2,6 +2,7 @@
 
 #include "dati/DatiCampionati.h"
 #include "platform/Messaggi.h"
+#include "tools/stagioni/EtichettaStagione.h"
 #include "tools/stagioni/VociUtilizzabili.h"
 
 namespace veltra {
@@ -68,8 +69,19 @@ bool CClassifica::Aggiorna(bool datiCambiati, IMessaggi& messaggi) {
     numeroGironi_ = Gironi(c);
     titolo_ = "VELTRA - " + std::string(camp.descrizione().nome) + ". Classifica";
     nomi_ = nomi;
+    stagione_ = separatori;
     ordinate_ = OrdinaClassifica(conteggi);
     return true;
+}
+
+std::string CClassifica::etichetta() const {
+    if (campionato_ < 0) return {};
+    std::string t = "Stagione " + EtichettaStagione(campionato_, stagione_);
+    if (numeroGironi_ > 1) {
+        t += std::string(" - Girone ") + static_cast<char>('A' + girone_);
+        if (righe().empty()) t += ": nessuna squadra in questo girone";
+    }
+    return t;
 }
 
 void CClassifica::AltroGirone() {

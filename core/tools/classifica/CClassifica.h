@@ -35,6 +35,9 @@ public:
 
     // "VELTRA - Serie A. Classifica"
     const std::string& titolo() const { return titolo_; }
+    // What the table is: "Stagione 2025/2026", with the group where there
+    // are groups ("Stagione 1995/1996 - Girone B").
+    std::string etichetta() const;
 
     // Groups of the championship: 2 for Serie C1, 3 for Serie C2, else 1
     // (and the "&Altro Girone" button is hidden).
@@ -55,6 +58,7 @@ private:
     DatiCampionati& dati_;
     int campionato_ = -1;
     std::string titolo_;
+    int stagione_ = 0; // 1-based season shown
     std::vector<std::string> nomi_;
     std::vector<RigaClassifica> ordinate_; // every team, table order
     int numeroGironi_ = 1;

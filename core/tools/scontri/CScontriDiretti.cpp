@@ -36,6 +36,13 @@ bool CScontriDiretti::Aggiorna(bool datiCambiati) {
     campionato_ = c;
     titolo_ = "VELTRA - " + std::string(camp.descrizione().nome) + ". Scontri Diretti";
     squadre_ = camp.squadreCorrenti().nomi;
+    // The statistics start from the first season stored with its teams: the
+    // seasons a championship never had (stored empty before the first one
+    // typed or imported) are not part of them.
+    primaStagione_ = 1;
+    while (primaStagione_ < camp.config.numeroStagioni() &&
+           camp.squadreStagione(primaStagione_).nomi.empty())
+        ++primaStagione_;
     casa_ = nomeCasa.empty() ? -1 : Cerca(squadre_, nomeCasa);
     trasferta_ = nomeTrasferta.empty() ? -1 : Cerca(squadre_, nomeTrasferta);
     Calcola();
@@ -66,7 +73,7 @@ std::string CScontriDiretti::Stagione(int stagione) const {
 
 std::string CScontriDiretti::testoPrimaStagione() const {
     if (campionato_ < 0) return {};
-    return "STATISTICHE DALLA STAGIONE " + Stagione(1);
+    return "STATISTICHE DALLA STAGIONE " + Stagione(primaStagione_);
 }
 
 std::string CScontriDiretti::testoSegno(int segno) const {
@@ -84,7 +91,7 @@ std::string CScontriDiretti::testoSegno(int segno) const {
                              s.assenza[segno], s.assenza[segno] == 1 ? 'o' : 'i',
                              Stagione(s.ultimaStagione[segno]).c_str());
     return FormattaTesto("Il Segno '%c' non e' mai uscito dalla Stagione %d", c,
-                         AnnoStagione(campionato_, 1));
+                         AnnoStagione(campionato_, primaStagione_));
 }
 
 std::string CScontriDiretti::testoAndata() const {
@@ -162,7 +169,8 @@ void CScontriDiretti::Stampa(IMessaggi& messaggi, IServizioStampa& servizio,
     char data[32];
     std::strftime(data, sizeof data, "(%d/%m/%Y)", &oggi);
     d->Testo(0, 0,
-             "VELTRA - " + nome + ". Statistiche Scontri Diretti dal " + Stagione(1) + ". " + data);
+             "VELTRA - " + nome + ". Statistiche Scontri Diretti dal " + Stagione(primaStagione_) +
+                 ". " + data);
 
     int y = 160 - kPasso;
     for (const std::string& riga : RigheStampa()) {

@@ -68,6 +68,7 @@ private:
 
     DatiCampionati& dati_;
     int campionato_ = -1;
+    int primaStagione_ = 1; // 1-based
     std::string titolo_;
     std::vector<std::string> squadre_;
     int casa_ = -1, trasferta_ = -1;

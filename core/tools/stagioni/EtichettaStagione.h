@@ -14,6 +14,10 @@ bool StagioneAnnoSolare(CampionatoId c);
 // Calendar year in which 1-based season s began.
 int AnnoStagione(CampionatoId c, int stagione);
 
+// The year the season under way at a date (month 1..12) began: seasons
+// across two years start in July, one-year seasons in January.
+int StagioneDellaData(CampionatoId c, int anno, int mese);
+
 // "1961/1962", or "1994" for a one-year season.
 std::string EtichettaStagione(CampionatoId c, int stagione);
 

@@ -170,6 +170,19 @@ TEST(MotoreStime, IdenticoAllImplementazioneSempliceBitPerBit) {
              c.punteggiAvanzati.campionatiInclusi = 9;
              c.limiteMinCasa = -3; c.limiteMaxCasa = 1; c.limiteMinTrasferta = -3; c.limiteMaxTrasferta = 1;
          }},
+        // Joined histories: here M * (mean * mean) and (M * mean) * mean
+        // differ in the last bits of the precision of '1' (seed 1), so the
+        // order of the documented computation shows.
+        {"uniti, tre giornate, due stagioni", [](CCampionato& c) {
+             c.punteggiAvanzati.separaCasaTrasferta = false;
+             c.config.giornateAnalisi = 3;
+             const std::int16_t w[5] = {110, 150, 130, 0, 0};
+             std::memcpy(c.config.percentualiImportanza, w, sizeof w);
+             c.punteggiAvanzati.importanzaMin = 0.4f;
+             c.punteggiAvanzati.importanzaMax = 1.2f;
+             c.punteggiAvanzati.campionatiInclusi = 2;
+             c.limiteMinCasa = -3; c.limiteMaxCasa = 2; c.limiteMinTrasferta = -2; c.limiteMaxTrasferta = 2;
+         }},
         {"una stagione", [](CCampionato& c) {
              c.punteggiAvanzati.campionatiInclusi = 1;
              c.punteggiAvanzati.importanzaMin = 0.7f;

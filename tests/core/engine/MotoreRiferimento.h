@@ -220,20 +220,20 @@ public:
             for (int i = 0; i < M; ++i) sf += f[e][i];
             float fm = sf / M;
             for (int i = 0; i < M; ++i) sf2 += f[e][i] * f[e][i];
-            if (sf2 == M * fm * fm) return -1;
+            if (sf2 == M * (fm * fm)) return -1;
             for (int i = 0; i < M; ++i) sxf += xs[i] * f[e][i];
             for (int i = 0; i < M; ++i) syf += ys[i] * f[e][i];
             float Sxs = sxf - M * mx * fm, Sys = syf - M * my * fm;
             float b = (Syy * Sxs - Sxy * Sys) / D;
             float cc = (Sxx * Sys - Sxy * Sxs) / D;
             nc[e][0] = fm - b * mx - cc * my; nc[e][1] = b; nc[e][2] = cc;
-            float sst = sf2 - M * fm * fm;
+            float sst = sf2 - M * (fm * fm);
             float syh = 0;
             for (int i = 0; i < M; ++i) {
                 float yh = nc[e][0] + nc[e][1] * xs[i] + nc[e][2] * ys[i];
                 syh += yh * yh;
             }
-            float ssr = syh - M * fm * fm;
+            float ssr = syh - M * (fm * fm);
             float r2 = ssr / sst;
             float pr = (r2 - 2.0f / (M - 1)) * (M - 1) / (M - 3);
             np[e] = pr < 0 ? 0 : pr;

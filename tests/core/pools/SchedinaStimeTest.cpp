@@ -216,3 +216,32 @@ TEST(Schedina, SalvataERilettaUgualeAlByteNellaConfigurazione) {
     EXPECT_EQ(letti->schedina.schedinaAssente, 0);
     EXPECT_EQ(ScriviArchivioConfigurazione(*letti), cfg);
 }
+
+TEST(NuovaSchedina, CampionatoSenzaIncontriSiSaltaUnFallimentoVeroAnnulla) {
+    // Serie C1 with a season of teams and no match (as shipped and filled by
+    // hand): its page opens with no team and says why, the wizard goes on.
+    auto d = DueCampionati();
+    AggiungiStagione(d->campionato(2), {"Alfa", "Beta", "Gamma", "Delta"});
+    MessaggiRegistrati msg;
+    CNuovaSchedina w(*d, d->schedina, d->condizionamenti);
+    w.Inizia();
+    ASSERT_TRUE(w.ApriPagina(2, msg));
+    EXPECT_TRUE(msg.mostrati.empty());
+    EXPECT_TRUE(w.paginaSenzaStime());
+    EXPECT_TRUE(w.disponibili().empty());
+    EXPECT_FALSE(w.aggiungiAbilitato());
+    EXPECT_TRUE(w.avantiAbilitato());
+    EXPECT_EQ(w.testoAvanti(), "Serie C2 >>");
+    EXPECT_NE(w.etichettaPagina().find("Serie C1 ha ancora troppo pochi incontri"),
+              std::string::npos);
+    ASSERT_TRUE(w.LasciaPagina(msg));
+    EXPECT_FALSE(w.pagineFinite());
+    // Serie B's parameters made impossible: that is a failure, as before.
+    ASSERT_TRUE(w.ApriPagina(0, msg));
+    EXPECT_FALSE(w.paginaSenzaStime());
+    CCampionato& b = d->campionato(1);
+    b.limiteMinTrasferta = b.limiteMaxTrasferta = 0;
+    EXPECT_FALSE(w.ApriPagina(1, msg));
+    EXPECT_EQ(msg.testi().size(), 1u);
+    w.Annulla();
+}

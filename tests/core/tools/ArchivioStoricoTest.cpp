@@ -49,8 +49,15 @@ TEST_F(ArchivioStorico, StagioniFiltriERicerca) {
     EXPECT_FALSE(CArchivioStorico::abilitaTrova(2, 2));
     EXPECT_TRUE(a.Trova(0, 1));
     EXPECT_EQ(a.selezione(), 2);
+    msg.mostrati.clear();
     EXPECT_FALSE(a.Trova(1, 3)) << "filtered out";
     EXPECT_EQ(a.selezione(), -1);
+    // Not silence: the user is told the filters hide it...
+    EXPECT_EQ(msg.testi(), std::vector<std::string>{kIncontroNascostoDaiFiltri});
+    // ...or that the season has no such match.
+    EXPECT_FALSE(a.Trova(2, 0));
+    EXPECT_EQ(msg.testi().back(), kIncontroNonDisputato);
+    msg.mostrati.clear();
 
     a.ImpostaFiltri(-1, -1);
     EXPECT_TRUE(a.Trova(1, 3));

@@ -1,4 +1,5 @@
 #include "tools/classifica/CClassifica.h"
+#include "tools/stagioni/EtichettaStagione.h"
 
 #include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
@@ -68,6 +69,7 @@ TEST(Classifica, UltimaStagioneContataInCasaEFuori) {
     ASSERT_TRUE(t.Aggiorna(false, msg));
     EXPECT_EQ(t.titolo(), "VELTRA - Serie A. Classifica");
     EXPECT_EQ(t.numeroGironi(), 1);
+    EXPECT_EQ(t.etichetta(), "Stagione 1962/1963"); // the second season stored
     // T0: won at home, drew away (4 in 2); T2: drew and lost at home, won
     // away (4 in 3); T1: 3 in 3.
     EXPECT_EQ(Nomi(t), (std::vector<std::string>{"T0", "T2", "T1"}));
@@ -137,4 +139,20 @@ TEST(Classifica, GironiDiSerieC1EC2) {
             t.AltroGirone();
         }
     }
+}
+
+TEST(Classifica, EtichettaConStagioneEGirone) {
+    // Serie C1 with a single group's worth of teams: group B is empty, and
+    // the window says so rather than show a bare grid.
+    DatiGlobali dati;
+    dati.campionatoCorrente = 2;
+    Stagione(dati.campionato(2), 10, {{0, 1, '1'}});
+    test::MessaggiRegistrati msg;
+    CClassifica t(dati);
+    ASSERT_TRUE(t.Aggiorna(false, msg));
+    const std::string stagione = "Stagione " + EtichettaStagione(2, 1);
+    EXPECT_EQ(t.etichetta(), stagione + " - Girone A");
+    t.AltroGirone();
+    EXPECT_TRUE(t.righe().empty());
+    EXPECT_EQ(t.etichetta(), stagione + " - Girone B: nessuna squadra in questo girone");
 }

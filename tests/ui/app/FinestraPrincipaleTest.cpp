@@ -1,20 +1,26 @@
 // The main window offscreen on a generated working folder.
 #include "app/CVltMain.h"
 
+#include "aiuto/FinestraAiutoQt.h"
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
-#include "dati/GeneratoreStagioni.h"
 #include "app/Salvataggio.h"
 #include "app/shell/Comandi.h"
+#include "dati/GeneratoreStagioni.h"
+#include "engine/MessaggioStato.h"
+#include "engine/parametri/CDlgImpostazioneParametriQt.h"
+#include "platform/AiutoQt.h"
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
 #include "tools/pronostici/CPronosticiQt.h"
 
-#include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
+#include "doppi/MessaggiRegistrati.h"
+#include "platform/Modale.h"
 
 #include <QAction>
 #include <QListWidget>
+#include <QShortcut>
 
 #include <gtest/gtest.h>
 
@@ -114,8 +120,7 @@ TEST_F(FinestraPrincipaleTest, CambioDiCampionatoAggiornaIPronostici) {
 
     // A championship whose estimates cannot be computed closes the window.
     finestra->Esegui(40100); // Inghilterra: no data
-    EXPECT_EQ(finestra->testoPannello1(),
-              "Impossibile calcolare le stime. Modificare i valori dei parametri.");
+    EXPECT_EQ(finestra->testoPannello1(), kStimePochiIncontri);
     EXPECT_EQ(finestra->finestraPronostici(), nullptr);
 }
 
@@ -140,4 +145,95 @@ TEST_F(FinestraPrincipaleTest, FinestreDiAnalisiRegistrateEAggiornate) {
     finestra->finestra(Finestra::Classifica)->reject();
     EXPECT_EQ(finestra->finestra(Finestra::Classifica), nullptr);
     EXPECT_TRUE(finestra->statoShell().finestre.Aperta(Finestra::ScontriDiretti));
+}
+
+TEST_F(FinestraPrincipaleTest, UscendoSiChiudeAncheLAiuto) {
+    // The help left open must not outlive the main window (nor keep the
+    // process, and its folder, alive).
+    AiutoQt aiutoVero;
+    CVltMain principale(*dati, dir.percorso(), msg, aiutoVero, stampa, orologio,
+                        TestiStato{true, "", ""});
+    principale.show();
+    aiutoVero.Mostra(kAiutoFinestraPrincipale);
+    ASSERT_NE(aiutoVero.Finestra(), nullptr);
+    ASSERT_TRUE(aiutoVero.Finestra()->isVisible());
+    msg.risposte = {Risposta::Si};
+    EXPECT_TRUE(principale.close());
+    EXPECT_FALSE(principale.isVisible());
+    EXPECT_FALSE(aiutoVero.Finestra()->isVisible());
+}
+
+TEST_F(FinestraPrincipaleTest, UscitaConLAnalisiApertaChiedeDellArchivio) {
+    finestra->Esegui(comando::ImpostazioneParametri);
+    auto* w =
+        static_cast<CDlgImpostazioneParametriQt*>(finestra->finestra(Finestra::AnalisiCorrente));
+    ASSERT_NE(w, nullptr);
+    w->logica().Inserisci();
+    // Cancel at the window's question: the program stays.
+    msg.risposte = {Risposta::Annulla};
+    EXPECT_FALSE(finestra->close());
+    ASSERT_EQ(msg.mostrati.size(), 1u);
+    EXPECT_EQ(msg.mostrati[0].testo.rfind("Prima di uscire da VELTRA, desideri confermare", 0), 0u);
+    // Yes: the archive is kept, and so the exit asks to save.
+    msg.mostrati.clear();
+    msg.risposte = {Risposta::Si, Risposta::No};
+    EXPECT_TRUE(finestra->close());
+    EXPECT_EQ(dati->campionato(0).archivio.numero(), 1);
+    ASSERT_EQ(msg.mostrati.size(), 2u);
+    EXPECT_EQ(msg.mostrati[1].testo, "Vuoi salvare le modifiche, prima di uscire da VELTRA ?");
+}
+
+TEST_F(FinestraPrincipaleTest, FiltroStoricoVisibileNellaBarraDiStato) {
+    EXPECT_TRUE(finestra->testoFiltroStorico().isEmpty());
+    CCampionato& a = dati->campionato(0);
+    a.stagioneFiltro = 3;
+    a.ultimoIncontroFiltro = a.incontri.inizioStagione(2) + 15;
+    finestra->Esegui(40066); // Serie A again: the status is recomputed
+    const QString filtro = finestra->testoFiltroStorico();
+    EXPECT_TRUE(filtro.startsWith("Filtro storico: fino a ")) << filtro.toStdString();
+    EXPECT_TRUE(filtro.endsWith("(1963/1964)")) << filtro.toStdString();
+    finestra->Esegui(40103); // Germania: the cut-off is elsewhere, still said
+    EXPECT_EQ(finestra->testoFiltroStorico(), "Filtro storico su altri campionati");
+    a.stagioneFiltro = a.ultimoIncontroFiltro = -1;
+    finestra->Esegui(40066);
+    EXPECT_TRUE(finestra->testoFiltroStorico().isEmpty());
+}
+
+TEST_F(FinestraPrincipaleTest, OgniFinestraHaLaSuaPaginaDiAiuto) {
+    // F1 in every window built so far: the context it asks for, and the page
+    // the help table gives it, which must not be the contents page.
+    const auto premiF1 = [this](QWidget& w) -> int {
+        aiuto.contesti.clear();
+        for (auto* s : w.findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
+            if (s->key() == QKeySequence(Qt::Key_F1)) emit s->activated();
+        return aiuto.contesti.size() == 1 ? aiuto.contesti[0] : -1;
+    };
+    std::vector<std::pair<std::string, int>> contesti;
+    for (const auto& [comando, tipo] :
+         {std::pair{comando::ImpostazioneParametri, Finestra::AnalisiCorrente},
+          std::pair{comando::ClassificaCampionato, Finestra::Classifica},
+          std::pair{comando::ScontriDiretti, Finestra::ScontriDiretti},
+          std::pair{comando::CalcoloPicchetti, Finestra::Pronostici}}) {
+        finestra->Esegui(comando);
+        QDialog* w = finestra->finestra(tipo);
+        ASSERT_NE(w, nullptr) << comando;
+        contesti.push_back({w->windowTitle().toStdString(), premiF1(*w)});
+    }
+    // The modal ones, from inside their own loop.
+    for (const int comando : {comando::NuovoCampionato, comando::NuoviIncontri,
+                              comando::ArchivioStorico, comando::NuovaSchedina}) {
+        QuandoModale([&](QWidget* m) {
+            contesti.push_back({m->windowTitle().toStdString(), premiF1(*m)});
+            if (auto* d = qobject_cast<QDialog*>(m)) d->reject();
+        });
+        finestra->Esegui(comando);
+    }
+    ASSERT_EQ(contesti.size(), 8u);
+    FinestraAiutoQt tabella;
+    for (const auto& [titolo, contesto] : contesti) {
+        SCOPED_TRACE(titolo);
+        EXPECT_NE(contesto, -1);
+        EXPECT_NE(tabella.PaginaDelContesto(contesto), FinestraAiutoQt::kPaginaSommario);
+    }
+    finestra->finestra(Finestra::AnalisiCorrente)->reject();
 }

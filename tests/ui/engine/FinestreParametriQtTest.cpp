@@ -1,13 +1,14 @@
 // The current analysis window and the advanced parameters dialog on screen
 // (offscreen), on the shipped data: their controls carry the resource
 // numbers, and using them changes the championship.
-#include "app/shell/SeguiCambiamenti.h"
 #include "app/DatiGlobali.h"
-#include "dati/FileDati.h"
+#include "app/shell/SeguiCambiamenti.h"
 #include "app/shell/StatoShell.h"
+#include "dati/FileDati.h"
 #include "engine/CMotoreStime.h"
-#include "engine/parametri/CDlgParametriAvanzatiQt.h"
+#include "engine/MessaggioStato.h"
 #include "engine/parametri/CDlgImpostazioneParametriQt.h"
+#include "engine/parametri/CDlgParametriAvanzatiQt.h"
 #include "platform/Piattaforma.h"
 
 #include "doppi/MessaggiRegistrati.h"
@@ -148,4 +149,28 @@ TEST_F(FinestreParametriQt, ParametriAvanzatiInSolaLettura) {
     EXPECT_FALSE(Controllo<QDoubleSpinBox>(d, "limiteMinCasa")->isEnabled());
     EXPECT_TRUE(Controllo<QPushButton>(d, "IDCANCEL")->isHidden());
     EXPECT_TRUE(Controllo<QPushButton>(d, "IDOK")->isEnabled());
+}
+
+TEST_F(FinestreParametriQt, LarghezzaStabileEPrecisioneSpezzataSoloPrimaDeiDati) {
+    auto& w = *finestra;
+    w.show();
+    const int larghezza = w.minimumSizeHint().width();
+    Controllo<QPushButton>(w, 1204)->click(); // Inserisci: the archive fills
+    EXPECT_EQ(w.minimumSizeHint().width(), larghezza);
+    Controllo<QSlider>(w, 1081)->setValue(4);
+    Controllo<QPushButton>(w, 1204)->click();
+    EXPECT_EQ(w.minimumSizeHint().width(), larghezza);
+    // The formula keeps together: its blanks do not break.
+    const QString testo = Controllo<QLabel>(w, 1029)->text();
+    const int i = testo.indexOf("  - Dati Usati: ");
+    ASSERT_GT(i, 0);
+    EXPECT_FALSE(testo.left(i).contains(' ')) << testo.toStdString();
+    // Serie C1, empty: the window says why, and keeps its size.
+    dati->campionatoCorrente = 2;
+    CreaMotore(dati->campionato(2));
+    msg.risposte = {Risposta::No};
+    w.Aggiorna(true);
+    EXPECT_EQ(Controllo<QLabel>(w, 1029)->text(), kStimePochiIncontri);
+    EXPECT_EQ(w.minimumSizeHint().width(), larghezza);
+    w.reject();
 }

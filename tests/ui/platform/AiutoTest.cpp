@@ -7,11 +7,13 @@
 #include "platform/Messaggi.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
@@ -38,7 +40,7 @@ TEST(FinestraAiuto, PaginaDiOgniContesto) {
         {kAiutoUscitaSalvataggio, "salvataggio.html"},
         {kAiutoFinestraPrincipale, "finestra-principale.html"},
         {kNessunAiuto, "indice.html"},
-        {0x2006E, "indice.html"}, // a context without its own page
+        {0x200FF, "indice.html"}, // a context without its own page
     };
     AiutoQt aiuto;
     for (const auto& [contesto, pagina] : casi) {
@@ -55,6 +57,29 @@ TEST(FinestraAiuto, PaginaDiOgniContesto) {
     EXPECT_TRUE(testo.contains("Giornate d'Analisi")) << testo.toStdString();
     EXPECT_TRUE(testo.contains("limiti"));
     EXPECT_TRUE(testo.contains("Parametri avanzati"));
+}
+
+TEST(FinestraAiuto, UnDialogoApertoDaUnaFinestraNeHaLaPagina) {
+    // The filters and the match finder of the historical archive: F1 there
+    // opens the archive's page.
+    AiutoRegistrato aiuto;
+    QDialog archivio;
+    CollegaTastoAiuto(archivio, aiuto, kAiutoArchivioStorico);
+    QDialog filtri(&archivio);
+    EreditaTastoAiuto(filtri, archivio);
+    for (auto* s : filtri.findChildren<QShortcut*>())
+        if (s->key() == QKeySequence(Qt::Key_F1)) emit s->activated();
+    EXPECT_EQ(aiuto.contesti, std::vector<int>{kAiutoArchivioStorico});
+}
+
+TEST(FinestraAiuto, LaPrecisioneSpiegata) {
+    // What the precision measures, where the analysis window's F1 leads.
+    AiutoQt aiuto;
+    aiuto.Mostra(ContestoAiutoFinestra(146));
+    ASSERT_EQ(aiuto.Finestra()->PaginaCorrente(), "analisi.html");
+    const QString testo = aiuto.Finestra()->Browser()->toPlainText();
+    EXPECT_TRUE(testo.contains("Che cosa misura la Precisione"));
+    EXPECT_TRUE(testo.contains("non \u00e8 la percentuale di pronostici"));
 }
 
 // Every page named in the table and every link of every page exists; pages

@@ -2,14 +2,19 @@
 // and the help of a context that leaves the box open.
 #include "platform/MessaggiQt.h"
 #include "aiuto/FinestraAiutoQt.h"
-#include "platform/AiutoQt.h"
 #include "doppi/AiutoRegistrato.h"
+#include "platform/AiutoQt.h"
 #include "platform/Modale.h"
+#include "platform/TraduzioniQt.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -166,3 +171,14 @@ TEST(MessaggiQt, PaginaDiAiutoUsabileSopraIlMessaggio) {
 
 } // namespace
 } // namespace veltra::test
+
+TEST(TraduzioniQt, DialoghiDiQtInItaliano) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_it.qm"))
+        GTEST_SKIP() << "Qt's Italian translations are not installed";
+    QTranslator* t = veltra::CaricaTraduzioniQt(*QCoreApplication::instance());
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Stampa");
+    // Other tests read Qt's texts untranslated.
+    QCoreApplication::removeTranslator(t);
+    delete t;
+}

@@ -93,6 +93,40 @@ TEST_F(PoolsQt, NuovaSchedinaDaPiuCampionati) {
     EXPECT_EQ(dati.datiModificati, 1);
 }
 
+TEST_F(PoolsQt, NuovaSchedinaOltreICampionatiSenzaIncontri) {
+    // Serie C1 and C2 ship empty: their pages say so and the wizard goes on
+    // to the foreign championships.
+    ASSERT_EQ(dati.campionato(2).numeroIncontri(), dati.campionato(2).incontri.numeroSeparatori());
+    std::vector<QString> etichette;
+    int pagine = 0;
+    const bool ok = NuovaSchedinaQt(dati, msg, nullptr, [&](QDialog& d) -> int {
+        auto* p = qobject_cast<DlgPaginaSchedina*>(&d);
+        if (!p) return QDialog::Rejected;
+        const int pagina = pagine++;
+        if (pagina == 2 || pagina == 3) {
+            EXPECT_EQ(p->squadre()->count(), 0);
+            EXPECT_TRUE(p->avanti()->isEnabled());
+            for (auto* l : p->findChildren<QLabel*>())
+                if (l->text().contains("troppo pochi incontri")) etichette.push_back(l->text());
+            if (pagina == 2) Fotografa(*p, "pagina-senza-incontri");
+        }
+        const int quante = pagina == 0 || pagina == 1 ? 4 : pagina >= 4 ? 40 : 0;
+        for (int i = 0; i < quante && p->aggiungi()->isEnabled(); ++i) {
+            p->squadre()->setCurrentRow(0);
+            p->aggiungi()->click();
+        }
+        p->avanti()->click();
+        return p->result();
+    });
+    ASSERT_TRUE(ok) << (msg.testi().empty() ? "" : msg.testi()[0]);
+    EXPECT_TRUE(msg.mostrati.empty());
+    ASSERT_EQ(etichette.size(), 2u);
+    EXPECT_TRUE(etichette[0].startsWith("Serie C1"));
+    EXPECT_TRUE(etichette[1].startsWith("Serie C2"));
+    EXPECT_EQ(RigheRiempite(dati.schedina), 14);
+    EXPECT_EQ(dati.schedina.partite[4].campionato, 4);
+}
+
 TEST_F(PoolsQt, AltriIncontri) {
     CNuovaSchedina w(dati, dati.schedina, dati.condizionamenti);
     w.Inizia();

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,18 @@ TEST_F(StatisticheQt, ClassificaConGironi) {
     EXPECT_EQ(tabella->rowCount(), dati.campionato(0).numeroSquadreCorrenti());
     EXPECT_EQ(tabella->horizontalHeaderItem(10)->text(), "Punti");
     EXPECT_FALSE(girone->isVisible());
+    // The position of each row, the season named, every row in view.
+    ASSERT_NE(tabella->verticalHeaderItem(0), nullptr);
+    EXPECT_EQ(tabella->verticalHeaderItem(0)->text(), "1");
+    EXPECT_EQ(tabella->verticalHeaderItem(19)->text(), "20");
+    auto* stagione = Controllo<QLabel>(f, "stagioneClassifica");
+    ASSERT_TRUE(stagione);
+    EXPECT_TRUE(stagione->text().startsWith("Stagione 20")) << stagione->text().toStdString();
+    const int ultima = tabella->rowCount() - 1;
+    EXPECT_LE(tabella->rowViewportPosition(ultima) + tabella->rowHeight(ultima),
+              tabella->viewport()->height())
+        << "the last row is hidden";
+    EXPECT_EQ(tabella->horizontalScrollBar()->maximum(), 0) << "a column is cut";
 
     // Serie C1 is shipped without seasons: no table.
     dati.campionatoCorrente = 2;
@@ -78,6 +91,7 @@ TEST_F(StatisticheQt, ClassificaConGironi) {
     ASSERT_EQ(tabella->rowCount(), 2);
     EXPECT_EQ(tabella->item(0, 0)->text(), "T19");
     EXPECT_EQ(tabella->item(0, 10)->text(), "3");
+    EXPECT_TRUE(stagione->text().endsWith("Girone B"));
 }
 
 TEST_F(StatisticheQt, ScontriDirettiSelezioneEStampa) {
@@ -148,7 +162,9 @@ TEST(FinestreArchivioQt, FiltriECercaIncontro) {
     casa->setCurrentIndex(1);
     EXPECT_EQ(filtri.casa(), 1);
 
+    EXPECT_EQ(Controllo<QPushButton>(filtri, "IDCANCEL")->text(), "Cancella");
     DlgCercaIncontroQt cerca(squadre);
+    EXPECT_EQ(Controllo<QPushButton>(cerca, "IDCANCEL")->text(), "Cancella");
     auto* ok = Controllo<QPushButton>(cerca, "IDOK");
     ASSERT_TRUE(ok);
     EXPECT_FALSE(ok->isEnabled());

@@ -32,6 +32,20 @@ QPushButton* PulsanteFinestra(const char* testo, int risorsa) {
     return Pulsante(testo, risorsa, Q(F::Suggerimento(risorsa)));
 }
 
+// The widest precision formula.
+constexpr const char* kPrecisioneCampione = "100.0% ('1' = 100.0% - 'X' = 100.0% - '2' = 100.0%)";
+
+// The precision line may wrap only between the formula and "Dati Usati":
+// the blanks inside the formula do not break.
+QString ACapoSoloPrimaDeiDati(const QString& testo) {
+    const QString separatore = QStringLiteral("  - Dati Usati: ");
+    const int i = testo.indexOf(separatore);
+    if (i < 0) return testo;
+    QString formula = testo.left(i);
+    formula.replace(' ', QChar::Nbsp);
+    return formula + testo.mid(i);
+}
+
 } // namespace
 
 CDlgImpostazioneParametriQt::CDlgImpostazioneParametriQt(
@@ -82,6 +96,9 @@ CDlgImpostazioneParametriQt::CDlgImpostazioneParametriQt(
     auto* gruppoPrecisione = new QGroupBox("PRECISIONE STIME");
     precisione_ = Controllo(new QLabel, F::kPrecisione);
     precisione_->setWordWrap(true);
+    // Room for the formula on one line: the text breaks only before
+    // "Dati Usati" (see ACapoSoloPrimaDeiDati).
+    precisione_->setMinimumWidth(precisione_->fontMetrics().horizontalAdvance(kPrecisioneCampione));
     (new QVBoxLayout(gruppoPrecisione))->addWidget(precisione_);
 
     auto* sinistra = new QVBoxLayout;
@@ -109,8 +126,14 @@ CDlgImpostazioneParametriQt::CDlgImpostazioneParametriQt(
     const char* nomiCampi[5] = {
         "Giornate d'Analisi:", "Percentuali d'Importanza:", "Mantiene separate Casa e Trasferta:",
         "Precisione:", "Dati Usati:"};
+    // The widest text each field can hold sets its width once, so the window
+    // keeps its size as the archive fills and empties.
+    const char* campioni[5] = {"5", "150% - 150% - 150% - 150% - 150%", "NO", kPrecisioneCampione,
+                               "100.0% su 99 campionati"};
     for (int k = 0; k < 5; ++k) {
         campiArchivio_[k] = Controllo(new QLabel, campi[k]);
+        campiArchivio_[k]->setMinimumWidth(
+            campiArchivio_[k]->fontMetrics().horizontalAdvance(campioni[k]));
         archivio->addWidget(new QLabel(nomiCampi[k]), k + 1, 0);
         archivio->addWidget(campiArchivio_[k], k + 1, 1);
     }
@@ -196,7 +219,7 @@ void CDlgImpostazioneParametriQt::Mostra() {
         percentuali_[k]->setEnabled(logica_.percentualeAbilitata(k));
         testiPercentuali_[k]->setText(Q(logica_.TestoPercentuale(k)));
     }
-    precisione_->setText(Q(logica_.testoPrecisione()));
+    precisione_->setText(ACapoSoloPrimaDeiDati(Q(logica_.testoPrecisione())));
 
     numeroAnalisi_->setText(Q(logica_.TestoNumeroAnalisi()));
     precedente_->setEnabled(logica_.precedenteAbilitato());
@@ -256,6 +279,13 @@ void CDlgImpostazioneParametriQt::reject() {
         logica_.Annulla();
     }
     FinestraNonModaleQt::reject();
+}
+
+bool CDlgImpostazioneParametriQt::PermettiUscita() {
+    if (chiusa_) return true;
+    if (!logica_.ConfermaPrimaDiUscire()) return false;
+    chiusa_ = true; // confirmed or dropped: closing does nothing more
+    return true;
 }
 
 void CDlgImpostazioneParametriQt::closeEvent(QCloseEvent* e) {

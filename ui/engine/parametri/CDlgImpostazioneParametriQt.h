@@ -34,6 +34,7 @@ public:
 
     // Refresh by the shell (AggiornaFinestre and opening); always true.
     bool Aggiorna(bool datiCambiati) override;
+    bool PermettiUscita() override;
 
     CDlgImpostazioneParametri& logica() { return logica_; }
 

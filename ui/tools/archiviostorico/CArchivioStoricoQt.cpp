@@ -2,6 +2,7 @@
 
 #include "DlgCercaIncontroQt.h"
 #include "DlgFiltriArchivioQt.h"
+#include "platform/AiutoQt.h"
 #include "platform/UiComune.h"
 
 #include <QHBoxLayout>
@@ -86,6 +87,7 @@ void CArchivioStoricoQt::Abilita() {
 
 void CArchivioStoricoQt::Filtri() {
     DlgFiltriArchivioQt dlg(logica_.squadre(), logica_.filtroCasa(), logica_.filtroTrasferta(), this);
+    EreditaTastoAiuto(dlg, *this);
     if (dlg.exec() != QDialog::Accepted) return;
     logica_.ImpostaFiltri(dlg.casa(), dlg.trasferta());
     Riempi();
@@ -93,6 +95,7 @@ void CArchivioStoricoQt::Filtri() {
 
 void CArchivioStoricoQt::Trova() {
     DlgCercaIncontroQt dlg(logica_.squadre(), this);
+    EreditaTastoAiuto(dlg, *this);
     if (dlg.exec() != QDialog::Accepted) return;
     logica_.Trova(dlg.casa(), dlg.trasferta());
     Riempi();

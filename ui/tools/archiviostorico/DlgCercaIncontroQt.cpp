@@ -26,7 +26,7 @@ DlgCercaIncontroQt::DlgCercaIncontroQt(const std::vector<std::string>& squadre, 
     trasferta_->addItems(nomi);
     trasferta_->setCurrentIndex(-1);
 
-    auto* pulsanti = PulsantiOkAnnulla(*this);
+    auto* pulsanti = PulsantiOkCancella(*this);
     ok_ = pulsanti->button(QDialogButtonBox::Ok);
     connect(casa_, &QComboBox::currentIndexChanged, this, [this] { Abilita(); });
     connect(trasferta_, &QComboBox::currentIndexChanged, this, [this] { Abilita(); });

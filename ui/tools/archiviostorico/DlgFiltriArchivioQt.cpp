@@ -43,7 +43,7 @@ DlgFiltriArchivioQt::DlgFiltriArchivioQt(const std::vector<std::string>& squadre
     griglia->addWidget(casa_, 0, 1);
     griglia->addWidget(attivaTrasferta_, 1, 0);
     griglia->addWidget(trasferta_, 1, 1);
-    auto* pulsanti = PulsantiOkAnnulla(*this);
+    auto* pulsanti = PulsantiOkCancella(*this);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(new QLabel("Seleziona gli incontri giocati:"));

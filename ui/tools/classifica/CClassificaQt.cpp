@@ -4,7 +4,9 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -20,14 +22,19 @@ CClassificaQt::CClassificaQt(DatiGlobali& dati, IMessaggi& messaggi, QWidget* pa
     tabella_->setHorizontalHeaderLabels(ElencoQ(intestazioni));
     tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella_->setSelectionMode(QAbstractItemView::NoSelection);
-    tabella_->verticalHeader()->setVisible(false);
+    // The row header is the position in the table.
+    tabella_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabella_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     tabella_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabella_->setMinimumSize(560, 420);
+    tabella_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tabella_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    etichetta_ = Nomina(new QLabel, "stagioneClassifica");
 
     altroGirone_ = Pulsante("&Altro Girone", "altroGirone", Q(kSuggerimentoAltroGirone));
     auto* ok = Pulsante("&OK", "IDOK");
 
     auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(etichetta_);
     tutto->addWidget(tabella_);
     tutto->addLayout(RigaPulsanti({altroGirone_}, {ok}));
 
@@ -46,6 +53,7 @@ bool CClassificaQt::Aggiorna(bool datiCambiati) {
 
 void CClassificaQt::Mostra() {
     setWindowTitle(Q(logica_.titolo()));
+    etichetta_->setText(Q(logica_.etichetta()));
     altroGirone_->setVisible(logica_.numeroGironi() > 1);
     const auto righe = logica_.testi();
     tabella_->setRowCount(static_cast<int>(righe.size()));
@@ -59,7 +67,21 @@ void CClassificaQt::Mostra() {
             cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             tabella_->setItem(r, k + 1, cella);
         }
+        tabella_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(r + 1)));
     }
+    // The whole table in view, up to the screen's height: no blank area, no
+    // rows hidden below a fixed size.
+    tabella_->resizeRowsToContents();
+    tabella_->resizeColumnsToContents();
+    const int cornice = 2 * tabella_->frameWidth();
+    QSize serve(tabella_->verticalHeader()->sizeHint().width() +
+                    tabella_->horizontalHeader()->length() + cornice,
+                tabella_->horizontalHeader()->sizeHint().height() +
+                    tabella_->verticalHeader()->length() + cornice);
+    if (const QScreen* schermo = screen())
+        serve = serve.boundedTo(schermo->availableGeometry().size() * 9 / 10);
+    tabella_->setMinimumSize(serve);
+    adjustSize();
 }
 
 } // namespace veltra

@@ -6,6 +6,7 @@
 #include "tools/classifica/CClassifica.h"
 
 class QPushButton;
+class QLabel;
 class QTableWidget;
 
 namespace veltra {
@@ -30,6 +31,7 @@ private:
     CClassifica logica_;
     IMessaggi& messaggi_;
     QTableWidget* tabella_;
+    QLabel* etichetta_;
     QPushButton* altroGirone_;
 };
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace veltra {
@@ -91,12 +92,18 @@ void CPronosticiQt::SelezioneCambiata() {
     if (riempimento_) return;
     logica_.CambiaSelezione(casa_->currentRow(), trasferta_->currentRow(), messaggi_);
     if (logica_.casa() == -1 && logica_.trasferta() == -1) {
-        // A failed estimate clears both selections.
-        const QSignalBlocker b1(casa_), b2(trasferta_);
-        casa_->setCurrentRow(-1);
-        trasferta_->setCurrentRow(-1);
-        casa_->clearSelection();
-        trasferta_->clearSelection();
+        // A failed estimate clears both selections. A click changes the
+        // current row first and selects the row after this signal returns,
+        // so the lists are cleared once the click is over.
+        const auto svuota = [this] {
+            const QSignalBlocker b1(casa_), b2(trasferta_);
+            for (QListWidget* l : {casa_, trasferta_}) {
+                l->setCurrentRow(-1);
+                l->clearSelection();
+            }
+        };
+        svuota();
+        QTimer::singleShot(0, this, svuota);
     }
     Mostra();
 }

@@ -138,9 +138,10 @@ TEST(NuoviIncontri, StimeImpossibiliTengonoIRisultatiSenzaDuplicarli) {
     CDlgNuoviIncontri dlg(d, msg);
     Componi(dlg, 2, 3, 'X');
     EXPECT_FALSE(dlg.Ok()); // stays open
-    EXPECT_EQ(msg.testi(), std::vector<std::string>{
-                               "Impossibile calcolare le stime.\nIl file dei dati potrebbe essere "
-                               "corrotto."});
+    // Three matches are too few to fit: that is what the user reads, not a
+    // damaged file.
+    EXPECT_EQ(msg.testi(), std::vector<std::string>{kMessaggioPochiIncontri});
+    EXPECT_EQ(dlg.testiStato()->pannello1, kStimePochiIncontri);
     EXPECT_EQ(d.campionato(0).numeroIncontri(), 3);
     EXPECT_EQ(d.datiModificati, 1); // the results are data to save
     EXPECT_TRUE(dlg.datiCambiati());
@@ -148,4 +149,22 @@ TEST(NuoviIncontri, StimeImpossibiliTengonoIRisultatiSenzaDuplicarli) {
     EXPECT_TRUE(dlg.inseriti().empty());
     EXPECT_TRUE(dlg.Ok());
     EXPECT_EQ(d.campionato(0).numeroIncontri(), 3);
+}
+
+TEST(NuoviIncontri, StimeImpossibiliConMoltiIncontriNonSonoPochiIncontri) {
+    // Plenty of matches, but a single home total: the fit fails for the
+    // parameters, and the message is the old one.
+    Banco b;
+    b.serieA().limiteMinCasa = b.serieA().limiteMaxCasa = 0;
+    const int prima = b.serieA().numeroIncontri();
+    CDlgNuoviIncontri dlg(b.dati, b.msg);
+    b.msg.mostrati.clear();
+    Componi(dlg, 2, 3, 'X');
+    EXPECT_FALSE(dlg.Ok());
+    ASSERT_FALSE(b.msg.testi().empty());
+    EXPECT_EQ(b.msg.testi().back(),
+              "Impossibile calcolare le stime.\nIl file dei dati potrebbe essere corrotto.");
+    EXPECT_EQ(dlg.testiStato()->pannello1, kStimeImpossibili);
+    EXPECT_EQ(b.serieA().numeroIncontri(), prima + 1);
+    EXPECT_EQ(b.serieA().limiteMaxCasa, 0); // the parameters are the user's
 }

@@ -1,8 +1,11 @@
 // The new-championship dialog through its core class.
 #include "app/inserimento/CDlgNuovoCampionato.h"
 #include "app/DatiGlobali.h"
-#include "dati/GeneratoreStagioni.h"
 #include "app/inserimento/DatiDipendenti.h"
+#include "dati/GeneratoreStagioni.h"
+#include "doppi/OrologioFisso.h"
+#include "engine/MessaggioStato.h"
+#include "tools/scontri/CScontriDiretti.h"
 
 #include "doppi/MessaggiRegistrati.h"
 
@@ -160,4 +163,41 @@ TEST(NuovoCampionato, SenzaSistemaNeScommesseNessunAvviso) {
     EXPECT_TRUE(b.msg.mostrati.empty());
     // The stale coupon rows go all the same.
     EXPECT_EQ(b.dati.schedina.partite[3], Partita{});
+}
+
+TEST(NuovoCampionato, PrimaStagioneDiUnCampionatoVuotoNonEUnFileCorrotto) {
+    // Serie C1 ships empty and is filled by hand: its first season has no
+    // match to fit. The user is told the estimates need matches, and the
+    // parameters set for C1 stay.
+    DatiGlobali dati;
+    MessaggiRegistrati msg;
+    dati.campionatoCorrente = 2;
+    CCampionato& c1 = dati.campionato(2);
+    c1.config.giornateAnalisi = 3;
+    c1.limiteMinCasa = -3;
+    c1.limiteMaxCasa = 1;
+    c1.punteggiAvanzati.importanzaMin = 0.6f;
+    const OrologioFisso maggio2005;
+    CDlgNuovoCampionato dlg(dati, msg, &maggio2005);
+    for (const char* n : {"Alfa", "Beta", "Gamma", "Delta"}) {
+        dlg.ImpostaNuovaSquadra(n);
+        ASSERT_TRUE(dlg.Aggiungi());
+    }
+    EXPECT_TRUE(dlg.Ok());
+    // Typed in May 2005, it is the season 2004/2005: season 19 of a
+    // championship that starts in 1986, the 18 before it stored empty.
+    ASSERT_EQ(c1.config.numeroStagioni(), 19);
+    EXPECT_TRUE(c1.squadreStagione(18).nomi.empty());
+    EXPECT_EQ(c1.squadreCorrenti().nomi.size(), 4u);
+    CScontriDiretti scontri(dati);
+    scontri.Aggiorna(false);
+    EXPECT_EQ(scontri.testoPrimaStagione(), "STATISTICHE DALLA STAGIONE 2004/2005");
+    EXPECT_EQ(msg.testi(), std::vector<std::string>{kMessaggioPochiIncontri});
+    EXPECT_EQ(c1.config.giornateAnalisi, 3);
+    EXPECT_EQ(c1.limiteMinCasa, -3);
+    EXPECT_EQ(c1.limiteMaxCasa, 1);
+    EXPECT_EQ(c1.punteggiAvanzati.importanzaMin, 0.6f);
+    ASSERT_TRUE(dlg.testiStato());
+    EXPECT_FALSE(dlg.testiStato()->ok);
+    EXPECT_EQ(dlg.testiStato()->pannello1, kStimePochiIncontri);
 }

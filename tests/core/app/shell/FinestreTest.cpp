@@ -178,10 +178,11 @@ TEST(CambiaCampionato, LoStessoCampionatoRicalcolaSenzaRicostruireClassifiche) {
     EXPECT_EQ(t.diario, Aggiornate({"analisi", "classifica", "scontri", "pronostici"}));
     EXPECT_FALSE(t.stato.campionatoCambiato);
 
-    // No data: the estimates fail, the championship is current all the same.
+    // No data: the estimates fail (the status says why), the championship is
+    // current all the same.
     testi = CambiaCampionato(d, t.stato, 5);
     EXPECT_FALSE(testi.ok);
-    EXPECT_EQ(testi.pannello1, kStimeImpossibili);
+    EXPECT_EQ(testi.pannello1, kStimePochiIncontri);
     EXPECT_EQ(testi.pannello2, " ");
     EXPECT_EQ(d.campionatoCorrente, 5);
 }

@@ -82,6 +82,44 @@ TEST_F(ImpostazioneParametri, AnalisiNonCalcolabileRimetteLaPrecedente) {
     }
 }
 
+TEST_F(ImpostazioneParametri, CampionatoSenzaIncontriLoDiceInveceDeiLimiti) {
+    // Serie C1 with its teams and no match: no limit can help.
+    AggiungiStagione(dati->campionato(2), {"Alfa", "Beta", "Gamma", "Delta"});
+    CreaMotore(dati->campionato(2));
+    dati->campionatoCorrente = 2;
+    auto& f = Finestra();
+    EXPECT_EQ(f.testoPrecisione(), kStimePochiIncontri);
+    EXPECT_EQ(statusBar.pannello1, kStimePochiIncontri);
+    EXPECT_FALSE(f.okAbilitato());
+}
+
+TEST_F(ImpostazioneParametri, UscitaChiedeDelleModificheNonConfermate) {
+    const std::string domanda = "Prima di uscire da VELTRA, desideri confermare le modifiche "
+                                "compiute nell'Archivio Analisi del campionato di Serie A?";
+    struct Caso {
+        Risposta risposta;
+        bool prosegue;
+        int archivio;
+    } casi[] = {{Risposta::Annulla, false, 0}, {Risposta::No, true, 0}, {Risposta::Si, true, 1}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(static_cast<int>(c.risposta));
+        finestra.reset();
+        SerieA().archivio.analisi.clear();
+        dati->datiModificati = 0;
+        auto& f = Finestra();
+        EXPECT_TRUE(f.ConfermaPrimaDiUscire()); // nothing to ask yet
+        EXPECT_TRUE(msg.mostrati.empty());
+        f.Inserisci();
+        msg.risposte = {c.risposta};
+        EXPECT_EQ(f.ConfermaPrimaDiUscire(), c.prosegue);
+        ASSERT_EQ(msg.testi(), std::vector<std::string>{domanda});
+        EXPECT_EQ(msg.mostrati[0].pulsanti, Pulsanti::SiNoAnnulla);
+        EXPECT_EQ(SerieA().archivio.numero(), c.archivio);
+        EXPECT_EQ(dati->datiModificati, c.archivio); // a confirmed archive is a change to save
+        msg.mostrati.clear();
+    }
+}
+
 TEST_F(ImpostazioneParametri, SeparazioneCasaTrasfertaRicordaERipristina) {
     auto& f = Finestra();
     const CAnalisi prima = f.corrente();

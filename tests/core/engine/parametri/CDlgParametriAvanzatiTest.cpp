@@ -88,6 +88,24 @@ TEST_F(ParametriAvanzati, PuntiTuttiUgualiChiedonoDiDifferenziare) {
     EXPECT_TRUE(d.okAbilitato());
 }
 
+TEST_F(ParametriAvanzati, PuntiTuttiUgualiLascianoVisibiliIValoriInVigore) {
+    // Nine home points at +1: the only home total is +2, the limits and
+    // thresholds in force are not clamped to it, and each spin's range must
+    // hold its value, or the spin would show +2 for a -1 in force.
+    auto& f = Finestra();
+    P d(f, f.corrente(), false);
+    for (int i = 0; i < 18; i += 2)
+        d.Imposta(i, 1.0);
+    for (int campo : {P::kLimiteMinCasa, P::kLimiteMaxCasa, P::kForteCasa, P::kDeboleCasa}) {
+        const auto r = d.IntervalloDi(campo);
+        const double v = d.Valore(campo);
+        EXPECT_LE(r.minimo, v) << campo;
+        EXPECT_GE(r.massimo, v) << campo;
+    }
+    EXPECT_EQ(d.Valore(P::kLimiteMinCasa), -1.0);
+    EXPECT_EQ(d.Valore(P::kLimiteMaxCasa), 0.0);
+}
+
 TEST_F(ParametriAvanzati, CambioDiPuntiLimitaUnPassoOltreITotali) {
     auto& f = Finestra();
     P d(f, f.corrente(), false);
