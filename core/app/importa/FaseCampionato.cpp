@@ -132,6 +132,24 @@ FaseCampionato SelezionaFaseCampionato(const StagioneSorgente& s) {
             if (p.stato == StatoPartita::Assegnata) ++f.assegnate;
         }
     }
+    // The same fixture again on another date: normal in split leagues, where
+    // most pairs meet more than twice; a likely duplicate where every other
+    // fixture is played once.
+    std::map<std::pair<std::string, std::string>, std::vector<const PartitaSorgente*>> perCoppia;
+    for (const PartitaSorgente* p : f.partite) perCoppia[{p->casa, p->trasferta}].push_back(p);
+    std::size_t ripetute = 0;
+    for (const auto& [_, v] : perCoppia) ripetute += v.size() > 1;
+    if (ripetute > 0 && ripetute * 10 < perCoppia.size()) {
+        for (const auto& [coppia, v] : perCoppia) {
+            if (v.size() < 2) continue;
+            std::string date;
+            for (const PartitaSorgente* p : v)
+                date += (date.empty() ? "" : ", ") + p->data.Testo();
+            f.avvisi.push_back({v[1]->origine, coppia.first + " - " + coppia.second +
+                                                   ": stesso incontro in piu' date (" + date +
+                                                   "), tenuto"});
+        }
+    }
     f.squadre.assign(squadre.begin(), squadre.end());
     return f;
 }

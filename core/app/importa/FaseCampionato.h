@@ -15,7 +15,10 @@
 // matches are play-offs. A play-off between two teams of the league cannot
 // be told apart there.
 //
-// A match listed twice (same day, same teams) is stored once.
+// A match listed twice (same day, same teams) is stored once. The same
+// fixture on two dates is kept (split leagues meet again in their second
+// phase) but reported when the season is otherwise a plain double round
+// robin, where it is more likely a match listed twice with a wrong date.
 // Matches not played (cancelled, abandoned, postponed, not yet played) are
 // left out; results given at the table are kept, as the official tables do.
 #include "app/importa/PartitaSorgente.h"
@@ -29,6 +32,9 @@ struct FaseCampionato {
     std::vector<std::string> squadre;            // source names of the season's teams, sorted
     std::vector<const PartitaSorgente*> partite; // the matches to store, in the source's order
     std::vector<RigaScartata> scartate;
+    // Kept, but worth a look: the same fixture on another date in a season
+    // where every other pair of teams met once at each ground.
+    std::vector<RigaScartata> avvisi;
     int assegnate = 0; // of `partite`, results given at the table
 };
 

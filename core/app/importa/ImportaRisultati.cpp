@@ -37,6 +37,7 @@ RapportoImportazione Errore(RapportoImportazione r, std::string messaggio) {
     r.errore = std::move(messaggio);
     r.stagioni.clear();
     r.scartate.clear();
+    r.avvisi.clear();
     r.nomi.clear();
     return r;
 }
@@ -162,6 +163,7 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
                               0,
                               ""};
         r.scartate.insert(r.scartate.end(), fase.scartate.begin(), fase.scartate.end());
+        r.avvisi.insert(r.avvisi.end(), fase.avvisi.begin(), fase.avvisi.end());
 
         // The program's names, unique within the season.
         std::map<std::string, std::string> nomeDi;  // source -> program

@@ -73,6 +73,12 @@ std::string RapportoImportazione::Testo() const {
     t += "\nRighe scartate: " + std::to_string(scartate.size()) + "\n";
     for (const auto& r : scartate)
         t += "  " + Mostrabile(r.origine.Testo(), 200) + ": " + Mostrabile(r.motivo, 200) + "\n";
+    if (!avvisi.empty()) {
+        t += "\nAvvisi: " + std::to_string(avvisi.size()) + "\n";
+        for (const auto& r : avvisi)
+            t += "  " + Mostrabile(r.origine.Testo(), 200) + ": " + Mostrabile(r.motivo, 200) +
+                 "\n";
+    }
     return t;
 }
 

@@ -31,6 +31,7 @@ struct RapportoImportazione {
     int incontriPrima = 0;
     std::vector<StagioneImportata> stagioni; // added, in order, empty ones included
     std::vector<RigaScartata> scartate;
+    std::vector<RigaScartata> avvisi; // kept, but worth a look
     std::vector<NomeMappato> nomi; // every source spelling met, sorted
 
     bool ok() const { return errore.empty(); }

@@ -284,6 +284,37 @@ TEST(FaseCampionato, SenzaFasiLeSquadreOspitiSonoSpareggi) {
     EXPECT_NE(f.scartate[0].motivo.find("spareggio con E"), std::string::npos);
 }
 
+TEST(FaseCampionato, StessoIncontroInDueDateTenutoMaSegnalato) {
+    // A double round robin of four teams, one fixture listed again a week
+    // later: kept (it may be a replay), and reported. In a split league, where
+    // most fixtures come back, nothing is reported.
+    std::string csv = "Date,Team 1,FT,HT,Team 2\n";
+    const char* turni[][2] = {{"Sun Sep 6 2020", "A,1-0,?,B|C,0-0,?,D"},
+                              {"Sun Sep 13 2020", "B,2-1,?,C|D,0-1,?,A"},
+                              {"Sun Sep 20 2020", "A,2-2,?,C|B,0-3,?,D"},
+                              {"Sun Sep 27 2020", "B,1-1,?,A|D,2-0,?,C"},
+                              {"Sun Oct 4 2020", "C,1-2,?,B|A,0-0,?,D"},
+                              {"Sun Oct 11 2020", "C,3-1,?,A|D,1-1,?,B"},
+                              {"Sun Oct 18 2020", "A,1-0,?,B"}};
+    for (const auto& t : turni) {
+        std::string coppie = t[1];
+        for (std::size_t i = 0, j; i <= coppie.size(); i = j + 1) {
+            j = coppie.find('|', i);
+            if (j == std::string::npos) j = coppie.size();
+            csv += std::string(t[0]) + "," + coppie.substr(i, j - i) + "\n";
+        }
+    }
+    const LetturaSorgente l = LeggiFileRisultati(csv, "f.csv");
+    ASSERT_TRUE(l.ok()) << l.errore;
+    const FaseCampionato f = SelezionaFaseCampionato(l.stagioni[0]);
+    EXPECT_EQ(f.partite.size(), 13u);
+    EXPECT_TRUE(f.scartate.empty());
+    ASSERT_EQ(f.avvisi.size(), 1u);
+    EXPECT_NE(f.avvisi[0].motivo.find("A - B: stesso incontro in piu' date (2020-09-06, 2020-10-18)"),
+              std::string::npos)
+        << f.avvisi[0].motivo;
+}
+
 TEST(ImportaRisultati, FileDelleFasiFinaliContinuaLaStagioneSenzaDoppioni) {
     const std::string date = "Sat Jul/29 2000 - Sun May/20 2001";
     const std::string regolare =
