@@ -3,6 +3,8 @@
 #include "app/importa/TestoSorgente.h"
 
 #include <cctype>
+#include <optional>
+#include <utility>
 
 namespace veltra {
 
@@ -24,6 +26,28 @@ std::vector<int> Anni(std::string_view s) {
         if (p.size() == 4 && Cifre(p)) anni.push_back(*Intero(p));
     }
     return anni;
+}
+
+// The first and last day of "# Date  Sat Sep/11 2004 - Sat Jun/18 2005
+// (280d)"; the first may leave out its year ("Sat Apr/21 - Sun May/20 2001").
+std::optional<std::pair<DataCalendario, DataCalendario>> Periodo(std::string_view s) {
+    const auto parole = Parole(s);
+    std::vector<DataCalendario> date;
+    for (std::size_t i = 0; i < parole.size(); ++i) {
+        const auto mg = Dividi(parole[i], '/');
+        if (mg.size() != 2 || MeseInglese(mg[0]) == 0 || !Intero(mg[1])) continue;
+        DataCalendario d{0, MeseInglese(mg[0]), *Intero(mg[1])};
+        if (i + 1 < parole.size() && parole[i + 1].size() == 4 && Cifre(parole[i + 1]))
+            d.anno = *Intero(parole[i + 1]);
+        date.push_back(d);
+    }
+    if (date.size() != 2 || date[1].anno == 0) return std::nullopt;
+    if (date[0].anno == 0) {
+        date[0].anno = date[1].anno;
+        if (date[1] < date[0]) --date[0].anno;
+    }
+    if (!date[0].Valida() || !date[1].Valida() || date[1] < date[0]) return std::nullopt;
+    return std::pair{date[0], date[1]};
 }
 
 // "2004/05", "2004/2005", "2003": the first year and the last.
@@ -111,7 +135,10 @@ private:
         if (r.substr(0, 2) == "==") return Fase(Rifila(r.substr(2)));
         if (r.front() == '=') return Intestazione(Rifila(r.substr(1)));
         if (r.front() == '#') {
-            if (r.substr(0, 6) == "# Date") annoData_ = Anni(r.substr(6));
+            if (r.substr(0, 6) == "# Date") {
+                annoData_ = Anni(r.substr(6));
+                periodo_ = Periodo(r.substr(6));
+            }
             return;
         }
         if (r.front() == '[') return Data(r);
@@ -182,6 +209,11 @@ private:
             if (!trovata)
                 return Errore("data non valida o fuori dalla stagione: " + std::string(r));
         }
+        // A day outside the period the file declares is a typing error, not
+        // a match of another year.
+        if (periodo_ && (d < periodo_->first || periodo_->second < d))
+            return Errore("data fuori dalla stagione (" + periodo_->first.Testo() + " - " +
+                          periodo_->second.Testo() + "): " + std::string(r));
         data_ = d;
     }
 
@@ -238,6 +270,7 @@ private:
     StagioneSorgente stagione_;
     int riga_ = 0;
     int annoFine_ = 0;
+    std::optional<std::pair<DataCalendario, DataCalendario>> periodo_;
     std::vector<int> annoData_;
     int fase_ = 0;
     bool faseDichiarata_ = false;

@@ -88,6 +88,9 @@ TEST(LeggiFootballTxt, RigheErrateFermanoLaLetturaConFileERiga) {
         {"  Milan  2-2  Roma\n", "3: partita senza data"},
         {"[Mon Sep/11]\n", "3: data non valida o fuori dalla stagione"},
         {"[Sat Sep/41]\n", "3: data non valida"},
+        // After the period the file declares (it used to land in July 2005).
+        {"[Sat Jul/2]\n", "3: data fuori dalla stagione (2004-09-11 - 2005-06-18)"},
+        {"[Sat Sep/4]\n", "3: data fuori dalla stagione"},
         {"[Sat Sep/11]\n  Milan  -  Roma  [awarded]\n", "4: risultato a tavolino senza punteggio"},
     };
     for (const auto& c : casi) {
