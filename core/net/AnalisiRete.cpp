@@ -135,7 +135,14 @@ std::optional<AnalisiCampionato> AnalisiDaCampi(const std::vector<std::string_vi
     CPunteggiAvanzati& p = a.punteggiAvanzati;
     std::size_t i = 0;
     auto intero = [&] { return static_cast<std::int16_t>(v[i++]); };
-    auto reale = [&] { return static_cast<float>(v[i++]); };
+    // A real field keeps what its six decimals on the wire can carry, so an
+    // accepted analysis is written back and read again unchanged.
+    auto reale = [&] {
+        const std::string sei = Formatta(static_cast<float>(v[i++]), kReale);
+        double x = 0;
+        std::from_chars(sei.data(), sei.data() + sei.size(), x, std::chars_format::fixed);
+        return static_cast<float>(x);
+    };
     x.campionato = intero();
     a.giornateAnalisi = intero();
     const int separa = intero();

@@ -171,6 +171,17 @@ TEST(AnalisiRete, RispostaDelServizio) {
     std::string nan = proposta;
     nan.replace(nan.find("-0.500000"), 9, "nan");
     EXPECT_EQ(LeggiRispostaAnalisi(nan, 5, 30).tipo, RispostaAnalisi::NonValida);
+
+    // More decimals than the wire carries: taken as the six decimals say, so
+    // what the program accepts is written back and read again unchanged (the
+    // reply fuzzer found 1.0000001 read as 1.00000012 and written as 1.000000).
+    std::string lunga = proposta;
+    lunga.replace(lunga.find("-0.500000"), 9, "-0.5000004");
+    const RispostaAnalisi l = LeggiRispostaAnalisi(lunga, 5, 30);
+    ASSERT_EQ(l.tipo, RispostaAnalisi::Analisi) << l.messaggio;
+    EXPECT_TRUE(l.proposta.analisi.StessiParametri(r.proposta.analisi));
+    const RispostaAnalisi ancora = LeggiRispostaAnalisi(TestoProposta(l.proposta, l.titolo), 5, 30);
+    EXPECT_TRUE(ancora.proposta.analisi.StessiParametri(l.proposta.analisi));
 }
 
 } // namespace
