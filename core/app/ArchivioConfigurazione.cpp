@@ -82,8 +82,43 @@ std::optional<std::string> ParametriFuoriIntervallo(std::int16_t giornate,
     return std::nullopt;
 }
 
+// The numbers of the coupon and of the betting events: probabilities, odds
+// and equities that no window could have stored (not finite, or absurd).
+std::optional<std::string> NumeriRecordFuoriIntervallo(const DatiGlobali& d) {
+    auto fuori = [](const std::string& nome, double v, double min, double max) {
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "%s = %g fuori dall'intervallo %g..%g", nome.c_str(), v,
+                      min, max);
+        return std::string(buf);
+    };
+    // A row's probabilities are -1 when it is empty; the 2 carries the bonus.
+    for (std::size_t r = 0; r < d.schedina.partite.size(); ++r) {
+        const Partita& p = d.schedina.partite[r];
+        const std::pair<const char*, float> prob[] = {
+            {"prob1", p.prob1}, {"probX", p.probX}, {"prob2", p.prob2}};
+        for (const auto& [nome, v] : prob)
+            if (!std::isfinite(v) || v < -1.0f || v > 2.0f)
+                return "schedina, riga " + std::to_string(r + 1) + ": " + fuori(nome, v, -1, 2);
+    }
+    for (int e = 0; e < d.scommesse.nEventi && e < static_cast<int>(d.scommesse.eventi.size());
+         ++e) {
+        const Evento& ev = d.scommesse.eventi[static_cast<std::size_t>(e)];
+        for (std::size_t k = 0; k < ev.quote.size(); ++k) {
+            const std::string dove = "scommesse, evento " + std::to_string(e + 1) + ": ";
+            if (!std::isfinite(ev.quote[k]) || ev.quote[k] < 0.0f || ev.quote[k] > 1e6f)
+                return dove + fuori("quote[" + std::to_string(k) + "]", ev.quote[k], 0, 1e6);
+            if (!std::isfinite(ev.prob[k]) || ev.prob[k] < 0.0f || ev.prob[k] > 1.0f)
+                return dove + fuori("prob[" + std::to_string(k) + "]", ev.prob[k], 0, 1);
+            if (!std::isfinite(ev.equita[k]) || ev.equita[k] < 0.0f || ev.equita[k] > 1e6f)
+                return dove + fuori("equita[" + std::to_string(k) + "]", ev.equita[k], 0, 1e6);
+        }
+    }
+    return std::nullopt;
+}
+
 // Every parameter read from the archive, current ones and archived analyses.
 std::optional<std::string> ValoriFuoriIntervallo(DatiGlobali& d) {
+    if (auto e = NumeriRecordFuoriIntervallo(d)) return e;
     for (int c = 0; c < kNumeroCampionati; ++c) {
         const CCampionato& camp = d.campionato(c);
         const std::string nome(camp.descrizione().nome);

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -222,6 +224,37 @@ TEST(Configurazione, VersioniVecchieLetteERiscritteComeP) {
         EXPECT_EQ(riletti->strategie, d->strategie);
         EXPECT_EQ(riletti->stampa, d->stampa);
         EXPECT_EQ(riletti->schedina, d->schedina);
+    }
+}
+
+TEST(Configurazione, NumeriDellaSchedinaEDelleScommesseFuoriIntervallo) {
+    // Numbers no window could have stored: read as a damaged archive, naming
+    // the record, the row and the field.
+    struct Caso {
+        void (*guasta)(DatiGlobali&);
+        const char* dettaglio;
+    } casi[] = {
+        {[](DatiGlobali& d) { d.schedina.partite[0].prob1 = std::numeric_limits<float>::quiet_NaN(); },
+         "schedina, riga 1: prob1"},
+        {[](DatiGlobali& d) { d.schedina.partite[3].prob2 = 7.0f; }, "schedina, riga 4: prob2 = 7"},
+        {[](DatiGlobali& d) {
+             d.scommesse.nEventi = 1;
+             d.scommesse.eventi[0].campionato = 0;
+             d.scommesse.eventi[0].quote[1] = -3.0f;
+         },
+         "scommesse, evento 1: quote[1] = -3"},
+    };
+    for (const auto& caso : casi) {
+        auto d = std::make_unique<DatiGlobali>();
+        caso.guasta(*d);
+        const auto cfg = ScriviArchivioConfigurazione(*d);
+        auto letti = std::make_unique<DatiGlobali>();
+        const auto strategie = ScriviArchivioStrategie(*d);
+        const EsitoFile e = LeggiArchivioConfigurazione(
+            cfg, std::string(strategie.begin(), strategie.end()), *letti);
+        ASSERT_FALSE(e) << caso.dettaglio;
+        EXPECT_EQ(e.messaggio, "Errore nell'inizializzazione.\nFile corrotti!");
+        EXPECT_NE(e.dettaglio.find(caso.dettaglio), std::string::npos) << e.dettaglio;
     }
 }
 
