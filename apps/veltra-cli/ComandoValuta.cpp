@@ -175,7 +175,7 @@ int ComandoValuta(const std::vector<std::string>& a) {
             std::fprintf(stderr, "veltra-cli: %s: impossibile leggere il file\n", f.c_str());
             return kEsitoCaricamento;
         }
-        auto l = LeggiQuoteCsv(*testo, f);
+        auto l = LeggiQuoteDaValutare(*testo, f);
         if (!l.ok()) {
             std::fprintf(stderr, "veltra-cli: %s\n", l.errore.c_str());
             return kEsitoCaricamento;
@@ -197,9 +197,9 @@ int ComandoValuta(const std::vector<std::string>& a) {
             std::printf("quota_scartata file=\"%s\" riga=%d motivo=\"%s\"\n", q.file.c_str(), q.riga,
                         q.motivo.c_str());
         for (const auto& l : r.quote)
-            for (const auto& q : l.scartate)
+            for (const auto& q : l.quote.scartate)
                 std::printf("quota_scartata file=\"%s\" riga=%d motivo=\"%s\"\n", l.file.c_str(),
-                            q.riga, q.motivo.c_str());
+                            q.riga, q.testo.c_str());
     }
     return kEsitoOk;
 }

@@ -149,7 +149,11 @@ EsitoImportaQuote ImportaQuote(DatiGlobali& dati, const std::vector<FileQuoteDaI
                     if (c.incontri[i].casa == h && c.incontri[i].trasferta == a) {
                         char data[16];
                         std::snprintf(data, sizeof data, "%02d/%02d/%04d", p.giorno, p.mese, p.anno);
-                        t = Trovata{campionato, i, s, h, a, quote->second, data};
+                        const auto& q3 = quote->second;
+                        t = Trovata{campionato, i, s, h, a,
+                                    {static_cast<float>(q3[0]), static_cast<float>(q3[1]),
+                                     static_cast<float>(q3[2])},
+                                    data};
                     }
                 if (t) break;
             }

@@ -34,11 +34,11 @@ std::vector<std::string> Campi(std::string_view riga) {
     return c;
 }
 
-std::optional<float> Quota(const std::string& s) {
+std::optional<double> Quota(const std::string& s) {
     if (s.empty()) return std::nullopt;
-    float v = 0;
+    double v = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v) || v <= 1.0f)
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v) || v <= 1.0)
         return std::nullopt;
     return v;
 }
@@ -93,12 +93,15 @@ std::optional<QuoteFootballData> LeggiQuoteFootballData(std::string_view testo, 
         const auto it = std::find(testa.begin(), testa.end(), nome);
         return it == testa.end() ? -1 : static_cast<int>(it - testa.begin());
     };
-    if (!testa.empty() && testa[0] == "Div" && indice("HomeTeam") >= 0) {
+    // The main leagues' files start with "Div", some with another column;
+    // a few old ones name the teams HT and AT.
+    if (indice("HomeTeam") >= 0 || (indice("HT") >= 0 && indice("AT") >= 0)) {
         q.formato = FormatoQuoteFootballData::Campionati;
-        col.casa = indice("HomeTeam");
-        col.trasferta = indice("AwayTeam");
+        const bool corti = indice("HomeTeam") < 0;
+        col.casa = indice(corti ? "HT" : "HomeTeam");
+        col.trasferta = indice(corti ? "AT" : "AwayTeam");
         col.risultato = indice("FTR");
-    } else if (!testa.empty() && testa[0] == "Country" && indice("Home") >= 0) {
+    } else if (indice("Home") >= 0 && indice("Away") >= 0) {
         q.formato = FormatoQuoteFootballData::AltriCampionati;
         col.casa = indice("Home");
         col.trasferta = indice("Away");
@@ -118,7 +121,7 @@ std::optional<QuoteFootballData> LeggiQuoteFootballData(std::string_view testo, 
         const std::string& h = testa[i];
         if (h.size() < 2 || h.back() != 'H' || h == "AHh") continue;
         const std::string prefisso = h.substr(0, h.size() - 1);
-        if (prefisso == "Home" || prefisso.find('>') != std::string::npos ||
+        if (prefisso == "Home" || prefisso == "FT" || prefisso == "HT" || prefisso.find('>') != std::string::npos ||
             prefisso.find('<') != std::string::npos || prefisso.size() > 6)
             continue;
         const int d = indice((prefisso + "D").c_str()), a = indice((prefisso + "A").c_str());
@@ -149,14 +152,14 @@ std::optional<QuoteFootballData> LeggiQuoteFootballData(std::string_view testo, 
             continue;
         }
         if (!Data(c[static_cast<std::size_t>(col.data)], p.giorno, p.mese, p.anno)) {
-            q.scartate.push_back({numero, "data non valida: " + c[static_cast<std::size_t>(col.data)]});
+            q.scartate.push_back({numero, "data non valida: \"" + c[static_cast<std::size_t>(col.data)] + "\""});
             continue;
         }
         if (colonnaStagione >= 0 && colonnaStagione < static_cast<int>(c.size())) {
             const std::string& st = c[static_cast<std::size_t>(colonnaStagione)];
             int anno = 0;
             if (st.size() < 4 || !Intero(std::string_view(st).substr(0, 4), anno)) {
-                q.scartate.push_back({numero, "stagione non valida: " + st});
+                q.scartate.push_back({numero, "stagione non valida: \"" + st + "\""});
                 continue;
             }
             p.annoStagione = anno;
@@ -178,7 +181,7 @@ std::optional<QuoteFootballData> LeggiQuoteFootballData(std::string_view testo, 
             p.risultato = r == "H" ? '1' : r == "D" ? 'X' : r == "A" ? '2' : '?';
         }
         for (const auto& [nome, idx] : col.insiemi) {
-            std::array<float, 3> v{};
+            std::array<double, 3> v{};
             bool ok = true;
             for (int k = 0; k < 3 && ok; ++k) {
                 const auto i = static_cast<std::size_t>(idx[static_cast<std::size_t>(k)]);
@@ -196,17 +199,60 @@ std::optional<QuoteFootballData> LeggiQuoteFootballData(std::string_view testo, 
     return q;
 }
 
+namespace {
+
+struct NomeInsieme {
+    const char* nome;
+    const char* colonne[2];
+};
+constexpr NomeInsieme kInsiemi[] = {
+    {"media", {"Avg", "BbAv"}},
+    {"pinnacle", {"PS", "P"}},
+    {"massima", {"Max", "BbMx"}},
+    {"chiusura", {"AvgC", nullptr}},
+    {"media-chiusura", {"AvgC", nullptr}},
+    {"pinnacle-chiusura", {"PSC", nullptr}},
+    {"massima-chiusura", {"MaxC", nullptr}},
+};
+
+// The first prefix the choice names that `ha` has.
+template <class Ha> std::optional<std::string> Risolvi(std::string_view scelta, Ha ha) {
+    if (scelta.empty()) scelta = "media";
+    for (const auto& i : kInsiemi)
+        if (scelta == i.nome) {
+            for (const char* c : i.colonne)
+                if (c && ha(std::string_view(c))) return std::string(c);
+            return std::nullopt;
+        }
+    if (ha(scelta)) return std::string(scelta);
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<std::string> InsiemeQuote(const QuoteFootballData& q, std::string_view scelta) {
-    auto c = [&](std::string_view nome) -> std::optional<std::string> {
-        if (std::find(q.insiemi.begin(), q.insiemi.end(), nome) != q.insiemi.end())
-            return std::string(nome);
-        return std::nullopt;
-    };
-    if (scelta.empty() || scelta == "media") return c("Avg") ? c("Avg") : c("BbAv");
-    if (scelta == "massima") return c("Max") ? c("Max") : c("BbMx");
-    if (scelta == "pinnacle") return c("PS") ? c("PS") : c("P");
-    if (scelta == "chiusura") return c("AvgC");
-    return c(scelta);
+    return Risolvi(scelta, [&](std::string_view nome) {
+        return std::find(q.insiemi.begin(), q.insiemi.end(), nome) != q.insiemi.end();
+    });
+}
+
+std::optional<Quote1X2> ScegliQuote(const PartitaQuote& p, std::string_view scelta) {
+    const auto nome = Risolvi(scelta, [&](std::string_view n) { return p.quote.find(n) != p.quote.end(); });
+    if (!nome) return std::nullopt;
+    const auto& v = p.quote.find(*nome)->second;
+    return Quote1X2{v[0], v[1], v[2]};
+}
+
+bool InsiemeQuoteNoto(std::string_view scelta) {
+    for (const auto& i : kInsiemi)
+        if (scelta == i.nome) return true;
+    return false;
+}
+
+Probabilita1X2 ProbabilitaSenzaMargine(const Quote1X2& q) {
+    const double i1 = 1.0 / q.q1, iX = 1.0 / q.qX, i2 = 1.0 / q.q2;
+    const double s = i1 + iX + i2;
+    return {i1 / s, iX / s, i2 / s};
 }
 
 } // namespace veltra

@@ -5,7 +5,7 @@
 // the user's choice (CCampionato::modello) reaches them without either
 // knowing which model answers.
 #include "dati/Campionato.h"
-#include "dati/quote/LeggiQuoteCsv.h"
+#include "dati/quote/LeggiQuoteFootballData.h"
 #include "engine/rating/ModelloRating.h"
 
 #include <memory>

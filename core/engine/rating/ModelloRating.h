@@ -15,7 +15,7 @@
 // the model falls back on a results-only rating: Elo ratings updated match by
 // match with an ordered-logit draw model.
 #include "dati/Campionato.h"
-#include "dati/quote/LeggiQuoteCsv.h"
+#include "dati/quote/LeggiQuoteFootballData.h"
 
 #include <map>
 #include <optional>

@@ -6,7 +6,7 @@
 //  - Brier score: the sum over the three signs of (p - o)^2 (0..2);
 //  - log-loss: -ln of the probability given to the outcome, floored at 0.001;
 //  - hit: the most likely sign (1 before X before 2 on a tie) happened.
-#include "dati/quote/LeggiQuoteCsv.h"
+#include "dati/quote/LeggiQuoteFootballData.h"
 
 #include <vector>
 

@@ -160,7 +160,7 @@ RapportoMercato AbbinaQuote(const CCampionato& c, std::vector<IncontroValutato>&
     const int annoPrima = c.descrizione().annoPrimaStagione;
 
     for (const auto& f : file)
-        for (const auto& riga : f.righe) {
+        for (const auto& riga : f.quote.partite) {
             ++r.righe;
             auto scarta = [&](std::string motivo) {
                 r.scartate.push_back({f.file, riga.riga, std::move(motivo)});
@@ -169,15 +169,15 @@ RapportoMercato AbbinaQuote(const CCampionato& c, std::vector<IncontroValutato>&
             const std::string trasferta = nomi ? nomi(riga.trasferta) : riga.trasferta;
             const auto it = perNomi.find({casa, trasferta});
             const std::string chi = riga.casa + " - " + riga.trasferta + " (" + casa + " - " +
-                                    trasferta + ") del " + std::to_string(riga.data);
+                                    trasferta + ") del " + std::to_string(riga.data());
             if (it == perNomi.end()) {
                 scarta("nessun incontro " + chi + " nei dati");
                 continue;
             }
             // The stored match: same date within three days, or, without a
             // date, the season the date falls in.
-            const long giorni = GiorniDaData(riga.data);
-            const int anno = riga.data / 10000, mese = riga.data / 100 % 100;
+            const long giorni = GiorniDaData(riga.data());
+            const int anno = riga.anno, mese = riga.mese;
             const int stagioneData = (annoSolare ? anno : (mese >= 7 ? anno : anno - 1)) - annoPrima + 1;
             const Candidato* scelto = nullptr;
             long distanza = 4;
@@ -311,6 +311,19 @@ RisultatoValutazione ValutaStime(CCampionato& copia, const RichiestaValutazione&
     r.mercato = std::move(mercato);
     r.interrotta = interrotta;
     return r;
+}
+
+LetturaQuote LeggiQuoteDaValutare(std::string_view testo, const std::string& nomeFile) {
+    LetturaQuote l;
+    l.file = nomeFile;
+    std::string errore;
+    if (auto q = LeggiQuoteFootballData(testo, &errore))
+        l.quote = std::move(*q);
+    else
+        l.errore = nomeFile + ": " + errore;
+    if (l.ok() && l.quote.insiemi.empty())
+        l.errore = nomeFile + ": nessuna colonna di quote 1X2 (come AvgH, AvgD, AvgA)";
+    return l;
 }
 
 } // namespace veltra

@@ -11,7 +11,7 @@
 // A "day" is a calendar date when the scores file knows the dates; without
 // dates, a run of matches in which no club plays twice (a matchday).
 #include "dati/Campionato.h"
-#include "dati/quote/LeggiQuoteCsv.h"
+#include "dati/quote/LeggiQuoteFootballData.h"
 #include "engine/rating/ModelloRating.h"
 #include "platform/Lavori.h"
 #include "tools/qualita/Punteggi.h"
@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace veltra {
@@ -71,6 +72,15 @@ struct RapportoMercato {
     long fuoriStagioni = 0; // rows of a stored match outside the seasons walked
     std::vector<QuotaScartata> scartate; // every other row, with why
 };
+
+// An odds file read for the comparison with the market.
+struct LetturaQuote {
+    std::string file;
+    QuoteFootballData quote;
+    std::string errore; // not an odds file, or one without 1X2 odds: "file: ..."
+    bool ok() const { return errore.empty(); }
+};
+LetturaQuote LeggiQuoteDaValutare(std::string_view testo, const std::string& nomeFile);
 
 // Joins the odds to the matches of the walk by the program's club names and
 // the date (within three days, when the scores file knows the match's date;

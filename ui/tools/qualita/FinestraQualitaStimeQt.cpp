@@ -162,7 +162,7 @@ void FinestraQualitaStimeQt::CaricaQuote(const std::vector<std::string>& file) {
             messaggi_.Errore(f + ": impossibile leggere il file");
             return;
         }
-        auto l = LeggiQuoteCsv(*testo, f);
+        auto l = LeggiQuoteDaValutare(*testo, f);
         if (!l.ok()) {
             messaggi_.Errore(l.errore);
             return;
@@ -171,7 +171,7 @@ void FinestraQualitaStimeQt::CaricaQuote(const std::vector<std::string>& file) {
     }
     quote_ = std::move(letti);
     long righe = 0;
-    for (const auto& l : quote_) righe += static_cast<long>(l.righe.size());
+    for (const auto& l : quote_) righe += static_cast<long>(l.quote.partite.size());
     testoQuote_->setText(QStringLiteral("%1 file di quote, %2 righe").arg(quote_.size()).arg(righe));
 }
 
@@ -289,7 +289,7 @@ void FinestraQualitaStimeQt::Mostra(const RisultatoValutazione& r) {
     QString testo;
     if (!quote_.empty()) {
         long scartateLettura = 0;
-        for (const auto& l : quote_) scartateLettura += static_cast<long>(l.scartate.size());
+        for (const auto& l : quote_) scartateLettura += static_cast<long>(l.quote.scartate.size());
         testo = QStringLiteral("Quote: %1 righe, %2 abbinate, %3 di stagioni non valutate, %4 non abbinate, %5 illeggibili.\n")
                     .arg(r.mercato.righe)
                     .arg(r.mercato.abbinate)
@@ -299,8 +299,8 @@ void FinestraQualitaStimeQt::Mostra(const RisultatoValutazione& r) {
         for (const auto& q : r.mercato.scartate)
             testo += Q(q.file) + QStringLiteral(":%1: ").arg(q.riga) + Q(q.motivo) + "\n";
         for (const auto& l : quote_)
-            for (const auto& q : l.scartate)
-                testo += Q(l.file) + QStringLiteral(":%1: ").arg(q.riga) + Q(q.motivo) + "\n";
+            for (const auto& q : l.quote.scartate)
+                testo += Q(l.file) + QStringLiteral(":%1: ").arg(q.riga) + Q(q.testo) + "\n";
     } else {
         testo = "Nessun file di quote: il confronto con il mercato manca (pulsante \"Quote...\").";
     }

@@ -13,37 +13,24 @@ namespace {
 const std::filesystem::path kQui = std::filesystem::path(__FILE__).parent_path();
 
 LetturaQuote Leggi(const std::string& nome) {
-    return LeggiQuoteCsv(test::LeggiTesto(kQui / nome), nome);
+    return LeggiQuoteDaValutare(test::LeggiTesto(kQui / nome), nome);
 }
 
-TEST(LeggiQuoteCsv, DueFormatiInsiemiDiQuoteERigheScartate) {
+// The reading itself is tested with the reader; here, what the comparison
+// with the market refuses.
+TEST(LeggiQuoteDaValutare, FileRifiutatiConIlNome) {
     const auto lega = Leggi("quote-lega.csv");
     ASSERT_TRUE(lega.ok()) << lega.errore;
-    ASSERT_EQ(lega.righe.size(), 6u);
-    ASSERT_EQ(lega.scartate.size(), 1u);
-    EXPECT_EQ(lega.scartate[0].riga, 8);
-    const auto& r = lega.righe[1];
-    EXPECT_EQ(r.riga, 3);
-    EXPECT_EQ(r.data, 19620902);
-    EXPECT_EQ(r.casa, "Alfa FC");
-    EXPECT_EQ(r.golCasa, 1);
-    EXPECT_EQ(ScegliQuote(r, "media")->q1, 2.0);
-    EXPECT_EQ(ScegliQuote(r, "B365")->qX, 3.4);
-    EXPECT_EQ(ScegliQuote(r, "media-chiusura")->q2, 3.8);
-    EXPECT_FALSE(ScegliQuote(r, "pinnacle"));
-    EXPECT_FALSE(ScegliQuote(lega.righe[2], "media-chiusura")); // empty cells
-    EXPECT_TRUE(ScegliQuote(lega.righe[2], "media"));
-
-    const auto extra = Leggi("quote-extra.csv");
-    ASSERT_TRUE(extra.ok()) << extra.errore;
-    ASSERT_EQ(extra.righe.size(), 2u);
-    EXPECT_EQ(extra.righe[0].stagione, "1962/1963");
-    EXPECT_EQ(ScegliQuote(extra.righe[0], "pinnacle")->q1, 4.2);
-    EXPECT_EQ(ScegliQuote(extra.righe[0], "massima")->q2, 2.05);
-
-    EXPECT_FALSE(LeggiQuoteCsv("Date,Team 1,FT,HT,Team 2\n", "x.csv").ok());
-    EXPECT_FALSE(LeggiQuoteCsv("Div,Date,HomeTeam,AwayTeam,FTHG\n", "y.csv").ok()); // no odds
-    EXPECT_FALSE(LeggiQuoteCsv("", "z.csv").ok());
+    EXPECT_EQ(lega.file, "quote-lega.csv");
+    EXPECT_EQ(lega.quote.partite.size(), 6u);
+    for (const auto& [testo, nome] : std::vector<std::pair<std::string, std::string>>{
+             {"Date,Team 1,FT,HT,Team 2\n", "x.csv"},
+             {"Div,Date,HomeTeam,AwayTeam,FTHG\n", "y.csv"}, // no odds
+             {"", "z.csv"}}) {
+        const auto l = LeggiQuoteDaValutare(testo, nome);
+        EXPECT_FALSE(l.ok()) << nome;
+        EXPECT_EQ(l.errore.rfind(nome + ": ", 0), 0u) << l.errore;
+    }
 }
 
 // Two seasons; the second is walked. Dates in the scores file.
