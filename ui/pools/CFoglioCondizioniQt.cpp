@@ -322,7 +322,7 @@ CFoglioCondizioniQt::CFoglioCondizioniQt(DatiGlobali& dati, IMessaggi& messaggi,
     applica_ = Pulsante("&Applica", "applica", "Calcola le colonne del sistema condizionato");
     auto* piede = new QHBoxLayout;
     piede->addStretch();
-    piede->addWidget(PulsantiOkAnnulla(*this));
+    piede->addWidget(PulsantiOkCancella(*this));
     piede->addWidget(applica_);
 
     auto* sopra = new QHBoxLayout;
