@@ -4,7 +4,7 @@
 // the window's own button stops it, "&Salva News" and "&OK" become usable
 // only after a complete download and OK loads it. With
 // VELTRA_SCHERMATA=file.png it also saves a picture of the window after the
-// download.
+// download, with VELTRA_SCHERMATA_ATTESA=file.png one while it runs.
 #include "net/CDlgAggiornamentoDatiQt.h"
 
 #include "app/Avvio.h"
@@ -163,6 +163,15 @@ TEST(CDlgAggiornamentoDatiQt, InterrompiDuranteLAttesaNonScaricaNulla) {
     ASSERT_TRUE(AttendiFinche([&] {
         return d.messaggi()->toPlainText().contains("E' disponibile");
     }));
+    // The window in the wait after the marker (picture, and with
+    // VELTRA_SCHERMATA_PAUSA=seconds time for a picture of the screen).
+    EXPECT_EQ(d.aggiorna()->text(), "&Interrompi");
+    if (const char* f = std::getenv("VELTRA_SCHERMATA_ATTESA")) d.grab().save(f);
+    if (const char* p = std::getenv("VELTRA_SCHERMATA_PAUSA")) {
+        const auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(p));
+        while (std::chrono::steady_clock::now() < fine && d.logica().inCorso())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
     const auto inizio = std::chrono::steady_clock::now();
     d.aggiorna()->click(); // "&Interrompi"
     EXPECT_FALSE(d.aggiorna()->isEnabled()); // until the worker ends
