@@ -36,7 +36,7 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiCampionati& dati,
                                                  IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent),
       logica_(dati, std::move(campionati), std::move(cartella), indirizzo, messaggi),
-      http_(http), messaggi_(messaggi),
+      http_(http),
       esecutore_(std::make_unique<EsecutoreLavoriQt>(this, EsecutoreLavoriQt::Progresso::Nessuna)) {
     setObjectName("AggiornamentoDati");
     setWindowTitle(Q(CDlgAggiornamentoDati::kTitolo));

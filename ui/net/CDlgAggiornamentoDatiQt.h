@@ -54,7 +54,6 @@ private:
 
     CDlgAggiornamentoDati logica_;
     IHttp& http_;
-    IMessaggi& messaggi_;
     QPlainTextEdit* log_;
     QLineEdit* indirizzo_;
     QPushButton* aggiorna_;
