@@ -27,6 +27,8 @@
 #include "tools/pronostici/CPronosticiQt.h"
 #include "tools/scontri/CScontriDirettiQt.h"
 #include "platform/EsecutoreLavoriQt.h"
+#include "net/CDlgAggiornamentoDatiQt.h"
+#include "net/HttpCurl.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
@@ -205,6 +207,7 @@ void CVltMain::CreaTabellaComandi() {
              ApriInserimento<CDlgNuovoCampionatoQt>(ContestoAiutoFinestra(CDlgNuovoCampionato::kRisorsa)); }},
         {comando::NuoviIncontri, [this] {
              ApriInserimento<CDlgNuoviIncontriQt>(ContestoAiutoFinestra(CDlgNuoviIncontri::kRisorsa)); }},
+        {comando::AggiornamentoInternet, [this] { AggiornamentoDati(); }},
         {comando::ImpostazioneParametri, [this, mostraStato] {
              ApriFinestra<CDlgImpostazioneParametriQt>(dati_, stato_, messaggi_, orologio_, mostraStato, &aiuto_); }},
         {comando::ClassificaCampionato, [this] { ApriFinestra<CClassificaQt>(dati_, messaggi_); }},
@@ -280,6 +283,17 @@ void CVltMain::ComandoQuote(bool modifica) {
         ModificaQuote(dati_.scommesse, dati_, messaggi_, d);
     else
         ImmissioneQuote(dati_.scommesse, dati_, messaggi_, d);
+}
+
+// "Via Internet": every championship from the update folder; on OK the
+// data are changed and the open windows refreshed.
+void CVltMain::AggiornamentoDati() {
+    std::vector<CampionatoId> campionati;
+    for (int c = 0; c < kNumeroCampionati; ++c) campionati.push_back(c);
+    HttpCurl http;
+    CDlgAggiornamentoDatiQt dialogo(dati_, std::move(campionati), cartella_,
+                                    dati_.indirizzoAggiornamenti, http, messaggi_, this);
+    if (dialogo.exec() == QDialog::Accepted) DopoInserimento(true, std::nullopt);
 }
 
 void CVltMain::CambiaCampionatoCorrente(int id) {

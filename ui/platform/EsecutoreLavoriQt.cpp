@@ -25,7 +25,8 @@ struct EsecutoreLavoriQt::Lavoro {
     FineLavoro esito;
 };
 
-EsecutoreLavoriQt::EsecutoreLavoriQt(QWidget* finestra) : finestra_(finestra) {}
+EsecutoreLavoriQt::EsecutoreLavoriQt(QWidget* finestra, Progresso progresso)
+    : finestra_(finestra), progresso_(progresso) {}
 
 EsecutoreLavoriQt::~EsecutoreLavoriQt() {
     for (auto& l : lavori_) l->fermo = true;
@@ -38,13 +39,15 @@ void EsecutoreLavoriQt::Avvia(const std::string& titolo,
                               std::function<void(const FineLavoro&)> fine) {
     auto l = std::make_shared<Lavoro>();
     l->fine = std::move(fine);
-    l->finestra = std::make_unique<ProgressoQt>(finestra_.data());
-    l->finestra->setWindowModality(Qt::ApplicationModal);
-    l->finestra->Titolo(titolo);
-    l->finestra->Intervallo(0, 0); // busy until the first report
-    l->finestra->ConsentiInterruzione([w = std::weak_ptr<Lavoro>(l)] {
-        if (auto p = w.lock()) p->fermo = true;
-    });
+    if (progresso_ == Progresso::Finestra) {
+        l->finestra = std::make_unique<ProgressoQt>(finestra_.data());
+        l->finestra->setWindowModality(Qt::ApplicationModal);
+        l->finestra->Titolo(titolo);
+        l->finestra->Intervallo(0, 0); // busy until the first report
+        l->finestra->ConsentiInterruzione([w = std::weak_ptr<Lavoro>(l)] {
+            if (auto p = w.lock()) p->fermo = true;
+        });
+    }
     lavori_.push_back(l);
 
     l->thread = std::thread([this, l, corpo = std::move(corpo)] {

@@ -23,8 +23,13 @@ class ProgressoQt;
 class EsecutoreLavoriQt : public QObject, public IEsecutoreLavori {
     Q_OBJECT
 public:
+    // Whether each job gets the modal progress window with its "Interrompi",
+    // or runs with none (a window that shows its own progress and has its
+    // own stop button, and stays usable while the job runs).
+    enum class Progresso { Finestra, Nessuna };
     // `finestra`: the window the progress windows belong to (may be null).
-    explicit EsecutoreLavoriQt(QWidget* finestra = nullptr);
+    explicit EsecutoreLavoriQt(QWidget* finestra = nullptr,
+                               Progresso progresso = Progresso::Finestra);
     // Stops every running job and waits for its thread; their `fine` is
     // not called any more.
     ~EsecutoreLavoriQt() override;
@@ -45,6 +50,7 @@ private:
     void Termina(const std::shared_ptr<Lavoro>& l);
 
     QPointer<QWidget> finestra_;
+    Progresso progresso_;
     std::vector<std::shared_ptr<Lavoro>> lavori_;
 };
 

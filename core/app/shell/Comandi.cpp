@@ -28,7 +28,7 @@ constexpr std::array kComandi = {
     C(comando::Esci, "&Esci", "Esce dal programma VELTRA", R::Sempre, kPronto),
     C(comando::NuovoCampionato, "Nuovo &Campionato", "Nuovo Campionato: Inserimento del nome delle squadre", R::SenzaFiltroCorrente, kPronto),
     C(comando::NuoviIncontri, "Nuovi &Incontri", "Inserimento risultati di nuovi incontri", R::SenzaFiltroCorrente, kPronto),
-    C(comando::AggiornamentoInternet, "&Via Internet", "Aggiornamento Dati tramite Internet", R::SenzaFiltri, kDaFare),
+    C(comando::AggiornamentoInternet, "&Via Internet", "Aggiornamento Dati tramite Internet", R::SenzaFiltri, kPronto),
     C(comando::ImpostazioneParametri, "&Impostazione Parametri", "Imposta i parametri configurabili per il calcolo delle Stime di Probabilita'", R::Sempre, kPronto),
     C(comando::RicercaParametri, "&Ricerca Parametri", "Ricerca automatica delle migliori stime", R::Sempre, kDaFare),
     C(comando::ArchiviInternet, "&Gestione Archivi via Internet", "Gestione Archivi Analisi via Internet", R::SenzaFiltri, kDaFare),

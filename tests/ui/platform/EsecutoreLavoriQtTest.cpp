@@ -4,6 +4,7 @@
 #include "platform/EsecutoreLavoriQt.h"
 #include "platform/ProgressoQt.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QProgressBar>
 #include <QPushButton>
@@ -98,6 +99,34 @@ TEST(EsecutoreLavoriQt, DistruttoDuranteIlLavoroLoFermaEAttende) {
     }
     EXPECT_TRUE(visto);
     QCoreApplication::processEvents(); // the queued end is dropped with its receiver
+}
+
+// Without a progress window (a window with its own progress and stop): no
+// window appears, reports still reach the user-interface thread's loop
+// without harm, the end arrives there, and nothing is modal meanwhile.
+TEST(EsecutoreLavoriQt, SenzaFinestraDiProgresso) {
+    EsecutoreLavoriQt esecutore(nullptr, EsecutoreLavoriQt::Progresso::Nessuna);
+    QThread* const interfaccia = QThread::currentThread();
+    bool fineSullInterfaccia = false;
+    int risultato = 0;
+    AvviaLavoro<int>(
+        esecutore, "Scaricamento",
+        [](ContestoLavoro& c) {
+            for (int i = 1; i <= 20; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                c.Avanza(i, 20);
+            }
+            return 7;
+        },
+        [&](EsitoLavoro<int> e) {
+            fineSullInterfaccia = QThread::currentThread() == interfaccia;
+            risultato = e.risultato;
+        });
+    EXPECT_EQ(esecutore.FinestraProgresso(), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    esecutore.Attendi();
+    EXPECT_TRUE(fineSullInterfaccia);
+    EXPECT_EQ(risultato, 7);
 }
 
 } // namespace

@@ -126,6 +126,7 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::Esci,
                                      comando::NuovoCampionato,
                                      comando::NuoviIncontri,
+                                     comando::AggiornamentoInternet,
                                      comando::CalcoloPicchetti,
                                      comando::ImpostazioneParametri,
                                      comando::ClassificaCampionato,
