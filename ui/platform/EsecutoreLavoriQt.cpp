@@ -2,8 +2,6 @@
 
 #include "platform/ProgressoQt.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QWidget>
 
 #include <algorithm>
@@ -93,10 +91,7 @@ void EsecutoreLavoriQt::Termina(const std::shared_ptr<Lavoro>& l) {
         esito = l->esito;
     }
     if (l->fine) l->fine(esito);
-}
-
-void EsecutoreLavoriQt::Attendi() {
-    while (!lavori_.empty()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (lavori_.empty()) emit NessunLavoro();
 }
 
 ProgressoQt* EsecutoreLavoriQt::FinestraProgresso() const {

@@ -38,11 +38,12 @@ public:
                std::function<void(const FineLavoro&)> fine) override;
 
     int LavoriInCorso() const { return static_cast<int>(lavori_.size()); }
-    // Runs the event loop until no job is running (the terminal-like flows
-    // and the tests that need the result before going on).
-    void Attendi();
     // The progress window of the oldest running job, or null.
     ProgressoQt* FinestraProgresso() const;
+
+signals:
+    // The last running job has ended (after its `fine`).
+    void NessunLavoro();
 
 private:
     struct Lavoro;

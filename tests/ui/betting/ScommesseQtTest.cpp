@@ -1,6 +1,7 @@
 // The betting windows on the shipped data (offscreen): a week of odds typed
 // into the entry dialog, the bet selection calculated as a job and browsed,
 // the event information of a leg, and the stake split of a calculated leg.
+#include "platform/AttendiLavori.h"
 #include "app/DatiGlobali.h"
 #include "betting/CDlgScommesseQt.h"
 #include "betting/CDlgDatiEventoQt.h"
@@ -97,7 +98,7 @@ TEST_F(ScommesseQt, ImmissioneCalcoloEInformazioni) {
     ASSERT_TRUE(w.gamba(2)->isEnabled());
     w.gamba(2)->click();
     w.Calcola();
-    w.esecutore().Attendi();
+    AttendiLavori(w.esecutore());
     ASSERT_GT(dati.scommesse.nScommesse(), 1);
     EXPECT_EQ(w.contatore()->text(), QString("1 DI %1").arg(dati.scommesse.nScommesse()));
     EXPECT_EQ(w.pulsanteCalcola()->text(), "&Cerca");

@@ -1,6 +1,7 @@
 // Jobs on a worker thread behind the progress window: the work runs off the
 // user-interface thread, whose timers keep running; progress and the end
 // arrive on the user-interface thread; the stop button stops the job.
+#include "platform/AttendiLavori.h"
 #include "platform/EsecutoreLavoriQt.h"
 #include "platform/ProgressoQt.h"
 
@@ -48,7 +49,7 @@ TEST(EsecutoreLavoriQt, LavoroSulThreadDiLavoroEFineSulThreadDellaFinestra) {
         });
     ASSERT_NE(esecutore.FinestraProgresso(), nullptr);
     EXPECT_EQ(esecutore.FinestraProgresso()->TestoTitolo(), "Calcolo");
-    esecutore.Attendi();
+    AttendiLavori(esecutore);
     timer.stop();
 
     EXPECT_NE(lavoratore, std::this_thread::get_id());
@@ -79,7 +80,7 @@ TEST(EsecutoreLavoriQt, IlPulsanteInterrompiFermaIlLavoro) {
     // Let some progress arrive, then press the button.
     while (finestra->Barra()->maximum() != 100) QCoreApplication::processEvents();
     finestra->PulsanteInterrompi()->click();
-    esecutore.Attendi();
+    AttendiLavori(esecutore);
     EXPECT_TRUE(finito);
     EXPECT_TRUE(fine.fermato);
     EXPECT_TRUE(fine.riuscito());
@@ -124,7 +125,7 @@ TEST(EsecutoreLavoriQt, SenzaFinestraDiProgresso) {
         });
     EXPECT_EQ(esecutore.FinestraProgresso(), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    esecutore.Attendi();
+    AttendiLavori(esecutore);
     EXPECT_TRUE(fineSullInterfaccia);
     EXPECT_EQ(risultato, 7);
 }

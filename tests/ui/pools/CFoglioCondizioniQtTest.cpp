@@ -1,5 +1,6 @@
 // The conditions sheet on a small coupon: a limit typed, the count applied
 // through the job runner, Cancel giving the opening state back.
+#include "platform/AttendiLavori.h"
 #include "app/DatiGlobali.h"
 #include "pools/CFoglioCondizioniQt.h"
 #include "pools/OperazioniSchedina.h"
@@ -41,7 +42,7 @@ TEST(CFoglioCondizioniQt, LimiteApplicatoEAnnullato) {
     ASSERT_TRUE(applica->isEnabled());
     EXPECT_EQ(foglio.findChild<QLabel*>("colonneCondizionato")->text(), "-");
     applica->click();
-    foglio.esecutore().Attendi();
+    test::AttendiLavori(foglio.esecutore());
     EXPECT_EQ(foglio.findChild<QLabel*>("colonneCondizionato")->text(), "8"); // 2^3
     EXPECT_FALSE(applica->isEnabled());
 
