@@ -13,6 +13,7 @@
 #include "platform/Messaggi.h"
 
 #include "doppi/MessaggiRegistrati.h"
+#include "EseguiCli.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>
@@ -29,19 +30,6 @@ using namespace veltra::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Uscita {
-    int codice;
-    std::string errori;
-};
-
-Uscita Esegui(const std::string& argomenti) {
-    CartellaTemporanea tmp;
-    const std::string comando = std::string(VELTRA_CLI_PATH) + " " + argomenti + " >/dev/null 2>" +
-                                (tmp / "stderr").string();
-    const int stato = std::system(comando.c_str());
-    return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, LeggiTesto(tmp / "stderr")};
-}
 
 void CartellaConDati(const fs::path& dir) {
     auto d = std::make_unique<DatiGlobali>();
@@ -102,7 +90,7 @@ TEST(BloccoCartella, SecondoScrittoreRifiutatoSubitoEBloccoDiUnMortoLibero) {
     const std::string cartella = "--cartella " + dir.percorso().string();
     for (const std::string& c : {"verifica --salva " + cartella, "genera " + cartella,
                                 "importa --campionato A " + cartella + " /dev/null"}) {
-        const Uscita u = Esegui(c);
+        const Uscita u = EseguiCli(c);
         EXPECT_EQ(u.codice, 3) << c;
         EXPECT_NE(u.errori.find("e' gia' in uso da un altro programma VELTRA"), std::string::npos)
             << c << ": " << u.errori;
@@ -110,11 +98,11 @@ TEST(BloccoCartella, SecondoScrittoreRifiutatoSubitoEBloccoDiUnMortoLibero) {
     }
     EXPECT_EQ(LeggiTesto(dir / "Cfg.VLT"), cfg);
     // A command that only reads runs beside the writer.
-    EXPECT_EQ(Esegui("verifica " + cartella).codice, 0);
+    EXPECT_EQ(EseguiCli("verifica " + cartella).codice, 0);
 
     // The holder dies without a word: its lock goes with it.
     Uccidi(primo);
-    const Uscita u = Esegui("verifica --salva " + cartella);
+    const Uscita u = EseguiCli("verifica --salva " + cartella);
     EXPECT_EQ(u.codice, 0) << u.errori;
     EXPECT_EQ(Contatore(dir.percorso()), "2");
 }
@@ -147,7 +135,7 @@ TEST(BloccoCartella, DueScrittoriInsiemeNessunSalvataggioPerso) {
     }
     EXPECT_GT(salvati, 5);
     EXPECT_EQ(Contatore(dir.percorso()), std::to_string(1 + salvati));
-    EXPECT_EQ(Esegui("verifica --cartella " + dir.percorso().string()).codice, 0);
+    EXPECT_EQ(EseguiCli("verifica --cartella " + dir.percorso().string()).codice, 0);
 }
 
 TEST(FileDanneggiati, RifiutatiConUnMessaggioChiaroEIDatiIntatti) {
@@ -216,7 +204,7 @@ TEST(FileDanneggiati, RifiutatiConUnMessaggioChiaroEIDatiIntatti) {
         EXPECT_EQ(m.testi(), std::vector<std::string>{caso.messaggio});
         EXPECT_NE(e.dettaglio.find(caso.dettaglio), std::string::npos) << e.dettaglio;
         // The same through veltra-cli, which says which file and why.
-        const Uscita u = Esegui("verifica --cartella " + c.percorso().string());
+        const Uscita u = EseguiCli("verifica --cartella " + c.percorso().string());
         EXPECT_EQ(u.codice, 1);
         EXPECT_NE(u.errori.find(caso.dettaglio), std::string::npos) << u.errori;
         // Nothing was changed or added.

@@ -1,6 +1,7 @@
 // veltra-cli schedina on a folder filled with the shipped data: a coupon
 // built from a text file, manual predictions, the commands, and refusals
 // that leave the folder as it was.
+#include "EseguiCli.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>
@@ -15,57 +16,29 @@ using namespace veltra::test;
 
 namespace {
 
-struct Uscita {
-    int codice;
-    std::string testo;
-    std::string errori;
-};
-
-Uscita Cli(const std::string& argomenti) {
-    CartellaTemporanea tmp;
-    const std::string err = (tmp / "stderr").string();
-    const std::string comando = std::string(VELTRA_CLI_PATH) + " " + argomenti + " 2>" + err;
-    Uscita u{};
-    FILE* p = ::popen(comando.c_str(), "r");
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) u.testo.append(buf.data(), n);
-    const int stato = ::pclose(p);
-    u.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
-    u.errori = LeggiTesto(tmp / "stderr");
-    return u;
-}
-
-std::vector<std::string> Righe(const std::string& t) {
-    std::vector<std::string> r;
-    std::istringstream in(t);
-    for (std::string l; std::getline(in, l);) r.push_back(l);
-    return r;
-}
-
 } // namespace
 
 TEST(VeltraCliSchedina, NuovaPronosticiComandiESalvataggio) {
     CartellaTemporanea dir;
     const std::string cartella = (dir / "lavoro").string();
-    ASSERT_EQ(Cli("schedina --cartella " + cartella).testo, "schedina=assente\n");
+    ASSERT_EQ(EseguiCli("schedina --cartella " + cartella).testo, "schedina=assente\n");
 
     // An unknown team is refused with its line, and nothing is written.
     ScriviTesto(dir / "errata.txt", "0;Atalanta;Bologna\n\n1;Bari;Nessuno\n");
     const std::string cfg = LeggiTesto(dir / "lavoro" / "Cfg.VLT");
-    Uscita u = Cli("schedina --cartella " + cartella + " --nuova " + (dir / "errata.txt").string());
+    Uscita u = EseguiCli("schedina --cartella " + cartella + " --nuova " + (dir / "errata.txt").string());
     EXPECT_EQ(u.codice, 2);
     EXPECT_EQ(u.errori, "veltra-cli: riga 3: squadra sconosciuta: Nessuno\n");
     EXPECT_EQ(LeggiTesto(dir / "lavoro" / "Cfg.VLT"), cfg);
     ScriviTesto(dir / "errata.txt", "Marte;Atalanta;Bologna\n");
-    u = Cli("schedina --cartella " + cartella + " --nuova " + (dir / "errata.txt").string());
+    u = EseguiCli("schedina --cartella " + cartella + " --nuova " + (dir / "errata.txt").string());
     EXPECT_EQ(u.errori, "veltra-cli: riga 1: campionato sconosciuto: Marte\n");
 
     // Three championships, by id, by name and by menu name.
     ScriviTesto(dir / "schedina.txt",
                 "0;Atalanta;Bologna\nSerie A;Cagliari;Como\n1;Bari;Empoli\n"
                 "Serie B;Juve Stabia;Cesena\nGermania;Augsburg;Bayern\n8;Amburgo;Dortmund\n");
-    u = Cli("schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string());
+    u = EseguiCli("schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string());
     ASSERT_EQ(u.codice, 0) << u.errori;
     auto righe = Righe(u.testo);
     ASSERT_EQ(righe.size(), 7u);
@@ -75,9 +48,9 @@ TEST(VeltraCliSchedina, NuovaPronosticiComandiESalvataggio) {
     EXPECT_EQ(righe[6].rfind("integrale=", 0), 0u);
 
     // Read back from the folder: the same coupon.
-    EXPECT_EQ(Cli("schedina --cartella " + cartella).testo, u.testo);
+    EXPECT_EQ(EseguiCli("schedina --cartella " + cartella).testo, u.testo);
 
-    u = Cli("schedina --cartella " + cartella +
+    u = EseguiCli("schedina --cartella " + cartella +
             " --pronostico 2=X21 --pronostico 5=1X --pronostico 6=12 --comando fissa-doppia"
             " --comando diminuisci-2");
     ASSERT_EQ(u.codice, 0) << u.errori;
@@ -86,12 +59,12 @@ TEST(VeltraCliSchedina, NuovaPronosticiComandiESalvataggio) {
     EXPECT_EQ(righe[0], "comando=fissa-doppia esito=fallito");
     EXPECT_EQ(righe[1].rfind("comando=diminuisci-2 esito=", 0), 0u);
     EXPECT_NE(righe[3].find(" pronostico=X21 manuale=1"), std::string::npos) << righe[3];
-    u = Cli("schedina --cartella " + cartella + " --pronostico 2=- --base");
+    u = EseguiCli("schedina --cartella " + cartella + " --pronostico 2=- --base");
     EXPECT_NE(Righe(u.testo)[1].find(" manuale=0"), std::string::npos);
 
-    EXPECT_EQ(Cli("schedina --cartella " + cartella + " --pronostico 15=1").codice, 2);
-    EXPECT_EQ(Cli("schedina --cartella " + cartella + " --pronostico 1=3").codice, 2);
-    EXPECT_EQ(Cli("schedina --cartella " + cartella + " --comando raddoppia").codice, 2);
+    EXPECT_EQ(EseguiCli("schedina --cartella " + cartella + " --pronostico 15=1").codice, 2);
+    EXPECT_EQ(EseguiCli("schedina --cartella " + cartella + " --pronostico 1=3").codice, 2);
+    EXPECT_EQ(EseguiCli("schedina --cartella " + cartella + " --comando raddoppia").codice, 2);
 }
 
 TEST(VeltraCliSistema, ColonneDeiSistemi) {
@@ -100,7 +73,7 @@ TEST(VeltraCliSistema, ColonneDeiSistemi) {
     ScriviTesto(dir / "schedina.txt",
                 "0;Atalanta;Bologna\nSerie A;Cagliari;Como\n1;Bari;Empoli\n"
                 "Serie B;Juve Stabia;Cesena\nGermania;Augsburg;Bayern\n8;Amburgo;Dortmund\n");
-    ASSERT_EQ(Cli("schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string() +
+    ASSERT_EQ(EseguiCli("schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string() +
                   " --pronostico 1=1X2 --pronostico 2=X2 --pronostico 3=1X"
                   " --pronostico 4=1 --pronostico 5=X --pronostico 6=2")
                   .codice,
@@ -108,7 +81,7 @@ TEST(VeltraCliSistema, ColonneDeiSistemi) {
     const std::string base = "sistema --cartella " + cartella + " --riduzione ";
 
     // The full system: 3 * 2 * 2 columns, row 1 outermost, in the order of its text.
-    Uscita u = Cli(base + "integrale --colonne");
+    Uscita u = EseguiCli(base + "integrale --colonne");
     ASSERT_EQ(u.codice, 0) << u.errori;
     const auto integrale = Righe(u.testo);
     ASSERT_EQ(integrale.size(), 13u);
@@ -118,12 +91,12 @@ TEST(VeltraCliSistema, ColonneDeiSistemi) {
     for (std::size_t i = 1; i < integrale.size(); ++i) EXPECT_EQ(integrale[i].size(), 14u);
 
     // No conditions: the conditioned system is the full one.
-    EXPECT_EQ(Cli(base + "condizionato --conta").testo, "12\n");
-    EXPECT_EQ(Righe(Cli(base + "condizionato --colonne").testo), integrale);
+    EXPECT_EQ(EseguiCli(base + "condizionato --conta").testo, "12\n");
+    EXPECT_EQ(Righe(EseguiCli(base + "condizionato --colonne").testo), integrale);
 
     // Reduced: every column of the full system within one sign of a kept one.
     for (const char* metodo : {"standard", "avanzato"}) {
-        u = Cli(base + "condizionato --colonne --metodo " + metodo);
+        u = EseguiCli(base + "condizionato --colonne --metodo " + metodo);
         ASSERT_EQ(u.codice, 0) << u.errori;
         const auto ridotte = Righe(u.testo);
         ASSERT_GE(ridotte.size(), 2u);
@@ -139,6 +112,6 @@ TEST(VeltraCliSistema, ColonneDeiSistemi) {
             EXPECT_TRUE(coperta) << metodo << " " << integrale[i];
         }
     }
-    EXPECT_EQ(Cli(base + "3-2").codice, 2);
-    EXPECT_EQ(Cli(base + "integrale --colonne --conta").codice, 2);
+    EXPECT_EQ(EseguiCli(base + "3-2").codice, 2);
+    EXPECT_EQ(EseguiCli(base + "integrale --colonne --conta").codice, 2);
 }

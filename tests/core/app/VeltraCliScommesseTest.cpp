@@ -8,6 +8,7 @@
 #include "betting/RicalcolaEventi.h"
 #include "betting/SelezioneScommesse.h"
 
+#include "EseguiCli.h"
 #include "Supporto.h"
 #include "doppi/MessaggiRegistrati.h"
 
@@ -23,34 +24,6 @@ using namespace veltra::test;
 
 namespace {
 
-struct Uscita {
-    int codice;
-    std::string testo;
-    std::string errori;
-};
-
-Uscita Cli(const std::string& argomenti) {
-    CartellaTemporanea tmp;
-    const std::string err = (tmp / "stderr").string();
-    const std::string comando = std::string(VELTRA_CLI_PATH) + " " + argomenti + " 2>" + err;
-    Uscita u{};
-    FILE* p = ::popen(comando.c_str(), "r");
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) u.testo.append(buf.data(), n);
-    const int stato = ::pclose(p);
-    u.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
-    u.errori = LeggiTesto(tmp / "stderr");
-    return u;
-}
-
-std::vector<std::string> Righe(const std::string& t) {
-    std::vector<std::string> r;
-    std::istringstream in(t);
-    for (std::string l; std::getline(in, l);) r.push_back(l);
-    return r;
-}
-
 std::string G(float v) {
     char b[48];
     std::snprintf(b, sizeof b, "%.9g", static_cast<double>(v));
@@ -62,7 +35,7 @@ std::string G(float v) {
 TEST(VeltraCliScommesse, SettimanaClassificataComeNellaFinestra) {
     CartellaTemporanea dir;
     const std::string cartella = (dir / "lavoro").string();
-    ASSERT_EQ(Cli("schedina --cartella " + cartella).codice, 0); // first start: shipped data
+    ASSERT_EQ(EseguiCli("schedina --cartella " + cartella).codice, 0); // first start: shipped data
 
     auto dati = std::make_unique<DatiGlobali>();
     MessaggiRegistrati msg;
@@ -110,7 +83,7 @@ TEST(VeltraCliScommesse, SettimanaClassificataComeNellaFinestra) {
     bool calcolateViste = false;
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.opzioni);
-        const Uscita u = Cli("scommesse --cartella " + cartella + " --quote " + fileQuote + " " +
+        const Uscita u = EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote + " " +
                              c.opzioni);
         ASSERT_EQ(u.codice, 0) << u.errori;
         // The same here: the file loaded, defaults, the options, ranking, the
@@ -150,14 +123,14 @@ TEST(VeltraCliScommesse, SettimanaClassificataComeNellaFinestra) {
     EXPECT_TRUE(calcolateViste) << "nessuna doppia calcolata: la ripartizione non e' provata";
 
     // Refusals.
-    EXPECT_EQ(Cli("scommesse --cartella " + cartella + " --quote " + fileQuote +
+    EXPECT_EQ(EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote +
                   " --imposta minQuota=abc").codice, 2);
-    EXPECT_EQ(Cli("scommesse --cartella " + cartella + " --quote " + fileQuote +
+    EXPECT_EQ(EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote +
                   " --imposta ignoto=1").codice, 2);
-    EXPECT_EQ(Cli("scommesse --cartella " + cartella + " --quote " + fileQuote + " --gambe 7")
+    EXPECT_EQ(EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote + " --gambe 7")
                   .codice, 2);
     ScriviTesto(dir / "rotto.QUO", "p 200 0\n");
-    const Uscita u = Cli("scommesse --cartella " + cartella + " --quote " +
+    const Uscita u = EseguiCli("scommesse --cartella " + cartella + " --quote " +
                          (dir / "rotto.QUO").string());
     EXPECT_EQ(u.codice, 1);
     EXPECT_EQ(u.errori, "Errore nel caricamento del file di quote. File corrotto!\n");

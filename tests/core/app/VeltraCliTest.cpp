@@ -6,6 +6,7 @@
 #include "app/Salvataggio.h"
 #include "platform/Messaggi.h"
 
+#include "EseguiCli.h"
 #include "Supporto.h"
 
 #include <gtest/gtest.h>
@@ -21,34 +22,6 @@ using namespace veltra;
 using namespace veltra::test;
 
 namespace {
-
-struct Uscita {
-    int codice;
-    std::string testo; // standard output
-    std::string errori;
-};
-
-Uscita Esegui(const std::string& argomenti) {
-    CartellaTemporanea tmp;
-    const std::string err = (tmp / "stderr").string();
-    const std::string comando = std::string(VELTRA_CLI_PATH) + " " + argomenti + " 2>" + err;
-    Uscita u{};
-    FILE* p = ::popen(comando.c_str(), "r");
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) u.testo.append(buf.data(), n);
-    const int stato = ::pclose(p);
-    u.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
-    u.errori = LeggiTesto(tmp / "stderr");
-    return u;
-}
-
-std::vector<std::string> Righe(const std::string& t) {
-    std::vector<std::string> r;
-    std::istringstream in(t);
-    for (std::string l; std::getline(in, l);) r.push_back(l);
-    return r;
-}
 
 class CartellaGenerata : public ::testing::Test {
 protected:
@@ -68,7 +41,7 @@ protected:
 } // namespace
 
 TEST_F(CartellaGenerata, StimeGrezzeNelFormatoFisso) {
-    const Uscita u = Esegui("stime " + cartella() + " --campionato GE --grezzo");
+    const Uscita u = EseguiCli("stime " + cartella() + " --campionato GE --grezzo");
     ASSERT_EQ(u.codice, 0) << u.errori;
     const auto r = Righe(u.testo);
     ASSERT_EQ(r.size(), 7u + 18u * 17u);
@@ -83,23 +56,23 @@ TEST_F(CartellaGenerata, StimeGrezzeNelFormatoFisso) {
     EXPECT_EQ(r[7].rfind("stima 0 1 ", 0), 0u);
     EXPECT_EQ(r.back().rfind("stima 17 16 ", 0), 0u);
     // The same estimates by code or by id, and "%.9g" gives back every float exactly.
-    EXPECT_EQ(Esegui("stime " + cartella() + " --campionato 8 --grezzo").testo, u.testo);
+    EXPECT_EQ(EseguiCli("stime " + cartella() + " --campionato 8 --grezzo").testo, u.testo);
 }
 
 TEST_F(CartellaGenerata, ImpostazioniEFiltroCambianoLeStime) {
-    const Uscita base = Esegui("stime " + cartella() + " --campionato GE --grezzo");
+    const Uscita base = EseguiCli("stime " + cartella() + " --campionato GE --grezzo");
     const Uscita altre =
-        Esegui("stime " + cartella() +
+        EseguiCli("stime " + cartella() +
                " --campionato GE --grezzo --imposta giornateAnalisi=3 --imposta "
                "percentualiImportanza=120,100,80,0,0 --imposta limiteMinCasa=-5 --imposta "
                "limiteMinTrasferta=-2 --imposta limiteMaxTrasferta=2 --imposta separaCasaTrasferta=1");
     ASSERT_EQ(altre.codice, 0) << altre.errori;
     EXPECT_NE(altre.testo, base.testo);
-    const Uscita filtro = Esegui("stime " + cartella() + " --campionato GE --grezzo --filtro 400:2");
+    const Uscita filtro = EseguiCli("stime " + cartella() + " --campionato GE --grezzo --filtro 400:2");
     ASSERT_EQ(filtro.codice, 0) << filtro.errori;
     EXPECT_NE(filtro.testo, base.testo);
     const Uscita fallita =
-        Esegui("stime " + cartella() + " --campionato GE --grezzo --imposta limiteMaxCasa=-1");
+        EseguiCli("stime " + cartella() + " --campionato GE --grezzo --imposta limiteMaxCasa=-1");
     EXPECT_EQ(fallita.codice, 0);
     EXPECT_EQ(fallita.testo, "stato FALLITO\n");
 }
@@ -117,13 +90,13 @@ TEST_F(CartellaGenerata, ErroriDUsoEDiCaricamento) {
         "volare",
     };
     for (const auto& c : casi) {
-        const Uscita u = Esegui(c);
+        const Uscita u = EseguiCli(c);
         EXPECT_EQ(u.codice, 2) << c;
         EXPECT_EQ(Righe(u.errori).size(), 1u) << c << ": " << u.errori;
     }
     ScriviTesto(dir / "giornatGE.VLT", "");
     ScriviTesto(dir / "giornaGE.VLT", "5 -1 -1 0 ");
-    const Uscita u = Esegui("stime " + cartella() + " --campionato GE");
+    const Uscita u = EseguiCli("stime " + cartella() + " --campionato GE");
     EXPECT_EQ(u.codice, 1);
     EXPECT_NE(u.errori.find("File corrotti!"), std::string::npos) << u.errori;
 }
@@ -142,17 +115,17 @@ TEST_F(CartellaGenerata, StimeConIParametriDellaCartella) {
     MessaggiSilenziosi m;
     ASSERT_TRUE(SalvaDati(*dati, completa.percorso(), m));
     const std::string cartella2 = "--cartella " + completa.percorso().string();
-    const Uscita propria = Esegui("stime " + cartella2 + " --campionato GE --grezzo");
-    const Uscita imposta = Esegui("stime " + cartella() +
+    const Uscita propria = EseguiCli("stime " + cartella2 + " --campionato GE --grezzo");
+    const Uscita imposta = EseguiCli("stime " + cartella() +
                                   " --campionato GE --grezzo --imposta giornateAnalisi=3 --imposta "
                                   "limiteMinCasa=-5 --imposta limiteMinTrasferta=-2 --imposta "
                                   "limiteMaxTrasferta=2");
     ASSERT_EQ(propria.codice, 0) << propria.errori;
     EXPECT_EQ(propria.testo, imposta.testo);
     const Uscita sovrascritta =
-        Esegui("stime " + cartella2 + " --campionato GE --grezzo --imposta giornateAnalisi=2 "
+        EseguiCli("stime " + cartella2 + " --campionato GE --grezzo --imposta giornateAnalisi=2 "
                "--imposta limiteMinCasa=-1 --imposta limiteMinTrasferta=-1 --imposta limiteMaxTrasferta=0");
-    EXPECT_EQ(sovrascritta.testo, Esegui("stime " + cartella() + " --campionato GE --grezzo").testo);
+    EXPECT_EQ(sovrascritta.testo, EseguiCli("stime " + cartella() + " --campionato GE --grezzo").testo);
 }
 
 TEST_F(CartellaGenerata, VerificaRiportaESalvaUgualeAlByte) {
@@ -168,13 +141,13 @@ TEST_F(CartellaGenerata, VerificaRiportaESalvaUgualeAlByte) {
     const std::string cfg = LeggiTesto(completa / "Cfg.VLT");
     const std::string giornate = LeggiTesto(completa / "giornaGE.VLT");
 
-    const Uscita u = Esegui("verifica " + cartella2);
+    const Uscita u = EseguiCli("verifica " + cartella2);
     ASSERT_EQ(u.codice, 0) << u.errori;
     EXPECT_NE(u.testo.find("Germania     stagioni   7  voci  "), std::string::npos) << u.testo;
     EXPECT_NE(u.testo.find("\nSerie A. Precisione Analisi Corrente: "), std::string::npos);
     EXPECT_NE(u.testo.find("strategie 0 (versione 2)"), std::string::npos);
 
-    const Uscita s = Esegui("verifica " + cartella2 + " --salva");
+    const Uscita s = EseguiCli("verifica " + cartella2 + " --salva");
     ASSERT_EQ(s.codice, 0) << s.errori;
     EXPECT_EQ(LeggiTesto(completa / "Cfg.VLT"), cfg);
     EXPECT_EQ(LeggiTesto(completa / "Cfg.OLD"), cfg);
@@ -182,7 +155,7 @@ TEST_F(CartellaGenerata, VerificaRiportaESalvaUgualeAlByte) {
 
     // A damaged folder: the program's message, exit 1, nothing written.
     ScriviTesto(completa / "Cfg.VLT", cfg.substr(0, 100));
-    const Uscita rotta = Esegui("verifica " + cartella2 + " --salva");
+    const Uscita rotta = EseguiCli("verifica " + cartella2 + " --salva");
     EXPECT_EQ(rotta.codice, 1);
     // The program's message, then which file and why.
     EXPECT_EQ(rotta.errori, "Errore nell'inizializzazione. File corrotti!\n"
@@ -197,7 +170,7 @@ TEST(VeltraCliDatiPredefiniti, StimeSullaSerieAPerLeSquadreDelleUltimaStagione) 
     for (const auto& f : std::filesystem::directory_iterator(VELTRA_RESOURCES_DIR "/dati"))
         if (f.path().extension() == ".VLT")
             std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
-    const Uscita u = Esegui("stime --cartella " + dir.percorso().string() + " --campionato A");
+    const Uscita u = EseguiCli("stime --cartella " + dir.percorso().string() + " --campionato A");
     ASSERT_EQ(u.codice, 0) << u.errori;
     const std::set<std::string> serieA2025 = {
         "Atalanta", "Bologna", "Cagliari", "Como",   "Cremonese", "Fiorentina", "Genoa",
@@ -223,9 +196,9 @@ TEST(VeltraCliDatiPredefiniti, StimeSullaSerieAPerLeSquadreDelleUltimaStagione) 
 TEST(VeltraCliRicerca, StampaDieciAnalisiESalva) {
     CartellaTemporanea dir;
     const std::string nuova = (dir / "lavoro").string();
-    ASSERT_EQ(Esegui("verifica --cartella " + nuova).codice, 0);
+    ASSERT_EQ(EseguiCli("verifica --cartella " + nuova).codice, 0);
     const std::string cartella = "--cartella " + nuova;
-    const Uscita u = Esegui("ricerca " + cartella +
+    const Uscita u = EseguiCli("ricerca " + cartella +
                             " --campionato GE --tipo percentuali --passo 7 --thread 2 --salva");
     ASSERT_EQ(u.codice, 0) << u.errori;
     const auto r = Righe(u.testo);
@@ -235,7 +208,7 @@ TEST(VeltraCliRicerca, StampaDieciAnalisiESalva) {
     EXPECT_NE(r[0].find(" limiti=-1,0,-1,0"), std::string::npos);
     EXPECT_EQ(r[10].rfind("candidati=15 secondi=", 0), 0u);
     // The same search with one thread prints the same analyses.
-    const Uscita uno = Esegui("ricerca " + cartella +
+    const Uscita uno = EseguiCli("ricerca " + cartella +
                               " --campionato GE --tipo percentuali --passo 7 --thread 1");
     const auto r1 = Righe(uno.testo);
     ASSERT_EQ(r1.size(), 11u);
@@ -247,8 +220,8 @@ TEST(VeltraCliRicerca, StampaDieciAnalisiESalva) {
     EXPECT_EQ(d.tipo, CDumpRicerca::kPercentuali);
     EXPECT_EQ(d.passo, 7);
     EXPECT_EQ(d.giornate, 2);
-    EXPECT_EQ(Esegui("ricerca " + cartella + " --campionato GE --tipo avanzati --passo 2").codice, 2);
-    const Uscita a = Esegui("ricerca " + cartella + " --campionato GE --tipo avanzati --utilizzo-minimo 100 --thread 2");
+    EXPECT_EQ(EseguiCli("ricerca " + cartella + " --campionato GE --tipo avanzati --passo 2").codice, 2);
+    const Uscita a = EseguiCli("ricerca " + cartella + " --campionato GE --tipo avanzati --utilizzo-minimo 100 --thread 2");
     ASSERT_EQ(a.codice, 0) << a.errori;
     const auto ra = Righe(a.testo);
     ASSERT_EQ(ra.size(), 11u);
