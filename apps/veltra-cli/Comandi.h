@@ -1,9 +1,11 @@
 #pragma once
 #include "dati/BloccoCartella.h"
+#include "platform/Messaggi.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace veltra::cli {
@@ -43,6 +45,18 @@ int ComandoImportaQuote(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);
+
+// The program's message boxes in a terminal: each text on one line of
+// standard error (after `prefisso`); a question is answered No.
+class MessaggiSuErrore : public IMessaggi {
+public:
+    explicit MessaggiSuErrore(std::string prefisso = {}) : prefisso_(std::move(prefisso)) {}
+    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override;
+    int mostrati = 0;
+
+private:
+    std::string prefisso_;
+};
 // The value of --cartella; an empty one is refused, never taken for the
 // default folder.
 std::string ValoreCartella(const std::vector<std::string>& a, std::size_t& i);

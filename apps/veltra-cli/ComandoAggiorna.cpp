@@ -19,17 +19,6 @@ namespace veltra::cli {
 
 namespace {
 
-class MessaggiTerminale : public IMessaggi {
-public:
-    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
-        std::string riga = testo;
-        for (char& c : riga)
-            if (c == '\n') c = ' ';
-        std::fprintf(stderr, "%s\n", riga.c_str());
-        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
-    }
-};
-
 // The log as terminal lines.
 void Stampa(const std::string& testo, std::size_t& stampato) {
     std::string nuovo = testo.substr(stampato);
@@ -86,7 +75,7 @@ int ComandoAggiorna(const std::vector<std::string>& a) {
 
     BloccoCartella blocco;
     const std::string cartella = ApriCartellaScrittura(cartellaOpz, blocco, true);
-    MessaggiTerminale messaggi;
+    MessaggiSuErrore messaggi;
     auto dati = std::make_unique<DatiGlobali>();
     if (!CaricaAvvio(*dati, cartella, messaggi)) return kEsitoCaricamento;
 

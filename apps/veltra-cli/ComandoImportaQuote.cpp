@@ -21,17 +21,6 @@ namespace veltra::cli {
 
 namespace {
 
-class MessaggiSuStderr : public IMessaggi {
-public:
-    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
-        std::string riga = testo;
-        for (char& c : riga)
-            if (c == '\n') c = ' ';
-        std::fprintf(stderr, "%s\n", riga.c_str());
-        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
-    }
-};
-
 } // namespace
 
 int ComandoImportaQuote(const std::vector<std::string>& a) {
@@ -78,7 +67,7 @@ int ComandoImportaQuote(const std::vector<std::string>& a) {
     }
     const std::string cartella = ApriCartellaLettura(opzioneCartella);
     auto dati = std::make_unique<DatiGlobali>();
-    MessaggiSuStderr messaggi;
+    MessaggiSuErrore messaggi;
     if (!LetturaStabile(cartella, [&] {
             dati = std::make_unique<DatiGlobali>();
             return CaricaAvvio(*dati, cartella, messaggi);

@@ -33,17 +33,6 @@ std::atomic<bool> gFermo{false};
 
 extern "C" void FermaRicerca(int) { gFermo.store(true); }
 
-class MessaggiSuStderr : public IMessaggi {
-public:
-    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
-        std::string riga = testo;
-        for (char& c : riga)
-            if (c == '\n') c = ' ';
-        std::fprintf(stderr, "veltra-cli: %s\n", riga.c_str());
-        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
-    }
-};
-
 int Intero(const std::string& nome, const std::string& v, int minimo, int massimo) {
     const auto n = LeggiIntero(v);
     if (!n || *n < minimo || *n > massimo)
@@ -136,7 +125,7 @@ int ComandoRicerca(const std::vector<std::string>& a) {
     const std::string cartella = salva ? ApriCartellaScrittura(opzioneCartella, blocco, true)
                                        : ApriCartellaLettura(opzioneCartella);
     auto dati = std::make_unique<DatiGlobali>();
-    MessaggiSuStderr messaggi;
+    MessaggiSuErrore messaggi("veltra-cli: ");
     if (!CaricaAvvio(*dati, cartella, messaggi)) return kEsitoCaricamento;
     CCampionato& c = dati->campionato(*id);
     const CAnalisi originale = AnalisiCorrente(c);

@@ -32,17 +32,6 @@ namespace veltra::cli {
 
 namespace {
 
-class MessaggiErrore : public IMessaggi {
-public:
-    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
-        std::string riga = testo;
-        for (char& c : riga)
-            if (c == '\n') c = ' ';
-        std::fprintf(stderr, "%s\n", riga.c_str());
-        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
-    }
-};
-
 std::string Pulisci(std::string s) {
     while (!s.empty() && (s.back() == '\r' || s.back() == ' ' || s.back() == '\t')) s.pop_back();
     std::size_t i = 0;
@@ -172,7 +161,7 @@ int ComandoSchedina(const std::vector<std::string>& a) {
                                         : ApriCartellaLettura(opzioneCartella);
 
     auto dati = std::make_unique<DatiGlobali>();
-    MessaggiErrore messaggi;
+    MessaggiSuErrore messaggi;
     if (!CaricaAvvio(*dati, cartella, messaggi)) return kEsitoCaricamento;
     Schedina& s = dati->schedina;
     const auto riduzioni = CartellaRiduzioni();

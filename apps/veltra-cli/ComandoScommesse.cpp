@@ -20,19 +20,6 @@ namespace veltra::cli {
 
 namespace {
 
-class MessaggiSuErrore : public IMessaggi {
-public:
-    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
-        std::string riga = testo;
-        for (char& c : riga)
-            if (c == '\n') c = ' ';
-        std::fprintf(stderr, "%s\n", riga.c_str());
-        ++mostrati;
-        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
-    }
-    int mostrati = 0;
-};
-
 float Numero(const std::string& nome, const std::string& v) {
     float x = 0;
     const auto r = std::from_chars(v.data(), v.data() + v.size(), x);

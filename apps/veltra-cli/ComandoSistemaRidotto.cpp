@@ -18,17 +18,6 @@ namespace veltra::cli {
 
 namespace {
 
-class MessaggiTerminale : public IMessaggi {
-public:
-    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
-        std::string riga = testo;
-        for (char& c : riga)
-            if (c == '\n') c = ' ';
-        std::fprintf(stderr, "%s\n", riga.c_str());
-        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
-    }
-};
-
 char Carattere(int codice) {
     switch (codice) {
     case 1: return '1';
@@ -68,7 +57,7 @@ int ComandoSistemaRidotto(const std::vector<std::string>& a) {
 
     const std::string cartella = ApriCartellaLettura(opzioneCartella);
     auto dati = std::make_unique<DatiGlobali>();
-    MessaggiTerminale messaggi;
+    MessaggiSuErrore messaggi;
     if (!CaricaAvvio(*dati, cartella, messaggi)) return kEsitoCaricamento;
     Schedina& s = dati->schedina;
     if (s.schedinaAssente != 0) {

@@ -3,6 +3,7 @@
 #include "app/CartellaDiLavoro.h"
 #include "platform/Risorse.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -82,6 +83,15 @@ bool LetturaStabile(const std::string& cartella, const std::function<bool()>& ca
         if (ImprontaCartella(cartella) == prima) break;
     }
     return ok;
+}
+
+Risposta MessaggiSuErrore::Mostra(const std::string& testo, Icona, Pulsanti p, int) {
+    std::string riga = testo;
+    for (char& c : riga)
+        if (c == '\n') c = ' ';
+    std::fprintf(stderr, "%s%s\n", prefisso_.c_str(), riga.c_str());
+    ++mostrati;
+    return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
 }
 
 } // namespace veltra::cli
