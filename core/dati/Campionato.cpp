@@ -93,4 +93,20 @@ int AggiungiIncontro(CCampionato& c, int casa, int trasferta, char risultato) {
     return 0;
 }
 
+std::unique_ptr<CCampionato> CopiaDati(const CCampionato& c) {
+    auto k = std::make_unique<CCampionato>(c.id());
+    k->config = c.config;
+    k->incontri = c.incontri;
+    k->limiteMinCasa = c.limiteMinCasa;
+    k->limiteMaxCasa = c.limiteMaxCasa;
+    k->limiteMinTrasferta = c.limiteMinTrasferta;
+    k->limiteMaxTrasferta = c.limiteMaxTrasferta;
+    k->punteggiAvanzati = c.punteggiAvanzati;
+    k->reti = c.reti;
+    k->modello = c.modello;
+    k->ultimoIncontroFiltro = c.ultimoIncontroFiltro;
+    k->stagioneFiltro = c.stagioneFiltro;
+    return k;
+}
+
 } // namespace veltra

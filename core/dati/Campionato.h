@@ -140,6 +140,11 @@ private:
     CampionatoId id_;
 };
 
+// A copy of a championship for work done apart (a search, a walk over past
+// seasons): its data, analysis parameters, scores, model choice and cut-off;
+// no engine, archive or saved search.
+std::unique_ptr<CCampionato> CopiaDati(const CCampionato& c);
+
 // Appends a season with the given (already trimmed, blank-free) names and its
 // separator. -1, and nothing changed, when a name is empty, too long or holds
 // a blank, when the season has more than kMaxSquadreStagione teams, or when

@@ -56,16 +56,7 @@ struct ValutatorePercentuali::Passo {
 };
 
 std::unique_ptr<CCampionato> CopiaPerCalcolo(const CCampionato& c) {
-    auto k = std::make_unique<CCampionato>(c.id());
-    k->config = c.config;
-    k->incontri = c.incontri;
-    k->limiteMinCasa = c.limiteMinCasa;
-    k->limiteMaxCasa = c.limiteMaxCasa;
-    k->limiteMinTrasferta = c.limiteMinTrasferta;
-    k->limiteMaxTrasferta = c.limiteMaxTrasferta;
-    k->punteggiAvanzati = c.punteggiAvanzati;
-    k->ultimoIncontroFiltro = c.ultimoIncontroFiltro;
-    k->stagioneFiltro = c.stagioneFiltro;
+    auto k = CopiaDati(c);
     CreaMotore(*k);
     return k;
 }

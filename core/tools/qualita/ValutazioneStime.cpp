@@ -12,22 +12,7 @@
 
 namespace veltra {
 
-std::unique_ptr<CCampionato> CopiaPerValutazione(const CCampionato& c) {
-    auto k = std::make_unique<CCampionato>(c.id());
-    k->config.stagioni = c.config.stagioni;
-    std::copy(std::begin(c.config.percentualiImportanza), std::end(c.config.percentualiImportanza),
-              std::begin(k->config.percentualiImportanza));
-    k->config.giornateAnalisi = c.config.giornateAnalisi;
-    k->incontri = c.incontri;
-    k->limiteMinCasa = c.limiteMinCasa;
-    k->limiteMaxCasa = c.limiteMaxCasa;
-    k->limiteMinTrasferta = c.limiteMinTrasferta;
-    k->limiteMaxTrasferta = c.limiteMaxTrasferta;
-    k->punteggiAvanzati = c.punteggiAvanzati;
-    k->reti = c.reti;
-    k->modello = c.modello;
-    return k;
-}
+std::unique_ptr<CCampionato> CopiaPerValutazione(const CCampionato& c) { return CopiaDati(c); }
 
 namespace {
 
