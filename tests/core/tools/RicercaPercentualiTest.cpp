@@ -318,7 +318,13 @@ TEST(RicercaPercentuali, InterrottaERipresaDaIlRisultatoCompleto) {
         const auto intera = Cerca(f.c, imp, iniziale);
         ASSERT_TRUE(intera.completata);
 
+        // Only the calling thread reports progress, so with a helper thread
+        // the seventh report may come after the last block: stop a
+        // one-thread run, whose reports follow the blocks one by one, and
+        // resume it on two threads.
+        imp.thread = 1;
         const auto fermata = Cerca(f.c, imp, iniziale, 7);
+        imp.thread = 2;
         ASSERT_FALSE(fermata.completata);
         EXPECT_LT(fermata.candidati, intera.candidati);
         if (n == 2) {
