@@ -34,6 +34,7 @@
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
 
+#include <algorithm>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,8 +106,18 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
     CollegaTastoAiuto(*this, aiuto_, kAiutoFinestraPrincipale);
     ImpostaStato(statoIniziale);
     AggiornaAbilitazioni();
-    if (const QScreen* schermo = QGuiApplication::primaryScreen())
-        resize(schermo->availableGeometry().size() * 3 / 4);
+    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
+        // Three quarters of the screen, but wide enough for the whole status line
+        // (what the estimates rest on) when the screen allows it.
+        const QSize disponibile = schermo->availableGeometry().size();
+        QSize dimensione = disponibile * 3 / 4;
+        // The status bar lays itself out only when shown: add up its labels.
+        int riga = 0;
+        for (const QLabel* l : statusBar()->findChildren<QLabel*>())
+            if (!l->isHidden()) riga += l->sizeHint().width() + 12;
+        dimensione.setWidth(std::min(disponibile.width(), std::max(dimensione.width(), riga)));
+        resize(dimensione);
+    }
 }
 
 CVltMain::~CVltMain() { stato_.finestre.ChiudiTutte(); }
@@ -176,6 +187,7 @@ void CVltMain::AggiornaAbilitazioni() {
 
 void CVltMain::ImpostaStato(const TestiStato& t) {
     pannello1_->setText(Q(t.pannello1));
+    pannello1_->setToolTip(pannello1_->text()); // whole, should a narrow window cut it
     pannello2_->setText(Q(t.pannello2));
     MostraModelloInUso(*this, dati_);
     MostraFiltroStorico();
