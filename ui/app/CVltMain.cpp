@@ -369,11 +369,23 @@ void CVltMain::ChiudiAltreFinestre() {
 
 void CVltMain::FineSessione(QSessionManager& sessione) {
     const bool puoChiedere = sessione.allowsInteraction();
-    if (!ConsentiFineSessione(ctx_, puoChiedere))
-        sessione.cancel();
-    else
-        uscitaConfermata_ = true;
+    if (!TerminaSessione(puoChiedere)) sessione.cancel();
     if (puoChiedere) sessione.release();
+}
+
+bool CVltMain::TerminaSessione(bool puoChiedere) {
+    // As "Esci": open windows with unconfirmed work ask first, when the
+    // session lets the program ask at all.
+    if (puoChiedere)
+        for (int k = 0; k < kNumeroFinestre; ++k)
+            if (FinestraNonModaleQt* w = finestra(static_cast<Finestra>(k));
+                w && !w->PermettiUscita())
+                return false;
+    if (!ConsentiFineSessione(ctx_, puoChiedere)) return false;
+    uscitaConfermata_ = true;
+    stato_.finestre.ChiudiTutte();
+    ChiudiAltreFinestre();
+    return true;
 }
 
 void CVltMain::DopoAvvio() {

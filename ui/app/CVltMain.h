@@ -46,6 +46,10 @@ public:
     void DopoAvvio();
     // The desktop session is ending: Qt's commit-data request.
     void FineSessione(QSessionManager& sessione);
+    // What the end of the session does (also used by tests): windows with
+    // unconfirmed work ask first, then the save question; on consent every
+    // window of the program closes. False when the user keeps the session.
+    bool TerminaSessione(bool puoChiedere);
 
     QString testoPannello1() const;
     QString testoPannello2() const;

@@ -183,6 +183,38 @@ TEST_F(FinestraPrincipaleTest, UscitaConLAnalisiApertaChiedeDellArchivio) {
     EXPECT_EQ(msg.mostrati[1].testo, "Vuoi salvare le modifiche, prima di uscire da VELTRA ?");
 }
 
+TEST_F(FinestraPrincipaleTest, FineSessioneChiedeAlleFinestreEChiudeTutto) {
+    // The end of the desktop session asks what "Esci" asks, and on consent
+    // leaves no window of the program behind.
+    AiutoQt aiutoVero;
+    CVltMain principale(*dati, dir.percorso(), msg, aiutoVero, stampa, orologio,
+                        TestiStato{true, "", ""});
+    principale.show();
+    principale.Esegui(comando::ImpostazioneParametri);
+    auto* w = static_cast<CDlgImpostazioneParametriQt*>(
+        principale.finestra(Finestra::AnalisiCorrente));
+    ASSERT_NE(w, nullptr);
+    w->logica().Inserisci();
+    aiutoVero.Mostra(kAiutoFinestraPrincipale);
+    ASSERT_NE(aiutoVero.Finestra(), nullptr);
+
+    // Cancel at the analysis window's question: the session is kept.
+    msg.risposte = {Risposta::Annulla};
+    EXPECT_FALSE(principale.TerminaSessione(true));
+    ASSERT_EQ(msg.mostrati.size(), 1u);
+    EXPECT_EQ(msg.mostrati[0].testo.rfind("Prima di uscire da VELTRA, desideri confermare", 0), 0u);
+    EXPECT_TRUE(aiutoVero.Finestra()->isVisible());
+
+    // Keep the analysis, then do not save: everything closes.
+    msg.mostrati.clear();
+    msg.risposte = {Risposta::Si, Risposta::No};
+    EXPECT_TRUE(principale.TerminaSessione(true));
+    EXPECT_EQ(dati->campionato(0).archivio.numero(), 1);
+    EXPECT_EQ(msg.mostrati.size(), 2u);
+    EXPECT_FALSE(aiutoVero.Finestra()->isVisible());
+    EXPECT_EQ(principale.finestra(Finestra::AnalisiCorrente), nullptr);
+}
+
 TEST_F(FinestraPrincipaleTest, FiltroStoricoVisibileNellaBarraDiStato) {
     EXPECT_TRUE(finestra->testoFiltroStorico().isEmpty());
     CCampionato& a = dati->campionato(0);
