@@ -1,5 +1,6 @@
 #include "app/importa/LeggiFootballTxt.h"
 
+#include "app/importa/FootballTxtComune.h"
 #include "app/importa/TestoSorgente.h"
 
 #include <cctype>
@@ -10,12 +11,7 @@ namespace veltra {
 
 namespace {
 
-bool Cifre(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-    return true;
-}
+using footballtxt::SoloCifre;
 
 // The 4-digit years of a text, in order ("Sat Sep/11 2004 - Sat Jun/18 2005").
 std::vector<int> Anni(std::string_view s) {
@@ -23,7 +19,7 @@ std::vector<int> Anni(std::string_view s) {
     for (auto p : Parole(s)) {
         while (!p.empty() && !std::isdigit(static_cast<unsigned char>(p.back())))
             p.remove_suffix(1);
-        if (p.size() == 4 && Cifre(p)) anni.push_back(*Intero(p));
+        if (p.size() == 4 && SoloCifre(p)) anni.push_back(*Intero(p));
     }
     return anni;
 }
@@ -37,7 +33,7 @@ std::optional<std::pair<DataCalendario, DataCalendario>> Periodo(std::string_vie
         const auto mg = Dividi(parole[i], '/');
         if (mg.size() != 2 || MeseInglese(mg[0]) == 0 || !Intero(mg[1])) continue;
         DataCalendario d{0, MeseInglese(mg[0]), *Intero(mg[1])};
-        if (i + 1 < parole.size() && parole[i + 1].size() == 4 && Cifre(parole[i + 1]))
+        if (i + 1 < parole.size() && parole[i + 1].size() == 4 && SoloCifre(parole[i + 1]))
             d.anno = *Intero(parole[i + 1]);
         date.push_back(d);
     }
@@ -48,27 +44,6 @@ std::optional<std::pair<DataCalendario, DataCalendario>> Periodo(std::string_vie
     }
     if (!date[0].Valida() || !date[1].Valida() || date[1] < date[0]) return std::nullopt;
     return std::pair{date[0], date[1]};
-}
-
-// "2004/05", "2004/2005", "2003": the first year and the last.
-bool LeggiEtichetta(std::string_view e, int& primo, int& ultimo) {
-    const auto parti = Dividi(e, '/');
-    if (parti.empty() || parti.size() > 2 || parti[0].size() != 4 || !Cifre(parti[0])) return false;
-    primo = ultimo = *Intero(parti[0]);
-    if (parti.size() == 2) {
-        if (!Cifre(parti[1]) || (parti[1].size() != 2 && parti[1].size() != 4)) return false;
-        // "2025/26" or "2025/2026"; "2025/27" is not one season.
-        ultimo = parti[1].size() == 2 ? (primo / 100) * 100 + *Intero(parti[1]) : *Intero(parti[1]);
-        if (parti[1].size() == 2 && ultimo < primo) ultimo += 100; // "1999/00"
-        if (ultimo != primo + 1) return false;
-    }
-    return true;
-}
-
-// "HH.MM" or "HH:MM".
-bool Orario(std::string_view s) {
-    return s.size() == 5 && (s[2] == '.' || s[2] == ':') && Cifre(s.substr(0, 2)) &&
-           Cifre(s.substr(3));
 }
 
 // Fields of a match line, split at runs of two or more blanks (a tab counts
@@ -92,16 +67,6 @@ std::vector<std::string_view> Colonne(std::string_view s) {
         i = fine;
     }
     return campi;
-}
-
-bool LeggiPunteggio(std::string_view s, int& casa, int& trasferta) {
-    const auto trattino = s.find('-');
-    if (trattino == std::string_view::npos) return false;
-    const auto a = s.substr(0, trattino), b = s.substr(trattino + 1);
-    if (!Cifre(a) || !Cifre(b) || a.size() > 3 || b.size() > 3) return false;
-    casa = *Intero(a);
-    trasferta = *Intero(b);
-    return true;
 }
 
 class Lettore {
@@ -146,15 +111,8 @@ private:
     }
 
     void Intestazione(std::string_view r) {
-        const auto parole = Parole(r);
-        int primo = 0, ultimo = 0;
-        if (parole.empty() || !LeggiEtichetta(parole.back(), primo, ultimo))
-            return Errore("intestazione non valida: \"= " + std::string(r) + "\"");
-        if (!stagione_.etichetta.empty()) return Errore("seconda intestazione nello stesso file");
-        stagione_.etichetta = std::string(parole.back());
-        stagione_.annoInizio = primo;
-        stagione_.forseContinuazione = primo == ultimo;
-        annoFine_ = ultimo;
+        if (auto e = footballtxt::LeggiIntestazione(r, stagione_, annoFine_); !e.empty())
+            Errore(e);
     }
 
     void Fase(std::string_view nome) {
@@ -220,7 +178,7 @@ private:
     void Partita(std::string_view r) {
         if (data_.anno == 0) return Errore("partita senza data");
         const auto primo = r.find_first_of(" \t");
-        if (primo != std::string_view::npos && Orario(r.substr(0, primo)))
+        if (primo != std::string_view::npos && footballtxt::Orario(r.substr(0, primo)))
             r = Rifila(r.substr(primo));
         const auto campi = Colonne(r);
         if (campi.size() < 3 || campi.size() > 4)
@@ -240,27 +198,16 @@ private:
         if (punteggio.size() == 1 && punteggio[0] == "-") {
             p.stato = StatoPartita::NonGiocata;
             p.motivoNonGiocata = "non giocata";
-        } else if (punteggio.empty() || !LeggiPunteggio(punteggio[0], p.golCasa, p.golTrasferta)) {
+        } else if (punteggio.empty() || !footballtxt::LeggiPunteggio(punteggio[0], p.golCasa, p.golTrasferta)) {
             return Errore("risultato non valido: \"" + std::string(campi[1]) + "\"");
         }
         for (auto parola : punteggio)
-            if (parola == "pen." || parola == "a.e.t." || parola == "n.V." || parola == "i.E.")
+            if (footballtxt::ParolaSupplementari(parola))
                 p.eliminazione = true; // extra time or penalties: a knock-out tie
-        if (campi.size() == 4) {
-            const auto stato = campi[3];
-            if (stato == "[awarded]") {
-                if (p.stato == StatoPartita::NonGiocata)
-                    return Errore("risultato a tavolino senza punteggio");
-                p.stato = StatoPartita::Assegnata;
-            } else if (stato == "[cancelled]" || stato == "[abandoned]" || stato == "[postponed]") {
-                p.stato = StatoPartita::NonGiocata;
-                p.motivoNonGiocata = stato == "[cancelled]"   ? "annullata"
-                                     : stato == "[abandoned]" ? "sospesa"
-                                                              : "rinviata";
-            } else {
-                return Errore("stato della partita sconosciuto: " + std::string(stato));
-            }
-        }
+        if (campi.size() == 4)
+            if (auto e = footballtxt::ApplicaStato(campi[3], p.stato != StatoPartita::NonGiocata, p);
+                !e.empty())
+                return Errore(e);
         ++partite_;
         stagione_.partite.push_back(std::move(p));
     }

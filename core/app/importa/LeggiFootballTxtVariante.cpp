@@ -1,5 +1,6 @@
 #include "app/importa/LeggiFootballTxtVariante.h"
 
+#include "app/importa/FootballTxtComune.h"
 #include "app/importa/TestoSorgente.h"
 
 #include <algorithm>
@@ -12,27 +13,10 @@ namespace {
 constexpr std::string_view kPallino = "\xE2\x96\xAA";   // ▪
 constexpr std::string_view kVirgolette = "\xC2\xBB";    // »
 
-bool Cifre(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-    return true;
-}
+using footballtxt::SoloCifre;
 
-bool Orario(std::string_view s) {
-    return s.size() == 5 && (s[2] == '.' || s[2] == ':') && Cifre(s.substr(0, 2)) &&
-           Cifre(s.substr(3));
-}
-
-// "2-1": goals of both sides.
 bool Punteggio(std::string_view s, int& casa, int& trasferta) {
-    const auto parti = Dividi(s, '-');
-    if (parti.size() != 2 || !Cifre(parti[0]) || !Cifre(parti[1]) || parti[0].size() > 3 ||
-        parti[1].size() > 3)
-        return false;
-    casa = *Intero(parti[0]);
-    trasferta = *Intero(parti[1]);
-    return true;
+    return footballtxt::LeggiPunteggio(s, casa, trasferta);
 }
 
 bool Punteggio(std::string_view s) {
@@ -43,7 +27,7 @@ bool Punteggio(std::string_view s) {
 // A word of the score part after the full-time score: the half-time or
 // 90-minute scores in parentheses, extra time and penalties.
 bool ParolaDelPunteggio(std::string_view w) {
-    if (w == "a.e.t." || w == "pen." || w == "n.V." || w == "i.E.") return true;
+    if (footballtxt::ParolaSupplementari(w)) return true;
     if (w.front() == '(' || w.back() == ')' || w.back() == ',') {
         while (!w.empty() && (w.front() == '(')) w.remove_prefix(1);
         while (!w.empty() && (w.back() == ')' || w.back() == ',')) w.remove_suffix(1);
@@ -54,19 +38,6 @@ bool ParolaDelPunteggio(std::string_view w) {
 
 bool Stato(std::string_view w) {
     return w.size() > 2 && w.front() == '[' && w.back() == ']';
-}
-
-// "2004/05", "2025/26", "2025/2026", "2025": the first year and the last.
-bool LeggiEtichetta(std::string_view e, int& primo, int& ultimo) {
-    const auto parti = Dividi(e, '/');
-    if (parti.empty() || parti.size() > 2 || parti[0].size() != 4 || !Cifre(parti[0])) return false;
-    primo = ultimo = *Intero(parti[0]);
-    if (parti.size() == 2) {
-        if (!Cifre(parti[1]) || (parti[1].size() != 2 && parti[1].size() != 4)) return false;
-        ultimo = parti[1].size() == 2 ? primo + 1 : *Intero(parti[1]);
-        if (ultimo != primo + 1) return false;
-    }
-    return true;
 }
 
 // A date line: weekday, month with the day ("Aug 24" or "Aug/24"), optional year.
@@ -90,10 +61,10 @@ std::optional<DataRiga> LeggiDataRiga(std::string_view r) {
     if (resto.size() < 2 || resto.size() > 3) return std::nullopt;
     d.mese = MeseInglese(resto[0]);
     const auto g = Intero(resto[1]);
-    if (d.mese == 0 || !g || !Cifre(resto[1])) return std::nullopt;
+    if (d.mese == 0 || !g || !SoloCifre(resto[1])) return std::nullopt;
     d.giorno = *g;
     if (resto.size() == 3) {
-        if (resto[2].size() != 4 || !Cifre(resto[2])) return std::nullopt;
+        if (resto[2].size() != 4 || !SoloCifre(resto[2])) return std::nullopt;
         d.anno = *Intero(resto[2]);
     }
     return d;
@@ -155,15 +126,8 @@ private:
     }
 
     void Intestazione(std::string_view r) {
-        const auto parole = Parole(r);
-        int primo = 0, ultimo = 0;
-        if (parole.empty() || !LeggiEtichetta(parole.back(), primo, ultimo))
-            return Errore("intestazione non valida: \"= " + std::string(r) + "\"");
-        if (!stagione_.etichetta.empty()) return Errore("seconda intestazione nello stesso file");
-        stagione_.etichetta = std::string(parole.back());
-        stagione_.annoInizio = primo;
-        stagione_.forseContinuazione = primo == ultimo;
-        annoFine_ = ultimo;
+        if (auto e = footballtxt::LeggiIntestazione(r, stagione_, annoFine_); !e.empty())
+            Errore(e);
     }
 
     // The years of the "# Date" line bound the season's dates.
@@ -171,7 +135,7 @@ private:
         for (auto p : Parole(r)) {
             while (!p.empty() && !std::isdigit(static_cast<unsigned char>(p.back())))
                 p.remove_suffix(1);
-            if (p.size() == 4 && Cifre(p)) annoFine_ = std::max(annoFine_, *Intero(p));
+            if (p.size() == 4 && SoloCifre(p)) annoFine_ = std::max(annoFine_, *Intero(p));
         }
     }
 
@@ -187,7 +151,7 @@ private:
             n = parole[0].substr(0, parole[0].size() - 1);
         else
             return false;
-        if (!Cifre(n) || *Intero(n) <= 0) return false;
+        if (!SoloCifre(n) || *Intero(n) <= 0) return false;
         numero = *Intero(n);
         return true;
     }
@@ -201,7 +165,7 @@ private:
         } else if (const auto tr = t.rfind(" - "); tr != std::string_view::npos) {
             fase = std::string(Rifila(t.substr(0, tr)));
             turno = Rifila(t.substr(tr + 3));
-            if (Cifre(turno)) {
+            if (SoloCifre(turno)) {
                 giornata_ = *Intero(turno);
                 eliminazione_ = false;
                 turno = {};
@@ -244,7 +208,7 @@ private:
     void Partita(std::string_view r) {
         if (data_.anno == 0) return Errore("partita senza data: \"" + std::string(r) + "\"");
         const auto spazio = r.find_first_of(" \t");
-        if (spazio != std::string_view::npos && Orario(r.substr(0, spazio)))
+        if (spazio != std::string_view::npos && footballtxt::Orario(r.substr(0, spazio)))
             r = Rifila(r.substr(spazio));
         PartitaSorgente p;
         p.data = data_;
@@ -314,7 +278,7 @@ private:
                 const auto w = parole[j].testo;
                 if (!ParolaDelPunteggio(w))
                     return Errore("risultato non valido: \"" + std::string(r) + "\"");
-                if (w == "pen." || w == "a.e.t." || w == "n.V." || w == "i.E.")
+                if (footballtxt::ParolaSupplementari(w))
                     p.eliminazione = true;
                 if (w == "pen." && j + 1 < dopoPunteggio)
                     Punteggio(parole[j + 1].testo, p.golCasa, p.golTrasferta);
@@ -323,20 +287,9 @@ private:
             p.stato = StatoPartita::NonGiocata;
             p.motivoNonGiocata = "non ancora giocata";
         }
-        if (!stato.empty()) {
-            if (stato == "[awarded]") {
-                if (!conPunteggio) return Errore("risultato a tavolino senza punteggio");
-                p.stato = StatoPartita::Assegnata;
-            } else if (stato == "[cancelled]" || stato == "[abandoned]" ||
-                       stato == "[postponed]") {
-                p.stato = StatoPartita::NonGiocata;
-                p.motivoNonGiocata = stato == "[cancelled]"   ? "annullata"
-                                     : stato == "[abandoned]" ? "sospesa"
-                                                              : "rinviata";
-            } else {
-                return Errore("stato della partita sconosciuto: " + std::string(stato));
-            }
-        }
+        if (!stato.empty())
+            if (auto e = footballtxt::ApplicaStato(stato, conPunteggio, p); !e.empty())
+                return Errore(e);
         stagione_.partite.push_back(std::move(p));
     }
 
