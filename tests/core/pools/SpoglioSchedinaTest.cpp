@@ -1,13 +1,19 @@
 // Checking a played system: the texts of the full system, the winning
 // columns counted against a walk over every column, the reduced system's
 // counters, and the smallest winning enlargement against a brute force.
+#include "dati/DatiCampionati.h"
 #include "platform/Lavori.h"
+#include "platform/Risorse.h"
+#include "pools/CCondizionamenti.h"
+#include "pools/CPropostaSistema.h"
 #include "pools/CDlgSpoglioSchedine.h"
 #include "pools/ComandiSistema.h"
 #include "pools/CostruzioneSistema.h"
 #include "pools/OperazioniSchedina.h"
 #include "pools/SpoglioSchedina.h"
 #include "pools/VerificaColonna.h"
+
+#include "../doppi/MessaggiRegistrati.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +23,7 @@
 #include <vector>
 
 using namespace veltra;
+using veltra::test::MessaggiRegistrati;
 
 namespace {
 
@@ -305,4 +312,39 @@ TEST(Allargamento, UndiciPuntiProvaPrimaUnaTripla) {
     EXPECT_TRUE(r.first >= 1 || r == (std::pair<int, int>{0, 0}));
     // A proposal already at 12 needs nothing.
     EXPECT_EQ(CercaAllargamento(s, Risultati("1X111111111111")), (std::pair<int, int>{0, 0}));
+}
+
+TEST(PropostaSistema, LaDimensioneMostrataRestaNellaSchedina) {
+    // Closing the system window with a table's system chosen keeps its size,
+    // so the commands that need a reduced system of known size are offered
+    // before its columns are built.
+    DatiCampionati dati;
+    Schedina s = Coupon({"1X2", "X2", "1X", "12", "1", "X", "2", "1", "1", "X", "2", "1", "2", "1"});
+    CCondizionamenti c;
+    const auto tabelle = CartellaRiduzioni();
+    const std::int32_t atteso = DimensioneRidotto(tabelle, 1, 3);
+    ASSERT_GT(atteso, 0);
+    CPropostaSistema p(dati, s, c, tabelle);
+    MessaggiRegistrati m;
+    ASSERT_TRUE(p.Riempi(false, m));
+    p.ScegliRidotto();
+    p.Chiudi();
+    EXPECT_EQ(s.ridotto.numColonne, atteso);
+    EXPECT_EQ(TotaleColonne(s), -1); // known, not built
+
+    EsecutoreSincrono esecutore;
+    ContestoSistema ctx{esecutore, m, tabelle, std::nullopt, 0};
+    bool ok = false;
+    CostruisciSistema(s, c, ctx, [&](bool b) { ok = b; });
+    ASSERT_TRUE(ok);
+    EXPECT_GT(TotaleColonne(s), 0);
+    EXPECT_LE(TotaleColonne(s), atteso);
+
+    // Closing again keeps the built system; a change of predictions forgets it.
+    CPropostaSistema q(dati, s, c, tabelle);
+    ASSERT_TRUE(q.Riempi(false, m));
+    q.Chiudi();
+    EXPECT_GT(TotaleColonne(s), 0);
+    ASSERT_TRUE(ApplicaComandoSistema(s, ComandoSistema::FissaDoppia).ok);
+    EXPECT_EQ(s.ridotto.numColonne, -1);
 }
