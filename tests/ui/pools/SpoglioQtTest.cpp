@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -174,6 +175,10 @@ TEST_F(SpoglioQt, ControlloStatisticheEArchivio) {
     EXPECT_EQ(foglio.pulsante("escludi")->text(), "&Includi");
     EXPECT_EQ(foglio.etichetta("titolo")->text(), "VALORI MEDI CALCOLATI SU 0 DELLE 1 GIOCATE ARCHIVIATE");
     EXPECT_EQ(foglio.etichetta("m_integraleGiocato")->text(), "0.0");
+    foglio.findChild<QTabWidget*>()->setCurrentIndex(1);
+    EXPECT_EQ(foglio.etichetta("numero")->text(), "1 / 1");
+    EXPECT_FALSE(foglio.pulsante("successiva")->isEnabled());
+    Fotografa(foglio, "tutte-le-giocate");
     foglio.accept();
     const LetturaStatistiche esclusa = CaricaStatistiche(cartella.path().toStdString());
     ASSERT_TRUE(esclusa.lista);
