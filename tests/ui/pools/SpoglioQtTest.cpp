@@ -17,7 +17,9 @@
 #include "doppi/SuoniRegistrati.h"
 #include "platform/AttendiLavori.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -255,4 +257,45 @@ TEST_F(SpoglioQt, ColonnaNascosta) {
     EXPECT_EQ(suoni.voci()[0].nome, "suono.wav");
     EXPECT_FALSE(suoni.voci()[0].attendi);
     Fotografa(d, "colonna-nascosta");
+}
+
+TEST(DialoghiGiocataQt, SostituzioneENote) {
+    // The modal dialogs answered as a user would, from inside their loop.
+    CStatisticheToto recente;
+    recente.data = 1700000000;
+    const auto rispondi = [](const char* foto, auto azione) {
+        QTimer::singleShot(0, [foto, azione] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(d);
+            Fotografa(*d, foto);
+            azione(*d);
+        });
+    };
+    rispondi("aggiunta-sostituzione", [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Aggiunta o Sostituzione statistiche");
+        EXPECT_TRUE(d.findChild<QRadioButton*>("aggiungi")->isChecked()); // preselected
+        EXPECT_EQ(d.findChild<QLabel*>("data")->text().toStdString(), TestoData(1700000000));
+        d.findChild<QRadioButton*>("sostituisci")->setChecked(true);
+        d.accept();
+    });
+    EXPECT_EQ(SceltaSostituzione(recente, nullptr), std::optional<bool>(true));
+    rispondi("aggiunta-annullata", [](QDialog& d) { d.reject(); });
+    EXPECT_EQ(SceltaSostituzione(recente, nullptr), std::nullopt);
+
+    std::string note = "vecchie";
+    rispondi("descrizione-giocata", [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Descrizione Giocata Totocalcio");
+        auto* t = d.findChild<QPlainTextEdit*>("note");
+        EXPECT_EQ(t->toPlainText(), "vecchie");
+        t->setPlainText(QString::fromUtf8("giocata di prova, più doppie"));
+        d.accept();
+    });
+    EXPECT_TRUE(ModificaNote(note, nullptr));
+    EXPECT_EQ(note, "giocata di prova, più doppie");
+    rispondi("descrizione-annullata", [](QDialog& d) {
+        d.findChild<QPlainTextEdit*>("note")->setPlainText("persa");
+        d.reject();
+    });
+    EXPECT_FALSE(ModificaNote(note, nullptr));
+    EXPECT_EQ(note, "giocata di prova, più doppie");
 }
