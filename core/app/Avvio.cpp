@@ -18,6 +18,9 @@ namespace veltra {
 
 EsitoFile CaricaDati(DatiGlobali& dati, const std::filesystem::path& cartella) {
     if (EsitoFile e = CaricaConfigurazione(cartella, dati); !e) return e;
+    // A damaged archive of checked plays does not stop the program: it is
+    // left as it is, and the windows that need it say it cannot be read.
+    dati.giocateToto = CaricaStatistiche(cartella).lista;
     return CaricaFileCampionati(dati, cartella);
 }
 

@@ -9,8 +9,10 @@
 #include "pools/CCondizionamenti.h"
 #include "pools/ImpostazioniStampa.h"
 #include "pools/Schedina.h"
+#include "pools/StatisticheToto.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace veltra {
@@ -40,6 +42,10 @@ struct DatiGlobali : DatiCampionati {
     ImpostazioniStampa stampa;
     ScommessaMgr scommesse;
     ListaStrategie strategie;
+    // The archive of checked plays (StatisticheStat2.VLT), read at start-up;
+    // nullopt when the file could not be read: it is then left alone and
+    // the pools windows report it.
+    std::optional<CListaGiocateToto> giocateToto = CListaGiocateToto{};
 
 private:
     // The coupon and the betting events are computed from the stored data:

@@ -30,6 +30,12 @@ bool SalvaDati(DatiGlobali& dati, const std::filesystem::path& cartella, IMessag
                              Testo(ScriviArchivioConfigurazione(dati))))
         return false;
     if (!PreparaFileCampionati(dati, cartella, salvataggio)) return false;
+    // The archive of checked plays, when it was read whole (a damaged file
+    // is never overwritten) and there is something to keep.
+    if (dati.giocateToto &&
+        (!dati.giocateToto->giocate.empty() || std::filesystem::exists(cartella / kFileStatisticheToto)) &&
+        !salvataggio.Prepara(cartella / kFileStatisticheToto, ScriviListaGiocate(*dati.giocateToto)))
+        return false;
     // The support file too, so that strategy numbers survive a crash.
     ++dati.contatoreSalvataggi;
     const bool supporto =

@@ -28,4 +28,6 @@ fs::path CartellaRiduzioni() {
     return fs::path(VELTRA_RISORSE_COMPILATE) / "riduzioni";
 }
 
+fs::path CartellaSuoni() { return CartellaRisorse() / "suoni"; }
+
 } // namespace veltra

@@ -10,5 +10,7 @@ namespace veltra {
 std::filesystem::path CartellaRisorse();
 // The reduction tables (shipped N-1 tables and generated error-correcting ones).
 std::filesystem::path CartellaRiduzioni();
+// The wave files of the spoken columns and of the hidden column.
+std::filesystem::path CartellaSuoni();
 
 } // namespace veltra

@@ -125,6 +125,30 @@ void CPropostaSistema::MemorizzaRiduzione() {
         break;
     }
     if (primaMin != s_.riduzioneMin || primaMax != s_.riduzioneMax) InvalidaRidotto(s_);
+
+    // The size the window showed for a table's system is the size of the
+    // selected reduction: the record keeps it as counted (its columns are
+    // built when needed), so the commands that need a reduced system of
+    // known size ("Sistema Ridotto", "Spoglio Schedine") are offered.
+    std::int32_t dimensione = -1;
+    if (scelta_ == SceltaRiduzione::Ridotto)
+        dimensione = colonneRidotto_;
+    else if (scelta_ == SceltaRiduzione::Correzione && indiceCorrezione_ >= 0)
+        dimensione = correzioni_[static_cast<std::size_t>(indiceCorrezione_)].colonne;
+    const NumeroSegni n = StatoNumeroSegni(s_);
+    SistemaRidotto& r = s_.ridotto;
+    const bool noto = r.contato && r.numColonne >= 0 && r.erroriMin == s_.riduzioneMin &&
+                      r.erroriMax == s_.riduzioneMax && r.numTriple == n.triple && r.numDoppie == n.doppie;
+    if (!noto && dimensione > 0) {
+        SistemaRidotto contato;
+        contato.numTriple = static_cast<std::int16_t>(n.triple);
+        contato.numDoppie = static_cast<std::int16_t>(n.doppie);
+        contato.erroriMin = s_.riduzioneMin;
+        contato.erroriMax = s_.riduzioneMax;
+        contato.numColonne = dimensione;
+        contato.contato = 1;
+        r = std::move(contato);
+    }
 }
 
 void CPropostaSistema::Modificato() {

@@ -33,6 +33,10 @@
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
+#include "platform/Risorse.h"
+#include "platform/SuoniQt.h"
+#include "pools/CDlgSistemaRidottoQt.h"
+#include "pools/CDlgSpoglioSchedineQt.h"
 
 #include <algorithm>
 #include <QActionGroup>
@@ -247,6 +251,11 @@ void CVltMain::CreaTabellaComandi() {
         {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
         {comando::ModificaQuote, [this] { ComandoQuote(true); }},
         {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_); }},
+        {comando::SistemaRidotto, [this] {
+             SuoniQt suoni(CartellaSuoni());
+             CDlgSistemaRidottoQt(dati_, messaggi_, suoni, this).exec(); }},
+        {comando::SpoglioSchedine, [this] { CDlgSpoglioSchedineQt(dati_, cartella_, messaggi_, this).exec(); }},
+        {comando::StatisticheTotocalcio, [this] { DlgStatisticheTotocalcioQt::Apri(dati_, cartella_, messaggi_, this); }},
     });
     // clang-format on
 }

@@ -364,3 +364,36 @@ TEST(Avvio, CartelleDiEsportazioneCreateUnaVolta) {
     // An existing export keeps its weeks.
     EXPECT_EQ(LeggiTesto(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt"), "12");
 }
+
+TEST(Configurazione, GiocateTotocalcioNelSalvataggioENellAvvio) {
+    CartellaTemporanea dir;
+    MessaggiRegistrati msg;
+    auto d = DatiRicchi();
+    // No play and no file: the save writes none.
+    ASSERT_TRUE(SalvaDati(*d, dir.percorso(), msg));
+    EXPECT_FALSE(std::filesystem::exists(dir / kFileStatisticheToto));
+
+    CStatisticheToto g;
+    g.data = 1234567890;
+    g.note = "prima";
+    g.risultati.fill("1");
+    AggiungiGiocata(*d->giocateToto, g, false);
+    ASSERT_TRUE(SalvaDati(*d, dir.percorso(), msg));
+    const auto scritto = LeggiFile(dir / kFileStatisticheToto);
+    ASSERT_TRUE(scritto);
+    EXPECT_EQ(*scritto, ScriviListaGiocate(*d->giocateToto));
+
+    auto letti = std::make_unique<DatiGlobali>();
+    ASSERT_TRUE(Carica(*letti, dir.percorso(), msg));
+    ASSERT_TRUE(letti->giocateToto);
+    EXPECT_EQ(*letti->giocateToto, *d->giocateToto);
+
+    // A damaged archive of plays does not stop the start-up, and the next
+    // save leaves it as it is.
+    ScriviTesto(dir / kFileStatisticheToto, "danneggiato");
+    auto danneggiati = std::make_unique<DatiGlobali>();
+    ASSERT_TRUE(Carica(*danneggiati, dir.percorso(), msg));
+    EXPECT_FALSE(danneggiati->giocateToto);
+    ASSERT_TRUE(SalvaDati(*danneggiati, dir.percorso(), msg));
+    EXPECT_EQ(*LeggiFile(dir / kFileStatisticheToto), "danneggiato");
+}
