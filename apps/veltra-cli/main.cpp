@@ -32,7 +32,9 @@ void Uso(std::FILE* f) {
         "  sistema [--cartella DIR] [--riduzione integrale|n-1|E-F|condizionato] "
         "[--metodo standard|avanzato] [--colonne|--conta]\n"
         "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--imposta NOME=VALORE]...\n"
-        "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n",
+        "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n"
+        "  scambia-analisi [--cartella DIR] [--indirizzo URL] [--invia ID:POSIZIONE]... [--autore TESTO] "
+        "[--ricevi ID]... [--correnti si|no] [--archivio si|no] [--scrivi-prova] [--da-file]\n",
         f);
 }
 
@@ -58,6 +60,7 @@ int main(int argc, char** argv) {
         if (comando == "sistema") return ComandoSistemaRidotto(argomenti);
         if (comando == "scommesse") return ComandoScommesse(argomenti);
         if (comando == "importa-quote") return ComandoImportaQuote(argomenti);
+        if (comando == "scambia-analisi") return ComandoScambiaAnalisi(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

@@ -23,6 +23,12 @@ std::string ErroreConnessione(int codice) {
 
 } // namespace
 
+std::string IndirizzoServizioDa(std::string_view indirizzoAggiornamenti) {
+    const auto u = LeggiUrl(indirizzoAggiornamenti);
+    if (!u || !u->http || u->host.empty()) return kIndirizzoServizio;
+    return "http://" + u->host + ":" + std::to_string(u->porta);
+}
+
 EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio& stato,
                            RegistroInternet& log, const ContestoLavoro& lavoro) {
     EsitoScambio e;
@@ -65,11 +71,20 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
                                                                                                    : 3;
             scrivi(ErroreConnessione(codice));
             scrivi("(" + (r.ok() ? "risposta " + std::to_string(r.stato) : DescriviErrore(r)) + ")");
+            // The service says why it refused: its first lines.
+            LettoreRisposta righe(r.corpo);
+            std::string riga;
+            for (int k = 0; r.ok() && k < 5 && righe.LeggiRiga(riga);) {
+                if (riga.size() > 300) riga.resize(300);
+                if (!riga.empty() && ++k && !scrivi(riga)) break;
+            }
             return e;
         }
         LettoreRisposta righe(r.corpo);
-        for (std::string riga; righe.LeggiRiga(riga);)
+        for (std::string riga; righe.LeggiRiga(riga);) {
             if (!scrivi(riga)) return e;
+            e.risposteInvio.push_back(riga);
+        }
         e.inviate = static_cast<int>(p.daInviare.size());
         if (e.inviate > 0 &&
             !scrivi("Grazie per la tua partecipazione alla rete di ricercatori di VELTRA\r\r\nI dati "
@@ -123,15 +138,18 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
         for (std::size_t k = 0; k < p.daRicevere.size(); ++k) {
             const CampionatoId c = p.daRicevere[k];
             if (!testi[k]) {
+                e.esiti.push_back({EsitoRicezione::Mancante, c, {}});
                 if (!scrivi("Impossibile reperire le analisi richieste.\r\r\n")) return e;
                 continue;
             }
             const RispostaAnalisi r = LeggiRispostaAnalisi(*testi[k], c, p.stagioni[static_cast<std::size_t>(c)]);
             if (r.tipo == RispostaAnalisi::Messaggio) {
+                e.esiti.push_back({EsitoRicezione::Messaggio, c, r.messaggio});
                 if (!scrivi(r.messaggio)) return e;
                 continue;
             }
             if (r.tipo == RispostaAnalisi::NonValida) {
+                e.esiti.push_back({EsitoRicezione::NonValida, c, r.messaggio});
                 if (!scrivi("Errore nella ricezione dei dati via internet.\r\r\nOperazione interrotta."))
                     return e;
                 scrivi("(" + std::string(Campionato(c).nome) + ": " + r.messaggio + ")");
@@ -150,6 +168,7 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
             stato.inAttesa = false;
             lavoro.Avanza(static_cast<long>(k), static_cast<long>(p.daRicevere.size()));
             if (stato.ignora.exchange(false)) {
+                e.esiti.push_back({EsitoRicezione::Ignorata, c, r.titolo});
                 if (!scrivi("Analisi ignorata.\r\r\n")) return e;
                 continue;
             }
@@ -157,6 +176,7 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
                 e.interrotto = true;
                 return e;
             }
+            e.esiti.push_back({EsitoRicezione::Ricevuta, c, r.titolo});
             e.ricevute.push_back({r.proposta, r.titolo});
         }
     }
@@ -314,6 +334,7 @@ void CGestioneAnalisiInternet::Connessione(IEsecutoreLavori& esecutore, IHttp& h
         esecutore, "Gestione Archivi Analisi via Internet",
         [&http, p, stato, log](ContestoLavoro& c) { return EseguiScambio(http, p, *stato, *log, c); },
         [this, fine = std::move(fine)](EsitoLavoro<EsitoScambio> esito) {
+            ultimoEsito_ = esito.risultato;
             if (esito.fine.fermato || esito.risultato.interrotto || !esito.fine.riuscito())
                 log_.Aggiungi("OPERAZIONE INTERROTTA.");
             else
@@ -340,6 +361,9 @@ void CGestioneAnalisiInternet::Applica(const std::vector<AnalisiRicevuta>& ricev
         const CAnalisi propria = AnalisiCorrente(camp);
         CAnalisi a = r.proposta.analisi;
         ValutaAnalisi(camp, a);
+        valutate_.push_back({{c, a}, r.titolo});
+        // Position 1, whichever analysis the archive's window was showing.
+        camp.archivio.corrente = 0;
         if (inArchivio && InserisciAnalisi(camp.archivio, a, r.titolo, &messaggi_) == 1) {
             archivioCambiato_ = true;
             inserita_ = true;
@@ -356,19 +380,36 @@ void CGestioneAnalisiInternet::Applica(const std::vector<AnalisiRicevuta>& ricev
     }
 }
 
-void CGestioneAnalisiInternet::ProvaLocale() {
-    if (messaggi_.Mostra(kDomandaSalvaProva, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si) {
-        std::map<CampionatoId, std::string> file;
-        for (const auto& a : Parametri().daInviare) file[a.campionato] += RigaProvaLocale(a);
-        for (const auto& [c, testo] : file)
-            if (!ScriviFileAtomico(cartella_ / NomeFileRicezione(c), testo))
-                messaggi_.Errore("Impossibile scrivere il file " + NomeFileRicezione(c));
+std::vector<std::string> CGestioneAnalisiInternet::ScriviFileProva() {
+    std::map<CampionatoId, std::string> file;
+    for (const auto& a : Parametri().daInviare) file[a.campionato] += RigaProvaLocale(a);
+    std::vector<std::string> scritti;
+    for (const auto& [c, testo] : file) {
+        if (!ScriviFileAtomico(cartella_ / NomeFileRicezione(c), testo)) {
+            messaggi_.Errore("Impossibile scrivere il file " + NomeFileRicezione(c));
+            return {};
+        }
+        scritti.push_back(NomeFileRicezione(c));
     }
+    return scritti;
+}
+
+void CGestioneAnalisiInternet::ProvaLocale() {
+    if (messaggi_.Mostra(kDomandaSalvaProva, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si)
+        ScriviFileProva();
     provaLocale_ =
         messaggi_.Mostra(kDomandaCaricaProva, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si;
 }
 
 bool CGestioneAnalisiInternet::Ok() {
+    if (correntiCambiate_ || archivioCambiato_) dati_.datiModificati = 1;
+    // The layers above recompute what rests on the current analyses (the
+    // coupon, the betting events) and refresh their windows.
+    for (CampionatoId c : cambiati_) {
+        AvvisoCambiamento avviso{Cambiamento::Analisi, c};
+        avviso.messaggi = &messaggi_;
+        dati_.notifiche.Pubblica(avviso);
+    }
     return correntiCambiate_;
 }
 

@@ -61,12 +61,26 @@ struct AnalisiRicevuta {
     std::string titolo;
 };
 
+// What became of one championship asked for.
+struct EsitoRicezione {
+    enum Tipo { Ricevuta, Ignorata, Messaggio, Mancante, NonValida } tipo = Mancante;
+    CampionatoId campionato = 0;
+    std::string testo; // Ricevuta/Ignorata: the title; Messaggio: the text; NonValida: why
+};
+
 struct EsitoScambio {
     std::vector<AnalisiRicevuta> ricevute; // kept by the user, in order
     bool interrotto = false;
     bool concluso = false;
     int inviate = 0;
+    std::vector<std::string> risposteInvio; // the service's lines after the POST
+    std::vector<EsitoRicezione> esiti;      // one per championship reached, in order
 };
+
+// The service's base address ("http://host:port") from the update folder's
+// address the user chose: analyses go to the same host. The default
+// service's when that address is not an http one.
+std::string IndirizzoServizioDa(std::string_view indirizzoAggiornamenti);
 
 // The exchange, run as a job.
 EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio& stato,
@@ -118,13 +132,25 @@ public:
     // The hidden click of the connection page: the two questions.
     void ProvaLocale();
     bool provaLocale() const { return provaLocale_; }
+    // What the two answers do: the local test files of the analyses to send
+    // (the names written; empty with a message shown when one failed), and
+    // the local test mode for the next exchange.
+    std::vector<std::string> ScriviFileProva();
+    void ImpostaProvaLocale(bool s) { provaLocale_ = s; }
 
     // Applies what the exchange kept (done by Connessione's end; public for
     // the terminal).
     void Applica(const std::vector<AnalisiRicevuta>& ricevute);
 
-    // The window ends: OK keeps the changes, Annulla restores the snapshot.
-    // Ok returns whether any current analysis changed.
+    // What the last exchange did (after its end).
+    const EsitoScambio& ultimoEsito() const { return ultimoEsito_; }
+    // The received analyses the exchanges kept, as evaluated on their
+    // championships (precisions and data usage filled in).
+    const std::vector<AnalisiRicevuta>& valutate() const { return valutate_; }
+
+    // The window ends: OK keeps the changes (marks the data changed and tells
+    // the layers above which current analyses changed), Annulla restores the
+    // snapshot. Ok returns whether any current analysis changed.
     bool Ok();
     void Annulla();
     bool correntiCambiate() const { return correntiCambiate_; }
@@ -154,6 +180,8 @@ private:
     bool correntiCambiate_ = false;
     bool archivioCambiato_ = false;
     std::set<CampionatoId> cambiati_;
+    EsitoScambio ultimoEsito_;
+    std::vector<AnalisiRicevuta> valutate_;
 };
 
 } // namespace veltra
