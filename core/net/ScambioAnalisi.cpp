@@ -3,10 +3,12 @@
 #include "dati/FileAtomico.h"
 #include "engine/CMotoreStime.h"
 #include "engine/ValutazioneArchivio.h"
+#include "engine/parametri/TestiAnalisi.h"
 #include "net/Internet.h"
 #include "platform/Messaggi.h"
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 namespace veltra {
@@ -253,6 +255,73 @@ std::vector<std::string> CGestioneAnalisiInternet::RigheInvio() const {
         r.push_back("Analisi n. " + std::to_string(i + 1) + " del campionato di " +
                     std::string(Campionato(c).nome));
     return r;
+}
+
+const CAnalisi* CGestioneAnalisiInternet::AnalisiMostrata() const {
+    return LeggiAnalisi(dati_.campionato(campionatoArchivio_).archivio, analisiMostrata_);
+}
+
+std::vector<std::string> CGestioneAnalisiInternet::TestoAnalisiMostrata() const {
+    const CAnalisi* a = AnalisiMostrata();
+    if (!a)
+        return {"L'archivio delle analisi di " + std::string(Campionato(campionatoArchivio_).nome) +
+                " e' vuoto."};
+    char b[160];
+    std::vector<std::string> r;
+    std::snprintf(b, sizeof b, "Analisi n. %d di %d", analisiMostrata_ + 1,
+                  dati_.campionato(campionatoArchivio_).archivio.numero());
+    r.push_back(b);
+    r.push_back("Titolo: " + a->titolo);
+    r.push_back("Giornate d'Analisi: " + std::to_string(a->giornateAnalisi));
+    r.push_back("Percentuali d'Importanza: " + TestoPercentuali(*a));
+    std::snprintf(b, sizeof b, "Limiti: Casa %+d / %+d - Trasferta %+d / %+d", a->limiteMinCasa,
+                  a->limiteMaxCasa, a->limiteMinTrasferta, a->limiteMaxTrasferta);
+    r.push_back(b);
+    r.push_back("Precisione: " + TestoPrecisione(*a));
+    r.push_back("Dati Usati: " + TestoDatiUsati(*a));
+    return r;
+}
+
+std::string CGestioneAnalisiInternet::TestoPunteggiMostrata() const {
+    const CAnalisi* a = AnalisiMostrata();
+    if (!a) return {};
+    const CPunteggiAvanzati& p = a->punteggiAvanzati;
+    const auto d = [](float x) { return static_cast<double>(x); };
+    std::string t;
+    char b[200];
+    const char* esiti[3] = {"Vittoria", "Pareggio", "Sconfitta"};
+    for (int lato = 0; lato < 2; ++lato) {
+        t += lato == 0 ? "PUNTEGGI IN CASA\n" : "PUNTEGGI IN TRASFERTA\n";
+        for (int e = 0; e < 3; ++e) {
+            std::snprintf(b, sizeof b, "  %-9s  Forte %+.2f  Media %+.2f  Debole %+.2f\n", esiti[e],
+                          d(p.Punti(lato == 1, Esito(e), kForte)),
+                          d(p.Punti(lato == 1, Esito(e), kMedia)),
+                          d(p.Punti(lato == 1, Esito(e), kDebole)));
+            t += b;
+        }
+    }
+    std::snprintf(b, sizeof b,
+                  "FORZE\n  Casa: debole %+.0f, forte %+.0f\n  Trasferta: debole %+.0f, forte %+.0f\n",
+                  d(p.deboleCasa), d(p.forteCasa), d(p.deboleTrasferta), d(p.forteTrasferta));
+    t += b;
+    std::snprintf(b, sizeof b,
+                  "MODIFICHE\n  Casa: bassa %+.2f, alta %+.2f\n  Trasferta: bassa %+.2f, alta %+.2f\n",
+                  d(p.modificaBassaCasa), d(p.modificaAltaCasa), d(p.modificaBassaTrasferta),
+                  d(p.modificaAltaTrasferta));
+    t += b;
+    std::snprintf(b, sizeof b,
+                  "LIMITI\n  Casa %+d / %+d - Trasferta %+d / %+d\n"
+                  "STAGIONI\n  Campionati inclusi: %d - Importanza: da %.0f%% a %.0f%%\n"
+                  "  Casa e trasferta separate: %s\n",
+                  a->limiteMinCasa, a->limiteMaxCasa, a->limiteMinTrasferta, a->limiteMaxTrasferta,
+                  p.campionatiInclusi, d(p.importanzaMin * 100), d(p.importanzaMax * 100),
+                  p.separaCasaTrasferta ? "si" : "no");
+    t += b;
+    return t;
+}
+
+const CAnalisi& CGestioneAnalisiInternet::AnalisiOriginale(CampionatoId c) const {
+    return copia_->voci[static_cast<std::size_t>(c)].corrente;
 }
 
 std::vector<CampionatoId> CGestioneAnalisiInternet::Esclusi() const {

@@ -100,11 +100,17 @@ public:
     int campionatoArchivio() const { return campionatoArchivio_; }
     void ScegliCampionatoArchivio(CampionatoId c);
     int analisiMostrata() const { return analisiMostrata_; } // -1 with an empty archive
+    int analisiInArchivio() const { return dati_.campionato(campionatoArchivio_).archivio.numero(); }
     void Precedente(); // "<<"
     void Successiva(); // ">>"
     bool AggiungiInvio();       // "&Aggiungi  >>": false (message shown) when already there
     bool TogliInvio(int riga);  // "<<  &Togli": riga -1 means none selected
     std::vector<std::string> RigheInvio() const; // "Analisi n. %d del campionato di %s"
+    // The analysis shown in "ARCHIVIO ANALISI" (null with an empty archive),
+    // and its lines there; "P&unteggi, Forze, Limiti..." shows the second text.
+    const CAnalisi* AnalisiMostrata() const;
+    std::vector<std::string> TestoAnalisiMostrata() const;
+    std::string TestoPunteggiMostrata() const;
     std::string autore;
 
     // "Ricezione Analisi".
@@ -118,6 +124,7 @@ public:
     // "Connessione al Server".
     enum class Stato { Fermo, InCorso, Attesa };
     Stato stato() const;
+    bool inCorso() const { return inCorso_; }
     std::string TestoPulsante() const; // "&Connessione", "&Interrompi", "&Ignora"
     bool okAbilitato() const { return okAbilitato_ && !inCorso_; }
     bool annullaAbilitato() const { return !inCorso_; }
@@ -147,6 +154,9 @@ public:
     // The received analyses the exchanges kept, as evaluated on their
     // championships (precisions and data usage filled in).
     const std::vector<AnalisiRicevuta>& valutate() const { return valutate_; }
+    // A championship's current analysis as it was when the window opened,
+    // to compare a received analysis with.
+    const CAnalisi& AnalisiOriginale(CampionatoId c) const;
 
     // The window ends: OK keeps the changes (marks the data changed and tells
     // the layers above which current analyses changed), Annulla restores the
