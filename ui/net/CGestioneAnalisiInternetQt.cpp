@@ -97,6 +97,7 @@ CGestioneAnalisiInternetQt::CGestioneAnalisiInternetQt(DatiCampionati& dati,
     auto* gruppoInvio = new QGroupBox("ANALISI DA ESAMINARE");
     listaInvio_ = Nomina(new QListWidget, "listaInvio",
                          "Visualizza il gruppo di analisi selezionate per essere esaminate");
+    listaInvio_->setMinimumWidth(270);
     auto* gi = new QVBoxLayout(gruppoInvio);
     gi->addWidget(listaInvio_);
     auto* pulsantiInvio = new QVBoxLayout;
