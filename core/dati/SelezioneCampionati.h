@@ -35,8 +35,6 @@ public:
     // By championship id; -1 = nothing selected (the message is shown).
     bool Aggiungi(int campionato, IMessaggi& messaggi);
     bool Togli(int campionato, IMessaggi& messaggi);
-    // Every championship chosen at once, or none.
-    void Tutti(bool scelti) { scelti_.fill(scelti); }
     bool continuaAbilitato() const { return !destra().empty(); }
 
 private:

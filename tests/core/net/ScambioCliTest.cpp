@@ -214,5 +214,18 @@ TEST(GestioneAnalisiInternet, LaRicevutaVaAllaPosizioneUnoEOkAvvisaIlResto) {
     EXPECT_EQ(avvisati, std::vector<int>{0});
 }
 
+TEST(GestioneAnalisiInternet, IlServizioEQuelloDellIndirizzoDegliAggiornamenti) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"http://club.example.org:8080/agg/", "http://club.example.org:8080"},
+        {"http://127.0.0.1/aggiornamenti/", "http://127.0.0.1:80"},
+        {"HTTP://Server:7041", "http://Server:7041"},
+        {"ftp://club.example.org/agg/", kIndirizzoServizio},
+        {"non un indirizzo", kIndirizzoServizio},
+        {"", kIndirizzoServizio},
+    };
+    for (const auto& [aggiornamenti, servizio] : casi)
+        EXPECT_EQ(IndirizzoServizioDa(aggiornamenti), servizio) << aggiornamenti;
+}
+
 } // namespace
 } // namespace veltra::test
