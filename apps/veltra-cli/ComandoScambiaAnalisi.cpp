@@ -165,7 +165,10 @@ int ComandoScambiaAnalisi(const std::vector<std::string>& a) {
         const auto scritti = g.ScriviFileProva();
         if (scritti.empty() && !invio.empty()) return kEsitoCaricamento;
         for (const std::string& f : scritti) std::printf("file_prova=%s\n", f.c_str());
-        if (ricezione.empty() && !daFile) return kEsitoOk;
+        // Written instead of sent.
+        while (!g.RigheInvio().empty()) g.TogliInvio(0);
+        invio.clear();
+        if (ricezione.empty()) return kEsitoOk;
     }
     // The local test mode: nothing is sent, the proposed analyses are read
     // from the folder's own files.

@@ -108,10 +108,11 @@ TEST(ScambiaAnalisiCli, SoloValutataQuandoNonSiTieneNulla) {
     CartellaTemporanea tmp;
     const fs::path cartella = tmp / "c";
     PreparaMittente(cartella);
-    ASSERT_EQ(EseguiCli("scambia-analisi --cartella " + cartella.string() +
-                        " --invia A:2 --scrivi-prova")
-                  .codice,
-              0);
+    // Written instead of sent: nothing reaches a service.
+    const Uscita prova = EseguiCli("scambia-analisi --cartella " + cartella.string() +
+                                   " --indirizzo http://127.0.0.1:1 --invia A:2 --scrivi-prova");
+    ASSERT_EQ(prova.codice, 0) << prova.errori;
+    EXPECT_EQ(prova.testo, "file_prova=AnalisiRicezioneA7040.txt\n");
     ASSERT_TRUE(fs::exists(cartella / "AnalisiRicezioneA7040.txt"));
     const auto prima = Istantanea(cartella);
     // No service runs anywhere: the local test mode must not need one.
