@@ -1,5 +1,6 @@
 #include "net/CGestioneAnalisiInternetQt.h"
 
+#include "platform/AiutoQt.h"
 #include "platform/EsecutoreLavoriQt.h"
 #include "platform/Messaggi.h"
 #include "platform/UiComune.h"
@@ -35,6 +36,7 @@ QString TestoLog(const std::string& testo) {
 // A read-only text in a small dialog ("&Note...", "P&unteggi, Forze, Limiti...").
 void MostraTesto(QWidget* genitore, const QString& titolo, const QString& testo, bool fisso) {
     QDialog d(genitore);
+    EreditaTastoAiuto(d, *genitore);
     d.setWindowTitle(titolo);
     auto* campo = new QPlainTextEdit(testo);
     campo->setReadOnly(true);
