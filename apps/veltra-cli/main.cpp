@@ -33,7 +33,9 @@ void Uso(std::FILE* f) {
         "[--metodo standard|avanzato] [--colonne|--conta]\n"
         "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--imposta NOME=VALORE]...\n"
         "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n"
-        "  spoglio [--cartella DIR] --risultati 1X2...\n",
+        "  spoglio [--cartella DIR] --risultati 1X2...\n"
+        "  scambia-analisi [--cartella DIR] [--indirizzo URL] [--invia ID:POSIZIONE]... [--autore TESTO] "
+        "[--ricevi ID]... [--correnti si|no] [--archivio si|no] [--scrivi-prova] [--da-file]\n",
         f);
 }
 
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
         if (comando == "scommesse") return ComandoScommesse(argomenti);
         if (comando == "importa-quote") return ComandoImportaQuote(argomenti);
         if (comando == "spoglio") return ComandoSpoglio(argomenti);
+        if (comando == "scambia-analisi") return ComandoScambiaAnalisi(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

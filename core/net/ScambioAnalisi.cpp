@@ -3,10 +3,12 @@
 #include "dati/FileAtomico.h"
 #include "engine/CMotoreStime.h"
 #include "engine/ValutazioneArchivio.h"
+#include "engine/parametri/TestiAnalisi.h"
 #include "net/Internet.h"
 #include "platform/Messaggi.h"
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 namespace veltra {
@@ -22,6 +24,12 @@ std::string ErroreConnessione(int codice) {
 }
 
 } // namespace
+
+std::string IndirizzoServizioDa(std::string_view indirizzoAggiornamenti) {
+    const auto u = LeggiUrl(indirizzoAggiornamenti);
+    if (!u || !u->http || u->host.empty()) return kIndirizzoServizio;
+    return "http://" + u->host + ":" + std::to_string(u->porta);
+}
 
 EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio& stato,
                            RegistroInternet& log, const ContestoLavoro& lavoro) {
@@ -65,11 +73,20 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
                                                                                                    : 3;
             scrivi(ErroreConnessione(codice));
             scrivi("(" + (r.ok() ? "risposta " + std::to_string(r.stato) : DescriviErrore(r)) + ")");
+            // The service says why it refused: its first lines.
+            LettoreRisposta righe(r.corpo);
+            std::string riga;
+            for (int k = 0; r.ok() && k < 5 && righe.LeggiRiga(riga);) {
+                if (riga.size() > 300) riga.resize(300);
+                if (!riga.empty() && ++k && !scrivi(riga)) break;
+            }
             return e;
         }
         LettoreRisposta righe(r.corpo);
-        for (std::string riga; righe.LeggiRiga(riga);)
+        for (std::string riga; righe.LeggiRiga(riga);) {
             if (!scrivi(riga)) return e;
+            e.risposteInvio.push_back(riga);
+        }
         e.inviate = static_cast<int>(p.daInviare.size());
         if (e.inviate > 0 &&
             !scrivi("Grazie per la tua partecipazione alla rete di ricercatori di VELTRA\r\r\nI dati "
@@ -123,15 +140,18 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
         for (std::size_t k = 0; k < p.daRicevere.size(); ++k) {
             const CampionatoId c = p.daRicevere[k];
             if (!testi[k]) {
+                e.esiti.push_back({EsitoRicezione::Mancante, c, {}});
                 if (!scrivi("Impossibile reperire le analisi richieste.\r\r\n")) return e;
                 continue;
             }
             const RispostaAnalisi r = LeggiRispostaAnalisi(*testi[k], c, p.stagioni[static_cast<std::size_t>(c)]);
             if (r.tipo == RispostaAnalisi::Messaggio) {
+                e.esiti.push_back({EsitoRicezione::Messaggio, c, r.messaggio});
                 if (!scrivi(r.messaggio)) return e;
                 continue;
             }
             if (r.tipo == RispostaAnalisi::NonValida) {
+                e.esiti.push_back({EsitoRicezione::NonValida, c, r.messaggio});
                 if (!scrivi("Errore nella ricezione dei dati via internet.\r\r\nOperazione interrotta."))
                     return e;
                 scrivi("(" + std::string(Campionato(c).nome) + ": " + r.messaggio + ")");
@@ -150,6 +170,7 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
             stato.inAttesa = false;
             lavoro.Avanza(static_cast<long>(k), static_cast<long>(p.daRicevere.size()));
             if (stato.ignora.exchange(false)) {
+                e.esiti.push_back({EsitoRicezione::Ignorata, c, r.titolo});
                 if (!scrivi("Analisi ignorata.\r\r\n")) return e;
                 continue;
             }
@@ -157,6 +178,7 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
                 e.interrotto = true;
                 return e;
             }
+            e.esiti.push_back({EsitoRicezione::Ricevuta, c, r.titolo});
             e.ricevute.push_back({r.proposta, r.titolo});
         }
     }
@@ -233,6 +255,73 @@ std::vector<std::string> CGestioneAnalisiInternet::RigheInvio() const {
         r.push_back("Analisi n. " + std::to_string(i + 1) + " del campionato di " +
                     std::string(Campionato(c).nome));
     return r;
+}
+
+const CAnalisi* CGestioneAnalisiInternet::AnalisiMostrata() const {
+    return LeggiAnalisi(dati_.campionato(campionatoArchivio_).archivio, analisiMostrata_);
+}
+
+std::vector<std::string> CGestioneAnalisiInternet::TestoAnalisiMostrata() const {
+    const CAnalisi* a = AnalisiMostrata();
+    if (!a)
+        return {"L'archivio delle analisi di " + std::string(Campionato(campionatoArchivio_).nome) +
+                " e' vuoto."};
+    char b[160];
+    std::vector<std::string> r;
+    std::snprintf(b, sizeof b, "Analisi n. %d di %d", analisiMostrata_ + 1,
+                  dati_.campionato(campionatoArchivio_).archivio.numero());
+    r.push_back(b);
+    r.push_back("Titolo: " + a->titolo);
+    r.push_back("Giornate d'Analisi: " + std::to_string(a->giornateAnalisi));
+    r.push_back("Percentuali d'Importanza: " + TestoPercentuali(*a));
+    std::snprintf(b, sizeof b, "Limiti: Casa %+d / %+d - Trasferta %+d / %+d", a->limiteMinCasa,
+                  a->limiteMaxCasa, a->limiteMinTrasferta, a->limiteMaxTrasferta);
+    r.push_back(b);
+    r.push_back("Precisione: " + TestoPrecisione(*a));
+    r.push_back("Dati Usati: " + TestoDatiUsati(*a));
+    return r;
+}
+
+std::string CGestioneAnalisiInternet::TestoPunteggiMostrata() const {
+    const CAnalisi* a = AnalisiMostrata();
+    if (!a) return {};
+    const CPunteggiAvanzati& p = a->punteggiAvanzati;
+    const auto d = [](float x) { return static_cast<double>(x); };
+    std::string t;
+    char b[200];
+    const char* esiti[3] = {"Vittoria", "Pareggio", "Sconfitta"};
+    for (int lato = 0; lato < 2; ++lato) {
+        t += lato == 0 ? "PUNTEGGI IN CASA\n" : "PUNTEGGI IN TRASFERTA\n";
+        for (int e = 0; e < 3; ++e) {
+            std::snprintf(b, sizeof b, "  %-9s  Forte %+.2f  Media %+.2f  Debole %+.2f\n", esiti[e],
+                          d(p.Punti(lato == 1, Esito(e), kForte)),
+                          d(p.Punti(lato == 1, Esito(e), kMedia)),
+                          d(p.Punti(lato == 1, Esito(e), kDebole)));
+            t += b;
+        }
+    }
+    std::snprintf(b, sizeof b,
+                  "FORZE\n  Casa: debole %+.0f, forte %+.0f\n  Trasferta: debole %+.0f, forte %+.0f\n",
+                  d(p.deboleCasa), d(p.forteCasa), d(p.deboleTrasferta), d(p.forteTrasferta));
+    t += b;
+    std::snprintf(b, sizeof b,
+                  "MODIFICHE\n  Casa: bassa %+.2f, alta %+.2f\n  Trasferta: bassa %+.2f, alta %+.2f\n",
+                  d(p.modificaBassaCasa), d(p.modificaAltaCasa), d(p.modificaBassaTrasferta),
+                  d(p.modificaAltaTrasferta));
+    t += b;
+    std::snprintf(b, sizeof b,
+                  "LIMITI\n  Casa %+d / %+d - Trasferta %+d / %+d\n"
+                  "STAGIONI\n  Campionati inclusi: %d - Importanza: da %.0f%% a %.0f%%\n"
+                  "  Casa e trasferta separate: %s\n",
+                  a->limiteMinCasa, a->limiteMaxCasa, a->limiteMinTrasferta, a->limiteMaxTrasferta,
+                  p.campionatiInclusi, d(p.importanzaMin * 100), d(p.importanzaMax * 100),
+                  p.separaCasaTrasferta ? "si" : "no");
+    t += b;
+    return t;
+}
+
+const CAnalisi& CGestioneAnalisiInternet::AnalisiOriginale(CampionatoId c) const {
+    return copia_->voci[static_cast<std::size_t>(c)].corrente;
 }
 
 std::vector<CampionatoId> CGestioneAnalisiInternet::Esclusi() const {
@@ -314,6 +403,7 @@ void CGestioneAnalisiInternet::Connessione(IEsecutoreLavori& esecutore, IHttp& h
         esecutore, "Gestione Archivi Analisi via Internet",
         [&http, p, stato, log](ContestoLavoro& c) { return EseguiScambio(http, p, *stato, *log, c); },
         [this, fine = std::move(fine)](EsitoLavoro<EsitoScambio> esito) {
+            ultimoEsito_ = esito.risultato;
             if (esito.fine.fermato || esito.risultato.interrotto || !esito.fine.riuscito())
                 log_.Aggiungi("OPERAZIONE INTERROTTA.");
             else
@@ -340,6 +430,9 @@ void CGestioneAnalisiInternet::Applica(const std::vector<AnalisiRicevuta>& ricev
         const CAnalisi propria = AnalisiCorrente(camp);
         CAnalisi a = r.proposta.analisi;
         ValutaAnalisi(camp, a);
+        valutate_.push_back({{c, a}, r.titolo});
+        // Position 1, whichever analysis the archive's window was showing.
+        camp.archivio.corrente = 0;
         if (inArchivio && InserisciAnalisi(camp.archivio, a, r.titolo, &messaggi_) == 1) {
             archivioCambiato_ = true;
             inserita_ = true;
@@ -356,19 +449,36 @@ void CGestioneAnalisiInternet::Applica(const std::vector<AnalisiRicevuta>& ricev
     }
 }
 
-void CGestioneAnalisiInternet::ProvaLocale() {
-    if (messaggi_.Mostra(kDomandaSalvaProva, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si) {
-        std::map<CampionatoId, std::string> file;
-        for (const auto& a : Parametri().daInviare) file[a.campionato] += RigaProvaLocale(a);
-        for (const auto& [c, testo] : file)
-            if (!ScriviFileAtomico(cartella_ / NomeFileRicezione(c), testo))
-                messaggi_.Errore("Impossibile scrivere il file " + NomeFileRicezione(c));
+std::vector<std::string> CGestioneAnalisiInternet::ScriviFileProva() {
+    std::map<CampionatoId, std::string> file;
+    for (const auto& a : Parametri().daInviare) file[a.campionato] += RigaProvaLocale(a);
+    std::vector<std::string> scritti;
+    for (const auto& [c, testo] : file) {
+        if (!ScriviFileAtomico(cartella_ / NomeFileRicezione(c), testo)) {
+            messaggi_.Errore("Impossibile scrivere il file " + NomeFileRicezione(c));
+            return {};
+        }
+        scritti.push_back(NomeFileRicezione(c));
     }
+    return scritti;
+}
+
+void CGestioneAnalisiInternet::ProvaLocale() {
+    if (messaggi_.Mostra(kDomandaSalvaProva, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si)
+        ScriviFileProva();
     provaLocale_ =
         messaggi_.Mostra(kDomandaCaricaProva, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si;
 }
 
 bool CGestioneAnalisiInternet::Ok() {
+    if (correntiCambiate_ || archivioCambiato_) dati_.datiModificati = 1;
+    // The layers above recompute what rests on the current analyses (the
+    // coupon, the betting events) and refresh their windows.
+    for (CampionatoId c : cambiati_) {
+        AvvisoCambiamento avviso{Cambiamento::Analisi, c};
+        avviso.messaggi = &messaggi_;
+        dati_.notifiche.Pubblica(avviso);
+    }
     return correntiCambiate_;
 }
 

@@ -61,12 +61,26 @@ struct AnalisiRicevuta {
     std::string titolo;
 };
 
+// What became of one championship asked for.
+struct EsitoRicezione {
+    enum Tipo { Ricevuta, Ignorata, Messaggio, Mancante, NonValida } tipo = Mancante;
+    CampionatoId campionato = 0;
+    std::string testo; // Ricevuta/Ignorata: the title; Messaggio: the text; NonValida: why
+};
+
 struct EsitoScambio {
     std::vector<AnalisiRicevuta> ricevute; // kept by the user, in order
     bool interrotto = false;
     bool concluso = false;
     int inviate = 0;
+    std::vector<std::string> risposteInvio; // the service's lines after the POST
+    std::vector<EsitoRicezione> esiti;      // one per championship reached, in order
 };
+
+// The service's base address ("http://host:port") from the update folder's
+// address the user chose: analyses go to the same host. The default
+// service's when that address is not an http one.
+std::string IndirizzoServizioDa(std::string_view indirizzoAggiornamenti);
 
 // The exchange, run as a job.
 EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio& stato,
@@ -86,11 +100,17 @@ public:
     int campionatoArchivio() const { return campionatoArchivio_; }
     void ScegliCampionatoArchivio(CampionatoId c);
     int analisiMostrata() const { return analisiMostrata_; } // -1 with an empty archive
+    int analisiInArchivio() const { return dati_.campionato(campionatoArchivio_).archivio.numero(); }
     void Precedente(); // "<<"
     void Successiva(); // ">>"
     bool AggiungiInvio();       // "&Aggiungi  >>": false (message shown) when already there
     bool TogliInvio(int riga);  // "<<  &Togli": riga -1 means none selected
     std::vector<std::string> RigheInvio() const; // "Analisi n. %d del campionato di %s"
+    // The analysis shown in "ARCHIVIO ANALISI" (null with an empty archive),
+    // and its lines there; "P&unteggi, Forze, Limiti..." shows the second text.
+    const CAnalisi* AnalisiMostrata() const;
+    std::vector<std::string> TestoAnalisiMostrata() const;
+    std::string TestoPunteggiMostrata() const;
     std::string autore;
 
     // "Ricezione Analisi".
@@ -104,6 +124,7 @@ public:
     // "Connessione al Server".
     enum class Stato { Fermo, InCorso, Attesa };
     Stato stato() const;
+    bool inCorso() const { return inCorso_; }
     std::string TestoPulsante() const; // "&Connessione", "&Interrompi", "&Ignora"
     bool okAbilitato() const { return okAbilitato_ && !inCorso_; }
     bool annullaAbilitato() const { return !inCorso_; }
@@ -118,13 +139,28 @@ public:
     // The hidden click of the connection page: the two questions.
     void ProvaLocale();
     bool provaLocale() const { return provaLocale_; }
+    // What the two answers do: the local test files of the analyses to send
+    // (the names written; empty with a message shown when one failed), and
+    // the local test mode for the next exchange.
+    std::vector<std::string> ScriviFileProva();
+    void ImpostaProvaLocale(bool s) { provaLocale_ = s; }
 
     // Applies what the exchange kept (done by Connessione's end; public for
     // the terminal).
     void Applica(const std::vector<AnalisiRicevuta>& ricevute);
 
-    // The window ends: OK keeps the changes, Annulla restores the snapshot.
-    // Ok returns whether any current analysis changed.
+    // What the last exchange did (after its end).
+    const EsitoScambio& ultimoEsito() const { return ultimoEsito_; }
+    // The received analyses the exchanges kept, as evaluated on their
+    // championships (precisions and data usage filled in).
+    const std::vector<AnalisiRicevuta>& valutate() const { return valutate_; }
+    // A championship's current analysis as it was when the window opened,
+    // to compare a received analysis with.
+    const CAnalisi& AnalisiOriginale(CampionatoId c) const;
+
+    // The window ends: OK keeps the changes (marks the data changed and tells
+    // the layers above which current analyses changed), Annulla restores the
+    // snapshot. Ok returns whether any current analysis changed.
     bool Ok();
     void Annulla();
     bool correntiCambiate() const { return correntiCambiate_; }
@@ -154,6 +190,8 @@ private:
     bool correntiCambiate_ = false;
     bool archivioCambiato_ = false;
     std::set<CampionatoId> cambiati_;
+    EsitoScambio ultimoEsito_;
+    std::vector<AnalisiRicevuta> valutate_;
 };
 
 } // namespace veltra

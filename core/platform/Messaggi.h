@@ -20,6 +20,8 @@ inline constexpr int kAiutoFinestraPrincipale = 0x20065;
 // 0x10000 + the command.
 inline constexpr int kAiutoArchivioStorico = 0x10000 + 40085;
 inline constexpr int kAiutoNuovaSchedina = 0x10000 + 40014;
+inline constexpr int kAiutoAggiornamentoDati = 0x10000 + 40063;
+inline constexpr int kAiutoGestioneArchiviInternet = 0x10000 + 40117;
 
 class IMessaggi {
 public:

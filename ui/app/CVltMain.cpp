@@ -29,6 +29,9 @@
 #include "platform/EsecutoreLavoriQt.h"
 #include "net/CDlgAggiornamentoDatiQt.h"
 #include "net/HttpCurl.h"
+#include "net/CGestioneAnalisiInternetQt.h"
+#include "engine/CMotoreStime.h"
+#include "dati/SelezioneCampionatiQt.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
@@ -256,6 +259,7 @@ void CVltMain::CreaTabellaComandi() {
              CDlgSistemaRidottoQt(dati_, messaggi_, suoni, this).exec(); }},
         {comando::SpoglioSchedine, [this] { CDlgSpoglioSchedineQt(dati_, cartella_, messaggi_, this).exec(); }},
         {comando::StatisticheTotocalcio, [this] { DlgStatisticheTotocalcioQt::Apri(dati_, cartella_, messaggi_, this); }},
+        {comando::ArchiviInternet, [this] { GestioneArchiviInternet(); }},
     });
     // clang-format on
 }
@@ -306,15 +310,44 @@ void CVltMain::ComandoQuote(bool modifica) {
         ImmissioneQuote(dati_.scommesse, dati_, messaggi_, d);
 }
 
-// "Via Internet": every championship from the update folder; on OK the
-// data are changed and the open windows refreshed.
+// "Via Internet": the championships to update are chosen first; on OK of the
+// update window the data are changed and the open windows refreshed.
 void CVltMain::AggiornamentoDati() {
-    std::vector<CampionatoId> campionati;
-    for (int c = 0; c < kNumeroCampionati; ++c) campionati.push_back(c);
+    SelezioneCampionati scelta(SelezioneCampionati::Modo::Aggiornamento);
+    {
+        SelezioneCampionatiQt d(scelta, messaggi_, this);
+        CollegaTastoAiuto(d, aiuto_, kAiutoAggiornamentoDati);
+        if (d.exec() != QDialog::Accepted) return;
+    }
     HttpCurl http;
-    CDlgAggiornamentoDatiQt dialogo(dati_, std::move(campionati), cartella_,
+    CDlgAggiornamentoDatiQt dialogo(dati_, scelta.destra(), cartella_,
                                     dati_.indirizzoAggiornamenti, http, messaggi_, this);
+    CollegaTastoAiuto(dialogo, aiuto_, kAiutoAggiornamentoDati);
     if (dialogo.exec() == QDialog::Accepted) DopoInserimento(true, std::nullopt);
+}
+
+// "Gestione Archivi via Internet": refused when the current championship
+// cannot be estimated; the window runs modally over a copy of every
+// championship's parameters and archive (Annulla puts them back, OK keeps
+// them and the shell recomputes what rests on changed current analyses);
+// then the status bar is written again. The analyses go to the host of the
+// update folder the user chose.
+void CVltMain::GestioneArchiviInternet() {
+    CCampionato& corrente = dati_.campionato(dati_.campionatoCorrente);
+    if (!corrente.motore || corrente.motore->AggiornaStime() != 0) {
+        messaggi_.Errore("Impossibile calcolare le stime.\nIl file dei dati potrebbe essere corrotto.");
+        return;
+    }
+    HttpCurl http;
+    {
+        CGestioneAnalisiInternetQt dialogo(dati_, cartella_,
+                                           IndirizzoServizioDa(dati_.indirizzoAggiornamenti), http,
+                                           messaggi_, this);
+        CollegaTastoAiuto(dialogo, aiuto_, kAiutoGestioneArchiviInternet);
+        if (apriConfrontoAnalisi) dialogo.apriConfronto = apriConfrontoAnalisi;
+        dialogo.exec();
+    }
+    ImpostaStato(AggiornaMessaggioStato(dati_.campionato(dati_.campionatoCorrente)));
 }
 
 void CVltMain::CambiaCampionatoCorrente(int id) {

@@ -22,6 +22,7 @@ class QSessionManager;
 
 namespace veltra {
 
+struct CAnalisi;
 struct DatiGlobali;
 class IAiuto;
 class IMessaggi;
@@ -60,6 +61,11 @@ public:
     // The open modeless window of a kind, or nullptr.
     FinestraNonModaleQt* finestra(Finestra f) const;
     StatoShell& statoShell() { return stato_; }
+    // Opens the comparison of two analyses (title, analysis A, analysis B):
+    // the analysis exchange offers it for a received analysis. Unset, the
+    // exchange window shows no comparison button.
+    std::function<void(const std::string& titolo, const CAnalisi& a, const CAnalisi& b)>
+        apriConfrontoAnalisi;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -80,6 +86,7 @@ private:
     void CambiaCampionatoCorrente(int id);
     void ComandoQuote(bool modifica);
     void AggiornamentoDati();
+    void GestioneArchiviInternet();
     // Closes every other top-level window (help, tips) after a confirmed exit.
     void ChiudiAltreFinestre();
     // After a data-entry dialog: the new status texts, and the open windows

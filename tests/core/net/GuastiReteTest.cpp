@@ -7,6 +7,7 @@
 #include "net/AggiornamentoDati.h"
 #include "net/HttpCurl.h"
 #include "net/Internet.h"
+#include "net/ScambioAnalisi.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,98 @@ TEST(GuastiRete, LaPaginaSegueUnaSolaRedirezione) {
     EXPECT_EQ(ScaricaPagina(*s, base + "/rotta", kIntestazioniPagina).stato, -6);
     EXPECT_EQ(ScaricaPagina(*s, base + "/chiusa", kIntestazioniPagina).stato, 401);
     EXPECT_EQ(ScaricaPagina(*s, base + "/altro", kIntestazioniPagina).stato, 500);
+}
+
+// The exchange of analyses against the same kind of server: every fault ends
+// in the program's words, and nothing received is kept.
+TEST(GuastiRete, LoScambioDiAnalisiNonTieneNullaDaUnServerGuasto) {
+    const std::string spazzatura(10u << 20, '\x07');
+    const std::string ricezione = "/Squadre/AnalisiRicezioneA7040.txt";
+    struct Caso {
+        const char* nome;
+        std::string percorso; // the request that misbehaves
+        ServerCattivo::Risposta risposta;
+        bool invia;
+        const char* log;
+        bool concluso;
+    } casi[] = {
+        {"invio 500", kPercorsoInvio, ServerCattivo::Testo(500, "guasto"), true,
+         "Errore nella connessione con il server (cod.3)\r\r\n\r\r\nOPERAZIONE INTERROTTA.", false},
+        {"invio rediretto", kPercorsoInvio,
+         ServerCattivo::Testo(302, "", "Location: http://127.0.0.1:1/x\r\n"), true,
+         "Errore nella connessione con il server (cod.3)", false},
+        {"invio 401", kPercorsoInvio, ServerCattivo::Testo(401, "chi sei"), true,
+         "Errore nella connessione con il server (cod.3)", false},
+        {"analisi 401", ricezione, ServerCattivo::Testo(401, "chi sei"), false,
+         "Impossibile reperire le analisi richieste.", true},
+        {"10 MB di spazzatura", ricezione, ServerCattivo::Testo(200, spazzatura), false,
+         "Impossibile reperire le analisi richieste.", true},
+        {"analisi troncata", ricezione, ServerCattivo::Testo(200, "-2 0 3 1 120 100"), false,
+         "Errore nella ricezione dei dati via internet.\r\r\nOperazione interrotta.", true},
+        {"analisi fuori dai limiti", ricezione,
+         ServerCattivo::Testo(200, "-2 0 9 1 120 100 80 0 0 -1 0 -1 0 -0.5 0.5 -0.5 0.5 -4 -1 -2 2 "
+                                   "0 0 0 1 1 1 -1 -1 -2 0 0 0 1 1 1 -1 -1 -2 6 1 1 Titolo"),
+         false, "Errore nella ricezione dei dati via internet.", true},
+        {"di un altro campionato", ricezione,
+         ServerCattivo::Testo(200, "-2 5 2 1 100 100 0 0 0 -1 0 -1 0 -0.5 0.5 -0.5 0.5 -4 -1 -2 2 "
+                                   "0 0 0 1 1 1 -1 -1 -2 0 0 0 1 1 1 -1 -1 -2 6 1 1 Titolo"),
+         false, "Errore nella ricezione dei dati via internet.", true},
+        {"spazzatura breve", ricezione, ServerCattivo::Testo(200, "\x01\x02<html>"), false,
+         "Errore nella ricezione dei dati via internet.", true},
+    };
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        ServerCattivo server([&caso](const std::string& chiesto) -> ServerCattivo::Risposta {
+            if (chiesto == caso.percorso) return caso.risposta;
+            if (chiesto == kPercorsoInvio) return ServerCattivo::Testo(200, "ok\r\n");
+            return ServerCattivo::Testo(404, "no");
+        });
+        ParametriScambio p;
+        p.indirizzoServizio = server.Base();
+        p.invia = caso.invia;
+        p.daRicevere = {0};
+        p.stagioni.fill(30);
+        p.secondiIgnora = 0;
+        p.secondiStallo = 2;
+        HttpCurl http;
+        RegistroInternet log;
+        StatoScambio stato;
+        std::atomic<bool> fermo{false};
+        ContestoLavoro lavoro(fermo, nullptr);
+        const EsitoScambio e = EseguiScambio(http, p, stato, log, lavoro);
+        EXPECT_NE(log.Testo().find(caso.log), std::string::npos) << log.Testo();
+        EXPECT_EQ(e.concluso, caso.concluso) << log.Testo();
+        EXPECT_TRUE(e.ricevute.empty());
+    }
+}
+
+TEST(GuastiRete, LoScambioFermoDuranteUnaRispostaBloccataFinisce) {
+    // The proposed analysis stalls mid-body and only the stop can end it.
+    ServerCattivo server([](const std::string&) -> ServerCattivo::Risposta {
+        return {"HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n-2 0 3 1", true};
+    });
+    ParametriScambio p;
+    p.indirizzoServizio = server.Base();
+    p.invia = false;
+    p.daRicevere = {0};
+    p.stagioni.fill(30);
+    p.secondiStallo = 60;
+    std::atomic<bool> fermo{false};
+    std::thread utente([&] {
+        while (!server.inStallo()) std::this_thread::sleep_for(milliseconds(5));
+        std::this_thread::sleep_for(milliseconds(100));
+        fermo = true;
+    });
+    HttpCurl http;
+    RegistroInternet log;
+    StatoScambio stato;
+    ContestoLavoro lavoro(fermo, nullptr);
+    const EsitoScambio e = EseguiScambio(http, p, stato, log, lavoro);
+    utente.join();
+    EXPECT_TRUE(e.interrotto);
+    EXPECT_FALSE(e.concluso);
+    EXPECT_TRUE(e.ricevute.empty());
+    EXPECT_EQ(log.Testo().find("OPERAZIONE CONCLUSA."), std::string::npos);
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
 #include "tools/pronostici/CPronosticiQt.h"
+#include "dati/SelezioneCampionatiQt.h"
+#include <QPushButton>
 
 #include "Supporto.h"
 #include "doppi/MessaggiRegistrati.h"
@@ -260,12 +262,46 @@ TEST_F(FinestraPrincipaleTest, OgniFinestraHaLaSuaPaginaDiAiuto) {
         });
         finestra->Esegui(comando);
     }
-    ASSERT_EQ(contesti.size(), 8u);
+    // "Via Internet": the choice of championships, then the update window.
+    QuandoModale([&](QWidget* m) {
+        contesti.push_back({m->windowTitle().toStdString(), premiF1(*m)});
+        auto* scelta = qobject_cast<SelezioneCampionatiQt*>(m);
+        ASSERT_NE(scelta, nullptr);
+        EXPECT_EQ(scelta->logica().Intestazione(), "SCELTA CAMPIONATI DA AGGIORNARE");
+        EXPECT_FALSE(scelta->continua()->isEnabled());
+        scelta->sinistra()->setCurrentRow(0);
+        scelta->aggiungi()->click();
+        ASSERT_TRUE(scelta->continua()->isEnabled());
+        QuandoModale([&](QWidget* w) {
+            contesti.push_back({w->windowTitle().toStdString(), premiF1(*w)});
+            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+        });
+        scelta->continua()->click();
+    });
+    finestra->Esegui(comando::AggiornamentoInternet);
+    // The exchange of analyses is refused while the current analysis window is open.
+    msg.mostrati.clear();
+    finestra->Esegui(comando::ArchiviInternet);
+    ASSERT_EQ(msg.mostrati.size(), 1u);
+    EXPECT_EQ(msg.mostrati[0].testo.rfind("Attualmente è aperta la finestra dell'analisi corrente.\nSe si "
+                                          "vuole procedere nell'invio e ricezione di analisi via internet", 0),
+              0u);
+    finestra->finestra(Finestra::AnalisiCorrente)->reject();
+    QuandoModale([&](QWidget* m) {
+        contesti.push_back({m->windowTitle().toStdString(), premiF1(*m)});
+        if (auto* d = qobject_cast<QDialog*>(m)) d->reject();
+    });
+    finestra->Esegui(comando::ArchiviInternet);
+    ASSERT_EQ(contesti.size(), 11u);
+    EXPECT_EQ(contesti[8].first, "VELTRA - Selezione Campionati");
+    EXPECT_EQ(contesti[9].first, "VELTRA - Aggiornamento Dati via Internet");
+    EXPECT_EQ(contesti[10].first, "VELTRA - Gestione Archivi Analisi via Internet");
     FinestraAiutoQt tabella;
     for (const auto& [titolo, contesto] : contesti) {
         SCOPED_TRACE(titolo);
         EXPECT_NE(contesto, -1);
         EXPECT_NE(tabella.PaginaDelContesto(contesto), FinestraAiutoQt::kPaginaSommario);
     }
-    finestra->finestra(Finestra::AnalisiCorrente)->reject();
+    EXPECT_EQ(tabella.PaginaDelContesto(contesti[9].second), "aggiornamento.html");
+    EXPECT_EQ(tabella.PaginaDelContesto(contesti[10].second), "scambio-analisi.html");
 }

@@ -127,6 +127,7 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::NuovoCampionato,
                                      comando::NuoviIncontri,
                                      comando::AggiornamentoInternet,
+                                     comando::ArchiviInternet,
                                      comando::CalcoloPicchetti,
                                      comando::ImpostazioneParametri,
                                      comando::ClassificaCampionato,
