@@ -225,6 +225,7 @@ EsitoImportaQuote ImportaQuote(DatiGlobali& dati, const std::vector<FileQuoteDaI
         camp.ultimoIncontroFiltro = filtri[c].first;
         camp.stagioneFiltro = filtri[c].second;
         if (camp.motore) camp.motore->AggiornaStime();
+        if (camp.modelloScelto) AggiornaStimeScommesse(dati, c);
     }
     return esito;
 }

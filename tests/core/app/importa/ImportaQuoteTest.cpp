@@ -12,9 +12,11 @@
 #include "dati/GeneratoreStagioni.h"
 #include "dati/quote/LeggiQuoteFootballData.h"
 #include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloRating.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace veltra;
@@ -45,7 +47,9 @@ std::unique_ptr<DatiGlobali> Troncati(const DatiGlobali& da, int taglio) {
             EXPECT_EQ(AggiungiStagione(t, c.squadreStagione(++stagione).nomi), 0);
         else
             EXPECT_EQ(AggiungiIncontro(t, m.casa, m.trasferta, m.risultato), 0);
+        if (c.reti.Di(i).conPunteggio()) t.reti.Imposta(i, c.reti.Di(i));
     }
+    t.modello = c.modello;
     return d;
 }
 
@@ -136,6 +140,60 @@ TEST(ImportaQuote, UnaSettimanaNonVedeIRisultatiSuccessivi) {
     }
     EXPECT_GE(confrontate, 5);
     EXPECT_GT(a.settimane.size(), b.settimane.size()); // later weeks only with later results
+}
+
+TEST(ImportaQuote, ColModelloRatingLeSettimaneNonVedonoIRisultatiSuccessivi) {
+    // The generated results with scores that agree with their signs, and the
+    // rating model chosen for the championship.
+    auto completi = Generati();
+    CCampionato& c = completi->campionato(kAustria);
+    for (int i = 0; i < c.numeroIncontri(); ++i) {
+        const Incontro& m = c.incontri[i];
+        if (m.separatore()) continue;
+        const std::int16_t k = static_cast<std::int16_t>(i % 3);
+        RetiIncontro r;
+        r.golCasa = static_cast<std::int16_t>(m.risultato == '1' ? k + 1 : m.risultato == 'X' ? k : k % 2);
+        r.golTrasferta = static_cast<std::int16_t>(m.risultato == '2' ? r.golCasa + 1 + k % 2
+                                                   : m.risultato == 'X' ? k : 0);
+        c.reti.Imposta(i, r);
+    }
+    int prima = 0;
+    const std::string csv = Csv(*completi, prima);
+    const auto delMotore = ImportaQuote(*completi, {{"aut.csv", csv}}, "pinnacle", TabellaAlias{});
+    c.modello = ModelloStime::Rating;
+    const int taglio = prima + 8 * 5;
+    auto troncati = Troncati(*completi, taglio);
+    const auto a = ImportaQuote(*completi, {{"aut.csv", csv}}, "pinnacle", TabellaAlias{});
+    const auto b = ImportaQuote(*troncati, {{"aut.csv", csv}}, "pinnacle", TabellaAlias{});
+    int confrontate = 0;
+    for (const auto& [nome, settimana] : b.settimane) {
+        ASSERT_TRUE(a.settimane.count(nome)) << nome;
+        EXPECT_EQ(ScriviQuote(settimana), ScriviQuote(a.settimane.at(nome))) << nome;
+        ++confrontate;
+    }
+    EXPECT_GE(confrontate, 5);
+    EXPECT_GT(a.settimane.size(), b.settimane.size());
+
+    // A week's probabilities are the rating model's, fitted on the data cut
+    // just before the week (not the engine's).
+    ASSERT_TRUE(delMotore.settimane.count(a.settimane.rbegin()->first));
+    const auto& [nome, w] = *a.settimane.rbegin();
+    EXPECT_NE(ScriviQuote(w), ScriviQuote(delMotore.settimane.at(nome)));
+    c.ultimoIncontroFiltro = w.giornata[kAustria] - 1;
+    c.stagioneFiltro = c.incontri.numeroSeparatori();
+    ModelloRating m;
+    ASSERT_EQ(m.Aggiorna(c), 0);
+    EXPECT_FALSE(m.soloRisultati());
+    const auto& nomi = c.squadreCorrenti().nomi;
+    for (int i = 0; i < w.nEventi; ++i) {
+        const Evento& e = w.eventi[i];
+        const auto casa = std::find(nomi.begin(), nomi.end(), e.casa) - nomi.begin();
+        const auto trasferta = std::find(nomi.begin(), nomi.end(), e.trasferta) - nomi.begin();
+        const auto p = m.Stima(static_cast<int>(casa), static_cast<int>(trasferta));
+        ASSERT_TRUE(p) << e.casa << " " << e.trasferta;
+        EXPECT_EQ(e.prob[kQuota1], static_cast<float>(p->p1)) << i;
+        EXPECT_EQ(e.prob[kQuota2], static_cast<float>(p->p2)) << i;
+    }
 }
 
 TEST(ImportaQuote, NomiDelleSettimaneECampionati) {
