@@ -196,6 +196,59 @@ TEST(ImportaQuote, ColModelloRatingLeSettimaneNonVedonoIRisultatiSuccessivi) {
     }
 }
 
+TEST(ImportaQuote, UnAbbinamentoCheTornaNellaStagioneSiRiconosceDallaData) {
+    // Four clubs meeting four times a season (each home pairing twice), one
+    // round a week with its date stored; three seasons. Each row of the last
+    // season must take its own match, not the first with the same pairing,
+    // so every week is cut just before its own round.
+    DatiGlobali d;
+    CCampionato& c = d.campionato(kAustria);
+    const int annoPrimo = Campionato(kAustria).annoPrimaStagione;
+    const std::vector<std::string> nomi = {"Alfa", "Beta", "Gamma", "Delta"};
+    const int giri[3][2][2] = {{{0, 1}, {2, 3}}, {{0, 2}, {1, 3}}, {{0, 3}, {1, 2}}};
+    std::string csv = "Country,League,Season,Date,Time,Home,Away,HG,AG,Res,PH,PD,PA,MaxH,MaxD,MaxA,AvgH,AvgD,AvgA\n";
+    int primaUltima = 0;
+    for (int s = 0; s < 3; ++s) {
+        ASSERT_EQ(AggiungiStagione(c, nomi), 0);
+        if (s == 2) primaUltima = c.numeroIncontri();
+        long giorno = GiorniDaData((annoPrimo + s) * 10000 + 803);
+        for (int r = 0; r < 12; ++r, giorno += 7) {
+            for (const auto& coppia : giri[r % 3]) {
+                const bool inverti = (r / 3) % 2 == 1;
+                const int h = inverti ? coppia[1] : coppia[0], a = inverti ? coppia[0] : coppia[1];
+                const char segno = "1X2"[(r + h + s) % 3];
+                ASSERT_EQ(AggiungiIncontro(c, h, a, segno), 0);
+                RetiIncontro reti;
+                reti.data = DataDaGiorni(giorno);
+                c.reti.Imposta(c.numeroIncontri() - 1, reti);
+                if (s != 2) continue;
+                const DataNumerica dt = reti.data;
+                char riga[200];
+                std::snprintf(riga, sizeof riga, "Austria,Bundesliga,%d/%d,%02d/%02d/%d,15:00,%s,%s,1,1,D,2.1,3.3,3.6,2.2,3.4,3.8,2.0,3.2,3.5\n",
+                              annoPrimo + 2, annoPrimo + 3, dt % 100, dt / 100 % 100, dt / 10000,
+                              nomi[static_cast<std::size_t>(h)].c_str(), nomi[static_cast<std::size_t>(a)].c_str());
+                csv += riga;
+            }
+        }
+    }
+    const auto e = ImportaQuote(d, {{"aut.csv", csv}}, "media", TabellaAlias{});
+    EXPECT_EQ(e.importate + e.scartate, 24);
+    int settimane = 0;
+    for (const auto& [nome, w] : e.settimane) {
+        // The cut is the week's own round: its first entry, with its date.
+        const int giornata = w.giornata[kAustria];
+        const int round = (giornata - primaUltima) / 2;
+        EXPECT_EQ(giornata, primaUltima + 2 * round) << nome;
+        const DataNumerica dt = c.reti.Di(giornata).data;
+        EXPECT_EQ(nome, NomeSettimana(dt % 100, dt / 100 % 100, dt / 10000)) << nome;
+        EXPECT_GE(w.nEventi, 1) << nome;
+        ++settimane;
+    }
+    // Only the first rounds, before every club has played at home and away
+    // twice, lack estimates.
+    EXPECT_GE(settimane, 7);
+}
+
 TEST(ImportaQuote, NomiDelleSettimaneECampionati) {
     EXPECT_EQ(NomeSettimana(3, 8, 1996), "290796.QUO");
     EXPECT_EQ(NomeSettimana(29, 7, 1996), "290796.QUO");
