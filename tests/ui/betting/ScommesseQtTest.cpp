@@ -120,6 +120,23 @@ TEST_F(ScommesseQt, ImmissioneCalcoloEInformazioni) {
     EXPECT_TRUE(Controllo<QLabel>(w, "gamba3_1")->isHidden());
     Fotografa(w, "181_scommesse");
 
+
+    // The information on the first leg.
+    const VoceScommessa& v = dati.scommesse.scommesse[1].voci[0];
+    CDlgDatiEventoQt info(dati, v.campionato, v.casa, v.trasferta);
+    EXPECT_EQ(info.windowTitle(), "TALBOR - Serie A. Informazioni sull'evento selezionato");
+    Fotografa(info, "235_informazioni");
+
+    // A calculated leg's stake split, when one is among the bets.
+    for (const Scommessa& s : dati.scommesse.scommesse) {
+        if (s.voci[0].calcolata == 0 && s.voci[1].calcolata == 0) continue;
+        CDlgScommessaCalcolataQt c(s);
+        EXPECT_TRUE(Controllo<QLabel>(c, "numeroGiocata")->text().endsWith(" DI 2") ||
+                    Controllo<QLabel>(c, "numeroGiocata")->text().endsWith(" DI 4"));
+        Fotografa(c, "213_calcolata");
+        break;
+    }
+
     // Calculated again: no modal window, the progress shows in the window,
     // whose own "&Interrompi" asks and stops the calculation.
     w.Calcola();
@@ -142,22 +159,6 @@ TEST_F(ScommesseQt, ImmissioneCalcoloEInformazioni) {
     EXPECT_NE(std::find(testi.begin(), testi.end(), std::string(kRicercaInCorsoAggiornamento)), testi.end());
     AttendiLavori(w.esecutore());
     EXPECT_EQ(w.pulsanteCalcola()->text(), "&Cerca");
-
-    // The information on the first leg.
-    const VoceScommessa& v = dati.scommesse.scommesse[1].voci[0];
-    CDlgDatiEventoQt info(dati, v.campionato, v.casa, v.trasferta);
-    EXPECT_EQ(info.windowTitle(), "TALBOR - Serie A. Informazioni sull'evento selezionato");
-    Fotografa(info, "235_informazioni");
-
-    // A calculated leg's stake split, when one is among the bets.
-    for (const Scommessa& s : dati.scommesse.scommesse) {
-        if (s.voci[0].calcolata == 0 && s.voci[1].calcolata == 0) continue;
-        CDlgScommessaCalcolataQt c(s);
-        EXPECT_TRUE(Controllo<QLabel>(c, "numeroGiocata")->text().endsWith(" DI 2") ||
-                    Controllo<QLabel>(c, "numeroGiocata")->text().endsWith(" DI 4"));
-        Fotografa(c, "213_calcolata");
-        break;
-    }
 }
 
 TEST_F(ScommesseQt, SelezioneCampionati) {
