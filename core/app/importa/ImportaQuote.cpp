@@ -194,9 +194,31 @@ EsitoImportaQuote ImportaQuote(DatiGlobali& dati, const std::vector<FileQuoteDaI
                 continue;
             }
             if (!t) {
+                // A club the championship holds in other seasons but not in
+                // this one is no unknown name: most often a play-off against
+                // a club of the division below, which the program does not keep.
+                std::string fuori;
+                if (!squadreNote) {
+                    const auto& nomi = c.squadreStagione(stagioneAttesa).nomi;
+                    auto altrove = [&](const std::string& n) {
+                        if (std::find(nomi.begin(), nomi.end(), n) != nomi.end()) return false;
+                        for (int s = 1; s <= c.incontri.numeroSeparatori(); ++s) {
+                            const auto& v = c.squadreStagione(s).nomi;
+                            if (std::find(v.begin(), v.end(), n) != v.end()) return true;
+                        }
+                        return false;
+                    };
+                    const bool noteCasa = std::find(nomi.begin(), nomi.end(), casa) != nomi.end() || altrove(casa);
+                    const bool noteTrasferta =
+                        std::find(nomi.begin(), nomi.end(), trasferta) != nomi.end() || altrove(trasferta);
+                    if (noteCasa && noteTrasferta)
+                        fuori = "squadra non presente nella stagione " + std::to_string(p.annoStagione) +
+                                " del programma (spareggio?): " + (altrove(casa) ? casa : trasferta);
+                }
                 esito.rapporto.push_back(Riga(f.nome, p.riga,
                                               squadreNote ? "incontro assente dai risultati del programma: " + casa + " - " + trasferta
-                                                          : "squadra sconosciuta: " + (casa + " - " + trasferta)));
+                                              : !fuori.empty() ? fuori
+                                                               : "squadra sconosciuta: " + (casa + " - " + trasferta)));
                 ++esito.scartate;
                 continue;
             }

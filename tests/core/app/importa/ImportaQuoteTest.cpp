@@ -196,6 +196,14 @@ TEST(ImportaQuote, ColModelloRatingLeSettimaneNonVedonoIRisultatiSuccessivi) {
     }
 }
 
+// A row of the extra-league layout at the end of May of the season starting in `anno`.
+std::string FormattaRiga(int anno, const char* casa, const char* trasferta) {
+    char riga[200];
+    std::snprintf(riga, sizeof riga, "Austria,Bundesliga,%d/%d,30/05/%d,17:00,%s,%s,1,1,D,2,3,4,2,3,4,2,3,4\n", anno,
+                  anno + 1, anno + 1, casa, trasferta);
+    return riga;
+}
+
 TEST(ImportaQuote, UnAbbinamentoCheTornaNellaStagioneSiRiconosceDallaData) {
     // Four clubs meeting four times a season (each home pairing twice), one
     // round a week with its date stored; three seasons. Each row of the last
@@ -209,7 +217,8 @@ TEST(ImportaQuote, UnAbbinamentoCheTornaNellaStagioneSiRiconosceDallaData) {
     std::string csv = "Country,League,Season,Date,Time,Home,Away,HG,AG,Res,PH,PD,PA,MaxH,MaxD,MaxA,AvgH,AvgD,AvgA\n";
     int primaUltima = 0;
     for (int s = 0; s < 3; ++s) {
-        ASSERT_EQ(AggiungiStagione(c, nomi), 0);
+        // The first season had Epsilon in place of Delta.
+        ASSERT_EQ(AggiungiStagione(c, s == 0 ? std::vector<std::string>{"Alfa", "Beta", "Gamma", "Epsilon"} : nomi), 0);
         if (s == 2) primaUltima = c.numeroIncontri();
         long giorno = GiorniDaData((annoPrimo + s) * 10000 + 803);
         for (int r = 0; r < 12; ++r, giorno += 7) {
@@ -231,8 +240,18 @@ TEST(ImportaQuote, UnAbbinamentoCheTornaNellaStagioneSiRiconosceDallaData) {
             }
         }
     }
+    // A play-off against a club of the division below (Epsilon, in the league
+    // another season) and a club the championship never held.
+    const int anno = annoPrimo + 2;
+    csv += FormattaRiga(anno, "Epsilon", "Alfa") + FormattaRiga(anno, "Omega", "Alfa");
     const auto e = ImportaQuote(d, {{"aut.csv", csv}}, "media", TabellaAlias{});
-    EXPECT_EQ(e.importate + e.scartate, 24);
+    EXPECT_EQ(e.importate + e.scartate, 26);
+    EXPECT_NE(std::find(e.rapporto.begin(), e.rapporto.end(),
+                        "aut.csv:26: squadra non presente nella stagione " + std::to_string(anno) +
+                            " del programma (spareggio?): Epsilon"),
+              e.rapporto.end());
+    EXPECT_NE(std::find(e.rapporto.begin(), e.rapporto.end(), "aut.csv:27: squadra sconosciuta: Omega - Alfa"),
+              e.rapporto.end());
     int settimane = 0;
     for (const auto& [nome, w] : e.settimane) {
         // The cut is the week's own round: its first entry, with its date.
