@@ -143,6 +143,7 @@ TEST_F(ScommesseQt, ImmissioneCalcoloEInformazioni) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(w.pulsanteCalcola()->text(), "&Interrompi");
     EXPECT_FALSE(Controllo<QProgressBar>(w, "progresso")->isHidden());
+    Fotografa(w, "181_in_corso");
     msg.risposte = {Risposta::No};
     w.pulsanteCalcola()->click();
     EXPECT_EQ(msg.testi().back(), "Desideri interrompere la Ricerca in corso ?");

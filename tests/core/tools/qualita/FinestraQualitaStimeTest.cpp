@@ -19,7 +19,9 @@ using namespace veltra::test;
 
 namespace {
 
-const std::filesystem::path kQui = std::filesystem::path(__FILE__).parent_path();
+// The committed odds fixtures beside this file (found from the resources,
+// which the build names with an absolute path, whatever the working folder).
+const std::filesystem::path kQui = std::filesystem::path(VELTRA_RESOURCES_DIR) / ".." / "tests" / "core" / "tools" / "qualita";
 
 struct Fissaggio {
     DatiCampionati dati;
