@@ -1,6 +1,6 @@
 // veltra-cli importa-quote: football-data odds files turned into one odds
-// file (".QUO") per week, with the probabilities the engine gave before that
-// week. The working folder is only read; the weeks go to --destinazione.
+// file (".QUO") per week, with the probabilities the championship's model
+// gave before that week. The working folder is only read; the weeks go to --destinazione.
 #include "Comandi.h"
 
 #include "app/Avvio.h"

@@ -87,43 +87,86 @@ bool AggiungiEventoDaTesti(ScommessaMgr& m, DatiCampionati& dati, int campionato
 // ---- 212 ----
 
 CDlgSelezioneCampionati::CDlgSelezioneCampionati(ScommessaMgr& m, DatiCampionati& dati)
-    : m_(m), dati_(dati) {}
+    : modo_(Modo::Scommesse), m_(&m), dati_(&dati) {}
+
+CDlgSelezioneCampionati::CDlgSelezioneCampionati(Modo modo) : modo_(modo) {
+    // The betting mode needs the manager.
+    if (modo_ == Modo::Scommesse) modo_ = Modo::Aggiornamento;
+}
+
+std::string CDlgSelezioneCampionati::titolo() const {
+    return modo_ == Modo::Scommesse ? kTitolo : kTitoloAltriModi;
+}
+
+std::string CDlgSelezioneCampionati::intestazione() const {
+    switch (modo_) {
+    case Modo::Scommesse: return kIntestazione;
+    case Modo::Aggiornamento: return kIntestazioneAggiornamento;
+    case Modo::CopiaAnalisi: return kIntestazioneCopia;
+    }
+    return {};
+}
+
+bool CDlgSelezioneCampionati::scelto(int c) const {
+    return m_ ? m_->conEventi[c] != 0 : scelti_[static_cast<std::size_t>(c)];
+}
+
+void CDlgSelezioneCampionati::Scegli(int c, bool si) {
+    if (m_)
+        m_->conEventi[c] = si ? 1 : 0;
+    else
+        scelti_[static_cast<std::size_t>(c)] = si;
+}
 
 std::vector<int> CDlgSelezioneCampionati::sinistra() const {
     std::vector<int> v;
     for (int c = 0; c < kNumeroCampionati; ++c)
-        if (m_.conEventi[c] == 0) v.push_back(c);
+        if (!scelto(c)) v.push_back(c);
     return v;
 }
 
 std::vector<int> CDlgSelezioneCampionati::destra() const {
     std::vector<int> v;
     for (int c = 0; c < kNumeroCampionati; ++c)
-        if (m_.conEventi[c] != 0) v.push_back(c);
+        if (scelto(c)) v.push_back(c);
     return v;
 }
 
+bool CDlgSelezioneCampionati::continuaAbilitato() const {
+    return destra().size() >= (modo_ == Modo::CopiaAnalisi ? 2u : 1u);
+}
+
 bool CDlgSelezioneCampionati::Aggiungi(int c, IMessaggi& messaggi) {
-    if (c < 0 || c >= kNumeroCampionati || m_.conEventi[c] != 0) {
+    if (c < 0 || c >= kNumeroCampionati || scelto(c)) {
         messaggi.Errore("Selezionare un campionato dalla lista di sinistra.");
         return false;
     }
-    m_.conEventi[c] = 1;
+    Scegli(c, true);
     return true;
 }
 
 bool CDlgSelezioneCampionati::Togli(int c, IMessaggi& messaggi) {
-    if (c < 0 || c >= kNumeroCampionati || m_.conEventi[c] == 0) {
+    if (c < 0 || c >= kNumeroCampionati || !scelto(c)) {
         messaggi.Errore("Selezionare un campionato dalla lista di destra.");
         return false;
     }
-    m_.conEventi[c] = 0;
+    Scegli(c, false);
     return true;
 }
 
 bool CDlgSelezioneCampionati::CaricaQuote(const std::filesystem::path& file, IMessaggi& messaggi) {
-    caricato_ = veltra::CaricaQuote(m_, file, dati_, messaggi);
+    if (!m_) return false;
+    caricato_ = veltra::CaricaQuote(*m_, file, *dati_, messaggi);
     return caricato_;
+}
+
+bool CCaricaFile::Conferma(const std::string& testo, IMessaggi& messaggi) {
+    if (testo.empty()) {
+        messaggi.Errore(kInserimentoNullo);
+        return false;
+    }
+    percorso = testo;
+    return true;
 }
 
 // ---- 180 ----

@@ -3,6 +3,8 @@
 // the choice of championships (betting mode), the entry and modification of
 // odds one championship at a time, the addition of one event, and the
 // completion of a downloaded event whose opponent was not recognised.
+#include "dati/Campionati.h"
+
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -31,30 +33,75 @@ std::optional<float> ValidaQuota(std::string_view testo);
 // Names of the six odds fields in messages and tooltips.
 inline constexpr std::array<const char*, 6> kNomiQuote = {"1", "X", "2", "1X", "12", "X2"};
 
-// Dialog 212 in its betting mode: the championships that take part.
+// Dialog 212: a choice of championships. In the betting mode, the
+// championships that take part in the bets (the manager's conEventi); in the
+// other two the choice stays here and the caller reads it: the championships
+// to update, and the championships an analysis is copied among (at least
+// two, with where the analysis is read: the first archive position or the
+// current analyses).
 class CDlgSelezioneCampionati {
 public:
+    enum class Modo { Scommesse, Aggiornamento, CopiaAnalisi };
+    // Betting mode.
     CDlgSelezioneCampionati(ScommessaMgr& m, DatiCampionati& dati);
+    // Another mode, nothing chosen at first.
+    explicit CDlgSelezioneCampionati(Modo modo);
 
     static constexpr const char* kTitolo = "TALBOR - Selezione Campionati";
+    static constexpr const char* kTitoloAltriModi = "VELTRA - Selezione Campionati";
     static constexpr const char* kIntestazione =
         "SCELTA CAMPIONATI DA INCLUDERE NELLE SCOMMESSE SPORTIVE";
+    static constexpr const char* kIntestazioneAggiornamento = "SCELTA CAMPIONATI DA AGGIORNARE";
+    static constexpr const char* kIntestazioneCopia = "SCELTA CAMPIONATI PER LA COPIA DI ANALISI";
+    static constexpr const char* kDaArchivio = "Alla posizione n.1 degli archivi";
+    static constexpr const char* kDaCorrenti = "Analisi correnti";
+
+    Modo modo() const { return modo_; }
+    std::string titolo() const;
+    std::string intestazione() const;
+    // "Carica &Quote" and the typed path exist only in the betting mode.
+    bool caricaQuoteVisibile() const { return modo_ == Modo::Scommesse; }
+    // The choice of where the copied analysis comes from, copy mode only.
+    bool sceltaOrigineVisibile() const { return modo_ == Modo::CopiaAnalisi; }
 
     std::vector<int> sinistra() const; // not chosen, in table order
     std::vector<int> destra() const;   // chosen
     // By championship id; -1 = nothing selected (the message is shown).
     bool Aggiungi(int campionato, IMessaggi& messaggi);
     bool Togli(int campionato, IMessaggi& messaggi);
-    bool continuaAbilitato() const { return !destra().empty(); }
+    // One championship chosen (two to copy an analysis among).
+    bool continuaAbilitato() const;
+    // Copy mode: true to read the analysis at the first archive position,
+    // false (the default) for the current analyses.
+    bool daArchivio = false;
+
     // "Carica &Quote": true when a file was loaded (the dialog closes as
     // confirmed); on failure the manager is as before.
     bool CaricaQuote(const std::filesystem::path& file, IMessaggi& messaggi);
     bool fileCaricato() const { return caricato_; }
 
 private:
-    ScommessaMgr& m_;
-    DatiCampionati& dati_;
+    bool scelto(int c) const;
+    void Scegli(int c, bool si);
+
+    Modo modo_;
+    ScommessaMgr* m_ = nullptr;
+    DatiCampionati* dati_ = nullptr;
+    std::array<bool, kNumeroCampionati> scelti_{};
     bool caricato_ = false;
+};
+
+// Dialog 248, the typed path of an odds file (opened by a click in the top
+// left corner of dialog 212 in its betting mode).
+struct CCaricaFile {
+    static constexpr const char* kTitolo = "TALBOR - Caricamento file";
+    static constexpr const char* kDomanda = "Digita il nome completo del file da aprire e caricare :";
+    static constexpr const char* kInserimentoNullo =
+        "Inserimento nullo.\nDigitare il nome completo di un file.";
+    static constexpr int kAngolo = 8; // pixels of the corner that open it, from 0
+    std::string percorso;
+    // "&OK": an empty field gets the warning and the dialog stays open.
+    bool Conferma(const std::string& testo, IMessaggi& messaggi);
 };
 
 // Dialog 180: one championship's events, ten rows a page.

@@ -2,7 +2,7 @@
 
 #include "betting/ScommessaMgr.h"
 #include "dati/DatiCampionati.h"
-#include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloProbabilita.h"
 #include "platform/Messaggi.h"
 
 #include <algorithm>
@@ -23,9 +23,7 @@ void MinimoProbabilita(std::array<float, 3>& p) {
 }
 
 bool AggiornaStimeScommesse(DatiCampionati& dati, int campionato) {
-    CCampionato& c = dati.campionato(campionato);
-    if (!c.motore) CreaMotore(c);
-    return c.motore->AggiornaStime() == 0;
+    return AggiornaModelloScelto(dati.campionato(campionato));
 }
 
 int IndiceSquadraScommesse(const DatiCampionati& dati, int campionato, const std::string& nome) {
@@ -36,13 +34,8 @@ int IndiceSquadraScommesse(const DatiCampionati& dati, int campionato, const std
 
 std::optional<std::array<float, 3>> StimaEvento(const DatiCampionati& dati, int campionato,
                                                 int casa, int trasferta) {
-    const CCampionato& c = dati.campionato(campionato);
-    Stima s;
-    if (!c.motore || casa < 0 || trasferta < 0 || casa == trasferta ||
-        c.motore->StimaIncontro(casa, trasferta, s) != 0)
-        return std::nullopt;
-    std::array<float, 3> p = {s.p1, s.pX, s.p2};
-    MinimoProbabilita(p);
+    auto p = StimaModelloScelto(dati.campionato(campionato), casa, trasferta);
+    if (p) MinimoProbabilita(*p);
     return p;
 }
 

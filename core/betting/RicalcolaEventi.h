@@ -22,8 +22,8 @@ inline constexpr const char* kEventiNonRicalcolabili =
 // plus 0.01).
 void MinimoProbabilita(std::array<float, 3>& p);
 
-// Brings a championship's estimates up to date (making its engine when it
-// has none); false when the fit fails.
+// Brings a championship's estimates up to date with the model it uses (the
+// engine, made when missing, or the rating model); false when the fit fails.
 bool AggiornaStimeScommesse(DatiCampionati& dati, int campionato);
 
 // Index of a team in the championship's current list (exact, case-sensitive),
@@ -31,7 +31,7 @@ bool AggiornaStimeScommesse(DatiCampionati& dati, int campionato);
 int IndiceSquadraScommesse(const DatiCampionati& dati, int campionato, const std::string& nome);
 
 // P1, PX, P2 of a match between two current teams of a championship whose
-// estimates are up to date, after the floor; nullopt when the engine cannot
+// estimates are up to date, after the floor; nullopt when the model cannot
 // estimate it.
 std::optional<std::array<float, 3>> StimaEvento(const DatiCampionati& dati, int campionato,
                                                 int casa, int trasferta);

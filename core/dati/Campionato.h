@@ -16,6 +16,7 @@ namespace veltra {
 
 class Archivio;
 class CMotoreStime;
+class IModelloProbabilita;
 
 inline constexpr int kLunghezzaMaxNome = 15;      // characters, in the files' code page
 inline constexpr int kNumeroMaxIncontri = 32767;  // entries of a championship (int16 counts)
@@ -124,6 +125,10 @@ public:
     // save then leaves that file as it is rather than lose it.
     std::string retiNonLette;
     ModelloStime modello = ModelloStime::Motore;
+    // The fitted rating model the coupon and the bets read while `modello`
+    // chooses it (made afresh at every fit by AggiornaModelloScelto, engine
+    // layer); null otherwise or when the fit failed.
+    std::shared_ptr<IModelloProbabilita> modelloScelto;
 
     bool filtroAttivo() const { return ultimoIncontroFiltro != -1; }
     int numeroIncontri() const { return incontri.numero(); }

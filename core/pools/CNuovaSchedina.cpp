@@ -107,8 +107,9 @@ bool CNuovaSchedina::ApriPagina(int n, IMessaggi& messaggi) {
             // A championship still short of matches (an empty one, or its
             // first matchdays) has nothing to offer but is no failure: its
             // page says so and the wizard goes on to the next.
+            // The rating model fails only when there is no match to fit.
             const CCampionato& c = dati_.campionato(n);
-            if (!c.motore || !c.motore->IncontriInsufficienti()) {
+            if (c.modello == ModelloStime::Motore && (!c.motore || !c.motore->IncontriInsufficienti())) {
                 messaggi.Errore(ConNome(kStimeCampionatoImpossibili, NomeCampionato(n)),
                                 kAiutoStimeFallite);
                 return false;
@@ -240,7 +241,7 @@ bool CNuovaSchedina::pagineFinite() const {
 bool CNuovaSchedina::altriNecessari() const { return RigheRiempite(s_) < kRigheSchedina; }
 
 bool CNuovaSchedina::ApriAltri(IMessaggi& messaggi) {
-    if (!AggiornaStimeCampionato(dati_, 0)) {
+    if (!AggiornaStimeAltriIncontri(dati_)) {
         messaggi.Errore(ConNome(kStimeCampionatoImpossibili, NomeCampionato(0)), kAiutoStimeFallite);
         return false;
     }

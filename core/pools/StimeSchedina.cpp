@@ -2,6 +2,7 @@
 
 #include "dati/DatiCampionati.h"
 #include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloProbabilita.h"
 #include "pools/OperazioniSchedina.h"
 #include "pools/Schedina.h"
 
@@ -26,18 +27,20 @@ Esito EsitoDaLettera(char c) {
 } // namespace
 
 bool AggiornaStimeCampionato(DatiCampionati& dati, int campionato) {
-    CCampionato& c = dati.campionato(campionato);
+    return AggiornaModelloScelto(dati.campionato(campionato));
+}
+
+bool AggiornaStimeAltriIncontri(DatiCampionati& dati) {
+    CCampionato& c = dati.campionato(0);
     if (!c.motore) CreaMotore(c);
     return c.motore->AggiornaStime() == 0;
 }
 
 std::optional<Probabilita3> StimaPartita(const DatiCampionati& dati, int campionato, int casa,
                                          int trasferta, float bonusSegno2) {
-    const CCampionato& c = dati.campionato(campionato);
-    Stima s;
-    if (!c.motore || casa == trasferta || c.motore->StimaIncontro(casa, trasferta, s) != 0)
-        return std::nullopt;
-    return Completa(s.p1, s.pX, s.p2, bonusSegno2);
+    const auto p = StimaModelloScelto(dati.campionato(campionato), casa, trasferta);
+    if (!p) return std::nullopt;
+    return Completa((*p)[0], (*p)[1], (*p)[2], bonusSegno2);
 }
 
 Probabilita3 StimaAltroIncontro(const DatiCampionati& dati, const std::array<char, 5>& formaCasa,
@@ -72,12 +75,27 @@ int IndiceSquadra(const DatiCampionati& dati, int campionato, const std::string&
 
 bool RicalcolaStime(Schedina& s, DatiCampionati& dati) {
     std::bitset<kNumeroCampionati> aggiornati;
+    bool altri = false;
     for (const Partita& p : s.partite) {
         if (Vuota(p)) continue;
-        const int c = p.campionato >= 0 ? p.campionato : 0;
+        if (p.campionato < 0) {
+            // The planes of Serie A's engine, whichever model it uses for its
+            // own matches (with the engine, one fit serves both).
+            if (altri) continue;
+            if (dati.campionato(0).modello == ModelloStime::Motore) {
+                if (!aggiornati[0] && !AggiornaStimeCampionato(dati, 0)) return false;
+                aggiornati[0] = true;
+            } else if (!AggiornaStimeAltriIncontri(dati)) {
+                return false;
+            }
+            altri = true;
+            continue;
+        }
+        const int c = p.campionato;
         if (aggiornati[c]) continue;
         if (!AggiornaStimeCampionato(dati, c)) return false;
         aggiornati[c] = true;
+        if (c == 0 && dati.campionato(0).modello == ModelloStime::Motore) altri = true;
     }
     for (Partita& p : s.partite) {
         if (Vuota(p)) continue;

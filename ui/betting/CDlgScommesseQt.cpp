@@ -18,11 +18,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <climits>
 
 namespace veltra {
 
@@ -41,7 +45,8 @@ const char* const kCampiLimiti[kLimitiCriterio] = {
 CDlgScommesseQt::CDlgScommesseQt(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
                                  const IOrologio& orologio, QWidget* parent)
     : FinestraNonModaleQt(parent), dati_(dati), messaggi_(messaggi), stampa_(stampa),
-      orologio_(orologio), logica_(dati.scommesse, dati), esecutore_(this) {
+      orologio_(orologio), logica_(dati.scommesse, dati),
+      esecutore_(this, EsecutoreLavoriQt::Progresso::Nessuna) {
     setObjectName(QString::number(kRisorsa));
     setWindowTitle(CDlgScommesse::kTitolo);
 
@@ -161,6 +166,17 @@ CDlgScommesseQt::CDlgScommesseQt(DatiGlobali& dati, IMessaggi& messaggi, IServiz
     tutto->addWidget(scommessa);
     tutto->addLayout(RigaPulsanti({calcola_, precedente_, contatore_, successiva_},
                                   {stampaPulsante_, salva_, strategie_, ok}));
+    // The window stays live while the combinations are enumerated: the
+    // progress shows here and "&Interrompi" is the calculation's own button.
+    progresso_ = Nomina(new QProgressBar, "progresso");
+    progresso_->setTextVisible(false);
+    progresso_->hide();
+    tutto->addWidget(progresso_);
+    esecutore_.avanzamento = [this](const Avanzamento& a) {
+        if (a.totale <= 0) return;
+        progresso_->setRange(0, static_cast<int>(std::min<long>(a.totale, INT_MAX)));
+        progresso_->setValue(static_cast<int>(std::min<long>(a.fatto, INT_MAX)));
+    };
 
     connect(tipo_, &QComboBox::currentIndexChanged, this, [this](int t) {
         if (caricamento_) return;
@@ -207,6 +223,11 @@ bool CDlgScommesseQt::Aggiorna(bool datiCambiati) {
         if (!logica_.Apri()) return false;
         aperta_ = true;
     } else {
+        if (logica_.inCorso()) {
+            // The new analysis makes the running calculation stale.
+            messaggi_.Errore(kRicercaInCorsoAggiornamento);
+            esecutore_.FermaEAttendi();
+        }
         bool riavvia = false;
         if (!logica_.Aggiorna(messaggi_, riavvia)) return false;
         MostraCriteri();
@@ -272,14 +293,14 @@ void CDlgScommesseQt::Mostra() {
 
 void CDlgScommesseQt::Calcola() {
     if (logica_.inCorso()) {
-        // The progress window carries the stop while a calculation runs.
         if (messaggi_.Mostra("Desideri interrompere la Ricerca in corso ?", Icona::Domanda,
                              Pulsanti::SiNo) == Risposta::Si)
-            if (auto* p = esecutore_.FinestraProgresso())
-                if (auto* b = p->findChild<QPushButton*>("Interrompi")) b->click();
+            esecutore_.Ferma();
         return;
     }
     if (!logica_.PreparaCalcolo(messaggi_)) return;
+    progresso_->setRange(0, 0);
+    progresso_->show();
     Mostra();
     const ScommessaMgr copia = dati_.scommesse;
     const int gambe = logica_.gambe();
@@ -288,6 +309,7 @@ void CDlgScommesseQt::Calcola() {
         [copia, gambe](ContestoLavoro& c) { return CercaScommesse(copia, gambe, 2, &c); },
         [this](EsitoLavoro<std::vector<Scommessa>> e) {
             const bool avviso = logica_.FineCalcolo(std::move(e.risultato), e.fine.fermato);
+            progresso_->hide();
             Mostra();
             if (!e.fine.riuscito())
                 messaggi_.Errore(e.fine.errore);

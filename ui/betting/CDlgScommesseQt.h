@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -64,6 +65,7 @@ private:
     IServizioStampa& stampa_;
     const IOrologio& orologio_;
     CDlgScommesse logica_;
+    QProgressBar* progresso_ = nullptr;
     EsecutoreLavoriQt esecutore_;
     bool aperta_ = false;
     bool caricamento_ = false;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -35,6 +36,41 @@ QLineEdit* CampoQuota(const QString& nome, const QString& suggerimento) {
 const char* const kAggiungi = "&Aggiungi  >>";
 const char* const kTogli = "<<  &Togli";
 
+// The row of the six odds of one event (dialogs 225 and 247), the fields
+// filled from `testi`.
+QHBoxLayout* RigaQuote(std::array<QLineEdit*, 6>& campi, const std::array<std::string, 6>& testi) {
+    auto* q = new QHBoxLayout;
+    for (std::size_t k = 0; k < 6; ++k) {
+        q->addWidget(new QLabel(kNomiQuote[k]));
+        campi[k] = CampoQuota(QString("quota") + kNomiQuote[k], {});
+        campi[k]->setText(Q(testi[k]));
+        q->addWidget(campi[k]);
+    }
+    return q;
+}
+
+void LeggiQuote(const std::array<QLineEdit*, 6>& campi, std::array<std::string, 6>& testi) {
+    for (std::size_t k = 0; k < 6; ++k) testi[k] = campi[k]->text().toStdString();
+}
+
+// The team list with its two buttons (dialogs 225 and 247): "Aggiungi" or a
+// double click places the selected team, "Togli" takes back the last one;
+// `mostra` refreshes the dialog after either.
+template <class Logica>
+void CollegaSquadre(QDialog* d, Logica& logica, IMessaggi& messaggi, QListWidget* squadre,
+                    QPushButton* aggiungi, QPushButton* togli, std::function<void()> mostra) {
+    auto piu = [&logica, &messaggi, squadre, mostra] {
+        logica.Aggiungi(squadre->currentRow(), messaggi);
+        mostra();
+    };
+    QObject::connect(aggiungi, &QPushButton::clicked, d, piu);
+    QObject::connect(squadre, &QListWidget::itemDoubleClicked, d, piu);
+    QObject::connect(togli, &QPushButton::clicked, d, [&logica, mostra] {
+        logica.Togli();
+        mostra();
+    });
+}
+
 } // namespace
 
 // ---- 212 ----
@@ -43,7 +79,7 @@ CDlgSelezioneCampionatiQt::CDlgSelezioneCampionatiQt(CDlgSelezioneCampionati& lo
                                                      IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent), logica_(logica), messaggi_(messaggi) {
     setObjectName(QString::number(kRisorsa));
-    setWindowTitle(CDlgSelezioneCampionati::kTitolo);
+    setWindowTitle(Q(logica_.titolo()));
     sinistra_ = Nomina(new QListWidget, "sinistra",
                        "Selezionare il campionato da inserire nel gruppo delle scommesse");
     destra_ = Nomina(new QListWidget, "destra",
@@ -64,10 +100,22 @@ CDlgSelezioneCampionatiQt::CDlgSelezioneCampionatiQt(CDlgSelezioneCampionati& lo
     liste->addLayout(centro);
     liste->addWidget(destra_);
     auto* tutto = new QVBoxLayout(this);
-    auto* testa = new QLabel(CDlgSelezioneCampionati::kIntestazione);
+    auto* testa = new QLabel(Q(logica_.intestazione()));
     testa->setAlignment(Qt::AlignCenter);
     tutto->addWidget(testa);
     tutto->addLayout(liste);
+    carica->setVisible(logica_.caricaQuoteVisibile());
+    if (logica_.sceltaOrigineVisibile()) {
+        auto* archivio = Nomina(new QRadioButton(CDlgSelezioneCampionati::kDaArchivio), "daArchivio");
+        auto* correnti = Nomina(new QRadioButton(CDlgSelezioneCampionati::kDaCorrenti), "daCorrenti");
+        (logica_.daArchivio ? archivio : correnti)->setChecked(true);
+        connect(archivio, &QRadioButton::toggled, this, [this](bool si) { logica_.daArchivio = si; });
+        auto* origine = new QHBoxLayout;
+        origine->addWidget(archivio);
+        origine->addWidget(correnti);
+        origine->addStretch();
+        tutto->addLayout(origine);
+    }
     tutto->addLayout(RigaPulsanti({}, {continua_, annulla}));
     auto id = [](QListWidget* l) {
         auto* i = l->currentItem();
@@ -99,6 +147,46 @@ CDlgSelezioneCampionatiQt::CDlgSelezioneCampionatiQt(CDlgSelezioneCampionati& lo
     connect(continua_, &QPushButton::clicked, this, &QDialog::accept);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     Mostra();
+}
+
+void CDlgSelezioneCampionatiQt::mousePressEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (e->button() != Qt::LeftButton || !logica_.caricaQuoteVisibile() || p.x() < 0 || p.y() < 0 ||
+        p.x() > CCaricaFile::kAngolo || p.y() > CCaricaFile::kAngolo) {
+        QDialog::mousePressEvent(e);
+        return;
+    }
+    std::string file;
+    if (percorsoDigitato) {
+        file = percorsoDigitato();
+    } else {
+        CCaricaFile logica;
+        CCaricaFileQt d(logica, messaggi_, this);
+        if (d.exec() == QDialog::Accepted) file = logica.percorso;
+    }
+    if (file.empty()) return;
+    if (logica_.CaricaQuote(file, messaggi_)) accept();
+}
+
+CCaricaFileQt::CCaricaFileQt(CCaricaFile& logica, IMessaggi& messaggi, QWidget* parent)
+    : QDialog(parent), logica_(logica), messaggi_(messaggi) {
+    setObjectName(QString::number(kRisorsa));
+    setWindowTitle(CCaricaFile::kTitolo);
+    campo_ = Nomina(new QLineEdit, "percorso");
+    campo_->setMinimumWidth(360);
+    auto* ok = Pulsante("&OK", "IDOK");
+    auto* annulla = Pulsante("&Cancella", "IDCANCEL");
+    ok->setDefault(true);
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(new QLabel(CCaricaFile::kDomanda));
+    tutto->addWidget(campo_);
+    tutto->addLayout(RigaPulsanti({}, {ok, annulla}));
+    connect(ok, &QPushButton::clicked, this, &CCaricaFileQt::Ok);
+    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CCaricaFileQt::Ok() {
+    if (logica_.Conferma(campo_->text().toStdString(), messaggi_)) accept();
 }
 
 void CDlgSelezioneCampionatiQt::Mostra() {
@@ -270,12 +358,7 @@ CDlgAggiuntaEventoQt::CDlgAggiuntaEventoQt(CDlgAggiuntaEvento& logica, IMessaggi
     g->addWidget(casa_, 0, 1);
     g->addWidget(new QLabel("Trasferta"), 1, 0);
     g->addWidget(trasferta_, 1, 1);
-    auto* q = new QHBoxLayout;
-    for (std::size_t k = 0; k < 6; ++k) {
-        q->addWidget(new QLabel(kNomiQuote[k]));
-        quote_[k] = CampoQuota(QString("quota") + kNomiQuote[k], {});
-        q->addWidget(quote_[k]);
-    }
+    auto* q = RigaQuote(quote_, logica_.quote);
     auto* ok = Pulsante("&OK", "IDOK");
     auto* annulla = Pulsante("&Cancella", "IDCANCEL");
     auto* tutto = new QVBoxLayout(this);
@@ -298,19 +381,9 @@ CDlgAggiuntaEventoQt::CDlgAggiuntaEventoQt(CDlgAggiuntaEvento& logica, IMessaggi
         logica_.ScegliCampionato(c);
         Mostra();
     });
-    auto piu = [this] {
-        logica_.Aggiungi(squadre_->currentRow(), messaggi_);
-        Mostra();
-    };
-    connect(aggiungi, &QPushButton::clicked, this, piu);
-    connect(squadre_, &QListWidget::itemDoubleClicked, this, piu);
-    connect(togli, &QPushButton::clicked, this, [this] {
-        logica_.Togli();
-        Mostra();
-    });
+    CollegaSquadre(this, logica_, messaggi_, squadre_, aggiungi, togli, [this] { Mostra(); });
     connect(ok, &QPushButton::clicked, this, [this] {
-        for (std::size_t k = 0; k < 6; ++k)
-            logica_.quote[k] = quote_[k]->text().toStdString();
+        LeggiQuote(quote_, logica_.quote);
         if (logica_.Conferma(messaggi_)) accept();
     });
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
@@ -346,13 +419,7 @@ CompletamentoEventoQt::CompletamentoEventoQt(CompletamentoEvento& logica,
     trasferta_ = Nomina(new QLabel, "trasferta");
     auto* aggiungi = Pulsante(kAggiungi, "aggiungi");
     auto* togli = Pulsante(kTogli, "togli");
-    auto* q = new QHBoxLayout;
-    for (std::size_t k = 0; k < 6; ++k) {
-        q->addWidget(new QLabel(kNomiQuote[k]));
-        quote_[k] = CampoQuota(QString("quota") + kNomiQuote[k], {});
-        quote_[k]->setText(Q(logica_.quote[k]));
-        q->addWidget(quote_[k]);
-    }
+    auto* q = RigaQuote(quote_, logica_.quote);
     auto* ok = Pulsante("&OK", "IDOK");
     auto* ignora = Pulsante("&Ignora", "ignora");
     auto* ignoraTutti = Pulsante("Ignora &Tutti", "ignoraTutti");
@@ -377,19 +444,9 @@ CompletamentoEventoQt::CompletamentoEventoQt(CompletamentoEvento& logica,
         logica_.GiocaInCasa(c);
         Mostra();
     });
-    auto piu = [this] {
-        logica_.Aggiungi(squadre_->currentRow(), messaggi_);
-        Mostra();
-    };
-    connect(aggiungi, &QPushButton::clicked, this, piu);
-    connect(squadre_, &QListWidget::itemDoubleClicked, this, piu);
-    connect(togli, &QPushButton::clicked, this, [this] {
-        logica_.Togli();
-        Mostra();
-    });
+    CollegaSquadre(this, logica_, messaggi_, squadre_, aggiungi, togli, [this] { Mostra(); });
     connect(ok, &QPushButton::clicked, this, [this] {
-        for (std::size_t k = 0; k < 6; ++k)
-            logica_.quote[k] = quote_[k]->text().toStdString();
+        LeggiQuote(quote_, logica_.quote);
         esito_ = logica_.Conferma(messaggi_);
         if (esito_) accept();
     });

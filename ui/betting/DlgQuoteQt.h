@@ -17,6 +17,7 @@ class QPushButton;
 class QCheckBox;
 class QComboBox;
 class QRadioButton;
+class QMouseEvent;
 
 namespace veltra {
 
@@ -31,8 +32,14 @@ public:
     QListWidget* sinistra() const { return sinistra_; }
     QListWidget* destra() const { return destra_; }
     QPushButton* continua() const { return continua_; }
-    // Test hook: the file "Carica Quote" loads, instead of the open dialog.
+    // Test hooks: the file "Carica Quote" loads, instead of the open dialog;
+    // what dialog 248 returns (empty: cancelled), instead of showing it.
     std::function<std::string()> sceltaFile;
+    std::function<std::string()> percorsoDigitato;
+
+protected:
+    // A left click in the top left corner opens the typed-path loader (betting mode).
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     void Mostra();
@@ -41,6 +48,22 @@ private:
     QListWidget* sinistra_;
     QListWidget* destra_;
     QPushButton* continua_;
+};
+
+// Dialog 248: the typed path of an odds file.
+class CCaricaFileQt : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kRisorsa = 248;
+    CCaricaFileQt(CCaricaFile& logica, IMessaggi& messaggi, QWidget* parent = nullptr);
+    QLineEdit* campo() const { return campo_; }
+    // "&OK": closes only with a path typed.
+    void Ok();
+
+private:
+    CCaricaFile& logica_;
+    IMessaggi& messaggi_;
+    QLineEdit* campo_;
 };
 
 class CDlgImmissioneQuoteQt : public QDialog {

@@ -73,7 +73,11 @@ void EsecutoreLavoriQt::MostraAvanzamento(const std::shared_ptr<Lavoro>& l) {
         a = l->ultimo;
         l->daMostrare = false;
     }
-    if (!l->finestra) return;
+    if (std::find(lavori_.begin(), lavori_.end(), l) == lavori_.end()) return; // already ended
+    if (!l->finestra) {
+        if (avanzamento) avanzamento(a);
+        return;
+    }
     if (a.totale > 0) {
         l->finestra->Intervallo(0, a.totale);
         l->finestra->Posizione(a.fatto);
@@ -82,6 +86,8 @@ void EsecutoreLavoriQt::MostraAvanzamento(const std::shared_ptr<Lavoro>& l) {
 }
 
 void EsecutoreLavoriQt::Termina(const std::shared_ptr<Lavoro>& l) {
+    // A job FermaEAttendi ended before its queued end arrived.
+    if (std::find(lavori_.begin(), lavori_.end(), l) == lavori_.end()) return;
     if (l->thread.joinable()) l->thread.join();
     l->finestra.reset();
     std::erase(lavori_, l);
@@ -92,6 +98,16 @@ void EsecutoreLavoriQt::Termina(const std::shared_ptr<Lavoro>& l) {
     }
     if (l->fine) l->fine(esito);
     if (lavori_.empty()) emit NessunLavoro();
+}
+
+void EsecutoreLavoriQt::Ferma() {
+    for (auto& l : lavori_) l->fermo = true;
+}
+
+void EsecutoreLavoriQt::FermaEAttendi() {
+    const auto lavori = lavori_;
+    for (const auto& l : lavori) l->fermo = true;
+    for (const auto& l : lavori) Termina(l);
 }
 
 ProgressoQt* EsecutoreLavoriQt::FinestraProgresso() const {

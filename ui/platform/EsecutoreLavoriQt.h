@@ -38,6 +38,15 @@ public:
                std::function<void(const FineLavoro&)> fine) override;
 
     int LavoriInCorso() const { return static_cast<int>(lavori_.size()); }
+    // The stop of a window that has its own (Progresso::Nessuna): sets the
+    // stop request of every running job; each ends as usual, its `fine`
+    // later on this thread.
+    void Ferma();
+    // Stops every running job and waits for its thread (the jobs look at the
+    // request often): each `fine` runs now, before this returns.
+    void FermaEAttendi();
+    // Without the progress window, where the reports go (on this thread).
+    std::function<void(const Avanzamento&)> avanzamento;
     // The progress window of the oldest running job, or null.
     ProgressoQt* FinestraProgresso() const;
 

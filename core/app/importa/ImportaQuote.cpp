@@ -8,6 +8,8 @@
 #include "engine/CMotoreStime.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <set>
 #include <cstdio>
 #include <tuple>
 
@@ -84,6 +86,8 @@ EsitoImportaQuote ImportaQuote(DatiGlobali& dati, const std::vector<FileQuoteDaI
     EsitoImportaQuote esito;
     // Week (Monday) -> championship -> matches found.
     std::map<long, std::map<int, std::vector<Trovata>>> settimane;
+    // Matches already given to a row (championship, entry).
+    std::set<std::pair<int, int>> prese;
     for (const FileQuoteDaImportare& f : file) {
         std::string errore;
         const auto q = LeggiQuoteFootballData(f.testo, &errore);
@@ -145,16 +149,42 @@ EsitoImportaQuote ImportaQuote(DatiGlobali& dati, const std::vector<FileQuoteDaI
                 const int h = static_cast<int>(ic - nomi.begin()), a = static_cast<int>(it - nomi.begin());
                 const int inizio = c.incontri.inizioStagione(s - 1) + 1;
                 const int fine = s < c.incontri.numeroSeparatori() ? c.incontri.inizioStagione(s) : c.numeroIncontri();
-                for (int i = inizio; i < fine && !t; ++i)
-                    if (c.incontri[i].casa == h && c.incontri[i].trasferta == a) {
-                        char data[16];
-                        std::snprintf(data, sizeof data, "%02d/%02d/%04d", p.giorno, p.mese, p.anno);
-                        const auto& q3 = quote->second;
-                        t = Trovata{campionato, i, s, h, a,
-                                    {static_cast<float>(q3[0]), static_cast<float>(q3[1]),
-                                     static_cast<float>(q3[2])},
-                                    data};
+                // Leagues of three or four rounds (Denmark, Switzerland,
+                // Finland...) or with a second phase hold the same pairing
+                // more than once a season: the match of the row is the one
+                // stored with its date (or the nearest within a week when
+                // it was moved); without dates, the first not yet taken.
+                std::vector<int> candidati;
+                for (int i = inizio; i < fine; ++i)
+                    if (c.incontri[i].casa == h && c.incontri[i].trasferta == a) candidati.push_back(i);
+                int scelto = -1;
+                long distanza = 8;
+                for (int i : candidati) {
+                    const DataNumerica di = c.reti.Di(i).data;
+                    if (!DataValida(di)) continue;
+                    const long g = std::labs(GiorniDaData(di) - GiorniDaData(p.data()));
+                    if (g < distanza) {
+                        distanza = g;
+                        scelto = i;
                     }
+                }
+                if (scelto < 0)
+                    for (int i : candidati)
+                        if (!prese.count({campionato, i})) {
+                            scelto = i;
+                            break;
+                        }
+                if (scelto < 0 && !candidati.empty()) scelto = candidati.front();
+                if (scelto >= 0) {
+                    prese.insert({campionato, scelto});
+                    char data[16];
+                    std::snprintf(data, sizeof data, "%02d/%02d/%04d", p.giorno, p.mese, p.anno);
+                    const auto& q3 = quote->second;
+                    t = Trovata{campionato, scelto, s, h, a,
+                                {static_cast<float>(q3[0]), static_cast<float>(q3[1]),
+                                 static_cast<float>(q3[2])},
+                                data};
+                }
                 if (t) break;
             }
             if (stagioneAttesa < 1 || stagioneAttesa > c.incontri.numeroSeparatori()) {
@@ -164,9 +194,31 @@ EsitoImportaQuote ImportaQuote(DatiGlobali& dati, const std::vector<FileQuoteDaI
                 continue;
             }
             if (!t) {
+                // A club the championship holds in other seasons but not in
+                // this one is no unknown name: most often a play-off against
+                // a club of the division below, which the program does not keep.
+                std::string fuori;
+                if (!squadreNote) {
+                    const auto& nomi = c.squadreStagione(stagioneAttesa).nomi;
+                    auto altrove = [&](const std::string& n) {
+                        if (std::find(nomi.begin(), nomi.end(), n) != nomi.end()) return false;
+                        for (int s = 1; s <= c.incontri.numeroSeparatori(); ++s) {
+                            const auto& v = c.squadreStagione(s).nomi;
+                            if (std::find(v.begin(), v.end(), n) != v.end()) return true;
+                        }
+                        return false;
+                    };
+                    const bool noteCasa = std::find(nomi.begin(), nomi.end(), casa) != nomi.end() || altrove(casa);
+                    const bool noteTrasferta =
+                        std::find(nomi.begin(), nomi.end(), trasferta) != nomi.end() || altrove(trasferta);
+                    if (noteCasa && noteTrasferta)
+                        fuori = "squadra non presente nella stagione " + std::to_string(p.annoStagione) +
+                                " del programma (spareggio?): " + (altrove(casa) ? casa : trasferta);
+                }
                 esito.rapporto.push_back(Riga(f.nome, p.riga,
                                               squadreNote ? "incontro assente dai risultati del programma: " + casa + " - " + trasferta
-                                                          : "squadra sconosciuta: " + (casa + " - " + trasferta)));
+                                              : !fuori.empty() ? fuori
+                                                               : "squadra sconosciuta: " + (casa + " - " + trasferta)));
                 ++esito.scartate;
                 continue;
             }
@@ -225,6 +277,7 @@ EsitoImportaQuote ImportaQuote(DatiGlobali& dati, const std::vector<FileQuoteDaI
         camp.ultimoIncontroFiltro = filtri[c].first;
         camp.stagioneFiltro = filtri[c].second;
         if (camp.motore) camp.motore->AggiornaStime();
+        if (camp.modelloScelto) AggiornaStimeScommesse(dati, c);
     }
     return esito;
 }

@@ -2,7 +2,8 @@
 // Real odds turned into weekly odds files: football-data odds files (both
 // layouts) matched against the program's results and written as one ".QUO"
 // per week (Monday to Sunday, named by the Monday: GGMMAA.QUO). The
-// probabilities of a week are the engine's with each championship's data cut
+// probabilities of a week are those of the model each championship uses
+// (the engine unless the rating model is chosen) with its data cut
 // just before that week's first match (the historical cut-off), never with a
 // result of the week or after it; each championship's giornata is that cut,
 // so that the search for the week's results starts at its own matches.

@@ -88,3 +88,34 @@ std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c) {
 }
 
 } // namespace veltra
+
+namespace veltra {
+
+bool AggiornaModelloScelto(CCampionato& c) {
+    if (c.modello == ModelloStime::Rating) {
+        c.modelloScelto.reset();
+        std::shared_ptr<IModelloProbabilita> m = CreaModelloProbabilita(c, ModelloStime::Rating);
+        if (m->Aggiorna() != 0) return false;
+        c.modelloScelto = std::move(m);
+        return true;
+    }
+    if (!c.motore) CreaMotore(c);
+    return c.motore->AggiornaStime() == 0;
+}
+
+std::optional<std::array<float, 3>> StimaModelloScelto(const CCampionato& c, int casa,
+                                                        int trasferta) {
+    if (casa < 0 || trasferta < 0 || casa == trasferta) return std::nullopt;
+    if (c.modello == ModelloStime::Rating) {
+        if (!c.modelloScelto) return std::nullopt;
+        const auto p = c.modelloScelto->Stima(casa, trasferta);
+        if (!p) return std::nullopt;
+        return std::array<float, 3>{static_cast<float>(p->p1), static_cast<float>(p->pX),
+                                    static_cast<float>(p->p2)};
+    }
+    Stima s;
+    if (!c.motore || c.motore->StimaIncontro(casa, trasferta, s) != 0) return std::nullopt;
+    return std::array<float, 3>{s.p1, s.pX, s.p2};
+}
+
+} // namespace veltra

@@ -8,6 +8,7 @@
 #include "dati/quote/LeggiQuoteFootballData.h"
 #include "engine/rating/ModelloRating.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +35,20 @@ std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c);
 std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c, ModelloStime modello);
 // The rating model with other parameters than the defaults.
 std::unique_ptr<IModelloProbabilita> CreaModelloRating(CCampionato& c, const ParametriRating& p);
+
+// Fits the model the championship uses for the coupon and the bets: the
+// engine (made when missing) or, when the rating model is chosen, a rating
+// model fitted afresh from the data as the accessors give them (so a
+// historical cut-off is honoured) and kept in c.modelloScelto. Only the chosen
+// model is fitted. true on success.
+bool AggiornaModelloScelto(CCampionato& c);
+
+// P1, PX, P2 of a match between two teams of the current list from the
+// chosen model, after AggiornaModelloScelto: the engine's raw values (each
+// caller applies its own floor, as it always has) or the rating model's
+// probabilities. nullopt when the model cannot estimate the match.
+std::optional<std::array<float, 3>> StimaModelloScelto(const CCampionato& c, int casa,
+                                                        int trasferta);
 
 // The engine's three values as proper probabilities: the floor the betting
 // module applies (a value <= 0 becomes 0.01 and the other two give up half of

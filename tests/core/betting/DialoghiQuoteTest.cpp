@@ -109,6 +109,75 @@ TEST(CDlgImmissioneQuote, Suggerimenti) {
               "Seleziona l' 8' evento in modo da eliminarlo dalle scommesse");
 }
 
+TEST(CDlgSelezioneCampionati, TreModi) {
+    // The betting mode writes the manager's choice; the others keep theirs
+    // and, to copy an analysis, want two championships.
+    struct Caso {
+        CDlgSelezioneCampionati::Modo modo;
+        const char* titolo;
+        const char* intestazione;
+        std::size_t minimo;
+        bool caricaQuote, origine;
+    };
+    using M = CDlgSelezioneCampionati::Modo;
+    const Caso casi[] = {
+        {M::Scommesse, "TALBOR - Selezione Campionati", "SCELTA CAMPIONATI DA INCLUDERE NELLE SCOMMESSE SPORTIVE", 1, true, false},
+        {M::Aggiornamento, "VELTRA - Selezione Campionati", "SCELTA CAMPIONATI DA AGGIORNARE", 1, false, false},
+        {M::CopiaAnalisi, "VELTRA - Selezione Campionati", "SCELTA CAMPIONATI PER LA COPIA DI ANALISI", 2, false, true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.intestazione);
+        auto d = DueCampionati();
+        MessaggiRegistrati msg;
+        auto s = c.modo == M::Scommesse ? CDlgSelezioneCampionati(d->scommesse, *d)
+                                        : CDlgSelezioneCampionati(c.modo);
+        EXPECT_EQ(s.titolo(), c.titolo);
+        EXPECT_EQ(s.intestazione(), c.intestazione);
+        EXPECT_EQ(s.caricaQuoteVisibile(), c.caricaQuote);
+        EXPECT_EQ(s.sceltaOrigineVisibile(), c.origine);
+        EXPECT_EQ(s.sinistra().size(), static_cast<std::size_t>(kNumeroCampionati));
+        EXPECT_FALSE(s.Togli(3, msg));
+        EXPECT_EQ(msg.testi().back(), "Selezionare un campionato dalla lista di destra.");
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(s.continuaAbilitato(), s.destra().size() >= c.minimo) << k;
+            ASSERT_TRUE(s.Aggiungi(5 + k, msg));
+        }
+        EXPECT_FALSE(s.Aggiungi(5, msg));
+        EXPECT_EQ(msg.testi().back(), "Selezionare un campionato dalla lista di sinistra.");
+        ASSERT_TRUE(s.Togli(6, msg));
+        EXPECT_EQ(s.destra(), (std::vector<int>{5, 7}));
+        EXPECT_TRUE(s.continuaAbilitato());
+        ASSERT_TRUE(s.Togli(7, msg));
+        EXPECT_EQ(s.continuaAbilitato(), c.minimo == 1);
+        // Only the betting mode touches the manager.
+        EXPECT_EQ(d->scommesse.conEventi[5], c.modo == M::Scommesse ? 1 : 0);
+        if (c.modo != M::Scommesse) {
+            CartellaTemporanea dir;
+            EXPECT_FALSE(s.CaricaQuote(dir / "x.QUO", msg));
+        }
+    }
+}
+
+TEST(CCaricaFile, PercorsoDigitatoOInserimentoNullo) {
+    auto d = DueCampionati();
+    MessaggiRegistrati msg;
+    CCaricaFile f;
+    EXPECT_FALSE(f.Conferma("", msg));
+    EXPECT_EQ(msg.testi(), std::vector<std::string>{"Inserimento nullo.\nDigitare il nome completo di un file."});
+    ASSERT_TRUE(f.Conferma("/tmp/311205.QUO", msg));
+    EXPECT_EQ(f.percorso, "/tmp/311205.QUO");
+    // The path of a missing file loads nothing: the message, the manager and
+    // the choice as before.
+    CDlgSelezioneCampionati s(d->scommesse, *d);
+    ASSERT_TRUE(s.Aggiungi(1, msg));
+    const ScommessaMgr prima = d->scommesse;
+    CartellaTemporanea dir;
+    EXPECT_FALSE(s.CaricaQuote(dir / "assente.QUO", msg));
+    EXPECT_EQ(msg.testi().back(), kErroreAperturaQuote);
+    EXPECT_FALSE(s.fileCaricato());
+    EXPECT_EQ(d->scommesse, prima);
+}
+
 TEST(ComandiQuote, AnnullareORinunciareRipristinaIlManager) {
     auto d = DueCampionati();
     ScommessaMgr& m = d->scommesse;

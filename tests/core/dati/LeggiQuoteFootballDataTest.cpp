@@ -82,7 +82,7 @@ TEST(LeggiQuoteFootballData, AltriCampionati) {
 
 // The two fixtures the forecast-quality tests join to a championship.
 const std::filesystem::path kFixture =
-    std::filesystem::path(__FILE__).parent_path() / ".." / "tools" / "qualita";
+    std::filesystem::path(VELTRA_RESOURCES_DIR) / ".." / "tests" / "core" / "tools" / "qualita";
 
 TEST(LeggiQuoteFootballData, InsiemiScelti) {
     const auto lega = LeggiQuoteFootballData(test::LeggiTesto(kFixture / "quote-lega.csv"));

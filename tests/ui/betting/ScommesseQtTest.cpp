@@ -6,6 +6,7 @@
 #include "betting/CDlgScommesseQt.h"
 #include "betting/CDlgDatiEventoQt.h"
 #include "betting/DlgQuoteQt.h"
+#include "betting/FileQuote.h"
 #include "betting/RicalcolaEventi.h"
 #include "betting/SelezioneScommesse.h"
 #include "dati/FileDati.h"
@@ -21,6 +22,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -36,6 +41,13 @@ template <class W> W* Controllo(QWidget& w, const char* nome) {
     W* c = w.findChild<W*>(nome);
     if (!c) ADD_FAILURE() << "manca il controllo " << nome;
     return c;
+}
+
+// A left button press on the dialog itself at `p` (its client area).
+void Clic(QWidget& w, QPoint p) {
+    QMouseEvent e(QEvent::MouseButtonPress, QPointF(p), w.mapToGlobal(QPointF(p)), Qt::LeftButton,
+                  Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &e);
 }
 
 void Fotografa(QWidget& w, const char* nome) {
@@ -108,6 +120,7 @@ TEST_F(ScommesseQt, ImmissioneCalcoloEInformazioni) {
     EXPECT_TRUE(Controllo<QLabel>(w, "gamba3_1")->isHidden());
     Fotografa(w, "181_scommesse");
 
+
     // The information on the first leg.
     const VoceScommessa& v = dati.scommesse.scommesse[1].voci[0];
     CDlgDatiEventoQt info(dati, v.campionato, v.casa, v.trasferta);
@@ -123,6 +136,30 @@ TEST_F(ScommesseQt, ImmissioneCalcoloEInformazioni) {
         Fotografa(c, "213_calcolata");
         break;
     }
+
+    // Calculated again: no modal window, the progress shows in the window,
+    // whose own "&Interrompi" asks and stops the calculation.
+    w.Calcola();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(w.pulsanteCalcola()->text(), "&Interrompi");
+    EXPECT_FALSE(Controllo<QProgressBar>(w, "progresso")->isHidden());
+    Fotografa(w, "181_in_corso");
+    msg.risposte = {Risposta::No};
+    w.pulsanteCalcola()->click();
+    EXPECT_EQ(msg.testi().back(), "Desideri interrompere la Ricerca in corso ?");
+    EXPECT_EQ(w.esecutore().LavoriInCorso(), 1);
+    msg.risposte = {Risposta::Si};
+    w.pulsanteCalcola()->click();
+    AttendiLavori(w.esecutore());
+    EXPECT_EQ(w.pulsanteCalcola()->text(), "&Cerca");
+    EXPECT_TRUE(Controllo<QProgressBar>(w, "progresso")->isHidden());
+    // A refresh (a new analysis) during a calculation stops it at once.
+    w.Calcola();
+    ASSERT_TRUE(w.Aggiorna(true));
+    const auto testi = msg.testi();
+    EXPECT_NE(std::find(testi.begin(), testi.end(), std::string(kRicercaInCorsoAggiornamento)), testi.end());
+    AttendiLavori(w.esecutore());
+    EXPECT_EQ(w.pulsanteCalcola()->text(), "&Cerca");
 }
 
 TEST_F(ScommesseQt, SelezioneCampionati) {
@@ -138,4 +175,62 @@ TEST_F(ScommesseQt, SelezioneCampionati) {
     EXPECT_EQ(dati.scommesse.conEventi[2], 1);
     EXPECT_TRUE(dlg.continua()->isEnabled());
     Fotografa(dlg, "212_campionati");
+}
+
+TEST_F(ScommesseQt, SelezioneCampionatiNegliAltriModi) {
+    CDlgSelezioneCampionati logica(CDlgSelezioneCampionati::Modo::CopiaAnalisi);
+    CDlgSelezioneCampionatiQt dlg(logica, msg);
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), "VELTRA - Selezione Campionati");
+    EXPECT_FALSE(Controllo<QPushButton>(dlg, "caricaQuote")->isVisible());
+    auto* archivio = Controllo<QRadioButton>(dlg, "daArchivio");
+    EXPECT_TRUE(Controllo<QRadioButton>(dlg, "daCorrenti")->isChecked());
+    archivio->click();
+    EXPECT_TRUE(logica.daArchivio);
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_FALSE(dlg.continua()->isEnabled());
+        dlg.sinistra()->setCurrentRow(0);
+        Controllo<QPushButton>(dlg, "aggiungi")->click();
+    }
+    EXPECT_TRUE(dlg.continua()->isEnabled());
+    EXPECT_EQ(logica.destra(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(dati.scommesse.conEventi[0], 0);
+    // The corner click does nothing outside the betting mode.
+    int digitati = 0;
+    dlg.percorsoDigitato = [&] { ++digitati; return std::string(); };
+    Clic(dlg, QPoint(3, 3));
+    EXPECT_EQ(digitati, 0);
+    Fotografa(dlg, "212_copia_analisi");
+}
+
+TEST_F(ScommesseQt, PercorsoDigitatoNellAngolo) {
+    CDlgSelezioneCampionati logica(dati.scommesse, dati);
+    CDlgSelezioneCampionatiQt dlg(logica, msg);
+    dlg.show();
+    std::vector<std::string> percorsi = {"/percorso/assente/110124.QUO", ""};
+    int digitati = 0;
+    dlg.percorsoDigitato = [&] { return percorsi[static_cast<std::size_t>(digitati++)]; };
+    Clic(dlg, QPoint(20, 20)); // elsewhere
+    EXPECT_EQ(digitati, 0);
+    Clic(dlg, QPoint(8, 0));
+    EXPECT_EQ(digitati, 1);
+    EXPECT_EQ(msg.testi().back(), kErroreAperturaQuote);
+    EXPECT_TRUE(dlg.isVisible()); // stays open
+    Clic(dlg, QPoint(0, 8)); // cancelled
+    EXPECT_EQ(digitati, 2);
+    EXPECT_TRUE(dlg.isVisible());
+
+    // Dialog 248 itself: OK on an empty field warns and stays open.
+    CCaricaFile f;
+    CCaricaFileQt d(f, msg);
+    EXPECT_EQ(d.windowTitle(), "TALBOR - Caricamento file");
+    d.show();
+    d.Ok();
+    EXPECT_EQ(msg.testi().back(), "Inserimento nullo.\nDigitare il nome completo di un file.");
+    EXPECT_TRUE(d.isVisible());
+    d.campo()->setText("/tmp/311205.QUO");
+    d.Ok();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(f.percorso, "/tmp/311205.QUO");
+    Fotografa(d, "248_caricamento_file");
 }

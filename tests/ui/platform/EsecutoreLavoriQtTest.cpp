@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -128,6 +129,51 @@ TEST(EsecutoreLavoriQt, SenzaFinestraDiProgresso) {
     AttendiLavori(esecutore);
     EXPECT_TRUE(fineSullInterfaccia);
     EXPECT_EQ(risultato, 7);
+}
+
+// The stop of a window that has its own: Ferma lets the job end as usual
+// (its end later, on the loop); FermaEAttendi ends it at once, its `fine`
+// run before returning and never again. Each job here runs until stopped, and
+// its reports reach the window's own display.
+TEST(EsecutoreLavoriQt, FermaEFermaEAttendiSenzaFinestra) {
+    for (const bool attendi : {false, true}) {
+        SCOPED_TRACE(attendi);
+        EsecutoreLavoriQt esecutore(nullptr, EsecutoreLavoriQt::Progresso::Nessuna);
+        long ultimo = -1;
+        esecutore.avanzamento = [&](const Avanzamento& a) { ultimo = a.fatto; };
+        int fini = 0;
+        bool fermato = false;
+        AvviaLavoro<int>(
+            esecutore, "Senza fine",
+            [](ContestoLavoro& c) {
+                for (long i = 1; !c.FermoRichiesto(); ++i) {
+                    c.Avanza(i, 1000000);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                }
+                return 1;
+            },
+            [&](EsitoLavoro<int> e) {
+                ++fini;
+                fermato = e.fine.fermato;
+            });
+        // Let a few reports arrive.
+        QEventLoop ciclo;
+        QTimer::singleShot(50, &ciclo, &QEventLoop::quit);
+        ciclo.exec();
+        EXPECT_GT(ultimo, 0);
+        if (attendi) {
+            esecutore.FermaEAttendi();
+            EXPECT_EQ(fini, 1);
+            EXPECT_EQ(esecutore.LavoriInCorso(), 0);
+            QCoreApplication::processEvents(); // the queued end finds nothing to do
+        } else {
+            esecutore.Ferma();
+            EXPECT_EQ(fini, 0);
+            AttendiLavori(esecutore);
+        }
+        EXPECT_EQ(fini, 1);
+        EXPECT_TRUE(fermato);
+    }
 }
 
 } // namespace

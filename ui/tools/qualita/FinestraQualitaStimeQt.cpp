@@ -1,11 +1,9 @@
 #include "tools/qualita/FinestraQualitaStimeQt.h"
 
 #include "app/importa/NomeDaFonte.h"
-#include "dati/FileAtomico.h"
 #include "engine/rating/ModelloProbabilita.h"
 #include "platform/Lavori.h"
 #include "platform/Messaggi.h"
-#include "tools/stagioni/EtichettaStagione.h"
 
 #include <QChart>
 #include <QChartView>
@@ -34,45 +32,33 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QString Etichetta(CampionatoId c, int stagione) {
-    const int anno = AnnoStagione(c, stagione);
-    if (StagioneAnnoSolare(c)) return QString::number(anno);
-    return QString::asprintf("%d-%02d", anno, (anno + 1) % 100);
+NomeProgramma NomiDelCampionato(const DatiGlobali& dati) {
+    auto alias = std::make_shared<TabellaAlias>();
+    CaricaAliasPredefiniti(*alias); // without it, names go by the shortening rule only
+    const std::string codice(dati.campionato(dati.campionatoCorrente).descrizione().codice);
+    return [alias, codice](const std::string& n) { return NomeDaFonte(*alias, codice, n); };
 }
-
-QString Numero(double x, bool presente, int decimali = 4) {
-    return presente ? QString::number(x, 'f', decimali) : QStringLiteral("-");
-}
-
-const char* kColonne[] = {"Stagione",      "Incontri",          "Non stimati",
-                          "RPS modello",   "Brier",             "Log-loss",
-                          "Centrati",      "Con quote",         "RPS mercato",
-                          "RPS modello (stessi incontri)",      "Differenza [IC 95%]",
-                          "RPS base",      "Differenza dalla base [IC 95%]"};
 
 } // namespace
 
 FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavori& esecutore,
                                            IMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), dati_(dati), esecutore_(esecutore), messaggi_(messaggi),
-      campionato_(dati.campionatoCorrente) {
+    : QDialog(parent), logica_(dati, NomiDelCampionato(dati)), esecutore_(esecutore),
+      messaggi_(messaggi) {
     setObjectName("QualitaStime");
-    const CCampionato& c = dati_.campionato(campionato_);
-    setWindowTitle(QStringLiteral("VELTRA - %1. Qualità delle Stime").arg(Q(std::string(c.descrizione().nome))));
+    setWindowTitle(Q(logica_.titolo()));
 
     auto* scelte = new QHBoxLayout;
     dal_ = new QComboBox;
     dal_->setObjectName("dal");
     al_ = new QComboBox;
     al_->setObjectName("al");
-    for (int s = 1; s <= c.config.numeroStagioni(); ++s) {
-        dal_->addItem(Etichetta(campionato_, s), s);
-        al_->addItem(Etichetta(campionato_, s), s);
+    for (const auto& e : logica_.stagioni()) {
+        dal_->addItem(Q(e));
+        al_->addItem(Q(e));
     }
-    // The last five complete seasons by default.
-    const int ultima = std::max(1, c.config.numeroStagioni() - 1);
-    al_->setCurrentIndex(ultima - 1);
-    dal_->setCurrentIndex(std::max(0, ultima - 5));
+    al_->setCurrentIndex(logica_.alPredefinito());
+    dal_->setCurrentIndex(logica_.dalPredefinito());
     modello_ = new QComboBox;
     modello_->setObjectName("modello");
     modello_->addItem("Motore", static_cast<int>(ModelloStime::Motore));
@@ -80,7 +66,7 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
     auto* quote = new QPushButton("&Quote...");
     quote->setObjectName("quote");
     quote->setToolTip("Carica i file di quote di football-data.co.uk (CSV) con cui confrontare le stime");
-    testoQuote_ = new QLabel("Nessun file di quote");
+    testoQuote_ = new QLabel(Q(logica_.testoQuote()));
     calcola_ = new QPushButton("&Calcola");
     calcola_->setObjectName("calcola");
     scelte->addWidget(new QLabel("Dal:"));
@@ -93,10 +79,10 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
     scelte->addWidget(testoQuote_, 1);
     scelte->addWidget(calcola_);
 
-    tabella_ = new QTableWidget(0, static_cast<int>(std::size(kColonne)));
+    tabella_ = new QTableWidget(0, kColonneQualita);
     tabella_->setObjectName("tabella");
     QStringList teste;
-    for (const char* t : kColonne) teste << QString::fromUtf8(t);
+    for (const char* t : kIntestazioniQualita) teste << QString::fromUtf8(t);
     tabella_->setHorizontalHeaderLabels(teste);
     tabella_->verticalHeader()->hide();
     tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -124,7 +110,7 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
     modelloInUso_->setObjectName("modelloInUso");
     modelloInUso_->addItem("Motore (predefinito)", static_cast<int>(ModelloStime::Motore));
     modelloInUso_->addItem("Modello rating", static_cast<int>(ModelloStime::Rating));
-    modelloInUso_->setCurrentIndex(c.modello == ModelloStime::Rating ? 1 : 0);
+    modelloInUso_->setCurrentIndex(logica_.modelloInUso() == ModelloStime::Rating ? 1 : 0);
     modelloInUso_->setToolTip("Il modello che da' le probabilita' alla schedina e alle scommesse di questo campionato");
     uso->addWidget(new QLabel("Modello per schedina e scommesse:"));
     uso->addWidget(modelloInUso_);
@@ -150,102 +136,43 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
         if (!file.empty()) CaricaQuote(file);
     });
     connect(modelloInUso_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { ScegliModelloInUso(i); });
+            [this](int i) {
+                logica_.ScegliModelloInUso(static_cast<ModelloStime>(modelloInUso_->itemData(i).toInt()));
+            });
     resize(1100, 800);
 }
 
 void FinestraQualitaStimeQt::CaricaQuote(const std::vector<std::string>& file) {
-    std::vector<LetturaQuote> letti;
-    for (const auto& f : file) {
-        const auto testo = LeggiFile(f);
-        if (!testo) {
-            messaggi_.Errore(f + ": impossibile leggere il file");
-            return;
-        }
-        auto l = LeggiQuoteDaValutare(*testo, f);
-        if (!l.ok()) {
-            messaggi_.Errore(l.errore);
-            return;
-        }
-        letti.push_back(std::move(l));
-    }
-    quote_ = std::move(letti);
-    long righe = 0;
-    for (const auto& l : quote_) righe += static_cast<long>(l.quote.partite.size());
-    testoQuote_->setText(QStringLiteral("%1 file di quote, %2 righe").arg(quote_.size()).arg(righe));
-}
-
-void FinestraQualitaStimeQt::ScegliModelloInUso(int indice) {
-    const auto m = static_cast<ModelloStime>(modelloInUso_->itemData(indice).toInt());
-    CCampionato& c = dati_.campionato(campionato_);
-    if (c.modello == m) return;
-    c.modello = m;
-    dati_.datiModificati = 1;
-    // The coupon and the bets follow the championship's probabilities.
-    dati_.notifiche.Pubblica({Cambiamento::Analisi, campionato_});
+    if (logica_.CaricaQuote(file, messaggi_)) testoQuote_->setText(Q(logica_.testoQuote()));
 }
 
 void FinestraQualitaStimeQt::Calcola() {
-    const int dal = dal_->currentData().toInt(), al = al_->currentData().toInt();
-    if (dal > al) {
-        messaggi_.Errore("La prima stagione viene dopo l'ultima.");
+    const auto modello = static_cast<ModelloStime>(modello_->currentData().toInt());
+    if (!logica_.Calcola(dal_->currentIndex(), al_->currentIndex(), modello, esecutore_, messaggi_,
+                         [this] { Aggiorna(); }))
         return;
-    }
-    RichiestaValutazione r;
-    r.opzioni.dal = dal;
-    r.opzioni.al = al;
-    r.opzioni.modello = static_cast<ModelloStime>(modello_->currentData().toInt());
-    r.quote = quote_;
-    auto alias = std::make_shared<TabellaAlias>();
-    CaricaAliasPredefiniti(*alias); // without it, names go by the shortening rule only
-    const std::string codice(dati_.campionato(campionato_).descrizione().codice);
-    r.nomi = [alias, codice](const std::string& n) { return NomeDaFonte(*alias, codice, n); };
-    std::shared_ptr<CCampionato> copia = CopiaPerValutazione(dati_.campionato(campionato_));
-    calcola_->setEnabled(false);
-    AvviaLavoro<RisultatoValutazione>(
-        esecutore_, "Qualità delle Stime",
-        [copia, r](ContestoLavoro& c) { return ValutaStime(*copia, r, &c); },
-        [finestra = QPointer<FinestraQualitaStimeQt>(this)](EsitoLavoro<RisultatoValutazione> e) {
-            if (!finestra) return;
-            finestra->calcola_->setEnabled(true);
-            if (!e.fine.riuscito()) {
-                finestra->messaggi_.Errore("Calcolo non riuscito: " + e.fine.errore);
-                return;
-            }
-            finestra->Mostra(e.risultato);
-        });
+    // A job run in place has already ended.
+    calcola_->setEnabled(!logica_.inCorso());
 }
 
 void FinestraQualitaStimeQt::Mostra(const RisultatoValutazione& r) {
+    logica_.Imposta(r);
+    Aggiorna();
+}
+
+void FinestraQualitaStimeQt::Aggiorna() {
+    calcola_->setEnabled(!logica_.inCorso());
+    const auto righe = logica_.righe();
     tabella_->setRowCount(0);
-    auto riga = [&](const QString& nome, const RiepilogoValutazione& s) {
+    for (const auto& celle : righe) {
         const int i = tabella_->rowCount();
         tabella_->insertRow(i);
-        const bool m = s.modello.n > 0, q = s.mercato.n > 0, b = s.base.n > 0;
-        auto ic = [](const Differenza& d) {
-            return d.n ? QString::asprintf("%+.4f [%+.4f, %+.4f]", d.media, d.basso, d.alto)
-                       : QStringLiteral("-");
-        };
-        const QString celle[] = {nome,
-                                 QString::number(s.incontri),
-                                 QString::number(s.nonStimati),
-                                 Numero(s.modello.Rps(), m),
-                                 Numero(s.modello.Brier(), m),
-                                 Numero(s.modello.LogLoss(), m),
-                                 m ? QString::asprintf("%.1f%%", s.modello.Centrati() * 100) : "-",
-                                 QString::number(s.mercato.n),
-                                 Numero(s.mercato.Rps(), q),
-                                 Numero(s.modelloSuMercato.Rps(), q),
-                                 ic(s.controMercato),
-                                 Numero(s.base.Rps(), b),
-                                 ic(s.controBase)};
-        for (int k = 0; k < static_cast<int>(std::size(celle)); ++k)
-            tabella_->setItem(i, k, new QTableWidgetItem(celle[k]));
-    };
-    for (const auto& s : r.stagioni) riga(Etichetta(campionato_, s.stagione), s);
-    riga(r.interrotta ? "Totale (interrotto)" : "Totale", r.totale);
+        for (int k = 0; k < kColonneQualita; ++k)
+            tabella_->setItem(i, k, new QTableWidgetItem(QString::fromStdString(celle[static_cast<std::size_t>(k)])));
+    }
 
     // The reliability diagram: the diagonal, then one series per sign.
+    const DiagrammaQualita d = logica_.diagramma();
     auto* chart = static_cast<QChartView*>(diagramma_)->chart();
     chart->removeAllSeries();
     for (auto* a : chart->axes()) chart->removeAxis(a);
@@ -267,44 +194,18 @@ void FinestraQualitaStimeQt::Mostra(const RisultatoValutazione& r) {
     diagonale->attachAxis(ay);
     const char* nomi[3] = {"Segno 1", "Segno X", "Segno 2"};
     const QColor colori[3] = {QColor(0x1f, 0x77, 0xb4), QColor(0x2c, 0xa0, 0x2c), QColor(0xd6, 0x27, 0x28)};
-    QString conteggi = "Incontri per classe (0-10%, 10-20%, ...): ";
     for (int s = 0; s < 3; ++s) {
         auto* linea = new QLineSeries;
         linea->setName(nomi[s]);
         linea->setColor(colori[s]);
         linea->setPointsVisible(true);
-        QStringList n;
-        for (int k = 0; k < DiagrammaAffidabilita::kClassi; ++k) {
-            const auto& c = r.affidabilita.classi[s][k];
-            n << QString::number(c.n);
-            if (c.n > 0) linea->append(c.Prevista(), c.Osservata());
-        }
+        for (const auto& [x, y] : d.punti[static_cast<std::size_t>(s)]) linea->append(x, y);
         chart->addSeries(linea);
         linea->attachAxis(ax);
         linea->attachAxis(ay);
-        conteggi += QStringLiteral("%1: %2.  ").arg(nomi[s], n.join(' '));
     }
-    conteggi_->setText(conteggi);
-
-    QString testo;
-    if (!quote_.empty()) {
-        long scartateLettura = 0;
-        for (const auto& l : quote_) scartateLettura += static_cast<long>(l.quote.scartate.size());
-        testo = QStringLiteral("Quote: %1 righe, %2 abbinate, %3 di stagioni non valutate, %4 non abbinate, %5 illeggibili.\n")
-                    .arg(r.mercato.righe)
-                    .arg(r.mercato.abbinate)
-                    .arg(r.mercato.fuoriStagioni)
-                    .arg(r.mercato.scartate.size())
-                    .arg(scartateLettura);
-        for (const auto& q : r.mercato.scartate)
-            testo += Q(q.file) + QStringLiteral(":%1: ").arg(q.riga) + Q(q.motivo) + "\n";
-        for (const auto& l : quote_)
-            for (const auto& q : l.quote.scartate)
-                testo += Q(l.file) + QStringLiteral(":%1: ").arg(q.riga) + Q(q.testo) + "\n";
-    } else {
-        testo = "Nessun file di quote: il confronto con il mercato manca (pulsante \"Quote...\").";
-    }
-    rapporto_->setPlainText(testo);
+    conteggi_->setText(Q(d.conteggi));
+    rapporto_->setPlainText(Q(logica_.rapporto()));
 }
 
 void MostraModelloInUso(QMainWindow& finestra, const DatiGlobali& dati) {

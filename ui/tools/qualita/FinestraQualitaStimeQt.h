@@ -3,9 +3,10 @@
 // models were on past seasons, walking forward, against the bookmakers' odds
 // the user loads and the base rate; a table per season, the reliability
 // diagram, and the choice of the model that feeds the coupon and the bets.
-// The walk runs as a job (progress window with a stop button).
+// The walk runs as a job (progress window with a stop button). The logic is
+// FinestraQualitaStime's; this class holds only the widgets.
 #include "app/DatiGlobali.h"
-#include "tools/qualita/ValutazioneStime.h"
+#include "tools/qualita/FinestraQualitaStime.h"
 
 #include <QDialog>
 
@@ -39,15 +40,14 @@ public:
     void Mostra(const RisultatoValutazione& r);
 
     QTableWidget* tabella() const { return tabella_; }
+    FinestraQualitaStime& logica() { return logica_; }
 
 private:
-    void ScegliModelloInUso(int indice);
+    void Aggiorna();
 
-    DatiGlobali& dati_;
+    FinestraQualitaStime logica_;
     IEsecutoreLavori& esecutore_;
     IMessaggi& messaggi_;
-    CampionatoId campionato_;
-    std::vector<LetturaQuote> quote_;
 
     QComboBox* dal_;
     QComboBox* al_;

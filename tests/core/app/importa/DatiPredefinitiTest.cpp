@@ -74,7 +74,7 @@ struct StagioneAttesa {
 };
 
 std::vector<StagioneAttesa> TabellaAttesa() {
-    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "incontri-per-stagione.tsv");
+    std::ifstream in(std::filesystem::path(VELTRA_RESOURCES_DIR) / ".." / "tests" / "core" / "app" / "importa" / "incontri-per-stagione.tsv");
     std::vector<StagioneAttesa> v;
     for (std::string riga; std::getline(in, riga);) {
         if (riga.empty() || riga[0] == '#') continue;

@@ -12,9 +12,11 @@
 #include "dati/GeneratoreStagioni.h"
 #include "dati/quote/LeggiQuoteFootballData.h"
 #include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloRating.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace veltra;
@@ -45,7 +47,9 @@ std::unique_ptr<DatiGlobali> Troncati(const DatiGlobali& da, int taglio) {
             EXPECT_EQ(AggiungiStagione(t, c.squadreStagione(++stagione).nomi), 0);
         else
             EXPECT_EQ(AggiungiIncontro(t, m.casa, m.trasferta, m.risultato), 0);
+        if (c.reti.Di(i).conPunteggio()) t.reti.Imposta(i, c.reti.Di(i));
     }
+    t.modello = c.modello;
     return d;
 }
 
@@ -136,6 +140,132 @@ TEST(ImportaQuote, UnaSettimanaNonVedeIRisultatiSuccessivi) {
     }
     EXPECT_GE(confrontate, 5);
     EXPECT_GT(a.settimane.size(), b.settimane.size()); // later weeks only with later results
+}
+
+TEST(ImportaQuote, ColModelloRatingLeSettimaneNonVedonoIRisultatiSuccessivi) {
+    // The generated results with scores that agree with their signs, and the
+    // rating model chosen for the championship.
+    auto completi = Generati();
+    CCampionato& c = completi->campionato(kAustria);
+    for (int i = 0; i < c.numeroIncontri(); ++i) {
+        const Incontro& m = c.incontri[i];
+        if (m.separatore()) continue;
+        const std::int16_t k = static_cast<std::int16_t>(i % 3);
+        RetiIncontro r;
+        r.golCasa = static_cast<std::int16_t>(m.risultato == '1' ? k + 1 : m.risultato == 'X' ? k : k % 2);
+        r.golTrasferta = static_cast<std::int16_t>(m.risultato == '2' ? r.golCasa + 1 + k % 2
+                                                   : m.risultato == 'X' ? k : 0);
+        c.reti.Imposta(i, r);
+    }
+    int prima = 0;
+    const std::string csv = Csv(*completi, prima);
+    const auto delMotore = ImportaQuote(*completi, {{"aut.csv", csv}}, "pinnacle", TabellaAlias{});
+    c.modello = ModelloStime::Rating;
+    const int taglio = prima + 8 * 5;
+    auto troncati = Troncati(*completi, taglio);
+    const auto a = ImportaQuote(*completi, {{"aut.csv", csv}}, "pinnacle", TabellaAlias{});
+    const auto b = ImportaQuote(*troncati, {{"aut.csv", csv}}, "pinnacle", TabellaAlias{});
+    int confrontate = 0;
+    for (const auto& [nome, settimana] : b.settimane) {
+        ASSERT_TRUE(a.settimane.count(nome)) << nome;
+        EXPECT_EQ(ScriviQuote(settimana), ScriviQuote(a.settimane.at(nome))) << nome;
+        ++confrontate;
+    }
+    EXPECT_GE(confrontate, 5);
+    EXPECT_GT(a.settimane.size(), b.settimane.size());
+
+    // A week's probabilities are the rating model's, fitted on the data cut
+    // just before the week (not the engine's).
+    ASSERT_TRUE(delMotore.settimane.count(a.settimane.rbegin()->first));
+    const auto& [nome, w] = *a.settimane.rbegin();
+    EXPECT_NE(ScriviQuote(w), ScriviQuote(delMotore.settimane.at(nome)));
+    c.ultimoIncontroFiltro = w.giornata[kAustria] - 1;
+    c.stagioneFiltro = c.incontri.numeroSeparatori();
+    ModelloRating m;
+    ASSERT_EQ(m.Aggiorna(c), 0);
+    EXPECT_FALSE(m.soloRisultati());
+    const auto& nomi = c.squadreCorrenti().nomi;
+    for (int i = 0; i < w.nEventi; ++i) {
+        const Evento& e = w.eventi[i];
+        const auto casa = std::find(nomi.begin(), nomi.end(), e.casa) - nomi.begin();
+        const auto trasferta = std::find(nomi.begin(), nomi.end(), e.trasferta) - nomi.begin();
+        const auto p = m.Stima(static_cast<int>(casa), static_cast<int>(trasferta));
+        ASSERT_TRUE(p) << e.casa << " " << e.trasferta;
+        EXPECT_EQ(e.prob[kQuota1], static_cast<float>(p->p1)) << i;
+        EXPECT_EQ(e.prob[kQuota2], static_cast<float>(p->p2)) << i;
+    }
+}
+
+// A row of the extra-league layout at the end of May of the season starting in `anno`.
+std::string FormattaRiga(int anno, const char* casa, const char* trasferta) {
+    char riga[200];
+    std::snprintf(riga, sizeof riga, "Austria,Bundesliga,%d/%d,30/05/%d,17:00,%s,%s,1,1,D,2,3,4,2,3,4,2,3,4\n", anno,
+                  anno + 1, anno + 1, casa, trasferta);
+    return riga;
+}
+
+TEST(ImportaQuote, UnAbbinamentoCheTornaNellaStagioneSiRiconosceDallaData) {
+    // Four clubs meeting four times a season (each home pairing twice), one
+    // round a week with its date stored; three seasons. Each row of the last
+    // season must take its own match, not the first with the same pairing,
+    // so every week is cut just before its own round.
+    DatiGlobali d;
+    CCampionato& c = d.campionato(kAustria);
+    const int annoPrimo = Campionato(kAustria).annoPrimaStagione;
+    const std::vector<std::string> nomi = {"Alfa", "Beta", "Gamma", "Delta"};
+    const int giri[3][2][2] = {{{0, 1}, {2, 3}}, {{0, 2}, {1, 3}}, {{0, 3}, {1, 2}}};
+    std::string csv = "Country,League,Season,Date,Time,Home,Away,HG,AG,Res,PH,PD,PA,MaxH,MaxD,MaxA,AvgH,AvgD,AvgA\n";
+    int primaUltima = 0;
+    for (int s = 0; s < 3; ++s) {
+        // The first season had Epsilon in place of Delta.
+        ASSERT_EQ(AggiungiStagione(c, s == 0 ? std::vector<std::string>{"Alfa", "Beta", "Gamma", "Epsilon"} : nomi), 0);
+        if (s == 2) primaUltima = c.numeroIncontri();
+        long giorno = GiorniDaData((annoPrimo + s) * 10000 + 803);
+        for (int r = 0; r < 12; ++r, giorno += 7) {
+            for (const auto& coppia : giri[r % 3]) {
+                const bool inverti = (r / 3) % 2 == 1;
+                const int h = inverti ? coppia[1] : coppia[0], a = inverti ? coppia[0] : coppia[1];
+                const char segno = "1X2"[(r + h + s) % 3];
+                ASSERT_EQ(AggiungiIncontro(c, h, a, segno), 0);
+                RetiIncontro reti;
+                reti.data = DataDaGiorni(giorno);
+                c.reti.Imposta(c.numeroIncontri() - 1, reti);
+                if (s != 2) continue;
+                const DataNumerica dt = reti.data;
+                char riga[200];
+                std::snprintf(riga, sizeof riga, "Austria,Bundesliga,%d/%d,%02d/%02d/%d,15:00,%s,%s,1,1,D,2.1,3.3,3.6,2.2,3.4,3.8,2.0,3.2,3.5\n",
+                              annoPrimo + 2, annoPrimo + 3, dt % 100, dt / 100 % 100, dt / 10000,
+                              nomi[static_cast<std::size_t>(h)].c_str(), nomi[static_cast<std::size_t>(a)].c_str());
+                csv += riga;
+            }
+        }
+    }
+    // A play-off against a club of the division below (Epsilon, in the league
+    // another season) and a club the championship never held.
+    const int anno = annoPrimo + 2;
+    csv += FormattaRiga(anno, "Epsilon", "Alfa") + FormattaRiga(anno, "Omega", "Alfa");
+    const auto e = ImportaQuote(d, {{"aut.csv", csv}}, "media", TabellaAlias{});
+    EXPECT_EQ(e.importate + e.scartate, 26);
+    EXPECT_NE(std::find(e.rapporto.begin(), e.rapporto.end(),
+                        "aut.csv:26: squadra non presente nella stagione " + std::to_string(anno) +
+                            " del programma (spareggio?): Epsilon"),
+              e.rapporto.end());
+    EXPECT_NE(std::find(e.rapporto.begin(), e.rapporto.end(), "aut.csv:27: squadra sconosciuta: Omega - Alfa"),
+              e.rapporto.end());
+    int settimane = 0;
+    for (const auto& [nome, w] : e.settimane) {
+        // The cut is the week's own round: its first entry, with its date.
+        const int giornata = w.giornata[kAustria];
+        const int round = (giornata - primaUltima) / 2;
+        EXPECT_EQ(giornata, primaUltima + 2 * round) << nome;
+        const DataNumerica dt = c.reti.Di(giornata).data;
+        EXPECT_EQ(nome, NomeSettimana(dt % 100, dt / 100 % 100, dt / 10000)) << nome;
+        EXPECT_GE(w.nEventi, 1) << nome;
+        ++settimane;
+    }
+    // Only the first rounds, before every club has played at home and away
+    // twice, lack estimates.
+    EXPECT_GE(settimane, 7);
 }
 
 TEST(ImportaQuote, NomiDelleSettimaneECampionati) {

@@ -10,7 +10,7 @@ using namespace veltra;
 
 namespace {
 
-const std::filesystem::path kQui = std::filesystem::path(__FILE__).parent_path();
+const std::filesystem::path kQui = std::filesystem::path(VELTRA_RESOURCES_DIR) / ".." / "tests" / "core" / "tools" / "qualita";
 
 LetturaQuote Leggi(const std::string& nome) {
     return LeggiQuoteDaValutare(test::LeggiTesto(kQui / nome), nome);
