@@ -33,6 +33,7 @@
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
+#include "tools/ricerche/CRicercheMiglioriAnalisiQt.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -209,7 +210,7 @@ void CVltMain::CreaTabellaComandi() {
              ApriInserimento<CDlgNuoviIncontriQt>(ContestoAiutoFinestra(CDlgNuoviIncontri::kRisorsa)); }},
         {comando::AggiornamentoInternet, [this] { AggiornamentoDati(); }},
         {comando::ImpostazioneParametri, [this, mostraStato] {
-             ApriFinestra<CDlgImpostazioneParametriQt>(dati_, stato_, messaggi_, orologio_, mostraStato, &aiuto_); }},
+             ApriFinestra<CDlgImpostazioneParametriQt>(dati_, stato_, messaggi_, orologio_, mostraStato, &aiuto_, &stampa_); }},
         {comando::ClassificaCampionato, [this] { ApriFinestra<CClassificaQt>(dati_, messaggi_); }},
         {comando::ArchivioStorico, [this] { ApriInserimento<CArchivioStoricoQt>(kAiutoArchivioStorico); }},
         {comando::ScontriDiretti, [this] { ApriFinestra<CScontriDirettiQt>(dati_, messaggi_, stampa_, orologio_); }},
@@ -235,6 +236,8 @@ void CVltMain::CreaTabellaComandi() {
         {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
         {comando::ModificaQuote, [this] { ComandoQuote(true); }},
         {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_); }},
+        {comando::RicercaParametri, [this, mostraStato] {
+             ComandoRicercaParametri(dati_, messaggi_, stampa_, orologio_, mostraStato, this); }},
     });
     // clang-format on
 }

@@ -16,7 +16,7 @@ class IServizioStampa;
 
 class CDlgConfrontoAnalisi {
 public:
-    static constexpr int kRisorsa = 211;
+    static constexpr int kRisorsa = 209;
 
     CDlgConfrontoAnalisi(std::string titolo, CAnalisi a, CAnalisi b);
 
