@@ -33,6 +33,7 @@
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
+#include "tools/ricerche/CDlgCopiaAnalisiQt.h"
 #include "tools/ricerche/CRicercheMiglioriAnalisiQt.h"
 
 #include <QActionGroup>
@@ -238,6 +239,8 @@ void CVltMain::CreaTabellaComandi() {
         {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_); }},
         {comando::RicercaParametri, [this, mostraStato] {
              ComandoRicercaParametri(dati_, messaggi_, stampa_, orologio_, mostraStato, this); }},
+        {comando::ConfrontoAnalisi, [this, mostraStato] {
+             ComandoCopiaAnalisi(dati_, messaggi_, stampa_, orologio_, mostraStato, this); }},
     });
     // clang-format on
 }

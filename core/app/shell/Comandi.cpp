@@ -32,7 +32,7 @@ constexpr std::array kComandi = {
     C(comando::ImpostazioneParametri, "&Impostazione Parametri", "Imposta i parametri configurabili per il calcolo delle Stime di Probabilita'", R::Sempre, kPronto),
     C(comando::RicercaParametri, "&Ricerca Parametri", "Ricerca automatica delle migliori stime", R::Sempre, kPronto),
     C(comando::ArchiviInternet, "&Gestione Archivi via Internet", "Gestione Archivi Analisi via Internet", R::SenzaFiltri, kDaFare),
-    C(comando::ConfrontoAnalisi, "C&onfronto e Copia Analisi tra Campionati", "Copia le analisi tra i vari campionati", R::Sempre, kDaFare),
+    C(comando::ConfrontoAnalisi, "C&onfronto e Copia Analisi tra Campionati", "Copia le analisi tra i vari campionati", R::Sempre, kPronto),
     C(comando::QualitaStime, "&Qualità delle Stime...", "Misura le stime sulle stagioni passate, a confronto con le quote, e sceglie il modello", R::SenzaFiltroCorrente, kPronto),
     C(comando::ClassificaCampionato, "&Classifica Campionato", "Visualizza la Classifica del Campionato Corrente", R::Sempre, kPronto),
     C(comando::ArchivioStorico, "Archivio &Storico", "Visualizza l'Archivio Storico", R::Sempre, kPronto),

@@ -9,6 +9,7 @@
 #include "engine/CMotoreStime.h"
 #include "engine/parametri/CDlgConfrontoAnalisiQt.h"
 #include "platform/EsecutoreLavoriQt.h"
+#include "tools/ricerche/CDlgCopiaAnalisiQt.h"
 #include "tools/ricerche/CRicercaAnalisiCorrenteQt.h"
 #include "tools/ricerche/CRicercaArchiviQt.h"
 #include "tools/ricerche/CRicercheMiglioriAnalisiQt.h"
@@ -179,4 +180,34 @@ TEST(RicercheMiglioriAnalisiQt, ConfrontoAffiancaLeDueAnalisi) {
     d.findChild<QPushButton*>("stampa")->click();
     EXPECT_EQ(stampa.dispositivo.pagine, 1);
     Schermata(d, "confronto");
+}
+
+TEST(RicercheMiglioriAnalisiQt, CopiaTraCampionatiElencaPrecisioniECopie) {
+    auto dati = Dati();
+    OpzioniGenerazione o;
+    o.stagioni = 6;
+    o.seme = 9;
+    ASSERT_EQ(GeneraStagioni(dati->campionato(1), o), 0);
+    CreaMotore(dati->campionato(1));
+    MessaggiRegistrati msg;
+    OrologioFisso orologio;
+    ServizioStampaRegistrato stampa;
+    CDlgCopiaAnalisi logica(*dati, {0, 1}, false);
+    std::atomic<bool> fermo{false};
+    ContestoLavoro contesto(fermo, {});
+    logica.ImpostaMatrice(CalcolaMatricePrecisione(logica.Origini(), false, contesto));
+    CDlgCopiaAnalisiQt d(logica, msg, stampa, orologio);
+    d.show();
+    EXPECT_EQ(d.windowTitle(), "VELTRA - Confronto e Copia analisi tra campionati");
+    auto* precisione = d.findChild<QListWidget*>("precisione");
+    auto* copie = d.findChild<QListWidget*>("copie");
+    ASSERT_EQ(precisione->count(), 1);
+    EXPECT_TRUE(precisione->item(0)->text().contains("Dati usati:"));
+    precisione->setCurrentRow(0);
+    d.findChild<QPushButton*>("copia")->click();
+    ASSERT_EQ(copie->count(), 1);
+    EXPECT_TRUE(copie->item(0)->text().startsWith("Da: "));
+    d.findChild<QPushButton*>("elimina")->click();
+    EXPECT_EQ(msg.testi().back(), "Selezionare un'analisi dalla lista di destra.");
+    Schermata(d, "copia_analisi");
 }
