@@ -107,6 +107,7 @@ void CRicercaArchivi::Cerca(std::function<void()> fine) {
             fermando_ = false;
             *stato_.fermo = false;
             cercato_ = true;
+            progresso_ = progressoTotale_;
             // What was improved before a stop is kept as well.
             for (auto& a : e.risultato.archivi) {
                 CArchivio& ar = dati_.campionato(a.id).archivio;
