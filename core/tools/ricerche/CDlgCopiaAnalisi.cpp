@@ -73,6 +73,12 @@ MatricePrecisione CalcolaMatricePrecisione(std::vector<OrigineCopia> gruppo, boo
         } else {
             a = AnalisiCorrente(*s.copia);
             fallita = s.copia->motore->AggiornaStime() != 0;
+            if (!fallita) {
+                a->precisione1 = s.copia->motore->precisione1();
+                a->precisioneX = s.copia->motore->precisioneX();
+                a->precisione2 = s.copia->motore->precisione2();
+                a->datiUsati = s.copia->motore->PercentualeDatiUsati().value_or(0.0f);
+            }
         }
         m.analisi[static_cast<std::size_t>(s.id)] = a;
         for (auto& t : gruppo) {

@@ -187,8 +187,8 @@ void CDlgCopiaAnalisiQt::Mostra() {
     campi_[0]->setText(a ? QString::number(a->giornateAnalisi) : "-");
     campi_[1]->setText(a ? Q(TestoPercentuali(*a)) : "-");
     campi_[2]->setText(a ? (a->punteggiAvanzati.separaCasaTrasferta ? "SI" : "NO") : "-");
-    campi_[3]->setText(a && logica_.archivio() ? Q(TestoPrecisione(*a)) : "-");
-    campi_[4]->setText(a && logica_.archivio() ? Q(TestoDatiUsati(*a)) : "-");
+    campi_[3]->setText(a ? Q(TestoPrecisione(*a)) : "-");
+    campi_[4]->setText(a ? Q(TestoDatiUsati(*a)) : "-");
     titolo_->setText(a ? Q(a->titolo) : QString());
     precisione_->clear();
     precisione_->addItems(ElencoQ(logica_.RighePrecisione()));
