@@ -139,7 +139,9 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::CalcoloScommesse,
                                      comando::Sommario,
                                      comando::Info,
-                                     comando::QualitaStime};
+                                     comando::QualitaStime,
+                                     comando::RicercaParametri,
+                                     comando::ConfrontoAnalisi};
     for (const auto& c : ComandiPrincipali())
         EXPECT_EQ(ComandoAbilitato(c.id, d, {.consiglioPresente = true}),
                   costruiti.count(c.id) == 1)
