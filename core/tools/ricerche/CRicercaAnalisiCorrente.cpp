@@ -8,6 +8,7 @@
 #include "platform/Lavori.h"
 #include "platform/Messaggi.h"
 #include "platform/Piattaforma.h"
+#include "platform/Priorita.h"
 #include "tools/ricerche/DumpRicerca.h"
 
 #include <algorithm>
@@ -148,6 +149,7 @@ void CRicercaAnalisiCorrente::AvviaPercentuali(std::function<void()> fine) {
     AvviaLavoro<EsitoRicercaPercentuali>(
         esecutore_, "Ricerca sulle Percentuali d'Importanza",
         [copia, imp, iniziale, condiviso, fermo](ContestoLavoro& esterno) {
+            AbbassaPrioritaThread(); // the window keeps the processor it needs
             ContestoLavoro c(*fermo, [condiviso, fermo, &esterno](const Avanzamento& a) {
                 // The runner's own stop (its progress window, its end) counts too.
                 if (esterno.FermoRichiesto()) *fermo = true;
@@ -166,8 +168,10 @@ void CRicercaAnalisiCorrente::AvviaPercentuali(std::function<void()> fine) {
             esitoP_ = e.risultato;
             trovateP_ = e.risultato.trovate;
             if (!e.fine.riuscito()) messaggi_.Errore("Ricerca interrotta da un errore: " + e.fine.errore);
-            FineRicerca(fermando_ || !e.risultato.completata, e.risultato.completata);
+            const bool nessuna = FineRicerca(fermando_ || !e.risultato.completata, e.risultato.completata);
+            // The page shows itself idle again before the message.
             if (fine) fine();
+            if (nessuna) messaggi_.Errore(kNessunaAnalisiMigliore);
         });
 }
 
@@ -190,6 +194,7 @@ void CRicercaAnalisiCorrente::AvviaAvanzata(std::function<void()> fine) {
     AvviaLavoro<EsitoRicercaAvanzata>(
         esecutore_, "Ricerca sui Parametri Avanzati",
         [copia, imp, iniziale, condiviso, fermo](ContestoLavoro& esterno) {
+            AbbassaPrioritaThread(); // the window keeps the processor it needs
             ContestoLavoro c(*fermo, [condiviso, fermo, &esterno](const Avanzamento& a) {
                 // The runner's own stop (its progress window, its end) counts too.
                 if (esterno.FermoRichiesto()) *fermo = true;
@@ -210,8 +215,10 @@ void CRicercaAnalisiCorrente::AvviaAvanzata(std::function<void()> fine) {
             if (!*vivo) return;
             trovateA_ = e.risultato.trovate;
             if (!e.fine.riuscito()) messaggi_.Errore("Ricerca interrotta da un errore: " + e.fine.errore);
-            FineRicerca(fermando_ || !e.risultato.completata, e.risultato.completata);
+            const bool nessuna = FineRicerca(fermando_ || !e.risultato.completata, e.risultato.completata);
+            // The page shows itself idle again before the message.
             if (fine) fine();
+            if (nessuna) messaggi_.Errore(kNessunaAnalisiMigliore);
         });
 }
 
@@ -226,7 +233,7 @@ void CRicercaAnalisiCorrente::Sonda() {
     if (condiviso_->migliore) testoPrecisione_ = Percento(*condiviso_->migliore);
 }
 
-void CRicercaAnalisiCorrente::FineRicerca(bool interrotta, bool completata) {
+bool CRicercaAnalisiCorrente::FineRicerca(bool interrotta, bool completata) {
     stato_.inCorso = inCorso_ = false;
     fermando_ = false;
     *stato_.fermo = false;
@@ -240,10 +247,10 @@ void CRicercaAnalisiCorrente::FineRicerca(bool interrotta, bool completata) {
         indice_ = 0;
         trovateMostrate_ = true;
         MostraTrovata();
-    } else if (!interrotta) {
-        messaggi_.Errore(kNessunaAnalisiMigliore);
-        if (camp().motore) camp().motore->AggiornaStime();
+        return false;
     }
+    if (camp().motore) camp().motore->AggiornaStime();
+    return !interrotta;
 }
 
 void CRicercaAnalisiCorrente::SalvaDump() {

@@ -138,7 +138,8 @@ private:
     void CambioImpostazioni();
     void AvviaPercentuali(std::function<void()> fine);
     void AvviaAvanzata(std::function<void()> fine);
-    void FineRicerca(bool interrotta, bool completata);
+    // True when the search ended with nothing better (the caller says so).
+    bool FineRicerca(bool interrotta, bool completata);
     void SalvaDump();
     void MostraTrovata();
     // Applies `a` and fits it; its results filled on success.

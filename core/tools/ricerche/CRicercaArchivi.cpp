@@ -7,6 +7,7 @@
 #include "platform/Lavori.h"
 #include "platform/Messaggi.h"
 #include "platform/Piattaforma.h"
+#include "platform/Priorita.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -84,6 +85,7 @@ void CRicercaArchivi::Cerca(std::function<void()> fine) {
         esecutore_, "Ricerca negli Archivi",
         [archivi = std::move(archivi), condiviso, fermo, ampiezza, thread,
          &orologio](ContestoLavoro& esterno) mutable {
+            AbbassaPrioritaThread(); // the window keeps the processor it needs
             ContestoLavoro c(*fermo, [condiviso, fermo, &esterno](const Avanzamento& a) {
                 // The runner's own stop (its progress window, its end) counts too.
                 if (esterno.FermoRichiesto()) *fermo = true;

@@ -167,6 +167,37 @@ TEST(PaginaRicercaCorrente, InterrottaSalvataRicaricataERipresaDaLaStessaLista) 
     EXPECT_FALSE(p.ripresa());
 }
 
+// "&Interrompi" during the search asks first; No goes on, Yes stops it at
+// the next block and saves it.
+TEST(PaginaRicercaCorrente, InterrompiChiedeESalvaConSi) {
+    Finestra f;
+    CRicercheMiglioriAnalisi finestra(*f.dati);
+    CRicercaAnalisiCorrente p(*f.dati, finestra.stato(), f.esecutore, f.messaggi, f.orologio, 1);
+    p.ImpostaPercentuali(true);
+    p.ImpostaAmpiezza(100);
+    int rapporti = 0;
+    f.messaggi.risposte = {Risposta::No, Risposta::Si};
+    f.esecutore.avanzamento = [&](const std::string&, const Avanzamento&) {
+        ++rapporti;
+        if (rapporti == 10 || rapporti == 20) {
+            EXPECT_EQ(p.TestoCerca(), "&Interrompi");
+            p.Cerca();
+        }
+    };
+    p.Cerca();
+    EXPECT_EQ(rapporti, 20);
+    ASSERT_EQ(f.messaggi.mostrati.size(), 2u);
+    EXPECT_EQ(f.messaggi.mostrati[0].testo,
+              "Desideri interrompere la Ricerca in corso,\ne salvarla per riprenderla in seguito ?");
+    EXPECT_EQ(f.messaggi.mostrati[0].pulsanti, Pulsanti::SiNo);
+    EXPECT_FALSE(p.inCorso());
+    EXPECT_EQ(p.TestoCerca(), "C&erca...");
+    EXPECT_TRUE(p.okAbilitato());
+    // Two matchdays: one block per pair, so 20 pairs done; the search resumes
+    // at (130, 70), stored as the value of the loop over w[1].
+    EXPECT_EQ(f.c().ricerca.ripresa, 70);
+}
+
 TEST(PaginaRicercaCorrente, RicaricaSenzaRicercaSalvataLoDice) {
     Finestra f;
     CRicercheMiglioriAnalisi finestra(*f.dati);
