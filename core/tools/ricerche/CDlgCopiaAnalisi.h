@@ -71,6 +71,7 @@ public:
     void ImpostaMatrice(MatricePrecisione m) { matrice_ = std::move(m); }
 
     bool archivio() const { return archivio_; }
+    const DatiCampionati& dati() const { return dati_; }
     const std::vector<int>& gruppo() const { return gruppo_; }
     // "ANALISI N.1 NELL'ARCHIVIO DEL CAMPIONATO DI :" / "ANALISI CORRENTE DEL CAMPIONATO DI :"
     std::string Intestazione() const;

@@ -11,6 +11,7 @@
 #include "engine/CMotoreStime.h"
 #include "engine/ValutatorePercentuali.h"
 #include "engine/parametri/CDlgConfrontoAnalisi.h"
+#include "engine/parametri/CDlgParametriAvanzati.h"
 #include "tools/ricerche/CRicercaAnalisiCorrente.h"
 #include "tools/ricerche/CRicercaArchivi.h"
 #include "tools/ricerche/CRicercheMiglioriAnalisi.h"
@@ -347,4 +348,28 @@ TEST(ConfrontoAnalisi, TestiERigheStampateAffiancano) {
     ASSERT_FALSE(s.dispositivo.righe.empty());
     EXPECT_EQ(s.dispositivo.righe[0].testo, "Titolo (09/05/2005)");
     EXPECT_EQ(s.dispositivo.righe.size(), righe.size() + 1 - static_cast<std::size_t>(std::count(righe.begin(), righe.end(), "")));
+}
+
+// The advanced parameters of an archived analysis shown from the search
+// pages: read-only, nothing reaches the championship.
+TEST(ParametriAvanzatiInLettura, MostraLAnalisiSenzaToccareIlCampionato) {
+    Finestra f;
+    const CAnalisi corrente = AnalisiCorrente(f.c());
+    CAnalisi a = corrente;
+    a.limiteMinCasa = -3;
+    a.punteggiAvanzati.punti[0] = 0.75f;
+    a.precisione1 = 0.5f;
+    CDlgParametriAvanzati d(*f.dati, 0, a);
+    EXPECT_TRUE(d.solaLettura());
+    EXPECT_TRUE(d.okAbilitato());
+    EXPECT_FALSE(d.allineaAbilitato());
+    EXPECT_NE(d.Titolo().find(std::string(Campionato(0).nome)), std::string::npos);
+    EXPECT_EQ(d.Valore(CDlgParametriAvanzati::kLimiteMinCasa), -3.0);
+    EXPECT_EQ(d.Valore(0), 0.75);
+    d.Imposta(0, 1.5);
+    d.Ok();
+    d.Annulla();
+    EXPECT_EQ(d.Valore(0), 0.75);
+    EXPECT_TRUE(AnalisiCorrente(f.c()).StessiParametri(corrente));
+    EXPECT_FALSE(d.TestoIntervalloStagioni().empty());
 }

@@ -112,6 +112,7 @@ TEST(RicercheMiglioriAnalisiQt, RicercaComeLavoroPoiInserisciEAnnullaLaToglie) {
     EXPECT_EQ(dati->campionato(0).archivio.numero(), 1);
     EXPECT_EQ(p.findChild<QLabel*>("numeroAnalisi")->text(), "1 DI 1");
     EXPECT_TRUE(p.findChild<QPushButton*>("confronta")->isEnabled());
+    EXPECT_TRUE(p.findChild<QPushButton*>("avanzatiArchivio")->isEnabled());
     Schermata(f, "ricerca_finita");
 
     pagine->setCurrentIndex(1);

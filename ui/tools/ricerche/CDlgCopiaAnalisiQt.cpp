@@ -3,6 +3,7 @@
 #include "dati/DatiCampionati.h"
 #include "engine/MessaggioStato.h"
 #include "engine/parametri/CDlgConfrontoAnalisiQt.h"
+#include "engine/parametri/CDlgParametriAvanzatiQt.h"
 #include "engine/parametri/DlgDescrizioneAnalisiQt.h"
 #include "engine/parametri/TestiAnalisi.h"
 #include "platform/EsecutoreLavoriQt.h"
@@ -110,6 +111,9 @@ CDlgCopiaAnalisiQt::CDlgCopiaAnalisiQt(CDlgCopiaAnalisi& logica, IMessaggi& mess
     auto* note = Pulsante("&Note...", "note", "Consente di leggere la descrizione dell'analisi visualizzata");
     note->setEnabled(logica_.archivio());
     gs->addWidget(note, 7, 0);
+    auto* avanzati = Pulsante("P&unteggi, Forze, Limiti...", "avanzati",
+                              "Visualizza la finestra con i parametri avanzati dell'analisi visualizzata");
+    gs->addWidget(avanzati, 7, 1);
 
     precisione_ = Nomina(new QListWidget, "precisione");
     copie_ = Nomina(new QListWidget, "copie");
@@ -165,6 +169,12 @@ CDlgCopiaAnalisiQt::CDlgCopiaAnalisiQt(CDlgCopiaAnalisi& logica, IMessaggi& mess
         const CAnalisi* a = logica_.analisiSorgente();
         if (!a) return;
         DlgDescrizioneAnalisiQt d(a->titolo, a->descrizione, this);
+        d.exec();
+    });
+    connect(avanzati, &QPushButton::clicked, this, [this] {
+        const CAnalisi* a = logica_.analisiSorgente();
+        if (!a) return;
+        CDlgParametriAvanzatiQt d(logica_.dati(), logica_.sorgente(), *a, messaggi_, this);
         d.exec();
     });
     connect(confronta, &QPushButton::clicked, this, [this] {

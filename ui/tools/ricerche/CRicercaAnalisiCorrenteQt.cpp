@@ -1,6 +1,7 @@
 #include "tools/ricerche/CRicercaAnalisiCorrenteQt.h"
 
 #include "engine/parametri/CDlgConfrontoAnalisiQt.h"
+#include "engine/parametri/CDlgParametriAvanzatiQt.h"
 #include "engine/parametri/DlgDescrizioneAnalisiQt.h"
 #include "engine/parametri/TestiAnalisi.h"
 #include "platform/UiComune.h"
@@ -39,7 +40,7 @@ CRicercaAnalisiCorrenteQt::CRicercaAnalisiCorrenteQt(DatiCampionati& dati, Stato
     : QWidget(parent),
       logica_(dati, stato, esecutore, messaggi, orologio,
               static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))),
-      messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
+      dati_(dati), messaggi_(messaggi), stampa_(stampa), orologio_(orologio) {
     setObjectName("RicercaAnalisiCorrente");
 
     // --- "MOTORE DI RICERCA"
@@ -129,12 +130,14 @@ CRicercaAnalisiCorrenteQt::CRicercaAnalisiCorrenteQt(DatiCampionati& dati, Stato
     elimina_ = Pulsante("&Elimina", "elimina", S("elimina"));
     note_ = Pulsante("&Note...", "note", S("note"));
     confronta_ = Pulsante("&Confronta", "confronta", S("confronta"));
+    avanzatiArchivio_ = Pulsante("P&unteggi, Forze, Limiti...", "avanzatiArchivio", S("avanzatiArchivio"));
     auto* pa = new QGridLayout;
     pa->addWidget(inserisci_, 0, 0);
     pa->addWidget(recupera_, 0, 1);
     pa->addWidget(elimina_, 0, 2);
     pa->addWidget(note_, 1, 0);
     pa->addWidget(confronta_, 1, 1);
+    pa->addWidget(avanzatiArchivio_, 1, 2);
     ga->addLayout(pa, 7, 0, 1, 2);
 
     auto* tutto = new QHBoxLayout(this);
@@ -189,6 +192,12 @@ CRicercaAnalisiCorrenteQt::CRicercaAnalisiCorrenteQt(DatiCampionati& dati, Stato
         DlgDescrizioneAnalisiQt d(a->titolo, a->descrizione, this);
         if (d.exec() == QDialog::Accepted) logica_.ImpostaNote(d.titolo(), d.descrizione());
         dopo();
+    });
+    connect(avanzatiArchivio_, &QPushButton::clicked, this, [this] {
+        const CAnalisi* a = logica_.mostrata();
+        if (!a) return;
+        CDlgParametriAvanzatiQt d(dati_, logica_.campionato(), *a, messaggi_, this);
+        d.exec();
     });
     connect(confronta_, &QPushButton::clicked, this, [this] {
         const CAnalisi* a = logica_.mostrata();
@@ -248,6 +257,7 @@ void CRicercaAnalisiCorrenteQt::Mostra() {
     recupera_->setEnabled(archivio);
     elimina_->setEnabled(archivio);
     note_->setEnabled(archivio);
+    avanzatiArchivio_->setEnabled(archivio);
     confronta_->setEnabled(logica_.confrontaAbilitato());
 }
 

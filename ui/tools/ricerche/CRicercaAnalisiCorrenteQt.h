@@ -33,6 +33,7 @@ signals:
 
 private:
     CRicercaAnalisiCorrente logica_;
+    const DatiCampionati& dati_;
     IMessaggi& messaggi_;
     IServizioStampa& stampa_;
     const IOrologio& orologio_;
@@ -62,6 +63,7 @@ private:
     QPushButton* elimina_;
     QPushButton* note_;
     QPushButton* confronta_;
+    QPushButton* avanzatiArchivio_;
 };
 
 } // namespace veltra

@@ -2,6 +2,7 @@
 
 #include "dati/DatiCampionati.h"
 #include "engine/parametri/CDlgConfrontoAnalisiQt.h"
+#include "engine/parametri/CDlgParametriAvanzatiQt.h"
 #include "engine/parametri/DlgDescrizioneAnalisiQt.h"
 #include "engine/parametri/TestiAnalisi.h"
 #include "platform/UiComune.h"
@@ -137,11 +138,13 @@ CRicercaArchiviQt::CRicercaArchiviQt(DatiCampionati& dati, StatoRicerche& stato,
     ignora_ = Pulsante("&Ignora", "ignora", S("ignora"));
     elimina_ = Pulsante("&Elimina", "elimina", S("elimina"));
     note_ = Pulsante("&Note...", "note", S("note"));
+    avanzatiArchivio_ = Pulsante("P&unteggi, Forze, Limiti...", "avanzatiArchivio", S("avanzatiArchivio"));
     auto* pa = new QGridLayout;
     pa->addWidget(modifiche_, 0, 0);
     pa->addWidget(ignora_, 0, 1);
     pa->addWidget(elimina_, 1, 0);
     pa->addWidget(note_, 1, 1);
+    pa->addWidget(avanzatiArchivio_, 2, 0, 1, 2);
     ga->addLayout(pa, 9, 0, 1, 2);
 
     auto* tutto = new QHBoxLayout(this);
@@ -194,6 +197,12 @@ CRicercaArchiviQt::CRicercaArchiviQt(DatiCampionati& dati, StatoRicerche& stato,
         if (!a) return;
         // Read only here: the note goes with the analysis.
         DlgDescrizioneAnalisiQt d(a->titolo, a->descrizione, this);
+        d.exec();
+    });
+    connect(avanzatiArchivio_, &QPushButton::clicked, this, [this] {
+        const CAnalisi* a = logica_.mostrata();
+        if (!a) return;
+        CDlgParametriAvanzatiQt d(dati_, logica_.visualizzato(), *a, messaggi_, this);
         d.exec();
     });
     connect(modifiche_, &QPushButton::clicked, this, [this] {
@@ -266,6 +275,7 @@ void CRicercaArchiviQt::Mostra() {
     ignora_->setEnabled(modificata);
     elimina_->setEnabled(logica_.archivioAbilitato());
     note_->setEnabled(logica_.archivioAbilitato());
+    avanzatiArchivio_->setEnabled(logica_.archivioAbilitato());
 }
 
 } // namespace veltra

@@ -62,6 +62,7 @@ private:
     QPushButton* ignora_;
     QPushButton* elimina_;
     QPushButton* note_;
+    QPushButton* avanzatiArchivio_;
 };
 
 } // namespace veltra
