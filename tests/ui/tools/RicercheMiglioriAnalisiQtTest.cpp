@@ -19,6 +19,7 @@
 #include "doppi/StampaRegistrata.h"
 #include "platform/AttendiLavori.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -161,6 +162,16 @@ TEST(RicercheMiglioriAnalisiQt, RicercaNegliArchiviConIlRegistro) {
     EXPECT_TRUE(a.findChild<QPushButton*>("ignora")->isEnabled());
     EXPECT_TRUE(a.findChild<QLabel*>("valoriOriginali")->isVisibleTo(&a));
     Schermata(f, "archivi_finita");
+    // "&Modifiche" opens the comparison with the earlier version (closed at once here).
+    QString titolo;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            titolo = w->windowTitle();
+            w->close();
+        }
+    });
+    a.findChild<QPushButton*>("modifiche")->click();
+    EXPECT_EQ(titolo, "VELTRA. Confronto tra: Analisi Modificata / Analisi Originale");
     f.findChild<QPushButton*>("IDOK")->click();
     EXPECT_EQ(dati->datiModificati, 1);
 }
