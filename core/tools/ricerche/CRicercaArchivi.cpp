@@ -116,7 +116,7 @@ void CRicercaArchivi::Cerca(std::function<void()> fine) {
                 ar.analisi = std::move(a.archivio.analisi);
                 ar.corrente = ar.analisi.empty() ? -1 : std::clamp(ar.corrente, 0, static_cast<int>(ar.analisi.size()) - 1);
             }
-            log_ += e.risultato.log;
+            log_ = e.risultato.log; // the whole log (the shown one may lag)
             if (!e.fine.riuscito()) messaggi_.Errore("Ricerca interrotta da un errore: " + e.fine.errore);
             if (fine) fine();
         });
@@ -136,6 +136,7 @@ void CRicercaArchivi::Sonda() {
         std::snprintf(b, sizeof b, "%d DI %d", s.analisi, s.numero);
         testoAnalisi_ = b;
         testoTipo_ = s.pesi ? "Pesi delle Giornate d'Analisi" : "Parametri Avanzati";
+        log_ = s.log;
         condiviso_->nuovoStato = false;
     }
 }

@@ -279,6 +279,11 @@ TEST(PaginaRicercaArchivi, MigliorataSiConfrontaESiIgnora) {
     CAnalisi a = AnalisiCorrente(f.c());
     a.titolo = "prima";
     f.c().archivio.analisi.push_back(a);
+    CAnalisi b = a;
+    b.titolo = "seconda";
+    b.percentualiImportanza[0] = 130;
+    b.percentualiImportanza[1] = 70;
+    f.c().archivio.analisi.push_back(b);
     f.c().archivio.corrente = 0;
     CRicercheMiglioriAnalisi finestra(*f.dati);
     CRicercaArchivi p(*f.dati, finestra.stato(), f.esecutore, f.messaggi, f.orologio, 1);
@@ -290,15 +295,21 @@ TEST(PaginaRicercaArchivi, MigliorataSiConfrontaESiIgnora) {
     p.Visualizza(0);
     EXPECT_FALSE(p.modificata());
     const CAnalisi correnteDelCampionato = AnalisiCorrente(f.c());
-    // While the archive search runs the other page cannot start one.
+    // While the archive search runs the other page cannot start one, and
+    // the page shows where the search is and the log so far.
+    std::string logDuranteLaSeconda;
     f.esecutore.avanzamento = [&](const std::string&, const Avanzamento&) {
         prima.Cerca();
         EXPECT_FALSE(prima.inCorso());
+        p.Sonda();
+        EXPECT_EQ(p.testoArchivio(), std::string(Campionato(0).nome));
+        if (p.testoAnalisi() == "2 DI 2" && logDuranteLaSeconda.empty()) logDuranteLaSeconda = p.log();
     };
     p.Cerca();
     f.esecutore.avanzamento = {};
     EXPECT_TRUE(p.cercato());
-    ASSERT_EQ(f.c().archivio.numero(), 1);
+    ASSERT_EQ(f.c().archivio.numero(), 2);
+    EXPECT_NE(logDuranteLaSeconda.find("Analisi n. 1 del campionato di"), std::string::npos);
     ASSERT_TRUE(p.modificata()) << p.log();
     EXPECT_NE(p.log().find("Analisi n. 1 del campionato di"), std::string::npos);
     EXPECT_NE(f.c().archivio.analisi[0].descrizione.find("prima"), std::string::npos);
