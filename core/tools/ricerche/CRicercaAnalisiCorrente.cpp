@@ -161,7 +161,10 @@ void CRicercaAnalisiCorrente::AvviaPercentuali(std::function<void()> fine) {
                 }
                 esterno.Avanza(a.fatto, a.totale, a.contatore);
             });
-            return CercaPercentuali(*copia, imp, iniziale, c);
+            return CercaPercentuali(*copia, imp, iniziale, c, [condiviso](float p) {
+                std::lock_guard l(condiviso->mutex);
+                condiviso->migliore = p;
+            });
         },
         [this, vivo = vivo_, fine = std::move(fine)](EsitoLavoro<EsitoRicercaPercentuali> e) {
             if (!*vivo) return;

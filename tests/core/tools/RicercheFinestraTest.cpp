@@ -77,7 +77,18 @@ TEST(PaginaRicercaCorrente, RicercaPercentualiFinitaMostraLaMiglioreELaPartenzaT
     p.ImpostaPasso(1);
     p.ImpostaAmpiezza(100);
     bool finita = false;
+    // While it runs the page shows the best precision found so far.
+    std::vector<std::string> testi;
+    f.esecutore.avanzamento = [&](const std::string&, const Avanzamento&) {
+        p.Sonda();
+        if (testi.empty() || testi.back() != p.testoPrecisione()) testi.push_back(p.testoPrecisione());
+    };
     p.Cerca([&] { finita = true; });
+    f.esecutore.avanzamento = {};
+    char ultimo[32];
+    std::snprintf(ultimo, sizeof ultimo, "%.1f%%", static_cast<double>(atteso[0].precisione) * 100);
+    ASSERT_FALSE(testi.empty());
+    EXPECT_EQ(testi.back(), ultimo);
     ASSERT_TRUE(finita);
     EXPECT_FALSE(p.inCorso());
     EXPECT_TRUE(p.okAbilitato());
