@@ -40,6 +40,9 @@
 #include "platform/SuoniQt.h"
 #include "pools/CDlgSistemaRidottoQt.h"
 #include "pools/CDlgSpoglioSchedineQt.h"
+#include "engine/parametri/CDlgConfrontoAnalisiQt.h"
+#include "tools/ricerche/CDlgCopiaAnalisiQt.h"
+#include "tools/ricerche/CRicercheMiglioriAnalisiQt.h"
 
 #include <algorithm>
 #include <QActionGroup>
@@ -228,7 +231,7 @@ void CVltMain::CreaTabellaComandi() {
              ApriInserimento<CDlgNuoviIncontriQt>(ContestoAiutoFinestra(CDlgNuoviIncontri::kRisorsa)); }},
         {comando::AggiornamentoInternet, [this] { AggiornamentoDati(); }},
         {comando::ImpostazioneParametri, [this, mostraStato] {
-             ApriFinestra<CDlgImpostazioneParametriQt>(dati_, stato_, messaggi_, orologio_, mostraStato, &aiuto_); }},
+             ApriFinestra<CDlgImpostazioneParametriQt>(dati_, stato_, messaggi_, orologio_, mostraStato, &aiuto_, &stampa_); }},
         {comando::ClassificaCampionato, [this] { ApriFinestra<CClassificaQt>(dati_, messaggi_); }},
         {comando::ArchivioStorico, [this] { ApriInserimento<CArchivioStoricoQt>(kAiutoArchivioStorico); }},
         {comando::ScontriDiretti, [this] { ApriFinestra<CScontriDirettiQt>(dati_, messaggi_, stampa_, orologio_); }},
@@ -260,6 +263,10 @@ void CVltMain::CreaTabellaComandi() {
         {comando::SpoglioSchedine, [this] { CDlgSpoglioSchedineQt(dati_, cartella_, messaggi_, this).exec(); }},
         {comando::StatisticheTotocalcio, [this] { DlgStatisticheTotocalcioQt::Apri(dati_, cartella_, messaggi_, this); }},
         {comando::ArchiviInternet, [this] { GestioneArchiviInternet(); }},
+        {comando::RicercaParametri, [this, mostraStato] {
+             ComandoRicercaParametri(dati_, messaggi_, stampa_, orologio_, mostraStato, this); }},
+        {comando::ConfrontoAnalisi, [this, mostraStato] {
+             ComandoCopiaAnalisi(dati_, messaggi_, stampa_, orologio_, mostraStato, this); }},
     });
     // clang-format on
 }
@@ -344,7 +351,17 @@ void CVltMain::GestioneArchiviInternet() {
                                            IndirizzoServizioDa(dati_.indirizzoAggiornamenti), http,
                                            messaggi_, this);
         CollegaTastoAiuto(dialogo, aiuto_, kAiutoGestioneArchiviInternet);
-        if (apriConfrontoAnalisi) dialogo.apriConfronto = apriConfrontoAnalisi;
+        if (apriConfrontoAnalisi)
+            dialogo.apriConfronto = apriConfrontoAnalisi;
+        else
+            dialogo.apriConfronto = [this, &dialogo](const std::string& titolo, const CAnalisi& a,
+                                                     const CAnalisi& b) {
+                CDlgConfrontoAnalisiQt confronto(CDlgConfrontoAnalisi(titolo, a, b), messaggi_,
+                                                 &stampa_, orologio_, &dialogo);
+                CollegaTastoAiuto(confronto, aiuto_,
+                                  ContestoAiutoFinestra(CDlgConfrontoAnalisiQt::kRisorsa));
+                confronto.exec();
+            };
         dialogo.exec();
     }
     ImpostaStato(AggiornaMessaggioStato(dati_.campionato(dati_.campionatoCorrente)));

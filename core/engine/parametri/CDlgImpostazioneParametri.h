@@ -108,8 +108,8 @@ public:
     // Dialog 208 closed with OK.
     void ImpostaNote(const std::string& titolo, const std::string& descrizione);
     bool archivioAbilitato() const { return mostrata() != nullptr; }
-    // The comparison of analyses is not available yet.
-    bool confrontaAbilitato() const { return false; }
+    // "&Confronta": the current analysis beside the shown archived one.
+    bool confrontaAbilitato() const { return mostrata() != nullptr; }
 
     // --- alignment, closing, refresh
     // "&Allinea": the other windows follow the current analysis.

@@ -60,21 +60,29 @@ std::string Formato(const char* f, double v) {
 
 CDlgParametriAvanzati::CDlgParametriAvanzati(CDlgImpostazioneParametri& finestra,
                                              const CAnalisi& analisi, bool solaLettura)
-    : finestra_(finestra), analisi_(analisi), solaLettura_(solaLettura) {
+    : finestra_(&finestra), dati_(finestra.dati()), campionato_(finestra.campionato()),
+      analisi_(analisi), solaLettura_(solaLettura) {
     if (solaLettura_) {
         // An archived analysis is only shown: the championship keeps its own.
         testoPrecisione_ = RigaPrecisione(analisi_, false);
         return;
     }
-    const CCampionato& c = finestra_.dati().campionato(finestra_.campionato());
+    const CCampionato& c = dati_.campionato(campionato_);
     applicata_ = AnalisiCorrente(c);
     LimitaApertura(analisi_);
     Applica();
 }
 
+CDlgParametriAvanzati::CDlgParametriAvanzati(const DatiCampionati& dati, int campionato,
+                                             const CAnalisi& analisi)
+    : finestra_(nullptr), dati_(dati), campionato_(campionato), analisi_(analisi),
+      solaLettura_(true) {
+    testoPrecisione_ = RigaPrecisione(analisi_, false);
+}
+
 std::string CDlgParametriAvanzati::Titolo() const {
     return "VELTRA - " +
-           std::string(finestra_.dati().campionato(finestra_.campionato()).descrizione().nome) +
+           std::string(dati_.campionato(campionato_).descrizione().nome) +
            ". Parametri Avanzati";
 }
 
@@ -89,7 +97,7 @@ CDlgParametriAvanzati::Intervallo CDlgParametriAvanzati::IntervalloDi(int campo)
         return {-1.0, 0.0, 0.25, 2};
     case kInclusi: {
         const int stagioni =
-            finestra_.dati().campionato(finestra_.campionato()).numeroStagioniCorrenti();
+            dati_.campionato(campionato_).numeroStagioniCorrenti();
         return {1.0, static_cast<double>(std::max(1, stagioni)), 1.0, 0};
     }
     case kImportanza:
@@ -172,7 +180,7 @@ std::string CDlgParametriAvanzati::TestoImportanzaMax() const {
 }
 
 std::string CDlgParametriAvanzati::TestoIntervalloStagioni() const {
-    const CCampionato& c = finestra_.dati().campionato(finestra_.campionato());
+    const CCampionato& c = dati_.campionato(campionato_);
     const int stagioni = c.numeroStagioniCorrenti();
     const int inclusi =
         std::clamp<int>(analisi_.punteggiAvanzati.campionatiInclusi, 1, std::max(1, stagioni));
@@ -265,8 +273,9 @@ bool CDlgParametriAvanzati::DopoPunti(bool casa, bool trasferta) {
 }
 
 void CDlgParametriAvanzati::Applica() {
-    CCampionato& c = finestra_.dati().campionato(finestra_.campionato());
-    const EsitoProva e = ProvaAnalisi(c, analisi_, applicata_, finestra_.archivio(),
+    if (!finestra_) return;
+    CCampionato& c = finestra_->dati().campionato(campionato_);
+    const EsitoProva e = ProvaAnalisi(c, analisi_, applicata_, finestra_->archivio(),
                                       kLimitiNonValidiAvanzati, kRestringereLimitiAvanzati);
     if (e.ok) applicata_ = analisi_;
     Mostra(e.ok ? RigaPrecisione(analisi_, false) : e.stato.pannello1, e.ok, e.stato);
@@ -275,36 +284,36 @@ void CDlgParametriAvanzati::Applica() {
 void CDlgParametriAvanzati::Mostra(const std::string& testo, bool ok, const TestiStato& stato) {
     testoPrecisione_ = testo;
     ok_ = ok;
-    finestra_.MostraEsito(testo, ok, stato);
+    if (finestra_) finestra_->MostraEsito(testo, ok, stato);
 }
 
 bool CDlgParametriAvanzati::allineaAbilitato() const {
-    if (solaLettura_ || !ok_) return false;
-    const FinestreNonModali& f = finestra_.finestre();
+    if (solaLettura_ || !ok_ || !finestra_) return false;
+    const FinestreNonModali& f = finestra_->finestre();
     bool altre = false;
     for (int k = 0; k < kNumeroFinestre; ++k) {
         const auto w = static_cast<Finestra>(k);
         if (w != Finestra::AnalisiCorrente && f.Aperta(w)) altre = true;
     }
-    return altre && !analisi_.StessiParametri(finestra_.allineata());
+    return altre && !analisi_.StessiParametri(finestra_->allineata());
 }
 
 void CDlgParametriAvanzati::Allinea() {
     if (!allineaAbilitato()) return;
-    finestra_.AllineaDa(analisi_);
+    finestra_->AllineaDa(analisi_);
 }
 
 void CDlgParametriAvanzati::Ok() {
-    if (!solaLettura_) finestra_.ImpostaAnalisi(analisi_);
+    if (!solaLettura_ && finestra_) finestra_->ImpostaAnalisi(analisi_);
 }
 
 void CDlgParametriAvanzati::Annulla() {
-    if (!solaLettura_) finestra_.Riapplica();
+    if (!solaLettura_ && finestra_) finestra_->Riapplica();
 }
 
 std::string CDlgParametriAvanzati::Diagnostica(int x, int y) const {
     if (y < 0 || y > 8 || x < 0 || x > 26) return {};
-    const CCampionato& c = finestra_.dati().campionato(finestra_.campionato());
+    const CCampionato& c = dati_.campionato(campionato_);
     if (x <= 8) return StatisticheGriglie(c, true);
     if (x <= 17) return StatisticheGriglie(c, false);
     return TabellaTotali(analisi_.punteggiAvanzati);

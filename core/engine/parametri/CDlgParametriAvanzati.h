@@ -11,6 +11,8 @@
 
 namespace veltra {
 
+struct DatiCampionati;
+
 class CDlgImpostazioneParametri;
 
 class CDlgParametriAvanzati {
@@ -52,6 +54,9 @@ public:
     // archived one (`solaLettura`).
     CDlgParametriAvanzati(CDlgImpostazioneParametri& finestra, const CAnalisi& analisi,
                           bool solaLettura);
+    // Read-only, for the windows that only show an analysis of `campionato`
+    // (the search pages, the copy between championships).
+    CDlgParametriAvanzati(const DatiCampionati& dati, int campionato, const CAnalisi& analisi);
 
     // "VELTRA - %s. Parametri Avanzati"
     std::string Titolo() const;
@@ -102,7 +107,9 @@ private:
     void Mostra(const std::string& testo, bool ok, const TestiStato& stato);
     float& Campo(int campo);
 
-    CDlgImpostazioneParametri& finestra_;
+    CDlgImpostazioneParametri* finestra_; // null when only showing
+    const DatiCampionati& dati_;
+    int campionato_;
     CAnalisi analisi_;
     CAnalisi applicata_; // what the championship holds: the last analysis fitted
     bool solaLettura_;

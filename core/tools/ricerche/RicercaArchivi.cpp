@@ -63,7 +63,7 @@ EsitoRicercaArchivi MiglioraArchivi(std::vector<ArchivioDaMigliorare> archivi, i
         for (int k = 1; k <= a.archivio.numero(); ++k) {
             if (contesto.FermoRichiesto()) break;
             const CAnalisi riferimento = a.archivio.analisi[static_cast<std::size_t>(k - 1)];
-            StatoRicercaArchivi s{a.nome, k, a.archivio.numero(), false};
+            StatoRicercaArchivi s{a.nome, k, a.archivio.numero(), false, esito.log};
             if (stato) stato(s);
             const bool ok = MiglioraAnalisi(c, riferimento, ampiezzaPesi, thread, contesto, [&](bool pesi) {
                 s.pesi = pesi;

@@ -32,6 +32,7 @@ struct StatoRicercaArchivi {
     int analisi = 0;        // "Analisi :" %d DI %d
     int numero = 0;
     bool pesi = false;      // "Tipo di Ricerca :" Pesi delle Giornate d'Analisi / Parametri Avanzati
+    std::string log;        // "Analisi migliorate :" so far
 };
 
 struct EsitoRicercaArchivi {

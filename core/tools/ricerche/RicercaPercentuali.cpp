@@ -44,7 +44,8 @@ constexpr int kCandidatiPerControllo = 64; // between two looks at the stop requ
 EsitoRicercaPercentuali CercaPercentuali(const CCampionato& campionato,
                                          const ImpostazioniRicercaPercentuali& imp,
                                          const TrovatePercentuali& iniziale,
-                                         const ContestoLavoro& contesto) {
+                                         const ContestoLavoro& contesto,
+                                         const std::function<void(float)>& migliorata) {
     Percentuali partenza;
     std::copy(std::begin(campionato.config.percentualiImportanza),
               std::end(campionato.config.percentualiImportanza), partenza.begin());
@@ -61,6 +62,8 @@ EsitoRicercaPercentuali CercaPercentuali(const CCampionato& campionato,
     std::atomic<long> fatti{0}, valutati{0}, semplici{0};
     std::atomic<bool> interrotto{false};
     std::mutex errore;
+    std::mutex mutexMigliore;
+    float migliore = iniziale[0].precisione;
     std::exception_ptr eccezione;
 
     auto lavora = [&](bool principale) {
@@ -102,6 +105,13 @@ EsitoRicercaPercentuali CercaPercentuali(const CCampionato& campionato,
                 r.candidati = n;
                 risultati[b] = r;
                 finiti[b].store(true, std::memory_order_release);
+                if (migliorata && std::isfinite(r.migliori[0].precisione)) {
+                    std::lock_guard<std::mutex> l(mutexMigliore);
+                    if (r.migliori[0].precisione > migliore) {
+                        migliore = r.migliori[0].precisione;
+                        migliorata(migliore);
+                    }
+                }
                 valutati += n;
                 const long f = ++fatti;
                 if (principale)

@@ -14,6 +14,7 @@
 #include "tools/ricerche/EnumerazionePercentuali.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace veltra {
@@ -56,9 +57,12 @@ struct EsitoRicercaPercentuali {
 // The job's body. `campionato` is a copy made for the job (CopiaPerCalcolo)
 // holding the starting analysis; `iniziale` the list to insert into (fresh or
 // reloaded). Reports the blocks done; stops within one block of a request.
+// `migliorata`, when given, hears each new best precision as blocks finish
+// (from any of the threads, one call at a time), for the window's text.
 EsitoRicercaPercentuali CercaPercentuali(const CCampionato& campionato,
                                          const ImpostazioniRicercaPercentuali& imp,
                                          const TrovatePercentuali& iniziale,
-                                         const ContestoLavoro& contesto);
+                                         const ContestoLavoro& contesto,
+                                         const std::function<void(float)>& migliorata = {});
 
 } // namespace veltra

@@ -1,5 +1,6 @@
 #include "CDlgImpostazioneParametriQt.h"
 
+#include "CDlgConfrontoAnalisiQt.h"
 #include "DlgDescrizioneAnalisiQt.h"
 #include "CDlgParametriAvanzatiQt.h"
 #include "platform/AiutoQt.h"
@@ -50,9 +51,10 @@ QString ACapoSoloPrimaDeiDati(const QString& testo) {
 
 CDlgImpostazioneParametriQt::CDlgImpostazioneParametriQt(
     DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi, const IOrologio& orologio,
-    std::function<void(const TestiStato&)> mostraStato, IAiuto* aiuto, QWidget* parent)
+    std::function<void(const TestiStato&)> mostraStato, IAiuto* aiuto, IServizioStampa* stampa,
+    QWidget* parent)
     : FinestraNonModaleQt(parent), logica_(dati, stato.finestre, messaggi, orologio),
-      messaggi_(messaggi), aiuto_(aiuto) {
+      messaggi_(messaggi), aiuto_(aiuto), stampa_(stampa), orologio_(orologio) {
     setObjectName(QString::number(kRisorsa));
     logica_.mostraStato = std::move(mostraStato);
 
@@ -190,6 +192,7 @@ CDlgImpostazioneParametriQt::CDlgImpostazioneParametriQt(
     azione(elimina_, &F::Elimina);
     azione(allinea_, &F::Allinea);
     connect(note_, &QPushButton::clicked, this, [this] { ApriNote(); });
+    connect(confronta_, &QPushButton::clicked, this, [this] { ApriConfronto(); });
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     Mostra();
@@ -262,6 +265,17 @@ void CDlgImpostazioneParametriQt::ApriNote() {
     if (dialogo.exec() == QDialog::Accepted)
         logica_.ImpostaNote(dialogo.titolo(), dialogo.descrizione());
     Mostra();
+}
+
+void CDlgImpostazioneParametriQt::ApriConfronto() {
+    const CAnalisi* a = logica_.mostrata();
+    if (!a) return;
+    CDlgConfrontoAnalisiQt dialogo(
+        CDlgConfrontoAnalisi("VELTRA. Confronto tra: Analisi Corrente / Analisi in Archivio",
+                             logica_.corrente(), *a),
+        messaggi_, stampa_, orologio_, this);
+    if (aiuto_) CollegaTastoAiuto(dialogo, *aiuto_, ContestoAiutoFinestra(CDlgConfrontoAnalisiQt::kRisorsa));
+    dialogo.exec();
 }
 
 void CDlgImpostazioneParametriQt::accept() {

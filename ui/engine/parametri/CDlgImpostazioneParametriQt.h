@@ -17,6 +17,7 @@ class QSlider;
 namespace veltra {
 
 class IAiuto;
+class IServizioStampa;
 
 class CDlgImpostazioneParametriQt : public FinestraNonModaleQt {
     Q_OBJECT
@@ -30,7 +31,8 @@ public:
     CDlgImpostazioneParametriQt(DatiGlobali& dati, StatoShell& stato, IMessaggi& messaggi,
                                   const IOrologio& orologio,
                                   std::function<void(const TestiStato&)> mostraStato,
-                                  IAiuto* aiuto = nullptr, QWidget* parent = nullptr);
+                                  IAiuto* aiuto = nullptr, IServizioStampa* stampa = nullptr,
+                                  QWidget* parent = nullptr);
 
     // Refresh by the shell (AggiornaFinestre and opening); always true.
     bool Aggiorna(bool datiCambiati) override;
@@ -49,10 +51,13 @@ private:
     void Mostra();
     void ApriAvanzati(bool archivio);
     void ApriNote();
+    void ApriConfronto();
 
     CDlgImpostazioneParametri logica_;
     IMessaggi& messaggi_;
     IAiuto* aiuto_;
+    IServizioStampa* stampa_;
+    const IOrologio& orologio_;
     QSlider* giornate_;
     QLabel* testoGiornate_;
     QCheckBox* separa_;

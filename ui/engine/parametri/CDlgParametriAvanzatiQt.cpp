@@ -38,6 +38,18 @@ CDlgParametriAvanzatiQt::CDlgParametriAvanzatiQt(CDlgImpostazioneParametri& fine
                                                const CAnalisi& analisi, bool solaLettura,
                                                IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent), logica_(finestra, analisi, solaLettura), messaggi_(messaggi) {
+    Costruisci();
+}
+
+CDlgParametriAvanzatiQt::CDlgParametriAvanzatiQt(const DatiCampionati& dati, int campionato,
+                                                 const CAnalisi& analisi, IMessaggi& messaggi,
+                                                 QWidget* parent)
+    : QDialog(parent), logica_(dati, campionato, analisi), messaggi_(messaggi) {
+    Costruisci();
+}
+
+void CDlgParametriAvanzatiQt::Costruisci() {
+    const bool solaLettura = logica_.solaLettura();
     setObjectName(QString::number(kRisorsa));
     setWindowTitle(Q(logica_.Titolo()));
 

@@ -25,6 +25,9 @@ public:
 
     CDlgParametriAvanzatiQt(CDlgImpostazioneParametri& finestra, const CAnalisi& analisi,
                            bool solaLettura, IMessaggi& messaggi, QWidget* parent = nullptr);
+    // Read-only on an analysis of `campionato`, outside the current analysis window.
+    CDlgParametriAvanzatiQt(const DatiCampionati& dati, int campionato, const CAnalisi& analisi,
+                            IMessaggi& messaggi, QWidget* parent = nullptr);
 
     CDlgParametriAvanzati& logica() { return logica_; }
     // The spin of a field (CDlgParametriAvanzati::Campo or a points index).
@@ -41,6 +44,7 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
 
 private:
+    void Costruisci();
     void Mostra();
     void Cambiato(int campo, double valore);
 

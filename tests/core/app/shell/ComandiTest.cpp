@@ -141,7 +141,9 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::Sommario,
                                      comando::Info,
                                      comando::QualitaStime,
-                                     comando::StatisticheTotocalcio};
+                                     comando::StatisticheTotocalcio,
+                                     comando::RicercaParametri,
+                                     comando::ConfrontoAnalisi};
     // Sistema Ridotto and Spoglio Schedine are built too, but need a reduced
     // system of known size, which this coupon has not.
     for (const auto& c : ComandiPrincipali())
