@@ -43,16 +43,22 @@ void TabellaNomiBookmaker::Escludi(std::string_view inclusione) {
 }
 
 std::string NomeDiConfronto(std::string_view nome) {
-    std::string r;
+    // A page's "-" reaches the matching as " + ": so does the table's.
+    std::string t;
     for (char c : nome) {
         const auto u = static_cast<unsigned char>(c);
         if (u >= 128) continue;
-        if (c == '_') c = ' ';
+        if (c == '_' || c == '\t') c = ' ';
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-        r += c;
+        if (c == '-')
+            t += " + ";
+        else
+            t += c;
     }
+    std::string r;
+    for (char c : t)
+        if (c != ' ' || (!r.empty() && r.back() != ' ')) r += c;
     while (!r.empty() && r.back() == ' ') r.pop_back();
-    while (!r.empty() && r.front() == ' ') r.erase(r.begin());
     return r;
 }
 
