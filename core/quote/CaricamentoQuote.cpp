@@ -249,6 +249,7 @@ void CDlgCaricamentoQuote::Carica(IEsecutoreLavori& esecutore, IHttp& http, std:
         },
         [this, fine = std::move(fine)](EsitoLavoro<EsitoCaricamento> e) {
             scommesse_ = std::move(e.risultato.scommesse);
+            interrotto_ = e.risultato.interrotto || e.fine.fermato || !e.fine.riuscito();
             if (!e.fine.riuscito()) {
                 log_.Aggiungi("Errore: " + e.fine.errore);
                 log_.Aggiungi(kOperazioneInterrotta);

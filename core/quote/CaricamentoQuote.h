@@ -102,6 +102,8 @@ public:
     std::string TestoCarica() const { return inCorso_ ? "&Interrompi" : "&Carica"; }
     bool controlliAbilitati() const { return !inCorso_; } // lists, combo, move buttons, OK
     bool caricaAbilitato() const { return !inInterruzione(); }
+    // The last download was stopped, refused or failed.
+    bool interrotto() const { return interrotto_; }
 
     // "&Carica" / "&Interrompi". `fine` runs on the caller's thread at the
     // end of the download.
@@ -124,6 +126,7 @@ private:
     ScommessaMgr scommesse_;
     std::shared_ptr<std::atomic<bool>> fermo_ = std::make_shared<std::atomic<bool>>(false);
     bool inCorso_ = false;
+    bool interrotto_ = false;
 };
 
 } // namespace veltra

@@ -28,7 +28,9 @@
 #include "tools/scontri/CScontriDirettiQt.h"
 #include "platform/EsecutoreLavoriQt.h"
 #include "net/CDlgAggiornamentoDatiQt.h"
+#include "quote/CDlgCaricamentoQuoteQt.h"
 #include "net/HttpCurl.h"
+#include "net/Internet.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
@@ -235,6 +237,7 @@ void CVltMain::CreaTabellaComandi() {
         {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
         {comando::ModificaQuote, [this] { ComandoQuote(true); }},
         {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_); }},
+        {comando::QuoteInternet, [this] { CaricamentoQuote(); }},
     });
     // clang-format on
 }
@@ -294,6 +297,28 @@ void CVltMain::AggiornamentoDati() {
     CDlgAggiornamentoDatiQt dialogo(dati_, std::move(campionati), cartella_,
                                     dati_.indirizzoAggiornamenti, http, messaggi_, this);
     if (dialogo.exec() == QDialog::Accepted) DopoInserimento(true, std::nullopt);
+}
+
+// "Via Internet" of the betting menu: the odds of one bookmaker; on OK they
+// replace the betting module's events, otherwise it stays as it was.
+void CVltMain::CaricamentoQuote() {
+    if (auto* w = finestra(Finestra::ScommesseSportive)) {
+        messaggi_.Errore(kFinestraScommesseAperta);
+        w->raise();
+        w->activateWindow();
+        return;
+    }
+    const ScommessaMgr copia = dati_.scommesse;
+    HttpCurl http;
+    CreaCartellePagine(cartella_);
+    CDlgCaricamentoQuoteQt dialogo(dati_, cartella_, kIndirizzoServizio, http, messaggi_, this);
+    if (dialogo.exec() == QDialog::Accepted) {
+        dialogo.logica().Ok(dati_.scommesse);
+        dati_.datiModificati = 1;
+        DopoInserimento(true, std::nullopt);
+    } else {
+        dati_.scommesse = copia;
+    }
 }
 
 void CVltMain::CambiaCampionatoCorrente(int id) {

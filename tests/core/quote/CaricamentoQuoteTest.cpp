@@ -431,3 +431,34 @@ TEST(CaricamentoQuote, LaFinestraCambiaIlModuloScommesseSoloConOk) {
     EXPECT_EQ(dlg.scommesse().nEventi, 0);
     EXPECT_NE(dlg.log().Testo().find(kOperazioneInterrotta), std::string::npos);
 }
+
+TEST(CaricamentoQuote, VeltraServizioPubblicaLeTabelleDeiNomi) {
+    CartellaTemporanea tmp;
+    const fs::path mia = tmp / "mia", servizio = tmp / "servizio";
+    ASSERT_TRUE(PreparaCartellaDiLavoro(mia, fs::path(VELTRA_RESOURCES_DIR) / "dati"));
+    const std::string comando = std::string(VELTRA_SERVIZIO_PATH) + " pubblica --da " + mia.string() +
+                                " --cartella " + servizio.string() + " --pagine http://127.0.0.1:9 >/dev/null 2>&1";
+    ASSERT_EQ(std::system(comando.c_str()), 0);
+    for (int k = 0; k < kNumeroBookmaker; ++k) {
+        const auto b = static_cast<Bookmaker>(k);
+        const int c = b == Bookmaker::Eurobet ? Id("SP") : Id("CH");
+        const std::string nome = PercorsoTabella(b, c).substr(9);
+        TabellaNomiBookmaker t;
+        ASSERT_EQ(LeggiTabellaNomi(b, LeggiTesto(servizio / "Squadre" / nome), t, c), std::nullopt) << nome;
+        // One spelling per current team, in the team list's order.
+        const auto& squadre = Dati().campionato(c).squadreCorrenti().nomi;
+        ASSERT_EQ(t.nomi[c].size(), squadre.size()) << nome;
+        for (std::size_t i = 0; i < squadre.size(); ++i)
+            EXPECT_EQ(t.nomi[c][i], NomeDiConfronto(NomePubblicato(squadre[i]))) << nome;
+        if (b == Bookmaker::Betandwin) {
+            EXPECT_EQ(t.base + t.suffissi[c], "http://127.0.0.1:9/W/CH.htm");
+        }
+        if (b == Bookmaker::Globet) {
+            EXPECT_EQ(t.indirizzoAccesso, "http://127.0.0.1:9/G/accesso");
+        }
+    }
+    // Serie C1 ships empty: no page for it.
+    TabellaNomiBookmaker w;
+    ASSERT_EQ(LeggiTabellaNomi(Bookmaker::Betandwin, LeggiTesto(servizio / "Squadre/SqW7040.txt"), w), std::nullopt);
+    EXPECT_FALSE(w.ConPagina(Id("C1")));
+}

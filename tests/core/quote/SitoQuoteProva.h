@@ -46,6 +46,7 @@ public:
         std::string corpo;
         std::string intestazioni; // extra lines, each ending in "\r\n"
         bool stallo = false;      // send the headers and part of the body, then stay silent
+        int ritardoMs = 0;        // wait this long before answering
     };
     using Gestore = std::function<Risposta(const RichiestaRicevuta&)>;
 
@@ -118,6 +119,7 @@ private:
             richieste_.push_back(q);
         }
         const Risposta r = gestore_(q);
+        if (r.ritardoMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(r.ritardoMs));
         std::string byte = "HTTP/1.1 " + std::to_string(r.stato) + " X\r\nContent-Type: text/html\r\n";
         if (!r.stallo) byte += "Content-Length: " + std::to_string(r.corpo.size()) + "\r\n";
         byte += r.intestazioni + "Connection: close\r\n\r\n";
