@@ -48,7 +48,8 @@ std::string NomeDiConfronto(std::string_view nome) {
     for (char c : nome) {
         const auto u = static_cast<unsigned char>(c);
         if (u >= 128) continue;
-        if (c == '_' || c == '\t') c = ' ';
+        if (c == '_' || (u < 32 && c != 0) || c == 127) c = ' ';
+        if (c == 0) continue;
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
         if (c == '-')
             t += " + ";

@@ -60,7 +60,8 @@ struct TabellaNomiBookmaker {
 std::optional<std::string> LeggiTabellaNomi(Bookmaker b, std::string_view testo,
                                             TabellaNomiBookmaker& t, CampionatoId campionato = 0);
 
-// A team name as the matching sees it: "_" becomes a blank, "-" a " + " as
+// A team name as the matching sees it: "_" and control characters become a
+// blank, "-" a " + " as
 // on the pages, ASCII letters lower-case, bytes of 128 and above dropped (the
 // pages lose them too), runs of blanks one blank.
 std::string NomeDiConfronto(std::string_view nome);
