@@ -184,7 +184,7 @@ void CDlgCaricamentoQuoteQt::Concludi() {
 }
 
 SceltaCompletamento CDlgCaricamentoQuoteQt::Completa(int c, int riconosciuta, const std::array<float, 6>& q) {
-    CompletamentoEvento l(dati_, c, riconosciuta, {}, q);
+    CompletamentoEvento l(dati_, c, riconosciuta, "avversaria non riconosciuta", q);
     if (sceltaCompletamento) return sceltaCompletamento(l);
     const auto& nomi = dati_.campionato(c).squadreCorrenti().nomi;
     CompletamentoEventoQt dlg(l, riconosciuta < static_cast<int>(nomi.size()) ? nomi[riconosciuta] : "",

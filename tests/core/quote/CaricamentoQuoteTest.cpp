@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <clocale>
 #include <cmath>
 #include <future>
 
@@ -461,4 +462,22 @@ TEST(CaricamentoQuote, VeltraServizioPubblicaLeTabelleDeiNomi) {
     TabellaNomiBookmaker w;
     ASSERT_EQ(LeggiTabellaNomi(Bookmaker::Betandwin, LeggiTesto(servizio / "Squadre/SqW7040.txt"), w), std::nullopt);
     EXPECT_FALSE(w.ConPagina(Id("C1")));
+}
+
+TEST(CaricamentoQuote, IlCompletamentoMostraLeQuoteConIlPuntoInOgniLocale) {
+    // The desktop program runs with the user's locale (Qt adopts it): the
+    // odds read from a page must reach the completion dialog as texts its
+    // own check accepts.
+    const char* prima = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string salvato = prima ? prima : "C";
+    if (!std::setlocale(LC_NUMERIC, "it_IT.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        GTEST_SKIP() << "nessun locale con la virgola decimale";
+    CompletamentoEvento dlg(Dati(), Id("A"), 0, "Squadra Ignota", {1.85f, 3.2f, 4.1f, 0, 0, 0});
+    MessaggiRegistrati m;
+    ASSERT_TRUE(dlg.Aggiungi(1, m));
+    const auto e = dlg.Conferma(m);
+    std::setlocale(LC_NUMERIC, salvato.c_str());
+    EXPECT_EQ(dlg.quote[0], "1.85");
+    ASSERT_TRUE(e.has_value()) << (m.testi().empty() ? "" : m.testi().back());
+    EXPECT_FLOAT_EQ(e->quote[0], 1.85f);
 }

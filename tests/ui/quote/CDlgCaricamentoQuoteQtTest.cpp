@@ -7,6 +7,8 @@
 // VELTRA_SCHERMATA_ATTESA=file.png it saves a picture of the window during
 // the download, with VELTRA_SCHERMATA=file.png one after it.
 #include "quote/CDlgCaricamentoQuoteQt.h"
+#include "quote/CDlgAccessoCondizionatoQt.h"
+#include "betting/DlgQuoteQt.h"
 
 #include "app/Avvio.h"
 #include "app/CartellaDiLavoro.h"
@@ -14,6 +16,7 @@
 #include "betting/FileQuote.h"
 #include "betting/ImmissioneQuote.h"
 #include "net/HttpCurl.h"
+#include "platform/UiComune.h"
 
 #include "Supporto.h"
 #include "doppi/MessaggiRegistrati.h"
@@ -27,6 +30,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -58,17 +63,23 @@ struct Ambiente {
     std::unique_ptr<DatiGlobali> dati = std::make_unique<DatiGlobali>();
     SitoGenerato sito;
     std::function<ServerSito::Risposta(const RichiestaRicevuta&)> speciale;
+    std::string corpoAccesso; // the login form the site received
     ServerSito server{[this](const RichiestaRicevuta& q) {
         if (speciale) {
             ServerSito::Risposta r = speciale(q);
             if (r.stato != 0) return r;
         }
+        if (q.metodo == "POST" && q.percorso == "/G/accesso") {
+            corpoAccesso = q.corpo;
+            return ServerSito::Risposta{200, "<html>Benvenuto</html>"};
+        }
+        if (q.percorso.rfind("/G/", 0) == 0 && corpoAccesso.empty()) return ServerSito::Risposta{401, "?"};
         const auto it = sito.pagine.find(q.percorso);
         return it == sito.pagine.end() ? ServerSito::Risposta{404, "?"} : ServerSito::Risposta{200, it->second};
     }};
     std::unique_ptr<ProcessoServizio> processo;
 
-    Ambiente() {
+    explicit Ambiente(Bookmaker b = Bookmaker::Betandwin) {
         EXPECT_TRUE(PreparaCartellaDiLavoro(mia, fs::path(VELTRA_RESOURCES_DIR) / "dati"));
         const std::string comando = std::string(VELTRA_SERVIZIO_PATH) + " pubblica --da " + mia.string() +
                                     " --cartella " + servizio.string() + " --pagine " + server.Base() +
@@ -79,15 +90,23 @@ struct Ambiente {
         EXPECT_TRUE(CaricaAvvio(*dati, mia, m));
         OpzioniSito o;
         o.campionatoSconosciuto = Id("A");
-        sito = GeneraSito(*dati, Bookmaker::Betandwin, {Id("A"), Id("CH"), Id("DA")}, o);
+        sito = GeneraSito(*dati, b, {Id("A"), Id("CH"), Id("DA")}, o);
         processo = std::make_unique<ProcessoServizio>(servizio);
     }
 };
 
-// Leaves only these championships in the included list.
-void Scegli(CDlgCaricamentoQuoteQt& dlg, std::initializer_list<int> tenuti, IMessaggi& m) {
-    for (int c = 0; c < kNumeroCampionati; ++c)
-        if (std::find(tenuti.begin(), tenuti.end(), c) == tenuti.end()) dlg.logica().Togli(c, m);
+// Leaves only these championships in the included list, as a user would:
+// select one on the right, "<<  &Togli".
+void Scegli(CDlgCaricamentoQuoteQt& dlg, std::initializer_list<int> tenuti, IMessaggi&) {
+    for (int c = 0; c < kNumeroCampionati; ++c) {
+        if (std::find(tenuti.begin(), tenuti.end(), c) != tenuti.end()) continue;
+        const auto voci = dlg.inclusi()->findItems(Q(std::string(Campionato(c).nome)), Qt::MatchExactly);
+        ASSERT_EQ(voci.size(), 1);
+        dlg.inclusi()->setCurrentItem(voci[0]);
+        dlg.findChild<QPushButton*>("togli")->click();
+    }
+    ASSERT_EQ(dlg.inclusi()->count(), static_cast<int>(tenuti.size()));
+    ASSERT_EQ(dlg.esclusi()->count(), kNumeroCampionati - static_cast<int>(tenuti.size()));
 }
 
 void Salva(QWidget& w, const char* variabile) {
@@ -98,11 +117,11 @@ void Salva(QWidget& w, const char* variabile) {
 
 TEST(CDlgCaricamentoQuoteQt, ScaricaCompletaSalvaECaricaConOK) {
     Ambiente a;
-    // The Swiss page comes slowly: time to look at the window while it runs.
-    a.speciale = [](const RichiestaRicevuta& q) {
-        if (q.percorso == "/W/CH.htm") {
-            ServerSito::Risposta r{0, ""};
-            r.ritardoMs = 600;
+    // Serie A's page comes slowly: time to look at the window while it runs.
+    a.speciale = [&a](const RichiestaRicevuta& q) {
+        if (q.percorso == "/W/A.htm") {
+            ServerSito::Risposta r{200, a.sito.pagine["/W/A.htm"]};
+            r.ritardoMs = 1000;
             return r;
         }
         return ServerSito::Risposta{0, ""};
@@ -147,7 +166,8 @@ TEST(CDlgCaricamentoQuoteQt, ScaricaCompletaSalvaECaricaConOK) {
     EXPECT_FALSE(dlg.ok()->isEnabled());
     EXPECT_FALSE(dlg.inclusi()->isEnabled());
     EXPECT_FALSE(dlg.bookmaker()->isEnabled());
-    ASSERT_TRUE(AttendiFinche([&] { return dlg.log()->toPlainText().contains("Svizzera"); }));
+    ASSERT_TRUE(AttendiFinche([&] { return dlg.log()->toPlainText().contains("campionato di Serie A"); }));
+    EXPECT_EQ(dlg.carica()->text(), "&Interrompi");
     Salva(dlg, "VELTRA_SCHERMATA_ATTESA");
     ASSERT_TRUE(AttendiFinche([&] { return finito; })) << dlg.log()->toPlainText().toStdString();
 
@@ -208,4 +228,63 @@ TEST(CDlgCaricamentoQuoteQt, InterrompiUnaPaginaFermaELascialoModuloComEra) {
     dlg->reject();
     EXPECT_EQ(dlg->result(), QDialog::Rejected);
     EXPECT_EQ(a.dati->scommesse, prima);
+}
+
+namespace {
+
+// Runs the event loop until a modal window of type W is up, then `azione`
+// on it; false after ten seconds.
+template <class W> void QuandoModaleDi(std::function<void(W*)> azione, int tentativi = 2000) {
+    QTimer::singleShot(5, [azione = std::move(azione), tentativi]() mutable {
+        if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget()))
+            azione(w);
+        else if (tentativi > 0)
+            QuandoModaleDi<W>(std::move(azione), tentativi - 1);
+    });
+}
+
+} // namespace
+
+TEST(CDlgCaricamentoQuoteQt, AccessoECompletamentoNelleLoroFinestre) {
+    // GLOBET: the login window and the completion dialog, the real ones,
+    // opened from the worker and answered as a user would.
+    Ambiente a(Bookmaker::Globet);
+    MessaggiRegistrati msg;
+    msg.risposte.push_back(Risposta::Ok);
+    HttpCurl http;
+    CDlgCaricamentoQuoteQt dlg(*a.dati, a.mia, a.processo->Base(), http, msg);
+    dlg.bookmaker()->setCurrentIndex(static_cast<int>(Bookmaker::Globet));
+    Scegli(dlg, {Id("A")}, msg);
+    dlg.sceltaFile = [](const std::string&) { return std::string(); };
+    bool finito = false, accessoVisto = false, completamentoVisto = false;
+    dlg.dopoCaricamento = [&finito] { finito = true; };
+    QuandoModaleDi<CDlgAccessoCondizionatoQt>([&](CDlgAccessoCondizionatoQt* w) {
+        accessoVisto = true;
+        EXPECT_EQ(w->windowTitle(), "TALBOR - Accesso condizionato");
+        EXPECT_EQ(w->password()->echoMode(), QLineEdit::Password);
+        if (const char* f = std::getenv("VELTRA_SCHERMATA_ACCESSO")) w->grab().save(f);
+        w->login()->setText("mario rossi");
+        w->password()->setText("segreta&1");
+        QuandoModaleDi<CompletamentoEventoQt>([&](CompletamentoEventoQt* c) {
+            completamentoVisto = true;
+            auto* squadre = c->findChild<QListWidget*>("squadre");
+            squadre->setCurrentRow(1);
+            c->findChild<QPushButton*>("aggiungi")->click();
+            if (const char* f = std::getenv("VELTRA_SCHERMATA_COMPLETAMENTO")) c->grab().save(f);
+            c->findChild<QPushButton*>("IDOK")->click();
+        });
+        w->findChild<QPushButton*>("IDOK")->click();
+    });
+    dlg.show();
+    dlg.carica()->click();
+    ASSERT_TRUE(AttendiFinche([&] { return finito; })) << dlg.log()->toPlainText().toStdString();
+    EXPECT_TRUE(accessoVisto);
+    EXPECT_TRUE(completamentoVisto);
+    EXPECT_EQ(a.corpoAccesso, "utente=mario+rossi&parola=segreta%261");
+    const auto& s = dlg.logica().scommesse();
+    ASSERT_GT(s.nEventi, 0) << dlg.log()->toPlainText().toStdString();
+    const auto& nomi = a.dati->campionato(Id("A")).squadreCorrenti().nomi;
+    EXPECT_EQ(s.eventi[0].casa, nomi[0]);
+    EXPECT_EQ(s.eventi[0].trasferta, nomi[1]);
+    EXPECT_FALSE(dlg.log()->toPlainText().contains("segreta"));
 }

@@ -139,7 +139,8 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::CalcoloScommesse,
                                      comando::Sommario,
                                      comando::Info,
-                                     comando::QualitaStime};
+                                     comando::QualitaStime,
+                                     comando::QuoteInternet};
     for (const auto& c : ComandiPrincipali())
         EXPECT_EQ(ComandoAbilitato(c.id, d, {.consiglioPresente = true}),
                   costruiti.count(c.id) == 1)
