@@ -284,6 +284,18 @@ bool CDlgCaricamentoQuote::SalvaQuote(const fs::path& file, IMessaggi& messaggi)
     return true;
 }
 
+bool CDlgCaricamentoQuote::SalvataggioNascosto(const std::tm& ora, IMessaggi& messaggi) {
+    if (inCorso_ || scommesse_.nEventi == 0) return false;
+    char b[64];
+    std::strftime(b, sizeof b, "%d-%m-%Y %Hh%Mm%Ss", &ora);
+    const std::string nome = std::string(NomeBookmaker(bookmaker)) + "_" + b + ".QUO";
+    if (messaggi.Mostra("Vuoi che gli eventi scaricati vengano ora salvati su file nella cartella di "
+                        "VELTRA (con nome: " + nome + ") ?\n\n(Funzionalità di test)",
+                        Icona::Domanda, Pulsanti::SiNo) != Risposta::Si)
+        return false;
+    return SalvaQuote(cartella_ / nome, messaggi);
+}
+
 void CDlgCaricamentoQuote::Ok(ScommessaMgr& principale) const { principale = scommesse_; }
 
 } // namespace veltra

@@ -114,6 +114,12 @@ public:
     std::string NomeFileQuote(const std::tm& ora) const;
     bool SalvaQuote(const std::filesystem::path& file, IMessaggi& messaggi);
 
+    // A test aid: a click in the window's top-left 9 x 9 pixels, with events
+    // downloaded, offers to save them in the working folder as
+    // "<bookmaker>_<date>.QUO". False when there is nothing to save or the
+    // user said no.
+    bool SalvataggioNascosto(const std::tm& ora, IMessaggi& messaggi);
+
     // "&OK": the download's events replace those of the betting module.
     void Ok(ScommessaMgr& principale) const;
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -224,6 +225,16 @@ void CDlgCaricamentoQuoteQt::MostraStato() {
     for (QWidget* w : std::initializer_list<QWidget*>{bookmaker_, esclusi_, inclusi_, aggiungi_, togli_, ok_})
         w->setEnabled(libero);
     annulla_->setEnabled(libero);
+}
+
+void CDlgCaricamentoQuoteQt::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && e->position().x() < 9 && e->position().y() < 9) {
+        const std::time_t adesso = std::time(nullptr);
+        std::tm ora{};
+        localtime_r(&adesso, &ora);
+        logica_.SalvataggioNascosto(ora, messaggi_);
+    }
+    QDialog::mousePressEvent(e);
 }
 
 void CDlgCaricamentoQuoteQt::accept() {

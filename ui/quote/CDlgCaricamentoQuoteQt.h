@@ -16,6 +16,7 @@
 #include <string>
 
 class QComboBox;
+class QMouseEvent;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -54,6 +55,9 @@ public:
 
     void accept() override;
     void reject() override;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     void Carica();

@@ -7,6 +7,7 @@
 #include "app/Avvio.h"
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
+#include "betting/FileQuote.h"
 #include "betting/ImmissioneQuote.h"
 #include "betting/RicalcolaEventi.h"
 #include "net/HttpCurl.h"
@@ -425,6 +426,15 @@ TEST(CaricamentoQuote, LaFinestraCambiaIlModuloScommesseSoloConOk) {
     ora.tm_mday = 31;
     ora.tm_hour = 9;
     EXPECT_EQ(dlg.NomeFileQuote(ora), "BETANDWIN-31-12-2026 09h00m00s");
+    // The hidden save of the top-left corner: asked, then written in the
+    // working folder; the file loads back the same events.
+    m.risposte = {Risposta::No, Risposta::Si};
+    EXPECT_FALSE(dlg.SalvataggioNascosto(ora, m));
+    EXPECT_TRUE(dlg.SalvataggioNascosto(ora, m));
+    EXPECT_NE(m.testi().back().find("(con nome: BETANDWIN_31-12-2026 09h00m00s.QUO)"), std::string::npos);
+    ScommessaMgr riletto;
+    ASSERT_TRUE(CaricaQuote(riletto, a.tmp / "lavoro/BETANDWIN_31-12-2026 09h00m00s.QUO", Dati(), m));
+    EXPECT_EQ(riletto.nEventi, dlg.scommesse().nEventi);
 
     // Refusing the disclaimer loads nothing.
     dlg.conferma = [](const std::string&) { return false; };
