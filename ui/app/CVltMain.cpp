@@ -310,7 +310,6 @@ void CVltMain::CaricamentoQuote() {
     }
     const ScommessaMgr copia = dati_.scommesse;
     HttpCurl http;
-    CreaCartellePagine(cartella_);
     CDlgCaricamentoQuoteQt dialogo(dati_, cartella_, kIndirizzoServizio, http, messaggi_, this);
     if (dialogo.exec() == QDialog::Accepted) {
         dialogo.logica().Ok(dati_.scommesse);
