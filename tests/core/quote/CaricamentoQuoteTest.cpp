@@ -491,3 +491,27 @@ TEST(CaricamentoQuote, IlCompletamentoMostraLeQuoteConIlPuntoInOgniLocale) {
     ASSERT_TRUE(e.has_value()) << (m.testi().empty() ? "" : m.testi().back());
     EXPECT_FLOAT_EQ(e->quote[0], 1.85f);
 }
+
+TEST(CaricamentoQuote, PaginaOFileEventiFuoriFormato) {
+    // A page in another layout: the log says so, the other championships
+    // still load.
+    Ambiente a(Bookmaker::Betandwin, {});
+    a.sito.pagine["/W/A.htm"] = "<html><body>Sito in manutenzione: Atalanta - Bologna 1,85</body></html>";
+    RegistroInternet log;
+    const EsitoCaricamento r = ScaricaQuote(*std::make_unique<HttpCurl>(), a.Parametri({Id("A"), Id("CH")}), log);
+    EXPECT_NE(log.Testo().find("Nessuna data di incontro riconosciuta nella pagina di Serie A"), std::string::npos)
+        << log.Testo();
+    ASSERT_GT(r.scommesse.nEventi, 0) << log.Testo();
+    for (int i = 0; i < r.scommesse.nEventi; ++i) EXPECT_EQ(r.scommesse.eventi[i].campionato, Id("CH"));
+
+    // An events file damaged after its first event: reading stops there and
+    // says where; what was read stays in the download's own manager.
+    const fs::path file = a.tmp / "lavoro/EventiW.txt";
+    ScriviTesto(file, "-2 " + std::to_string(Id("A")) + " 0 1 1.850000 3.200000 4.100000 0 0 0 29.12.2026-15:30\n"
+                      "-2 0 2 3 1,85 3.2 4.1 0 0 0 30.12.2026-15:30\n");
+    RegistroInternet log2;
+    const EsitoCaricamento r2 = CaricaFileEventi(file, Bookmaker::Betandwin, a.Parametri({Id("A")}), log2);
+    EXPECT_NE(log2.Testo().find("Risulta impossibile leggere i dati"), std::string::npos) << log2.Testo();
+    EXPECT_NE(log2.Testo().find("riga 2"), std::string::npos) << log2.Testo();
+    EXPECT_EQ(r2.trovati, 1);
+}
