@@ -32,9 +32,6 @@ inline constexpr const char* kMessaggioInterruzione =
     "\r\r\n\r\r\nAttendere prego.\r\r\nProcedura di interruzione in corso...\r\r\n\r\r\n";
 inline constexpr const char* kSelezionareSinistra = "Selezionare un campionato dalla lista di sinistra.";
 inline constexpr const char* kSelezionareDestra = "Selezionare un campionato dalla lista di destra.";
-inline constexpr const char* kFinestraScommesseAperta =
-    "Attualmente è aperta la finestra delle scommesse sportive.\nSe si vuole procedere nel "
-    "caricamento di nuove quote da internet, prima bisogna chiudere tale finestra.";
 
 // "DISCLAIMER..." with the bookmaker's name.
 std::string TestoDisclaimer(Bookmaker b);
@@ -96,6 +93,7 @@ public:
     std::string Inclusione() const;
 
     RegistroInternet& log() { return log_; }
+    const std::filesystem::path& cartella() const { return cartella_; }
     const ScommessaMgr& scommesse() const { return scommesse_; }
     bool inCorso() const { return inCorso_; }
     bool inInterruzione() const { return inCorso_ && fermo_->load(); }

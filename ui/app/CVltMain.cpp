@@ -299,15 +299,10 @@ void CVltMain::AggiornamentoDati() {
     if (dialogo.exec() == QDialog::Accepted) DopoInserimento(true, std::nullopt);
 }
 
-// "Via Internet" of the betting menu: the odds of one bookmaker; on OK they
-// replace the betting module's events, otherwise it stays as it was.
+// "Via Internet" of the betting menu (refused by the shell while the bet
+// selection is open): the odds of one bookmaker; on OK they replace the
+// betting module's events, otherwise it stays as it was.
 void CVltMain::CaricamentoQuote() {
-    if (auto* w = finestra(Finestra::ScommesseSportive)) {
-        messaggi_.Errore(kFinestraScommesseAperta);
-        w->raise();
-        w->activateWindow();
-        return;
-    }
     const ScommessaMgr copia = dati_.scommesse;
     HttpCurl http;
     CDlgCaricamentoQuoteQt dialogo(dati_, cartella_, kIndirizzoServizio, http, messaggi_, this);

@@ -170,7 +170,8 @@ void CDlgCaricamentoQuoteQt::Concludi() {
             if (sceltaFile) {
                 file = sceltaFile(proposto);
             } else {
-                QString f = QFileDialog::getSaveFileName(this, "TALBOR 5 - Salvataggio Quote", Q(proposto),
+                QString f = QFileDialog::getSaveFileName(this, "TALBOR 5 - Salvataggio Quote",
+                                                         Q((logica_.cartella() / proposto).string()),
                                                          "File di Quote (*.QUO)");
                 if (!f.isEmpty() && !f.endsWith(".QUO", Qt::CaseInsensitive)) f += ".QUO";
                 file = f.toStdString();
