@@ -35,28 +35,47 @@ bool QuotaOfferta(const std::array<float, 6>& q) {
 }
 
 // The two sections of a bookmaker that lists 1-X-2 and the double chances on
-// separate pages become one event per match: an event of the second section
-// joins the first-section event of the same teams (or, when its opponent
-// was not recognised, the one its recognised team plays in).
-std::vector<RecordEvento> UnisciSezioni(std::vector<RecordEvento> eventi) {
+// separate pages become one event per match, championship by championship:
+// an event of the second section joins the first-section event of the same
+// teams (or, when its opponent was not recognised, the one its recognised
+// team plays in); one that joins none stays an event of its own.
+std::vector<RecordEvento> UnisciSezioni(std::vector<RecordEvento> eventi, const ParametriCaricamento& p,
+                                        RegistroInternet& log) {
+    auto seconda = [](const RecordEvento& e) {
+        return e.quote[0] == 0 && e.quote[1] == 0 && e.quote[2] == 0 &&
+               (e.quote[3] != 0 || e.quote[4] != 0 || e.quote[5] != 0);
+    };
     std::vector<RecordEvento> r;
-    for (auto& e : eventi) {
-        const bool seconda = e.quote[0] == 0 && e.quote[1] == 0 && e.quote[2] == 0 &&
-                             (e.quote[3] != 0 || e.quote[4] != 0 || e.quote[5] != 0);
-        if (seconda) {
-            auto it = std::find_if(r.begin(), r.end(), [&e](const RecordEvento& x) {
-                if (x.campionato != e.campionato) return false;
-                if (e.trasferta >= 0 && x.trasferta >= 0)
-                    return x.casa == e.casa && x.trasferta == e.trasferta;
-                return x.casa == e.casa || (e.trasferta < 0 && x.trasferta == e.casa);
-            });
+    for (int c = 0; c < kNumeroCampionati; ++c) {
+        const bool presente = std::any_of(eventi.begin(), eventi.end(),
+                                          [c](const RecordEvento& e) { return e.campionato == c; });
+        if (!presente) continue;
+        const std::size_t inizio = r.size();
+        log.Aggiungi("Analisi quote ('1'-'X'-'2') del campionato di " + NomeCampionato(c) + "...");
+        for (const auto& e : eventi)
+            if (e.campionato == c && !seconda(e)) r.push_back(e);
+        log.Aggiungi("Analisi quote ('1X'-'12'-'X2') del campionato di " + NomeCampionato(c) + "...");
+        for (const auto& e : eventi) {
+            if (e.campionato != c || !seconda(e)) continue;
+            auto it = std::find_if(r.begin() + static_cast<std::ptrdiff_t>(inizio), r.end(),
+                                   [&e](const RecordEvento& x) {
+                                       if (e.trasferta >= 0 && x.trasferta >= 0)
+                                           return x.casa == e.casa && x.trasferta == e.trasferta;
+                                       return x.casa == e.casa || (e.trasferta < 0 && x.trasferta == e.casa);
+                                   });
             if (it != r.end()) {
                 for (int k = 3; k < 6; ++k) it->quote[k] = e.quote[k];
                 if (it->trasferta < 0) it->trasferta = e.trasferta;
                 continue;
             }
+            if (e.trasferta < 0 && p.campionati[c]) {
+                const auto& nomi = p.campionati[c]->squadreCorrenti().nomi;
+                if (e.casa >= 0 && e.casa < static_cast<int>(nomi.size()))
+                    log.Aggiungi("Non riconosciuta l'avversaria di " + nomi[e.casa] + "\r\r\n");
+            }
+            r.push_back(e);
         }
-        r.push_back(std::move(e));
+        log.Aggiungi("Caricamento eventi del campionato di " + NomeCampionato(c) + " concluso\r\r\n");
     }
     return r;
 }
@@ -79,7 +98,7 @@ EsitoCaricamento CaricaFileEventi(const fs::path& file, Bookmaker b, const Param
     }
     ContenutoEventi c = LeggiFileEventi(testo.str());
     std::vector<RecordEvento> letti =
-        b == Bookmaker::Eurobet ? UnisciSezioni(std::move(c.eventi)) : std::move(c.eventi);
+        b == Bookmaker::Eurobet ? UnisciSezioni(std::move(c.eventi), p, log) : std::move(c.eventi);
 
     std::vector<RecordEvento> tenuti;
     std::array<int, kNumeroCampionati> conteggi = {};

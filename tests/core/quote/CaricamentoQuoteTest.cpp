@@ -265,6 +265,8 @@ TEST_P(CaricamentoPerBookmaker, DalSitoAlGestoreDelleScommesse) {
         break;
     case Bookmaker::Eurobet:
         EXPECT_EQ(LeggiCopia(lavoro, b, "Spagna-1X-12-X2.htm"), a.sito.pagine["/E/SP-1X-12-X2.htm"]);
+        EXPECT_NE(testoLog.find("Analisi quote ('1X'-'12'-'X2') del campionato di Serie A..."), std::string::npos);
+        EXPECT_NE(testoLog.find("Caricamento eventi del campionato di Svizzera concluso"), std::string::npos);
         break;
     case Bookmaker::Snai:
         EXPECT_EQ(LeggiCopia(lavoro, b, "Serie A-" + std::to_string(kBaseManifestazioni + Id("A")) + ".htm"),
