@@ -2,7 +2,7 @@
 # (cmake -DSORGENTI=<core folder> -P strati.cmake). The build already refuses
 # an include of a higher layer; this names every offending line at once and
 # also catches a Qt header in the core.
-set(STRATI platform dati engine pools/riduzioni tools pools betting net app)
+set(STRATI platform dati engine pools/riduzioni tools pools betting net quote app)
 set(USA_platform platform)
 set(USA_dati dati platform)
 set(USA_engine engine dati platform)
@@ -11,7 +11,8 @@ set(USA_tools tools engine dati platform)
 set(USA_pools pools engine dati platform)
 set(USA_betting betting engine dati platform)
 set(USA_net net engine dati platform)
-set(USA_app app tools pools betting net engine dati platform)
+set(USA_quote quote betting net engine dati platform)
+set(USA_app app tools pools betting net quote engine dati platform)
 
 set(errori "")
 foreach(strato ${STRATI})

@@ -12,6 +12,7 @@
 #include "net/servizio/Servizio.h"
 #include "platform/Messaggi.h"
 #include "platform/Piattaforma.h"
+#include "quote/TabellePubblicate.h"
 
 #include <cstdio>
 #include <memory>
@@ -34,7 +35,8 @@ public:
 
 } // namespace
 
-int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fileNews) {
+int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fileNews,
+             const std::string& sitoPagine) {
     MessaggiErrore messaggi;
     if (const EsitoFile e = ApriCartellaInLettura(da); !e) {
         std::fprintf(stderr, "veltra-servizio: %s (%s)\n", e.messaggio.c_str(), e.dettaglio.c_str());
@@ -119,6 +121,16 @@ int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fi
                          NomeFileRicezione(c).c_str());
             return 1;
         }
+    }
+    // The bookmakers' name tables, in one transaction.
+    SalvataggioAtomico tabelle;
+    bool scritte = true;
+    for (const FileTabella& t : TabelleDaDati(*dati, sitoPagine))
+        scritte = scritte && tabelle.Prepara(cartella / kCartellaSquadre / t.nome, t.testo);
+    if (!scritte || !tabelle.Conferma()) {
+        std::fprintf(stderr, "veltra-servizio: impossibile scrivere le tabelle dei nomi in %s\n",
+                     (cartella / kCartellaSquadre).c_str());
+        return 1;
     }
     std::printf("pubblicati %d campionati, %d analisi proposte, aggiornamento del %s in %s\n",
                 kNumeroCampionati, proposte, data, cartella.c_str());

@@ -4,7 +4,7 @@
 // for the layout).
 //
 //   veltra-servizio [--cartella DIR] [--porta N] [--indirizzo IP] [--connessioni N]
-//   veltra-servizio pubblica --da CARTELLA_DI_LAVORO --cartella DIR [--news FILE]
+//   veltra-servizio pubblica --da CARTELLA_DI_LAVORO --cartella DIR [--news FILE] [--pagine URL]
 //
 // With --porta 0 the system picks a free port. The first line on standard
 // output says where the server listens; one line per request goes to
@@ -81,7 +81,7 @@ private:
 
 void Uso(std::FILE* f) {
     std::fputs("uso: veltra-servizio [--cartella DIR] [--porta N] [--indirizzo IP] [--connessioni N]\n"
-               "     veltra-servizio pubblica --da CARTELLA_DI_LAVORO --cartella DIR [--news FILE]\n",
+               "     veltra-servizio pubblica --da CARTELLA_DI_LAVORO --cartella DIR [--news FILE] [--pagine URL]\n",
                f);
 }
 
@@ -105,7 +105,7 @@ bool Numero(const std::string& t, int minimo, int massimo, int& v) {
 }
 
 int ComandoPubblica(int argc, char** argv) {
-    std::string da, cartella, news;
+    std::string da, cartella, news, pagine = servizio::kSitoPaginePredefinito;
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--da") {
@@ -114,6 +114,8 @@ int ComandoPubblica(int argc, char** argv) {
             if (!Valore(argc, argv, i, cartella)) return 2;
         } else if (a == "--news") {
             if (!Valore(argc, argv, i, news)) return 2;
+        } else if (a == "--pagine") {
+            if (!Valore(argc, argv, i, pagine)) return 2;
         } else {
             std::fprintf(stderr, "veltra-servizio: opzione sconosciuta: %s\n", a.c_str());
             return 2;
@@ -123,7 +125,7 @@ int ComandoPubblica(int argc, char** argv) {
         Uso(stderr);
         return 2;
     }
-    return servizio::Pubblica(da, cartella, news);
+    return servizio::Pubblica(da, cartella, news, pagine);
 }
 
 } // namespace

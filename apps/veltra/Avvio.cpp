@@ -14,6 +14,7 @@
 #include "platform/ServizioStampaQt.h"
 #include "platform/Suggerimenti.h"
 #include "platform/TraduzioniQt.h"
+#include "quote/LettoriPagine.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -117,6 +118,7 @@ int AvviaProgramma(QApplication& app) {
     const auto stato = StimeAvvio(*dati, messaggi);
     if (!stato) return 1;
     CreaCartelleEsportazione(cartella);
+    CreaCartellePagine(cartella); // the copies of the bookmakers' pages
 
     int esito = 0;
     {

@@ -14,6 +14,14 @@ namespace veltra {
 
 namespace {
 
+// An odds as its field shows it, "%.2f" with a decimal point whatever the
+// process's locale (Qt adopts the user's, and ValidaQuota refuses a comma).
+std::string TestoQuota(float q) {
+    char b[32];
+    const auto r = std::to_chars(b, b + sizeof b, static_cast<double>(q), std::chars_format::fixed, 2);
+    return std::string(b, r.ptr);
+}
+
 const char* const kOrdinali[10] = {"primo",   "secondo", "terzo", "quarto", "quinto",
                                    "sesto",   "settimo", "ottavo", "nono",  "decimo"};
 
@@ -193,9 +201,7 @@ CDlgImmissioneQuote::CDlgImmissioneQuote(ScommessaMgr& m, DatiCampionati& dati, 
             r.trasferta = trova(e.trasferta);
             for (int k = 0; k < 6; ++k) {
                 if (e.quote[k] == 0) continue;
-                char b[32];
-                std::snprintf(b, sizeof b, "%.2f", static_cast<double>(e.quote[k]));
-                r.quote[k] = b;
+                r.quote[k] = TestoQuota(e.quote[k]);
             }
             r.data = e.data;
             daModificare_.push_back(r);
@@ -386,9 +392,7 @@ CompletamentoEvento::CompletamentoEvento(const DatiCampionati& dati, int campion
       testoAvversaria_(std::move(avversaria)) {
     for (int k = 0; k < 6; ++k) {
         if (q[k] == 0) continue;
-        char b[32];
-        std::snprintf(b, sizeof b, "%.2f", static_cast<double>(q[k]));
-        quote[k] = b;
+        quote[k] = TestoQuota(q[k]);
     }
 }
 

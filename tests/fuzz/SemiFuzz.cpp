@@ -108,6 +108,30 @@ void SemiImporta(const std::string& dir) {
 }
 } // namespace
 
+// The odds download: first byte = reader (0 page, 1 table, 2 events file)
+// + 3 x bookmaker; second byte: where a page is cut, or the championship.
+void SemiQuote(const std::string& dir) {
+    auto testo = [&](const std::string& nome, int reader, int bookmaker, std::uint8_t secondo,
+                     const std::string& t) {
+        std::vector<std::uint8_t> b{secondo};
+        b.insert(b.end(), t.begin(), t.end());
+        Scrivi(dir + "/" + nome, static_cast<std::uint8_t>(reader + 3 * bookmaker), b);
+    };
+    testo("betandwin", 0, 0, 40,
+          "<tr><td>Gio 29.12.2026</td><td>15:30</td><td><a>Inter</a> - <a>Roma</a></td><td>1,85</td>"
+          "<td>3,20</td><td>4,10</td><td>1,20</td><td>1,30</td><td>1,70</td></tr>"
+          "<tr><td>01.01.2027</td><td>20:45</td><td>Real Madrid - Ignota</td><td>2,05</td></tr>");
+    testo("betzone", 0, 1, 10, "<td>29/12/2026&nbsp;15:30</td><td>Inter&nbsp;-&nbsp;Roma</td><td>1,85</td>");
+    testo("eurobet", 0, 2, 3, "<p>31.12.26 15:30 <b>Lausanne-Ouchy - Inter</b> 1.85 3.20 4.10</p>");
+    testo("globet", 0, 3, 0, "<p>02.01.2027 18:00 Inter - Roma 1.5 3.0 6.0 1.1 1.2 2.0</p>");
+    testo("snai", 0, 4, 7, "<div>data: 02/01 15:30)<br>Inter - Roma<br>1.85 3.20 4.10 minima: 3</div>");
+    testo("tabella", 1, 0, 0, std::string("2\nInter\nReal_Madrid\n") +
+                                  "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n"
+                                  "http://127.0.0.1:9/W/\nA.htm\n");
+    testo("tabella-e", 1, 2, 0, "2\nInter\nRoma\nhttp://127.0.0.1:9/E/\n");
+    testo("eventi", 2, 0, 0, "-2 0 1 2 1.850000 3.200000 4.100000 29.12.2026-15:30\n -3\n2\n1\n2\n");
+}
+
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const std::string dir = argv[1];
@@ -131,5 +155,6 @@ int main(int argc, char** argv) {
     if (argc > 2) SemiMotore(argv[2]);
     if (argc > 3) SemiImporta(argv[3]);
     if (argc > 4) SemiRisposte(argv[4]);
+    if (argc > 5) SemiQuote(argv[5]);
     return 0;
 }

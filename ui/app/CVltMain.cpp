@@ -28,10 +28,12 @@
 #include "tools/scontri/CScontriDirettiQt.h"
 #include "platform/EsecutoreLavoriQt.h"
 #include "net/CDlgAggiornamentoDatiQt.h"
+#include "quote/CDlgCaricamentoQuoteQt.h"
 #include "net/HttpCurl.h"
 #include "net/CGestioneAnalisiInternetQt.h"
 #include "engine/CMotoreStime.h"
 #include "dati/SelezioneCampionatiQt.h"
+#include "net/Internet.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
@@ -267,6 +269,7 @@ void CVltMain::CreaTabellaComandi() {
              ComandoRicercaParametri(dati_, messaggi_, stampa_, orologio_, mostraStato, this); }},
         {comando::ConfrontoAnalisi, [this, mostraStato] {
              ComandoCopiaAnalisi(dati_, messaggi_, stampa_, orologio_, mostraStato, this); }},
+        {comando::QuoteInternet, [this] { CaricamentoQuote(); }},
     });
     // clang-format on
 }
@@ -365,6 +368,22 @@ void CVltMain::GestioneArchiviInternet() {
         dialogo.exec();
     }
     ImpostaStato(AggiornaMessaggioStato(dati_.campionato(dati_.campionatoCorrente)));
+}
+
+// "Via Internet" of the betting menu (refused by the shell while the bet
+// selection is open): the odds of one bookmaker; on OK they replace the
+// betting module's events, otherwise it stays as it was.
+void CVltMain::CaricamentoQuote() {
+    const ScommessaMgr copia = dati_.scommesse;
+    HttpCurl http;
+    CDlgCaricamentoQuoteQt dialogo(dati_, cartella_, kIndirizzoServizio, http, messaggi_, this);
+    if (dialogo.exec() == QDialog::Accepted) {
+        dialogo.logica().Ok(dati_.scommesse);
+        dati_.datiModificati = 1;
+        DopoInserimento(true, std::nullopt);
+    } else {
+        dati_.scommesse = copia;
+    }
 }
 
 void CVltMain::CambiaCampionatoCorrente(int id) {

@@ -85,6 +85,7 @@ private:
     template <class D> void ApriInserimento(std::optional<int> contestoAiuto = std::nullopt);
     void CambiaCampionatoCorrente(int id);
     void ComandoQuote(bool modifica);
+    void CaricamentoQuote();
     void AggiornamentoDati();
     void GestioneArchiviInternet();
     // Closes every other top-level window (help, tips) after a confirmed exit.

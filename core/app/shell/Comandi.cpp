@@ -44,7 +44,7 @@ constexpr std::array kComandi = {
     C(comando::SpoglioSchedine, "&Spoglio Schedine", "Spoglio delle Schedine: visualizzazione dei risultati ottenuti dai sistemi", R::SistemaRidottoPresente, kPronto),
     C(comando::StatisticheTotocalcio, "Statistiche &Totocalcio", "Visualizza i dati statistici relativi alle giocate al totocalcio archiviate", R::Sempre, kPronto),
     C(comando::ImmissioneQuote, "Immissione &Quote", "Immissione quote per le scommesse", R::Sempre, kPronto),
-    C(comando::QuoteInternet, "Via &Internet", "Caricamento quote via Internet", R::SenzaFiltri, kDaFare),
+    C(comando::QuoteInternet, "Via &Internet", "Caricamento quote via Internet", R::SenzaFiltri, kPronto),
     C(comando::ModificaQuote, "&Modifica Quote", "Modifica quote per le scommesse", R::EventiPresenti, kPronto),
     C(comando::CalcoloScommesse, "Calcolo &Scommesse", "Ricerca e Selezione delle Scommesse", R::EventiPresenti, kPronto),
     C(comando::CreaStrategia, "&Crea Strategia", "Crea nuova strategia", R::Sempre, kDaFare),

@@ -143,7 +143,8 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::QualitaStime,
                                      comando::StatisticheTotocalcio,
                                      comando::RicercaParametri,
-                                     comando::ConfrontoAnalisi};
+                                     comando::ConfrontoAnalisi,
+                                     comando::QuoteInternet};
     // Sistema Ridotto and Spoglio Schedine are built too, but need a reduced
     // system of known size, which this coupon has not.
     for (const auto& c : ComandiPrincipali())
