@@ -42,6 +42,8 @@ int ComandoAggiorna(const std::vector<std::string>& argomenti);
 int ComandoSistemaRidotto(const std::vector<std::string>& argomenti);
 int ComandoScommesse(const std::vector<std::string>& argomenti);
 int ComandoImportaQuote(const std::vector<std::string>& argomenti);
+int ComandoArchiviaSettimane(const std::vector<std::string>& argomenti);
+int ComandoStrategia(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);

@@ -32,7 +32,10 @@ void Uso(std::FILE* f) {
         "  sistema [--cartella DIR] [--riduzione integrale|n-1|E-F|condizionato] "
         "[--metodo standard|avanzato] [--colonne|--conta]\n"
         "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--imposta NOME=VALORE]...\n"
-        "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n",
+        "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n"
+        "  archivia-settimane [--cartella DIR] --quote DIR_QUO [--bookmaker NOME]\n"
+        "  strategia [--cartella DIR] --numero N [--bookmaker NOME] [--dal GGMMAA]\n"
+        "  strategia [--cartella DIR] --nuova NOME --evento CRITERI... --giocata A,B...\n",
         f);
 }
 
@@ -58,6 +61,8 @@ int main(int argc, char** argv) {
         if (comando == "sistema") return ComandoSistemaRidotto(argomenti);
         if (comando == "scommesse") return ComandoScommesse(argomenti);
         if (comando == "importa-quote") return ComandoImportaQuote(argomenti);
+        if (comando == "archivia-settimane") return ComandoArchiviaSettimane(argomenti);
+        if (comando == "strategia") return ComandoStrategia(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;
