@@ -48,9 +48,9 @@ constexpr std::array kComandi = {
     C(comando::ModificaQuote, "&Modifica Quote", "Modifica quote per le scommesse", R::EventiPresenti, kPronto),
     C(comando::CalcoloScommesse, "Calcolo &Scommesse", "Ricerca e Selezione delle Scommesse", R::EventiPresenti, kPronto),
     C(comando::CreaStrategia, "&Crea Strategia", "Crea nuova strategia", R::Sempre, kDaFare),
-    C(comando::VisualizzaStrategie, "&Visualizza Strategie", "Visualizza le strategie create ed i rendimenti", R::StrategiePresenti, kDaFare),
-    C(comando::CalcoloRendimenti, "Calcolo &Rendimenti", "Avvia l'aggiornamento dei rendimenti delle strategie", R::StrategiePresenti, kDaFare),
-    C(comando::EsportaEventi, "&Esporta Eventi e Risultati", "Esporta su file di testo eventi e risultati", R::Sempre, kDaFare),
+    C(comando::VisualizzaStrategie, "&Visualizza Strategie", "Visualizza le strategie create ed i rendimenti", R::StrategiePresenti, kPronto),
+    C(comando::CalcoloRendimenti, "Calcolo &Rendimenti", "Avvia l'aggiornamento dei rendimenti delle strategie", R::StrategiePresenti, kPronto),
+    C(comando::EsportaEventi, "&Esporta Eventi e Risultati", "Esporta su file di testo eventi e risultati", R::Sempre, kPronto),
     C(comando::RicercaStrategie, "&Ricerca Strategie", "Ricerca Strategie con maggiore rendimento o frequenza di sortita", R::Sempre, kDaFare),
     // The help items have no prompt of their own.
     C(comando::Sommario, "&Sommario", "", R::Sempre, kPronto),
