@@ -31,6 +31,7 @@
 #include "net/HttpCurl.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
 #include "betting/ComandiStrategieQt.h"
+#include "betting/CWizardStrategiaQt.h"
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
@@ -236,6 +237,7 @@ void CVltMain::CreaTabellaComandi() {
         {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
         {comando::ModificaQuote, [this] { ComandoQuote(true); }},
         {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_); }},
+        {comando::CreaStrategia, [this] { CWizardStrategiaQt(dati_, messaggi_, this).exec(); }},
         {comando::VisualizzaStrategie, [this] { ComandoVisualizzaStrategie(dati_, cartella_, messaggi_, this); }},
         {comando::CalcoloRendimenti, [this] { ComandoCalcoloRendimenti(dati_, cartella_, messaggi_, this); }},
         {comando::EsportaEventi, [this] { ComandoEsportaEventi(dati_, cartella_, messaggi_, this); }},

@@ -144,8 +144,12 @@ void CVisualizzaStrategieQt::Costruisci() {
         settimane_->hide();
         vincenti_->hide();
     }
-    rend->addWidget(new QLabel(QStringLiteral("RENDIMENTO :"), this), r, 0);
-    rend->addWidget(rendimento_, r, 1);
+    if (modo_ == Modo::GiocateReali) {
+        rendimento_->hide();
+    } else {
+        rend->addWidget(new QLabel(QStringLiteral("RENDIMENTO :"), this), r, 0);
+        rend->addWidget(rendimento_, r, 1);
+    }
 
     std::vector<QWidget*> comandi;
     auto* statistiche = Pulsante(QStringLiteral("S&tatistiche"), QStringLiteral("statistiche"));

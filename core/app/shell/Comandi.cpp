@@ -47,7 +47,7 @@ constexpr std::array kComandi = {
     C(comando::QuoteInternet, "Via &Internet", "Caricamento quote via Internet", R::SenzaFiltri, kDaFare),
     C(comando::ModificaQuote, "&Modifica Quote", "Modifica quote per le scommesse", R::EventiPresenti, kPronto),
     C(comando::CalcoloScommesse, "Calcolo &Scommesse", "Ricerca e Selezione delle Scommesse", R::EventiPresenti, kPronto),
-    C(comando::CreaStrategia, "&Crea Strategia", "Crea nuova strategia", R::Sempre, kDaFare),
+    C(comando::CreaStrategia, "&Crea Strategia", "Crea nuova strategia", R::Sempre, kPronto),
     C(comando::VisualizzaStrategie, "&Visualizza Strategie", "Visualizza le strategie create ed i rendimenti", R::StrategiePresenti, kPronto),
     C(comando::CalcoloRendimenti, "Calcolo &Rendimenti", "Avvia l'aggiornamento dei rendimenti delle strategie", R::StrategiePresenti, kPronto),
     C(comando::EsportaEventi, "&Esporta Eventi e Risultati", "Esporta su file di testo eventi e risultati", R::Sempre, kPronto),

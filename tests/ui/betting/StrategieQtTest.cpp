@@ -236,3 +236,62 @@ TEST_F(StrategieQt, EsportaEventiControlliEArchivio) {
     EXPECT_EQ(LeggiFile(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt"), "1 \n311205 \n");
     EXPECT_EQ(LeggiFile(scritto).value_or("?")[0], '-');
 }
+
+#include "betting/CWizardStrategiaQt.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+
+TEST_F(StrategieQt, WizardEventiGiocateENome) {
+    const auto prima = dati.strategie.strategie.size();
+    const std::int32_t numero = dati.prossimoIdStrategia;
+    CWizardStrategiaQt w(dati, msg);
+    auto* prosegui = w.findChild<QPushButton*>("prosegui1");
+    EXPECT_FALSE(prosegui->isEnabled());
+    // Step 1: A by largest probability of 1, B with the form changed.
+    w.findChild<QComboBox*>("tipo")->setCurrentIndex(1);
+    ASSERT_TRUE(w.InserisciEvento());
+    EXPECT_EQ(w.findChild<QLabel*>("lettera")->text(), "B");
+    w.findChild<QSpinBox*>("posizione")->setValue(2);
+    w.findChild<QComboBox*>("tipo")->setCurrentIndex(12);
+    EXPECT_FALSE(w.findChild<QSpinBox*>("minProb1")->isEnabled()); // doubles: no sign limits
+    ASSERT_TRUE(w.InserisciEvento());
+    ASSERT_TRUE(w.InserisciEvento());
+    w.TogliUltimoEvento();
+    ASSERT_EQ(w.strategia().eventiStrategia.size(), 2u);
+    EXPECT_EQ(w.strategia().eventiStrategia[0].tipo, 1);
+    EXPECT_FLOAT_EQ(w.strategia().eventiStrategia[0].minProb1, 0.5f);
+    EXPECT_FLOAT_EQ(w.strategia().eventiStrategia[0].maxQuota, 3.0f);
+    EXPECT_EQ(w.strategia().eventiStrategia[1].posizione, 2);
+    // The form shows back what it stores.
+    const EventoStrategia e = w.strategia().eventiStrategia[1];
+    w.ImpostaModulo(e);
+    EXPECT_EQ(w.EventoDelModulo(), e);
+    Fotografa(w, "236-wizard-eventi");
+    ASSERT_TRUE(prosegui->isEnabled());
+    w.Prosegui();
+    EXPECT_EQ(w.passo(), 2);
+    // Step 2: no play yet, no going on.
+    EXPECT_FALSE(w.findChild<QPushButton*>("prosegui2")->isEnabled());
+    w.AggiungiAllaGiocata(); // A
+    w.MostraEvento(1);
+    w.AggiungiAllaGiocata(); // B
+    w.AggiungiAllaGiocata(); // B again
+    w.TogliDallaGiocata(2);
+    w.TogliDallaGiocata(-1);
+    EXPECT_EQ(msg.testi().back(), "Selezionare un evento dalla lista di destra.");
+    w.InserisciGiocata();
+    w.AggiungiAllaGiocata();
+    w.InserisciGiocata();
+    EXPECT_EQ(w.strategia().giocate, (std::vector<std::vector<std::int16_t>>{{0, 1}, {1}}));
+    Fotografa(w, "237-wizard-giocate");
+    w.Prosegui();
+    EXPECT_EQ(w.passo(), 3);
+    w.Conferma("Nuova", "Due eventi");
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    ASSERT_EQ(dati.strategie.strategie.size(), prima + 1);
+    EXPECT_EQ(dati.strategie.strategie.back().nome, "Nuova");
+    EXPECT_EQ(dati.strategie.strategie.back().numero, numero);
+    EXPECT_EQ(dati.prossimoIdStrategia, numero + 1);
+    EXPECT_EQ(dati.datiModificati, 1);
+}
