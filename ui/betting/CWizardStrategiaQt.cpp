@@ -68,7 +68,6 @@ CWizardStrategiaQt::CWizardStrategiaQt(DatiGlobali& dati, IMessaggi& messaggi, Q
                       QStringLiteral("Imposta l'equita' minima degli eventi da considerare nella ricerca"));
     maxEquita_ = Spin(p1, "maxEquita", -100, 100, 100,
                       QStringLiteral("Imposta l'equita' massima degli eventi da considerare nella ricerca"));
-    minEquita_->setPrefix(QStringLiteral("+"));
     minQuota_ = Nomina(new QDoubleSpinBox(p1), QStringLiteral("minQuota"),
                        QStringLiteral("Imposta la quota minima degli eventi da considerare nella ricerca"));
     maxQuota_ = Nomina(new QDoubleSpinBox(p1), QStringLiteral("maxQuota"),

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -360,4 +361,38 @@ TEST(CalcolaStatistiche, DisponibiliGiocabiliNulleEPunti) {
     EXPECT_EQ(st.disponibili, 0);
     EXPECT_EQ(st.percentualeGiocabili(), 0.0);
     EXPECT_EQ(st.rendimento(), 0.0);
+}
+
+#include "dati/Archivio.h"
+
+TEST(Strategie, PiuDiVentiseiEventiRifiutati) {
+    // 26 letters go and come back.
+    CStrategiaDesc s = Strategia(std::vector<EventoStrategia>(26, Favorita(1)), {{0}});
+    Archivio w;
+    s.Serializza(w);
+    {
+        Archivio r(w.dati());
+        CStrategiaDesc letta;
+        letta.Serializza(r);
+        EXPECT_EQ(letta, s);
+    }
+    // A 27th is refused when written...
+    CStrategiaDesc troppi = Strategia(std::vector<EventoStrategia>(27, Favorita(1)), {{0}});
+    Archivio w27;
+    EXPECT_THROW(troppi.Serializza(w27), ErroreArchivio);
+    // ...and when a file announces it: the count raised to 27 in the bytes.
+    std::vector<std::uint8_t> b = w.dati();
+    const std::uint8_t conteggio[] = {26, 0, 1, 0, 1, 0}; // n, tipo 1, posizione 1
+    auto it = std::search(b.begin(), b.end(), std::begin(conteggio), std::end(conteggio));
+    ASSERT_NE(it, b.end());
+    *it = 27;
+    Archivio r(b);
+    CStrategiaDesc letta;
+    try {
+        letta.Serializza(r);
+        ADD_FAILURE() << "27 eventi accettati";
+    } catch (const ErroreArchivio& e) {
+        EXPECT_NE(std::string(e.what()).find("26"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(letta, CStrategiaDesc{}); // all or nothing
 }

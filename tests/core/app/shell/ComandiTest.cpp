@@ -139,7 +139,11 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::CalcoloScommesse,
                                      comando::Sommario,
                                      comando::Info,
-                                     comando::QualitaStime};
+                                     comando::QualitaStime,
+                                     comando::CreaStrategia,
+                                     comando::VisualizzaStrategie,
+                                     comando::CalcoloRendimenti,
+                                     comando::EsportaEventi};
     for (const auto& c : ComandiPrincipali())
         EXPECT_EQ(ComandoAbilitato(c.id, d, {.consiglioPresente = true}),
                   costruiti.count(c.id) == 1)
