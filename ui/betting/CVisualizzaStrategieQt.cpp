@@ -3,6 +3,7 @@
 #include "app/DatiGlobali.h"
 #include "betting/ArchivioSettimane.h"
 #include "betting/CStatisticheStrategiaQt.h"
+#include "betting/CWizardStrategiaQt.h"
 #include "betting/HtmlStrategie.h"
 #include "betting/Puntate.h"
 #include "betting/Strategie.h"
@@ -13,6 +14,7 @@
 #include "platform/UiComune.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPointer>
 #include <QFileDialog>
@@ -176,7 +178,25 @@ void CVisualizzaStrategieQt::Costruisci() {
             }
             ImpostaFileRendimenti(std::move(r));
         });
-        comandi = {elimina, carica, statistiche};
+        auto* evento = Pulsante(QStringLiteral("&Modifica Evento"), QStringLiteral("modificaEvento"));
+        connect(evento, &QPushButton::clicked, this, [this] {
+            if (dati_.strategie.strategie.empty()) return;
+            if (CWizardStrategiaQt(dati_, messaggi_, CWizardStrategiaQt::Modifica::Evento, indice_, evento_, this)
+                    .exec() == QDialog::Accepted) {
+                risoluzioni_[static_cast<std::size_t>(indice_)].reset();
+                Aggiorna();
+            }
+        });
+        auto* descrizione = Pulsante(QStringLiteral("Modifica &Descrizione"), QStringLiteral("modificaDescrizione"));
+        connect(descrizione, &QPushButton::clicked, this, [this] {
+            if (dati_.strategie.strategie.empty()) return;
+            if (CWizardStrategiaQt(dati_, messaggi_, CWizardStrategiaQt::Modifica::Descrizione, indice_, 0, this)
+                    .exec() == QDialog::Accepted)
+                Aggiorna();
+        });
+        auto* sposta = Pulsante(QStringLiteral("&Sposta Strategia"), QStringLiteral("sposta"));
+        connect(sposta, &QPushButton::clicked, this, [this] { Sposta(); });
+        comandi = {elimina, evento, descrizione, sposta, carica, statistiche};
     } else if (modo_ == Modo::GiocateReali) {
         auto* calcola = Pulsante(QStringLiteral("C&alcola..."), QStringLiteral("calcola"));
         connect(calcola, &QPushButton::clicked, this, [this] { Calcola(); });
@@ -316,6 +336,42 @@ void CVisualizzaStrategieQt::Aggiorna() {
             rendimento_->setText(Formato("%+.1f%%", r.rendimento));
         }
     }
+}
+
+int CVisualizzaStrategieQt::Sposta(std::optional<int> primaDi) {
+    auto& lista = dati_.strategie.strategie;
+    if (lista.size() < 2) return indice_;
+    int destinazione = 0;
+    if (primaDi) {
+        destinazione = *primaDi;
+    } else {
+        QDialog d(this);
+        d.setWindowTitle(QStringLiteral("MODIFICA LA POSIZIONE DELLA STRATEGIA CORRENTE"));
+        d.setObjectName(QStringLiteral("238"));
+        auto* v = new QVBoxLayout(&d);
+        v->addWidget(new QLabel(QStringLiteral("POSIZIONA LA STRATEGIA:   [ ") +
+                                    Q(lista[static_cast<std::size_t>(indice_)].nome) +
+                                    QStringLiteral(" ]   PRIMA DELLA STRATEGIA:"),
+                                &d));
+        auto* scelta = Nomina(new QComboBox(&d), QStringLiteral("primaDi"));
+        for (std::size_t i = 0; i < lista.size(); ++i)
+            scelta->addItem(QStringLiteral("%1. ").arg(i + 1) + Q(lista[i].nome));
+        scelta->setCurrentIndex(indice_);
+        v->addWidget(scelta);
+        v->addWidget(PulsantiOkCancella(d));
+        if (d.exec() != QDialog::Accepted) return indice_;
+        destinazione = scelta->currentIndex();
+    }
+    const int vecchio = indice_;
+    const int nuovo = SpostaStrategia(dati_.strategie, indice_, destinazione);
+    if (nuovo != vecchio) {
+        auto r = std::move(risoluzioni_[static_cast<std::size_t>(vecchio)]);
+        risoluzioni_.erase(risoluzioni_.begin() + vecchio);
+        risoluzioni_.insert(risoluzioni_.begin() + nuovo, std::move(r));
+        dati_.datiModificati = 1;
+    }
+    MostraStrategia(nuovo);
+    return nuovo;
 }
 
 bool CVisualizzaStrategieQt::Elimina() {

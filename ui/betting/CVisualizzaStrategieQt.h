@@ -53,6 +53,9 @@ public:
     const std::vector<std::optional<RisoluzioneStrategia>>& risoluzioni() const { return risoluzioni_; }
     // Commands, for the buttons and the tests.
     bool Elimina();                 // after its question
+    // Moves the displayed strategy before `primaDi` (asked when not given);
+    // its new index.
+    int Sposta(std::optional<int> primaDi = std::nullopt);
     QString EsportaGiocate();       // real plays as HTML, after its question
     void SalvaRendimenti();         // dialog 240
     EsecutoreLavoriQt& esecutore() { return *esecutore_; }

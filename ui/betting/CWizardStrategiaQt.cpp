@@ -206,6 +206,45 @@ CWizardStrategiaQt::CWizardStrategiaQt(DatiGlobali& dati, IMessaggi& messaggi, Q
     AggiornaPulsanti();
 }
 
+CWizardStrategiaQt::CWizardStrategiaQt(DatiGlobali& dati, IMessaggi& messaggi, Modifica modifica, int indice,
+                                       int evento, QWidget* parent)
+    : CWizardStrategiaQt(dati, messaggi, parent) {
+    modifica_ = modifica;
+    indice_ = indice;
+    eventoModificato_ = evento;
+    const CStrategiaDesc& s = dati_.strategie.strategie.at(static_cast<std::size_t>(indice));
+    if (modifica == Modifica::Evento) {
+        setWindowTitle(QStringLiteral("MODIFICA EVENTO"));
+        ImpostaModulo(s.eventiStrategia.at(static_cast<std::size_t>(evento)));
+        lettera_->setText(QString(QChar('A' + evento)));
+        inserisci_->hide();
+        togli_->hide();
+        prosegui1_->setText(QStringLiteral("&Modifica"));
+        disconnect(prosegui1_, nullptr, this, nullptr);
+        connect(prosegui1_, &QPushButton::clicked, this, [this] { ConfermaModifica(); });
+    } else {
+        setWindowTitle(QStringLiteral("MODIFICA NOME E DESCRIZIONE DELLA STRATEGIA"));
+        nome_->setText(Q(s.nome));
+        descrizione_->setPlainText(Q(s.descrizione));
+        pagine_->setCurrentIndex(2);
+    }
+    AggiornaPulsanti();
+}
+
+void CWizardStrategiaQt::ConfermaModifica() {
+    CStrategiaDesc& s = dati_.strategie.strategie.at(static_cast<std::size_t>(indice_));
+    if (modifica_ == Modifica::Evento) {
+        s.eventiStrategia.at(static_cast<std::size_t>(eventoModificato_)) = EventoDelModulo();
+        // Yields recorded under the old number no longer apply.
+        RinumeraStrategia(s, dati_.prossimoIdStrategia);
+    } else {
+        s.nome = nome_->text().toStdString();
+        s.descrizione = descrizione_->toPlainText().toStdString();
+    }
+    dati_.datiModificati = 1;
+    accept();
+}
+
 int CWizardStrategiaQt::passo() const { return pagine_->currentIndex() + 1; }
 
 EventoStrategia CWizardStrategiaQt::EventoDelModulo() const {
@@ -316,6 +355,12 @@ void CWizardStrategiaQt::Prosegui() {
 }
 
 void CWizardStrategiaQt::Conferma(const QString& nome, const QString& descrizione) {
+    if (modifica_) {
+        nome_->setText(nome);
+        descrizione_->setPlainText(descrizione);
+        ConfermaModifica();
+        return;
+    }
     s_.nome = nome.toStdString();
     s_.descrizione = descrizione.toStdString();
     if (const std::string e = ControllaStrategia(s_); !e.empty()) {
@@ -332,9 +377,9 @@ void CWizardStrategiaQt::AggiornaPulsanti() {
     bool qualcuno = false;
     for (int c = 0; c < kNumeroCampionati; ++c)
         qualcuno = qualcuno || campionati_->item(c)->checkState() == Qt::Checked;
-    lettera_->setText(n < kMaxEventiStrategia ? QString(QChar('A' + n)) : QStringLiteral("-"));
+    if (!modifica_) lettera_->setText(n < kMaxEventiStrategia ? QString(QChar('A' + n)) : QStringLiteral("-"));
     inserisci_->setEnabled(qualcuno && n < kMaxEventiStrategia);
-    prosegui1_->setEnabled(qualcuno && n > 0);
+    prosegui1_->setEnabled(qualcuno && (n > 0 || modifica_));
     togli_->setEnabled(n > 0);
     // Types 0..10 play a single sign, 11..13 the double chances.
     const bool doppie = TipoDoppie(tipo_->currentIndex());

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -28,6 +30,12 @@ class CWizardStrategiaQt : public QDialog {
 public:
     static constexpr int kRisorsa = 236;
     CWizardStrategiaQt(DatiGlobali& dati, IMessaggi& messaggi, QWidget* parent = nullptr);
+    // The strategy window's modes: one abstract event of strategy `indice`
+    // (step 1 alone; confirming gives the strategy a new number), or its
+    // name and description (step 3 alone).
+    enum class Modifica { Evento, Descrizione };
+    CWizardStrategiaQt(DatiGlobali& dati, IMessaggi& messaggi, Modifica modifica, int indice, int evento,
+                       QWidget* parent = nullptr);
 
     int passo() const; // 1..3
     const CStrategiaDesc& strategia() const { return s_; }
@@ -48,7 +56,10 @@ public:
 
 private:
     void AggiornaPulsanti();
+    void ConfermaModifica();
     DatiGlobali& dati_;
+    std::optional<Modifica> modifica_;
+    int indice_ = -1, eventoModificato_ = -1;
     IMessaggi& messaggi_;
     CStrategiaDesc s_;
     std::vector<std::int16_t> giocata_;

@@ -240,6 +240,7 @@ TEST_F(StrategieQt, EsportaEventiControlliEArchivio) {
 #include "betting/CWizardStrategiaQt.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSpinBox>
 
 TEST_F(StrategieQt, WizardEventiGiocateENome) {
@@ -294,4 +295,37 @@ TEST_F(StrategieQt, WizardEventiGiocateENome) {
     EXPECT_EQ(dati.strategie.strategie.back().numero, numero);
     EXPECT_EQ(dati.prossimoIdStrategia, numero + 1);
     EXPECT_EQ(dati.datiModificati, 1);
+}
+
+TEST_F(StrategieQt, ModificheDaVisteEventoDescrizioneEPosizione) {
+    const std::int32_t vecchio = dati.strategie.strategie[0].numero;
+    {
+        CWizardStrategiaQt w(dati, msg, CWizardStrategiaQt::Modifica::Evento, 0, 1);
+        EXPECT_EQ(w.findChild<QPushButton*>("prosegui1")->text(), "&Modifica");
+        EXPECT_FALSE(w.findChild<QPushButton*>("inserisciEvento")->isVisibleTo(&w));
+        EXPECT_EQ(w.findChild<QSpinBox*>("posizione")->value(), 2); // loaded from event B
+        w.findChild<QSpinBox*>("posizione")->setValue(4);
+        w.findChild<QPushButton*>("prosegui1")->click();
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+    }
+    const CStrategiaDesc& s = dati.strategie.strategie[0];
+    EXPECT_EQ(s.eventiStrategia[1].posizione, 4);
+    EXPECT_EQ(s.eventiStrategia[0].posizione, 1);
+    EXPECT_NE(s.numero, vecchio); // a new number: old yields no longer apply
+    EXPECT_EQ(s.numero + 1, dati.prossimoIdStrategia);
+    {
+        CWizardStrategiaQt w(dati, msg, CWizardStrategiaQt::Modifica::Descrizione, 0, 0);
+        EXPECT_EQ(w.passo(), 3);
+        EXPECT_EQ(w.findChild<QLineEdit*>("nome")->text(), "Due favorite");
+        w.Conferma("Rinominata", "Nuova descrizione");
+    }
+    EXPECT_EQ(dati.strategie.strategie[0].nome, "Rinominata");
+    EXPECT_EQ(dati.strategie.strategie[0].numero, s.numero); // the name alone keeps the number
+
+    CVisualizzaStrategieQt w(CVisualizzaStrategieQt::Modo::Viste, dati, dir.percorso(), msg);
+    w.MostraStrategia(1);
+    EXPECT_EQ(w.Sposta(0), 0);
+    EXPECT_EQ(dati.strategie.strategie[0].nome, "Terza");
+    EXPECT_EQ(w.findChild<QLabel*>("nome")->text(), "Terza");
+    EXPECT_EQ(w.Sposta(1), 0); // before the one right after: no move
 }
