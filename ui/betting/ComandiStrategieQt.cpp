@@ -99,6 +99,19 @@ void ComandoCalcoloRendimenti(DatiGlobali& dati, const std::filesystem::path& ca
         });
 }
 
+bool ApriGiocateReali(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,
+                      QWidget* parent) {
+    if (dati.scommesse.nEventi <= 0) {
+        messaggi.Mostra("In mancanza di eventi disponibili, la finestra del calcolo delle giocate delle strategie "
+                        "viene chiusa.",
+                        Icona::Esclamazione);
+        return false;
+    }
+    CVisualizzaStrategieQt w(CVisualizzaStrategieQt::Modo::GiocateReali, dati, cartella, messaggi, parent);
+    w.exec();
+    return true;
+}
+
 std::string ComandoEsportaEventi(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,
                                  QWidget* parent, SceltaFile apri, SceltaFile salva) {
     static constexpr const char* kSenza =

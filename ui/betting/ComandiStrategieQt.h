@@ -20,6 +20,11 @@ void ComandoVisualizzaStrategie(DatiGlobali& dati, const std::filesystem::path& 
                                 QWidget* parent, SceltaFile apri = {});
 void ComandoCalcoloRendimenti(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,
                               QWidget* parent, SceltaFile apri = {});
+// The real plays of the strategies on the current events (the strategy
+// window in its second mode), for the bet selection's "S&trategie...";
+// without events it says so and opens nothing (false).
+bool ApriGiocateReali(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,
+                      QWidget* parent);
 // Returns the week file written, or "".
 std::string ComandoEsportaEventi(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,
                                  QWidget* parent, SceltaFile apri = {}, SceltaFile salva = {});

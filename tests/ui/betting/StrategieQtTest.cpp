@@ -341,3 +341,10 @@ TEST_F(StrategieQt, CaricamentoDaPercorsoDigitato) {
     EXPECT_TRUE(d.Conferma());
     EXPECT_EQ(d.percorso(), "C:/Quote/150102.QUO");
 }
+
+TEST_F(StrategieQt, GiocateRealiSenzaEventi) {
+    dati.scommesse.Azzera();
+    EXPECT_FALSE(ApriGiocateReali(dati, dir.percorso(), msg, nullptr));
+    EXPECT_EQ(msg.testi().back(), "In mancanza di eventi disponibili, la finestra del calcolo delle giocate delle "
+                                  "strategie viene chiusa.");
+}
