@@ -315,7 +315,10 @@ std::optional<ArchivioCaricato> CaricaSettimane(const fs::path& cartella, const 
         const auto d = DataDaNome(nome);
         if (!d || d->chiave() < dal.chiave()) continue;
         std::string e;
-        const auto settimana = LeggiFile(cartella / (nome + ".txt"), &e);
+        // The export accepts the extension in any case.
+        auto settimana = LeggiFile(cartella / (nome + ".txt"), &e);
+        if (!settimana && LeggiFileControllato(cartella / (nome + ".TXT")).testo)
+            settimana = LeggiFile(cartella / (nome + ".TXT"), &e);
         if (!settimana) {
             a.avvisi.push_back(nome + ".txt: " + e);
             continue;
