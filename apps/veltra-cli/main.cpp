@@ -35,7 +35,10 @@ void Uso(std::FILE* f) {
         "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n"
         "  spoglio [--cartella DIR] --risultati 1X2...\n"
         "  scambia-analisi [--cartella DIR] [--indirizzo URL] [--invia ID:POSIZIONE]... [--autore TESTO] "
-        "[--ricevi ID]... [--correnti si|no] [--archivio si|no] [--scrivi-prova] [--da-file]\n",
+        "[--ricevi ID]... [--correnti si|no] [--archivio si|no] [--scrivi-prova] [--da-file]\n"
+        "  archivia-settimane [--cartella DIR] --quote DIR_QUO [--bookmaker NOME]\n"
+        "  strategia [--cartella DIR] --numero N [--bookmaker NOME] [--dal GGMMAA]\n"
+        "  strategia [--cartella DIR] --nuova NOME --evento CRITERI... --giocata A,B...\n",
         f);
 }
 
@@ -63,6 +66,8 @@ int main(int argc, char** argv) {
         if (comando == "importa-quote") return ComandoImportaQuote(argomenti);
         if (comando == "spoglio") return ComandoSpoglio(argomenti);
         if (comando == "scambia-analisi") return ComandoScambiaAnalisi(argomenti);
+        if (comando == "archivia-settimane") return ComandoArchiviaSettimane(argomenti);
+        if (comando == "strategia") return ComandoStrategia(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

@@ -13,6 +13,7 @@ constexpr int kBookmaker = 6;
 constexpr int kTipiGiocata = 12;
 constexpr int kOrdinamenti = 4;
 constexpr int kTipiPronostico = 14;
+constexpr int kMaxLettereStrategia = 26;
 
 // Bytes of one abstract event before its inclusion flags.
 constexpr std::size_t kByteEvento = 2 + 2 + 11 * 4 + 2;
@@ -89,6 +90,8 @@ void CStrategiaDesc::SerializzaCampi(Archivio& ar, std::int32_t versioneStrategi
 
     std::int16_t n = 0;
     Conteggio16(ar, eventiStrategia.size(), kByteEvento, n);
+    // One letter per abstract event, 'A' to 'Z'.
+    Rifiuta(n > kMaxLettereStrategia, "strategia: piu' di 26 eventi");
     if (ar.inLettura()) eventiStrategia.assign(static_cast<std::size_t>(n), EventoStrategia{});
     for (auto& e : eventiStrategia)
         Evento(ar, e);

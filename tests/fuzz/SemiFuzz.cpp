@@ -8,6 +8,8 @@
 #include "ParametriFuzz.h"
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
+#include "betting/ArchivioSettimane.h"
+#include "betting/Rendimenti.h"
 #include "dati/FileDati.h"
 #include "dati/GeneratoreStagioni.h"
 #include "net/AnalisiRete.h"
@@ -152,6 +154,17 @@ int main(int argc, char** argv) {
     d->strategie.strategie = {s, s};
     Scrivi(dir + "/cfg-pieno", 0, ScriviArchivioConfigurazione(*d));
     Scrivi(dir + "/strategie-piene", 1, ScriviArchivioStrategie(*d));
+    {
+        ScommessaMgr& m = d->scommesse;
+        m.Azzera();
+        m.AggiungiEvento(0, 3, "Inter", "Milan", {2.0f, 3.2f, 4.0f, 0, 0, 0}, 0.5f, 0.3f, 0.2f, "12/01/2002");
+        m.eventi[0].esito = '1';
+        const RendimentiSettimana r{{}, {}, {1, -1}, {0.5, 0.0}, false};
+        const std::string ren = ScriviRendimento(NuovoRendimento(d->strategie, r, m));
+        Scrivi(dir + "/rendimenti", 2, std::vector<std::uint8_t>(ren.begin(), ren.end()));
+        const std::string settimana = TestoSettimana(m) + TestoRiepilogo({"080102", "150102"});
+        Scrivi(dir + "/settimana", 3, std::vector<std::uint8_t>(settimana.begin(), settimana.end()));
+    }
     if (argc > 2) SemiMotore(argv[2]);
     if (argc > 3) SemiImporta(argv[3]);
     if (argc > 4) SemiRisposte(argv[4]);

@@ -35,6 +35,8 @@
 #include "dati/SelezioneCampionatiQt.h"
 #include "net/Internet.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
+#include "betting/ComandiStrategieQt.h"
+#include "betting/CWizardStrategiaQt.h"
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
@@ -270,6 +272,10 @@ void CVltMain::CreaTabellaComandi() {
         {comando::ConfrontoAnalisi, [this, mostraStato] {
              ComandoCopiaAnalisi(dati_, messaggi_, stampa_, orologio_, mostraStato, this); }},
         {comando::QuoteInternet, [this] { CaricamentoQuote(); }},
+        {comando::CreaStrategia, [this] { CWizardStrategiaQt(dati_, messaggi_, this).exec(); }},
+        {comando::VisualizzaStrategie, [this] { ComandoVisualizzaStrategie(dati_, cartella_, messaggi_, this); }},
+        {comando::CalcoloRendimenti, [this] { ComandoCalcoloRendimenti(dati_, cartella_, messaggi_, this); }},
+        {comando::EsportaEventi, [this] { ComandoEsportaEventi(dati_, cartella_, messaggi_, this); }},
     });
     // clang-format on
 }

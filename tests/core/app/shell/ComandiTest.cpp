@@ -144,7 +144,11 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::StatisticheTotocalcio,
                                      comando::RicercaParametri,
                                      comando::ConfrontoAnalisi,
-                                     comando::QuoteInternet};
+                                     comando::QuoteInternet,
+                                     comando::CreaStrategia,
+                                     comando::VisualizzaStrategie,
+                                     comando::CalcoloRendimenti,
+                                     comando::EsportaEventi};
     // Sistema Ridotto and Spoglio Schedine are built too, but need a reduced
     // system of known size, which this coupon has not.
     for (const auto& c : ComandiPrincipali())
