@@ -1,5 +1,6 @@
 #include "betting/ImmissioneQuote.h"
 
+#include "betting/ArchivioSettimane.h"
 #include "betting/FileQuote.h"
 #include "betting/RicalcolaEventi.h"
 #include "betting/ScommessaMgr.h"
@@ -169,11 +170,15 @@ bool CDlgSelezioneCampionati::CaricaQuote(const std::filesystem::path& file, IMe
 }
 
 bool CCaricaFile::Conferma(const std::string& testo, IMessaggi& messaggi) {
-    if (testo.empty()) {
+    // Blanks around a pasted name are not part of it; a name written with
+    // '\\' separators is taken in this system's form.
+    const auto inizio = testo.find_first_not_of(" \t");
+    if (inizio == std::string::npos) {
         messaggi.Errore(kInserimentoNullo);
         return false;
     }
-    percorso = testo;
+    const auto fine = testo.find_last_not_of(" \t");
+    percorso = PercorsoPiattaforma(std::string_view(testo).substr(inizio, fine - inizio + 1)).string();
     return true;
 }
 

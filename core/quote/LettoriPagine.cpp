@@ -31,7 +31,7 @@ fs::path CartellaPagine(const fs::path& cartella, Bookmaker b) {
 
 bool CreaCartellePagine(const fs::path& cartella) {
     bool ok = true;
-    for (int b = 0; b < kNumeroBookmaker; ++b) {
+    for (int b = 0; b < kBookmakerInternet; ++b) {
         std::error_code ec;
         fs::create_directories(CartellaPagine(cartella, static_cast<Bookmaker>(b)), ec);
         ok = ok && !ec;

@@ -9,7 +9,7 @@ int QuotePerEvento(Bookmaker b) {
 }
 
 std::string FileEventiBookmaker(Bookmaker b) {
-    static constexpr std::array<char, kNumeroBookmaker> kLettere = {'W', 'B', 'E', 'G', 'S'};
+    static constexpr std::array<char, kBookmakerInternet> kLettere = {'W', 'B', 'E', 'G', 'S'};
     return std::string("Eventi") + kLettere[static_cast<int>(b)] + ".txt";
 }
 

@@ -14,14 +14,16 @@
 namespace veltra {
 
 enum class Bookmaker { Betandwin = 0, Betzone = 1, Eurobet = 2, Globet = 3, Snai = 4 };
-inline constexpr int kNumeroBookmaker = 5;
-inline constexpr std::array<const char*, kNumeroBookmaker> kNomiBookmaker = {
+// The bookmakers whose pages the odds download reads (the week archive has
+// its own list, with a choice for any other bookmaker).
+inline constexpr int kBookmakerInternet = 5;
+inline constexpr std::array<const char*, kBookmakerInternet> kNomiBookmakerInternet = {
     "BETANDWIN", "BETZONE", "EUROBET", "GLOBET", "SNAI"};
 inline constexpr int kMaxNomiTabella = 56;
 // A championship the bookmaker has no page for.
 inline constexpr const char* kSenzaPagina = "---";
 
-inline const char* NomeBookmaker(Bookmaker b) { return kNomiBookmaker[static_cast<int>(b)]; }
+inline const char* NomeBookmaker(Bookmaker b) { return kNomiBookmakerInternet[static_cast<int>(b)]; }
 // Odds per event on the bookmaker's pages (1, X, 2 and maybe 1X, 12, X2).
 int QuotePerEvento(Bookmaker b);
 // The letter of the bookmaker's events file ("EventiW.txt"...).

@@ -50,7 +50,7 @@ TabellaNomiBookmaker TabellaDaDati(const DatiCampionati& dati, Bookmaker b, cons
 
 std::vector<FileTabella> TabelleDaDati(const DatiCampionati& dati, const std::string& sito) {
     std::vector<FileTabella> r;
-    for (int k = 0; k < kNumeroBookmaker; ++k) {
+    for (int k = 0; k < kBookmakerInternet; ++k) {
         const auto b = static_cast<Bookmaker>(k);
         const TabellaNomiBookmaker t = TabellaDaDati(dati, b, sito);
         const int quante = b == Bookmaker::Eurobet ? kNumeroCampionati : 1;

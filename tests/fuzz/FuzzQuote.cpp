@@ -18,7 +18,7 @@ using namespace veltra;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     if (n < 2) return 0;
     const int scelta = dati[0] % 3;
-    const auto b = static_cast<Bookmaker>((dati[0] / 3) % kNumeroBookmaker);
+    const auto b = static_cast<Bookmaker>((dati[0] / 3) % kBookmakerInternet);
     const std::string_view testo(reinterpret_cast<const char*>(dati + 2), n - 2);
     switch (scelta) {
     case 0: {

@@ -260,7 +260,7 @@ void CVltMain::CreaTabellaComandi() {
         {comando::SistemaIntegrale, [this] { ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
         {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
         {comando::ModificaQuote, [this] { ComandoQuote(true); }},
-        {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_); }},
+        {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_, cartella_); }},
         {comando::SistemaRidotto, [this] {
              SuoniQt suoni(CartellaSuoni());
              CDlgSistemaRidottoQt(dati_, messaggi_, suoni, this).exec(); }},
@@ -317,7 +317,7 @@ void CVltMain::ComandoQuote(bool modifica) {
         return CDlgAggiuntaEventoQt(l, messaggi_, this).exec() == QDialog::Accepted;
     };
     d.apriScommesse = [this] {
-        ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_);
+        ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_, cartella_);
         return finestra(Finestra::ScommesseSportive) != nullptr;
     };
     if (modifica)

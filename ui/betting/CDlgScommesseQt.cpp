@@ -1,5 +1,7 @@
 #include "CDlgScommesseQt.h"
 
+#include "betting/ComandiStrategieQt.h"
+
 #include "CDlgDatiEventoQt.h"
 #include "app/DatiGlobali.h"
 #include "betting/FileQuote.h"
@@ -43,8 +45,9 @@ const char* const kCampiLimiti[kLimitiCriterio] = {
 } // namespace
 
 CDlgScommesseQt::CDlgScommesseQt(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
-                                 const IOrologio& orologio, QWidget* parent)
-    : FinestraNonModaleQt(parent), dati_(dati), messaggi_(messaggi), stampa_(stampa),
+                                 const IOrologio& orologio, std::filesystem::path cartella,
+                                 QWidget* parent)
+    : FinestraNonModaleQt(parent), dati_(dati), cartella_(std::move(cartella)), messaggi_(messaggi), stampa_(stampa),
       orologio_(orologio), logica_(dati.scommesse, dati),
       esecutore_(this, EsecutoreLavoriQt::Progresso::Nessuna) {
     setObjectName(QString::number(kRisorsa));
@@ -158,7 +161,9 @@ CDlgScommesseQt::CDlgScommesseQt(DatiGlobali& dati, IMessaggi& messaggi, IServiz
     stampaPulsante_ = Pulsante("&Stampa", "stampa", "Stampa la scommessa visualizzata");
     salva_ = Pulsante("&Salva Quote", "salvaQuote", "Salva gli eventi e le quote in un file");
     strategie_ = Pulsante("S&trategie...", "strategie", "Giocate reali delle strategie");
-    strategie_->setEnabled(false); // the strategies come later
+    strategie_->setEnabled(!cartella_.empty());
+    connect(strategie_, &QPushButton::clicked, this,
+            [this] { ApriGiocateReali(dati_, cartella_, messaggi_, this); });
     auto* ok = Pulsante("&OK", "IDOK");
 
     auto* tutto = new QVBoxLayout(this);

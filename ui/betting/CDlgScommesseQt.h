@@ -9,6 +9,7 @@
 #include "platform/FinestraNonModaleQt.h"
 
 #include <array>
+#include <filesystem>
 #include <functional>
 
 class QCheckBox;
@@ -30,8 +31,11 @@ class IOrologio;
 class CDlgScommesseQt : public FinestraNonModaleQt {
     Q_OBJECT
 public:
+    // With a working folder, "S&trategie..." opens the real plays of the
+    // strategies on these events (the strategies live in that folder).
     CDlgScommesseQt(DatiGlobali& dati, IMessaggi& messaggi, IServizioStampa& stampa,
-                    const IOrologio& orologio, QWidget* parent = nullptr);
+                    const IOrologio& orologio, std::filesystem::path cartella = {},
+                    QWidget* parent = nullptr);
 
     static constexpr Finestra kFinestra = Finestra::ScommesseSportive;
     static constexpr int kRisorsa = 181;
@@ -61,6 +65,7 @@ private:
     void SalvaQuote();
 
     DatiGlobali& dati_;
+    std::filesystem::path cartella_;
     IMessaggi& messaggi_;
     IServizioStampa& stampa_;
     const IOrologio& orologio_;

@@ -55,7 +55,7 @@ CDlgCaricamentoQuoteQt::CDlgCaricamentoQuoteQt(DatiCampionati& dati, std::filesy
     setWindowTitle(Q(CDlgCaricamentoQuote::kTitolo));
 
     bookmaker_ = Nomina(new QComboBox, "bookmaker", "Selezionare il bookmaker da cui scaricare eventi e quote");
-    for (const char* n : kNomiBookmaker) bookmaker_->addItem(n);
+    for (const char* n : kNomiBookmakerInternet) bookmaker_->addItem(n);
     esclusi_ = Nomina(new QListWidget, "esclusi", "Selezionare il campionato da inserire nel gruppo delle scommesse");
     inclusi_ = Nomina(new QListWidget, "inclusi", "Visualizza il gruppo dei campionati selezionati per le scommesse");
     aggiungi_ = Pulsante("&Aggiungi  >>", "aggiungi", "Inserisce nel gruppo dei campionati quello selezionato", this);

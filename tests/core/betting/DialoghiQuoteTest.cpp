@@ -166,6 +166,10 @@ TEST(CCaricaFile, PercorsoDigitatoOInserimentoNullo) {
     EXPECT_EQ(msg.testi(), std::vector<std::string>{"Inserimento nullo.\nDigitare il nome completo di un file."});
     ASSERT_TRUE(f.Conferma("/tmp/311205.QUO", msg));
     EXPECT_EQ(f.percorso, "/tmp/311205.QUO");
+    EXPECT_FALSE(f.Conferma("   ", msg));
+    ASSERT_TRUE(f.Conferma(" C:\\Quote\\150102.QUO ", msg));
+    EXPECT_EQ(f.percorso, "C:/Quote/150102.QUO");
+    msg.mostrati.clear();
     // The path of a missing file loads nothing: the message, the manager and
     // the choice as before.
     CDlgSelezioneCampionati s(d->scommesse, *d);

@@ -275,8 +275,8 @@ TEST_P(CaricamentoPerBookmaker, DalSitoAlGestoreDelleScommesse) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Bookmaker, CaricamentoPerBookmaker, ::testing::Range(0, kNumeroBookmaker),
-                         [](const auto& i) { return std::string(kNomiBookmaker[i.param]); });
+INSTANTIATE_TEST_SUITE_P(Bookmaker, CaricamentoPerBookmaker, ::testing::Range(0, kBookmakerInternet),
+                         [](const auto& i) { return std::string(kNomiBookmakerInternet[i.param]); });
 
 TEST(CaricamentoQuote, SenzaAccessoLePagineRiservateNonDannoEventi) {
     Ambiente a(Bookmaker::Globet, {});
@@ -452,7 +452,7 @@ TEST(CaricamentoQuote, VeltraServizioPubblicaLeTabelleDeiNomi) {
     const std::string comando = std::string(VELTRA_SERVIZIO_PATH) + " pubblica --da " + mia.string() +
                                 " --cartella " + servizio.string() + " --pagine http://127.0.0.1:9 >/dev/null 2>&1";
     ASSERT_EQ(std::system(comando.c_str()), 0);
-    for (int k = 0; k < kNumeroBookmaker; ++k) {
+    for (int k = 0; k < kBookmakerInternet; ++k) {
         const auto b = static_cast<Bookmaker>(k);
         const int c = b == Bookmaker::Eurobet ? Id("SP") : Id("CH");
         const std::string nome = PercorsoTabella(b, c).substr(9);

@@ -131,7 +131,7 @@ TEST(PaginaQuote, UnaPaginaSenzaDateNonDaEventi) {
 }
 
 TEST(TabellaNomi, LetturaERiscritturaPerOgniBookmaker) {
-    for (int k = 0; k < kNumeroBookmaker; ++k) {
+    for (int k = 0; k < kBookmakerInternet; ++k) {
         const auto b = static_cast<Bookmaker>(k);
         TabellaNomiBookmaker t;
         t.nomi[0] = {"inter", "real madrid"};

@@ -102,6 +102,13 @@ TEST_F(ScommesseQt, ImmissioneCalcoloEInformazioni) {
     CDlgScommesseQt w(dati, msg, stampa, orologio);
     ASSERT_TRUE(w.Aggiorna());
     EXPECT_EQ(w.windowTitle(), "TALBOR - Selezione Scommesse");
+    // The real plays of the strategies need the folder that holds them.
+    EXPECT_FALSE(Controllo<QPushButton>(w, "strategie")->isEnabled());
+    {
+        CDlgScommesseQt conCartella(dati, msg, stampa, orologio,
+                                    std::filesystem::temp_directory_path());
+        EXPECT_TRUE(Controllo<QPushButton>(conCartella, "strategie")->isEnabled());
+    }
     w.tipo()->setCurrentIndex(12);
     Controllo<QCheckBox>(w, "doppieCalcolate")->setChecked(true);
     w.limite(kMinProbDoppiaLim)->setValue(40);

@@ -330,18 +330,6 @@ TEST_F(StrategieQt, ModificheDaVisteEventoDescrizioneEPosizione) {
     EXPECT_EQ(w.Sposta(1), 0); // before the one right after: no move
 }
 
-#include "betting/CCaricaFileQt.h"
-
-TEST_F(StrategieQt, CaricamentoDaPercorsoDigitato) {
-    CCaricaFileQt d(msg);
-    EXPECT_FALSE(d.Conferma());
-    EXPECT_EQ(msg.testi().back(), "Inserimento nullo.\nDigitare il nome completo di un file.");
-    EXPECT_NE(d.result(), QDialog::Accepted);
-    d.campo()->setText(" C:\\Quote\\150102.QUO ");
-    EXPECT_TRUE(d.Conferma());
-    EXPECT_EQ(d.percorso(), "C:/Quote/150102.QUO");
-}
-
 TEST_F(StrategieQt, GiocateRealiSenzaEventi) {
     dati.scommesse.Azzera();
     EXPECT_FALSE(ApriGiocateReali(dati, dir.percorso(), msg, nullptr));
