@@ -19,6 +19,31 @@ namespace veltra {
 
 namespace {
 
+// The worker's body of both searches: the page's own stop flag (the
+// runner's stop counts too), the progress and the best precision so far
+// shared with the page, which reads them while the search runs.
+template <class Condiviso, class Cerca>
+auto CorpoRicerca(std::shared_ptr<Condiviso> condiviso, std::shared_ptr<std::atomic<bool>> fermo,
+                  Cerca cerca) {
+    return [condiviso, fermo, cerca](ContestoLavoro& esterno) {
+        AbbassaPrioritaThread(); // the window keeps the processor it needs
+        ContestoLavoro c(*fermo, [condiviso, fermo, &esterno](const Avanzamento& a) {
+            if (esterno.FermoRichiesto()) *fermo = true;
+            {
+                std::lock_guard l(condiviso->mutex);
+                condiviso->fatto = a.fatto;
+                condiviso->totale = a.totale;
+                condiviso->contatore = a.contatore;
+            }
+            esterno.Avanza(a.fatto, a.totale, a.contatore);
+        });
+        return cerca(c, [condiviso](float p) {
+            std::lock_guard l(condiviso->mutex);
+            condiviso->migliore = p;
+        });
+    };
+}
+
 std::string Percento(float p) {
     char b[32];
     std::snprintf(b, sizeof b, "%.1f%%", static_cast<double>(p) * 100);
@@ -148,24 +173,9 @@ void CRicercaAnalisiCorrente::AvviaPercentuali(std::function<void()> fine) {
     auto fermo = stato_.fermo;
     AvviaLavoro<EsitoRicercaPercentuali>(
         esecutore_, "Ricerca sulle Percentuali d'Importanza",
-        [copia, imp, iniziale, condiviso, fermo](ContestoLavoro& esterno) {
-            AbbassaPrioritaThread(); // the window keeps the processor it needs
-            ContestoLavoro c(*fermo, [condiviso, fermo, &esterno](const Avanzamento& a) {
-                // The runner's own stop (its progress window, its end) counts too.
-                if (esterno.FermoRichiesto()) *fermo = true;
-                {
-                    std::lock_guard l(condiviso->mutex);
-                    condiviso->fatto = a.fatto;
-                    condiviso->totale = a.totale;
-                    condiviso->contatore = a.contatore;
-                }
-                esterno.Avanza(a.fatto, a.totale, a.contatore);
-            });
-            return CercaPercentuali(*copia, imp, iniziale, c, [condiviso](float p) {
-                std::lock_guard l(condiviso->mutex);
-                condiviso->migliore = p;
-            });
-        },
+        CorpoRicerca(condiviso, fermo, [copia, imp, iniziale](ContestoLavoro& c, auto migliore) {
+            return CercaPercentuali(*copia, imp, iniziale, c, migliore);
+        }),
         [this, vivo = vivo_, fine = std::move(fine)](EsitoLavoro<EsitoRicercaPercentuali> e) {
             if (!*vivo) return;
             esitoP_ = e.risultato;
@@ -196,24 +206,9 @@ void CRicercaAnalisiCorrente::AvviaAvanzata(std::function<void()> fine) {
     auto fermo = stato_.fermo;
     AvviaLavoro<EsitoRicercaAvanzata>(
         esecutore_, "Ricerca sui Parametri Avanzati",
-        [copia, imp, iniziale, condiviso, fermo](ContestoLavoro& esterno) {
-            AbbassaPrioritaThread(); // the window keeps the processor it needs
-            ContestoLavoro c(*fermo, [condiviso, fermo, &esterno](const Avanzamento& a) {
-                // The runner's own stop (its progress window, its end) counts too.
-                if (esterno.FermoRichiesto()) *fermo = true;
-                {
-                    std::lock_guard l(condiviso->mutex);
-                    condiviso->fatto = a.fatto;
-                    condiviso->totale = a.totale;
-                    condiviso->contatore = a.contatore;
-                }
-                esterno.Avanza(a.fatto, a.totale, a.contatore);
-            });
-            return CercaAvanzata(*copia, imp, iniziale, c, [condiviso](float p) {
-                std::lock_guard l(condiviso->mutex);
-                condiviso->migliore = p;
-            });
-        },
+        CorpoRicerca(condiviso, fermo, [copia, imp, iniziale](ContestoLavoro& c, auto migliore) {
+            return CercaAvanzata(*copia, imp, iniziale, c, migliore);
+        }),
         [this, vivo = vivo_, fine = std::move(fine)](EsitoLavoro<EsitoRicercaAvanzata> e) {
             if (!*vivo) return;
             trovateA_ = e.risultato.trovate;
