@@ -18,27 +18,36 @@ int PaginazioneSistema::Indice(int c) const {
     return c >= 0 && c < perPagina && i < totale ? i : -1;
 }
 
-CDlgSistemaRidotto::CDlgSistemaRidotto(DatiCampionati& dati, Schedina& schedina) : dati_(dati), s_(schedina) {}
-
-void CDlgSistemaRidotto::Riempi() {
-    p_.totale = TotaleColonne(s_);
-    p_.perPagina = s_.colonnePerPagina == 8 ? 8 : 4;
-    p_.pagina = 1;
-    Carica();
+void PaginazioneSistema::Inizia(const Schedina& schedina) {
+    totale = TotaleColonne(schedina);
+    perPagina = schedina.colonnePerPagina == 8 ? 8 : 4;
+    pagina = 1;
 }
 
-void CDlgSistemaRidotto::Carica() {
-    celle_.clear();
-    if (p_.totale <= 0) return;
-    const LettoreSistema lettore(s_);
-    for (int c = 0; c < p_.perPagina; ++c) {
-        const int i = p_.Indice(c);
+std::vector<ColonnaDettata> PaginazioneSistema::Colonne(const Schedina& schedina) const {
+    std::vector<ColonnaDettata> colonne;
+    if (totale <= 0) return colonne;
+    const LettoreSistema lettore(schedina);
+    for (int c = 0; c < perPagina; ++c) {
+        const int i = Indice(c);
         if (i < 0) break;
         ColonnaDettata col{};
         for (int r = 0; r < kRigheSchedina; ++r)
             col[static_cast<std::size_t>(r)] = lettore.Segno(i, r);
-        celle_.push_back(col);
+        colonne.push_back(col);
     }
+    return colonne;
+}
+
+CDlgSistemaRidotto::CDlgSistemaRidotto(DatiCampionati& dati, Schedina& schedina) : dati_(dati), s_(schedina) {}
+
+void CDlgSistemaRidotto::Riempi() {
+    p_.Inizia(s_);
+    Carica();
+}
+
+void CDlgSistemaRidotto::Carica() {
+    celle_ = p_.Colonne(s_);
 }
 
 std::string CDlgSistemaRidotto::casa(int riga) const { return s_.partite[static_cast<std::size_t>(riga)].squadraCasa; }

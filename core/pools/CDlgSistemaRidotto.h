@@ -26,6 +26,11 @@ struct PaginazioneSistema {
     int Indice(int c) const;
     bool avanti() const { return pagina < pagine(); }
     bool indietro() const { return pagina > 1; }
+
+    // First page of the coupon's reduced system, with its columns per page.
+    void Inizia(const Schedina& schedina);
+    // The sign codes of the current page, [column][row].
+    std::vector<ColonnaDettata> Colonne(const Schedina& schedina) const;
 };
 
 class CDlgSistemaRidotto {

@@ -20,24 +20,12 @@ CDlgSpoglioSchedine::CDlgSpoglioSchedine(DatiCampionati& dati, Schedina& schedin
 }
 
 void CDlgSpoglioSchedine::Riempi() {
-    p_.totale = TotaleColonne(s_);
-    p_.perPagina = s_.colonnePerPagina == 8 ? 8 : 4;
-    p_.pagina = 1;
+    p_.Inizia(s_);
     Carica();
 }
 
 void CDlgSpoglioSchedine::Carica() {
-    celle_.clear();
-    if (p_.totale <= 0) return;
-    const LettoreSistema lettore(s_);
-    for (int c = 0; c < p_.perPagina; ++c) {
-        const int i = p_.Indice(c);
-        if (i < 0) break;
-        ColonnaDettata col{};
-        for (int r = 0; r < kRigheSchedina; ++r)
-            col[static_cast<std::size_t>(r)] = lettore.Segno(i, r);
-        celle_.push_back(col);
-    }
+    celle_ = p_.Colonne(s_);
 }
 
 std::string CDlgSpoglioSchedine::casa(int riga) const {
