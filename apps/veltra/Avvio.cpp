@@ -131,6 +131,7 @@ int AvviaProgramma(QApplication& app) {
         avvio.finish(&finestra);
         QTimer::singleShot(50, &finestra, [&finestra, provaAvvio] {
             finestra.DopoAvvio();
+            if (!provaAvvio) finestra.ConsiglioAllAvvio();
             if (provaAvvio) {
                 std::printf("%s\n%s\n%s\n", finestra.windowTitle().toUtf8().constData(),
                             finestra.testoPannello1().toUtf8().constData(),

@@ -1,6 +1,8 @@
 #include "CVltMain.h"
 
+#include "aiuto/CDlgConsiglioQt.h"
 #include "aiuto/DlgInformazioniQt.h"
+#include "app/aiuto/ConsiglioGiorno.h"
 #include "app/DatiGlobali.h"
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
@@ -61,6 +63,8 @@
 #include <QSessionManager>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <ctime>
 #include <QToolBar>
 
 namespace veltra {
@@ -115,6 +119,7 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
     filtroStorico_->hide();
     statusBar()->addWidget(filtroStorico_);
 
+    consiglio_ = new CDlgConsiglioQt(dati_, this);
     CreaTabellaComandi();
     CreaMenuEBarre();
     CollegaTastoAiuto(*this, aiuto_, kAiutoFinestraPrincipale);
@@ -193,7 +198,7 @@ QAction* CVltMain::azione(int comando) const {
 
 void CVltMain::AggiornaAbilitazioni() {
     for (auto& [id, a] : azioni_) {
-        a->setEnabled(ComandoAbilitato(id, dati_));
+        a->setEnabled(ComandoAbilitato(id, dati_, {.consiglioPresente = consiglio_ != nullptr}));
         if (a->isCheckable()) a->setChecked(ComandoSpuntato(id, dati_));
     }
     MostraFiltroStorico();
@@ -241,7 +246,15 @@ void CVltMain::CreaTabellaComandi() {
         {comando::ScontriDiretti, [this] { ApriFinestra<CScontriDirettiQt>(dati_, messaggi_, stampa_, orologio_); }},
         {comando::CalcoloPicchetti, [this] { ApriFinestra<CPronosticiQt>(dati_, messaggi_, stampa_, orologio_); }},
         {comando::Sommario, [this] { aiuto_.Mostra(kAiutoFinestraPrincipale); }},
-        {comando::Info, [this] { DlgInformazioniQt(dynamic_cast<AiutoQt*>(&aiuto_), this).exec(); }},
+        {comando::Info, [this] {
+             DlgInformazioniQt info(dynamic_cast<AiutoQt*>(&aiuto_), this);
+             info.ImpostaColonnaNascosta([this, &info] {
+                 SuoniQt suoni(CartellaSuoni());
+                 GeneratoreColonna generatore(static_cast<unsigned>(std::time(nullptr)));
+                 CDlgColonnaNascostaQt(suoni, generatore, &info).exec();
+             });
+             info.exec(); }},
+        {comando::Consiglio, [this] { consiglio_->Apri(); }},
         // Pools: the new-coupon wizard, then the system window over the coupon.
         {comando::NuovaSchedina, [this] {
              // Every page of the wizard has the wizard's help on F1.
@@ -281,7 +294,7 @@ void CVltMain::CreaTabellaComandi() {
 }
 
 void CVltMain::Esegui(int id) {
-    if (!ComandoAbilitato(id, dati_)) return;
+    if (!ComandoAbilitato(id, dati_, {.consiglioPresente = consiglio_ != nullptr})) return;
     if (ComandoRifiutato(id, stato_.finestre, messaggi_)) return;
     if (const auto azione = tabellaComandi_.find(id); azione != tabellaComandi_.end())
         azione->second();
@@ -470,6 +483,10 @@ bool CVltMain::TerminaSessione(bool puoChiedere) {
     stato_.finestre.ChiudiTutte();
     ChiudiAltreFinestre();
     return true;
+}
+
+void CVltMain::ConsiglioAllAvvio() {
+    if (MostraConsiglioAllAvvio(dati_)) consiglio_->Apri();
 }
 
 void CVltMain::DopoAvvio() {

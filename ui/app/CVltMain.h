@@ -22,6 +22,8 @@ class QSessionManager;
 
 namespace veltra {
 
+class CDlgConsiglioQt;
+
 struct CAnalisi;
 struct DatiGlobali;
 class IAiuto;
@@ -45,6 +47,8 @@ public:
     bool ComandoCollegato(int comando) const { return tabellaComandi_.contains(comando); }
     // The 50 ms after start-up: restores the stored window placement.
     void DopoAvvio();
+    // The tip of the day at start-up, when the settings ask for it.
+    void ConsiglioAllAvvio();
     // The desktop session is ending: Qt's commit-data request.
     void FineSessione(QSessionManager& sessione);
     // What the end of the session does (also used by tests): windows with
@@ -71,6 +75,7 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    CDlgConsiglioQt* consiglio_ = nullptr;
     // The table from command to action: one row per command the program has.
     void CreaTabellaComandi();
     void CreaMenuEBarre();

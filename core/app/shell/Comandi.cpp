@@ -54,7 +54,7 @@ constexpr std::array kComandi = {
     C(comando::RicercaStrategie, "&Ricerca Strategie", "Ricerca Strategie con maggiore rendimento o frequenza di sortita", R::Sempre, kDaFare),
     // The help items have no prompt of their own.
     C(comando::Sommario, "&Sommario", "", R::Sempre, kPronto),
-    C(comando::Consiglio, "&Consiglio", "", R::ConsiglioPresente, kDaFare),
+    C(comando::Consiglio, "&Consiglio", "", R::ConsiglioPresente, kPronto),
     C(comando::Info, "&Info...", "", R::Sempre, kPronto),
 };
 // clang-format on

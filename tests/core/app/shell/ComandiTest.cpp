@@ -69,7 +69,8 @@ TEST(Comandi, RegoleDiAbilitazione) {
         comando::CalcoloScommesse, comando::VisualizzaStrategie, comando::CalcoloRendimenti};
     const std::set<int> senzaFiltri = {comando::NuovoCampionato, comando::NuoviIncontri,
                                        comando::AggiornamentoInternet, comando::ArchiviInternet,
-                                       comando::QuoteInternet};
+                                       comando::QuoteInternet,
+                                     comando::Consiglio};
     struct Caso {
         const char* nome;
         void (*prepara)(DatiGlobali&);
@@ -148,7 +149,8 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::CreaStrategia,
                                      comando::VisualizzaStrategie,
                                      comando::CalcoloRendimenti,
-                                     comando::EsportaEventi};
+                                     comando::EsportaEventi,
+                                     comando::Consiglio};
     // Sistema Ridotto and Spoglio Schedine are built too, but need a reduced
     // system of known size, which this coupon has not.
     for (const auto& c : ComandiPrincipali())
