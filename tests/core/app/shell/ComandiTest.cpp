@@ -70,7 +70,7 @@ TEST(Comandi, RegoleDiAbilitazione) {
     const std::set<int> senzaFiltri = {comando::NuovoCampionato, comando::NuoviIncontri,
                                        comando::AggiornamentoInternet, comando::ArchiviInternet,
                                        comando::QuoteInternet,
-                                     comando::Consiglio};
+                                       comando::Consiglio};
     struct Caso {
         const char* nome;
         void (*prepara)(DatiGlobali&);
