@@ -6,8 +6,9 @@ namespace veltra {
 
 namespace {
 constexpr std::array<const char*, kTipiGiocata> kNomiTipi = {
-    "Singola n.1", "Doppia", "Tripla", "Quadrupla", "Quintupla", "Sestupla",
-    "1 su 2", "2 su 3", "3 su 4", "2 su 4", "3 su 5", "1a fissa più 2 su 3"};
+    "Singola n.1",   "Multipla da 2", "Multipla da 3",        "Multipla da 4",
+    "Multipla da 5", "Multipla da 6", "1 su 2",               "2 su 3",
+    "2 su 4",        "3 su 4",        "4 su 5 in 3 terzine",  "1a fissa più 2 su 3"};
 constexpr std::array<int, kTipiGiocata> kEventiTipi = {1, 2, 3, 4, 5, 6, 2, 3, 4, 4, 5, 4};
 } // namespace
 
