@@ -1,5 +1,6 @@
 #include "betting/GrigliaStrategie.h"
 
+#include "betting/ArchivioSettimane.h"
 #include "betting/Evento.h"
 
 namespace veltra {
@@ -190,6 +191,122 @@ float MaxEquitaDaContatore(float c) {
     if (c >= 1.24) return 1.5f;
     if (c >= 1.19) return 1.25f;
     return c;
+}
+
+} // namespace veltra
+
+namespace veltra {
+
+std::array<TotaliGiocata, kTipiGiocata>
+ValutaCandidato(std::span<const SettimanaArchiviata> settimane, char segno, int ordinamento,
+                const LimitiCandidato& l, int eventiDaConsiderare) {
+    std::array<TotaliGiocata, kTipiGiocata> totali{};
+    for (const SettimanaArchiviata& s : settimane) {
+        std::array<int, kMaxEventiGiocata> pos{};
+        const int n = ClassificaSettimana(s.eventi, segno, ordinamento, l, eventiDaConsiderare, pos);
+        std::array<double, kMaxEventiGiocata> f{};
+        std::array<bool, kMaxEventiGiocata> vuoto{};
+        for (int i = 0; i < n; ++i) {
+            const Evento& e = s.eventi[static_cast<std::size_t>(pos[static_cast<std::size_t>(i)])];
+            f[static_cast<std::size_t>(i)] = FattoreEvento(e, segno);
+            vuoto[static_cast<std::size_t>(i)] = e.esito == '-';
+        }
+        const auto esiti = LiquidaSettimana(f, vuoto, n, eventiDaConsiderare);
+        for (std::size_t t = 0; t < esiti.size(); ++t)
+            totali[t].Aggiungi(esiti[t]);
+    }
+    return totali;
+}
+
+std::array<bool, kOrdinamenti> OrdinamentiDelSegno(const ParametriRicerca& p, char segno) {
+    std::array<bool, kOrdinamenti> o = p.ordinamenti;
+    if (segno != '1')
+        o[1] = false;
+    return o;
+}
+
+namespace {
+MiglioreGiocata DaTotali(const TotaliGiocata& t, const LimitiCandidato& l) {
+    MiglioreGiocata b;
+    b.guadagno = t.guadagno;
+    b.vincenti = t.vincenti;
+    b.giocabili = t.giocabili;
+    b.maxRitardo = t.maxRitardo;
+    b.limiti = l;
+    return b;
+}
+
+struct VisitaLetterale {
+    std::span<const SettimanaArchiviata> settimane;
+    const ParametriRicerca& p;
+    char segno;
+    std::array<bool, kOrdinamenti> ordinamenti;
+    MiglioriSegno migliori{};
+    std::vector<Miglioramento>* miglioramenti;
+    long candidati = 0;
+
+    void InizioEquitaMin(float) {}
+    void FineEquitaMin(float) {}
+    bool FineEquitaMax(float, float) { return true; }
+    void Candidato(const LimitiCandidato& l) {
+        ++candidati;
+        const int disponibili = static_cast<int>(settimane.size());
+        for (int o = 0; o < kOrdinamenti; ++o) {
+            if (!ordinamenti[static_cast<std::size_t>(o)])
+                continue;
+            const auto totali = ValutaCandidato(settimane, segno, o, l, p.eventiDaConsiderare);
+            for (int t = 0; t < kTipiGiocata; ++t) {
+                if (EventiTipoGiocata(t) > p.eventiDaConsiderare)
+                    continue;
+                auto& b = migliori[static_cast<std::size_t>(o)][static_cast<std::size_t>(t)];
+                if (!SostituisceMigliore(totali[static_cast<std::size_t>(t)], b, p.maxRendimento,
+                                         disponibili, p.minSettimaneUtili,
+                                         p.minSettimaneVincenti[static_cast<std::size_t>(t)]))
+                    continue;
+                b = DaTotali(totali[static_cast<std::size_t>(t)], l);
+                if (miglioramenti)
+                    miglioramenti->push_back({o, t, b});
+            }
+        }
+    }
+};
+} // namespace
+
+MiglioriSegno CercaSegnoLetterale(std::span<const SettimanaArchiviata> settimane,
+                                  const ParametriRicerca& p, char segno,
+                                  std::vector<Miglioramento>* miglioramenti, long& candidati) {
+    VisitaLetterale v{settimane, p, segno, OrdinamentiDelSegno(p, segno), {}, miglioramenti, 0};
+    PercorriGriglia(segno, v);
+    candidati = v.candidati;
+    return v.migliori;
+}
+
+MiglioriSegno ValutaUnica(std::span<const SettimanaArchiviata> settimane,
+                          const ParametriRicerca& p, char segno, const LimitiCandidato& l) {
+    MiglioriSegno m{};
+    const auto ordinamenti = OrdinamentiDelSegno(p, segno);
+    for (int o = 0; o < kOrdinamenti; ++o) {
+        if (!ordinamenti[static_cast<std::size_t>(o)])
+            continue;
+        const auto totali = ValutaCandidato(settimane, segno, o, l, p.eventiDaConsiderare);
+        for (int t = 0; t < kTipiGiocata; ++t)
+            if (EventiTipoGiocata(t) <= p.eventiDaConsiderare)
+                m[static_cast<std::size_t>(o)][static_cast<std::size_t>(t)] =
+                    DaTotali(totali[static_cast<std::size_t>(t)], l);
+    }
+    return m;
+}
+
+double MisuraMigliore(const MiglioreGiocata& b, bool maxRendimento) {
+    if (!(b.giocabili > 0 && b.guadagno > 0))
+        return 0;
+    return maxRendimento ? b.guadagno / b.giocabili
+                         : static_cast<double>(b.vincenti) / b.giocabili;
+}
+
+int OrdinamentoProbabilita(const MiglioriSegno& m, int tipo, bool maxRendimento) {
+    const auto t = static_cast<std::size_t>(tipo);
+    return MisuraMigliore(m[1][t], maxRendimento) > MisuraMigliore(m[0][t], maxRendimento) ? 1 : 0;
 }
 
 } // namespace veltra

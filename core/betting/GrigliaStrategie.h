@@ -147,3 +147,46 @@ template <class V> bool PercorriGriglia(char segno, V& v) {
 }
 
 } // namespace veltra
+
+namespace veltra {
+
+struct SettimanaArchiviata;
+
+// Replays every week with one candidate under one ranking and adds each week's
+// outcome to the totals of the twelve kinds (totals start from zero).
+std::array<TotaliGiocata, kTipiGiocata>
+ValutaCandidato(std::span<const SettimanaArchiviata> settimane, char segno, int ordinamento,
+                const LimitiCandidato& l, int eventiDaConsiderare);
+
+// The rankings searched for a sign: the checked ones, ranking 1 only for '1'.
+std::array<bool, kOrdinamenti> OrdinamentiDelSegno(const ParametriRicerca& p, char segno);
+
+// The bests of one sign, by ranking and kind.
+using MiglioriSegno = std::array<std::array<MiglioreGiocata, kTipiGiocata>, kOrdinamenti>;
+
+// Called for every kept improvement, in search order.
+struct Miglioramento {
+    int ordinamento, tipo;
+    MiglioreGiocata migliore;
+};
+
+// The search of one sign done literally: every candidate of the grid, every
+// week ranked and settled again. Kinds needing more events than considered
+// are left without a best. The reference for the fast search.
+MiglioriSegno CercaSegnoLetterale(std::span<const SettimanaArchiviata> settimane,
+                                  const ParametriRicerca& p, char segno,
+                                  std::vector<Miglioramento>* miglioramenti, long& candidati);
+
+// Single evaluation: the candidate's results become the bests without the
+// tests of the best-candidate rule.
+MiglioriSegno ValutaUnica(std::span<const SettimanaArchiviata> settimane,
+                          const ParametriRicerca& p, char segno, const LimitiCandidato& l);
+
+// The measure a best is compared by when choosing between rankings 0 and 1:
+// yield or frequency, 0 unless it has playable weeks and a positive gain.
+double MisuraMigliore(const MiglioreGiocata& b, bool maxRendimento);
+// The ranking reported for the probability group of a kind: 1 ("Min.P2") when
+// its measure is strictly larger than ranking 0's, else 0.
+int OrdinamentoProbabilita(const MiglioriSegno& m, int tipo, bool maxRendimento);
+
+} // namespace veltra

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 using namespace veltra;
@@ -409,6 +410,146 @@ TEST(PercorriGriglia, ContatoriDiEquita) {
                             {1.3f, 1.75f}, {1.35f, 2.0f}};
     for (const auto& c : massimi)
         EXPECT_EQ(MaxEquitaDaContatore(c.contatore), c.minimo) << c.contatore;
+}
+
+} // namespace
+
+namespace {
+
+// Two small weeks for sign 'x': several candidates give the same results.
+std::vector<SettimanaArchiviata> SettimaneX() {
+    auto ev = [](float p1, float px, float p2, float qx, char esito) {
+        Evento e;
+        e.campionato = 0;
+        e.prob = {p1, px, p2};
+        e.quote = {2.0f, qx, 3.0f};
+        e.equita = {p1 * 2.0f, px * qx, p2 * 3.0f};
+        e.esito = esito;
+        return e;
+    };
+    std::vector<SettimanaArchiviata> s(3);
+    s[0].eventi = {ev(0.35f, 0.30f, 0.35f, 3.2f, 'X'), ev(0.45f, 0.28f, 0.27f, 3.0f, '1'),
+                   ev(0.30f, 0.40f, 0.30f, 2.6f, 'X')};
+    s[1].eventi = {ev(0.40f, 0.30f, 0.30f, 3.3f, '2'), ev(0.32f, 0.36f, 0.32f, 2.9f, 'X'),
+                   ev(0.38f, 0.27f, 0.25f, 3.6f, '-')};
+    s[2].eventi = {ev(0.39f, 0.33f, 0.28f, 3.1f, 'X'), ev(0.45f, 0.26f, 0.29f, 3.4f, 'X')};
+    return s;
+}
+
+// Per kind, the largest measure over the whole grid (candidates with a playable
+// week and a non-negative gain) and the first candidate in grid order reaching it.
+struct VisitaMassimo {
+    std::span<const SettimanaArchiviata> settimane;
+    int ordinamento, eventi;
+    bool maxRendimento;
+    long candidati = 0;
+    std::array<double, kTipiGiocata> massimo{};
+    std::array<std::optional<LimitiCandidato>, kTipiGiocata> primo{};
+    void InizioEquitaMin(float) {}
+    void FineEquitaMin(float) {}
+    bool FineEquitaMax(float, float) { return true; }
+    void Candidato(const LimitiCandidato& l) {
+        ++candidati;
+        const auto tot = ValutaCandidato(settimane, 'x', ordinamento, l, eventi);
+        for (std::size_t t = 0; t < tot.size(); ++t) {
+            const auto& c = tot[t];
+            if (c.giocabili == 0 || c.guadagno < 0)
+                continue;
+            const double mis = maxRendimento ? c.guadagno / c.giocabili
+                                             : static_cast<double>(c.vincenti) / c.giocabili;
+            if (!primo[t] || mis > massimo[t]) {
+                massimo[t] = mis;
+                primo[t] = l;
+            }
+        }
+    }
+};
+
+TEST(CercaSegnoLetterale, IlMiglioreEIlPrimoInOrdineDiGriglia) {
+    const auto settimane = SettimaneX();
+    for (bool maxRendimento : {true, false}) {
+        ParametriRicerca p;
+        p.ordinamenti = {false, false, false, true};
+        p.eventiDaConsiderare = 2;
+        p.minSettimaneUtili = 0;
+        p.minSettimaneVincenti.fill(0);
+        p.maxRendimento = maxRendimento;
+        std::vector<Miglioramento> miglioramenti;
+        long candidati = 0;
+        const auto m = CercaSegnoLetterale(settimane, p, 'x', &miglioramenti, candidati);
+        VisitaMassimo v{settimane, 3, 2, maxRendimento};
+        PercorriGriglia('x', v);
+        EXPECT_EQ(candidati, v.candidati);
+        int verificati = 0;
+        for (int t = 0; t < kTipiGiocata; ++t) {
+            const auto& b = m[3][static_cast<std::size_t>(t)];
+            if (EventiTipoGiocata(t) > 2) {
+                EXPECT_EQ(b.giocabili, 0) << t;
+                continue;
+            }
+            const auto& primo = v.primo[static_cast<std::size_t>(t)];
+            ASSERT_TRUE(primo.has_value()) << t;
+            // With the yield criterion a best of zero gain is never taken.
+            if (maxRendimento && v.massimo[static_cast<std::size_t>(t)] == 0) {
+                EXPECT_EQ(b.giocabili, 0) << t;
+                continue;
+            }
+            ASSERT_GT(b.giocabili, 0) << t << " " << maxRendimento;
+            EXPECT_EQ(*primo, b.limiti) << t << " " << maxRendimento;
+            ++verificati;
+        }
+        EXPECT_EQ(verificati, 3) << maxRendimento; // kinds 0, 1 and 6 all have a best
+        // The improvements come in search order and end with each kind's best.
+        for (int t = 0; t < kTipiGiocata; ++t) {
+            const Miglioramento* ultimo = nullptr;
+            for (const auto& mi : miglioramenti)
+                if (mi.tipo == t)
+                    ultimo = &mi;
+            if (m[3][static_cast<std::size_t>(t)].giocabili > 0) {
+                ASSERT_NE(ultimo, nullptr);
+                EXPECT_EQ(ultimo->migliore.limiti, m[3][static_cast<std::size_t>(t)].limiti);
+            } else {
+                EXPECT_EQ(ultimo, nullptr);
+            }
+        }
+    }
+}
+
+TEST(OrdinamentoProbabilita, MinP2SoloSeStrettamenteMigliore) {
+    struct Caso { MiglioreGiocata r0, r1; bool maxRendimento; int atteso; };
+    const Caso casi[] = {
+        {Migliore(2, 1, 10), Migliore(3, 1, 10), true, 1},
+        {Migliore(3, 1, 10), Migliore(3, 5, 10), true, 0},   // equal yield: Max.P
+        {Migliore(3, 1, 10), Migliore(3, 5, 10), false, 1},  // better frequency
+        {Migliore(0, 0, 0), Migliore(-1, 9, 10), false, 0},  // negative gain measures 0
+        {Migliore(0, 0, 0), Migliore(0.5, 1, 10), true, 1},
+    };
+    for (const auto& c : casi) {
+        MiglioriSegno m{};
+        m[0][4] = c.r0;
+        m[1][4] = c.r1;
+        EXPECT_EQ(OrdinamentoProbabilita(m, 4, c.maxRendimento), c.atteso);
+    }
+}
+
+TEST(ValutaUnica, RisultatiSenzaIVincoli) {
+    const auto settimane = SettimaneX();
+    ParametriRicerca p;
+    p.ordinamenti = {true, true, true, true};
+    p.eventiDaConsiderare = 1;
+    p.minSettimaneUtili = 100;
+    LimitiCandidato l;
+    l.minProbX = 0.3f; l.maxProbX = 1; l.maxProb1 = 1; l.maxProb2 = 1;
+    l.minEquita = 0; l.maxEquita = 2; l.minQuota = 1; l.maxQuota = 4;
+    const auto m = ValutaUnica(settimane, p, 'x', l);
+    // Ranking 0 (largest P(X)): week 1 the third event (won at 2.6), week 2 the
+    // second (won at 2.9), week 3 the first (won at 3.1).
+    EXPECT_EQ(m[0][0].giocabili, 3);
+    EXPECT_EQ(m[0][0].vincenti, 3);
+    EXPECT_NEAR(m[0][0].guadagno, (2.6f - 1.0) + (2.9f - 1.0) + (3.1f - 1.0), 1e-9);
+    EXPECT_EQ(m[1][0].giocabili, 0); // ranking 1 only for sign '1'
+    EXPECT_EQ(m[3][0].limiti, l);
+    EXPECT_EQ(m[0][1].giocabili, 0); // kinds beyond one event are not evaluated
 }
 
 } // namespace
