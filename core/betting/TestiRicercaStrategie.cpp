@@ -1,0 +1,89 @@
+#include "betting/TestiRicercaStrategie.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace veltra {
+
+namespace {
+
+#if defined(__GNUC__)
+__attribute__((format(printf, 2, 3)))
+#endif
+void Aggiungi(std::string& s, const char* formato, ...) {
+    va_list a;
+    va_start(a, formato);
+    va_list b;
+    va_copy(b, a);
+    const int n = std::vsnprintf(nullptr, 0, formato, a);
+    va_end(a);
+    if (n > 0) {
+        const std::size_t prima = s.size();
+        s.resize(prima + static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(s.data() + prima, static_cast<std::size_t>(n) + 1, formato, b);
+        s.resize(prima + static_cast<std::size_t>(n));
+    }
+    va_end(b);
+}
+
+// Limits shown as percentages: the products are taken in float, as the limits are.
+double Percento(float v) { return static_cast<double>(v * 100); }
+double PercentoEquita(float v) { return static_cast<double>((v - 1) * 100); }
+
+const char* EtichettaOrdinamento(int o) {
+    switch (o) {
+    case 0: return "MAX.PROB.\t";
+    case 1: return "MIN.PROB.'2'\t";
+    case 2: return "EQUITA'\t";
+    default: return "QUOTE\t";
+    }
+}
+
+} // namespace
+
+std::string IntestazioneTestoRicerca() {
+    return "ORDINAMENTO\tSERIE INCLUSE\tRENDIMENTO\tRITARDO MAX.\tSETTIMANE VINCENTI\t% "
+           "SETT.VINCENTI\tSETTIMANE TOTALI\t% SETT.TOTALI\tMIN P1\tMAX P1\tMIN PX\tMAX PX\tMIN "
+           "P2\tMAX P2\tMIN E\tMAX E\tMIN Q\tMAX Q\n";
+}
+
+std::string RigaTestoRicerca(int ordinamento, const std::string& gruppo, const MiglioreGiocata& b,
+                             int settimaneDisponibili) {
+    std::string s = EtichettaOrdinamento(ordinamento);
+    s += gruppo;
+    s += '\t';
+    const double g = b.giocabili;
+    Aggiungi(s, "%.1f%%\t%d\t%d\t%.1f%%\t%d\t%.1f%%\t", b.guadagno / g * 100, b.maxRitardo,
+             b.vincenti, b.vincenti / g * 100, b.giocabili,
+             g / settimaneDisponibili * 100);
+    const LimitiCandidato& l = b.limiti;
+    for (float v : {l.minProb1, l.maxProb1, l.minProbX, l.maxProbX, l.minProb2, l.maxProb2})
+        Aggiungi(s, "%.0f%%\t", Percento(v));
+    Aggiungi(s, "%+.0f%%\t%+.0f%%\t%.2f\t%.2f\n", PercentoEquita(l.minEquita),
+             PercentoEquita(l.maxEquita), static_cast<double>(l.minQuota),
+             static_cast<double>(l.maxQuota));
+    return s;
+}
+
+std::string TestoRisultatoStrategia(const DataOra& oggi, int bookmaker, bool maxRendimento,
+                                    int settimaneDisponibili, const MiglioreGiocata& b) {
+    std::string s;
+    const char* criterio = maxRendimento ? "Max Rendimento" : "Max Frequenza di vincita";
+    if (b.guadagno > 0 && b.giocabili > 0) {
+        const double g = b.giocabili;
+        Aggiungi(s, "%d/%d/%d - %s - %s\r\r\nSettimane: %d\r\r\n", oggi.giorno, oggi.mese,
+                 oggi.anno, NomeBookmakerRicerca(bookmaker), criterio, settimaneDisponibili);
+        Aggiungi(s,
+                 "Rendimento: %.1f%%\r\r\nMax.Ritardo: %d\r\r\nSettimane Vincenti: %d "
+                 "(%.1f%%)\r\r\nSettimane Totali: %d (%.1f%%)\r\r\n",
+                 b.guadagno / g * 100, b.maxRitardo, b.vincenti, b.vincenti / g * 100, b.giocabili,
+                 settimaneDisponibili > 0 ? g / settimaneDisponibili * 100 : 0.0);
+    } else {
+        Aggiungi(s, "%d/%d/%d - %s - %s\r\r\nSettimane:% d\r\r\nRendimento negativo\r\r\n",
+                 oggi.giorno, oggi.mese, oggi.anno, NomeBookmakerRicerca(bookmaker), criterio,
+                 settimaneDisponibili);
+    }
+    return s;
+}
+
+} // namespace veltra

@@ -1,0 +1,22 @@
+#pragma once
+// The texts of the strategy search: the tab-separated file of kept
+// improvements (header and lines) and the result text stored in a strategy's
+// description.
+#include "betting/GrigliaStrategie.h"
+
+#include <string>
+
+namespace veltra {
+
+// The header line of the text file of all kept improvements.
+std::string IntestazioneTestoRicerca();
+
+// One line of that file for an improvement under `ordinamento`.
+std::string RigaTestoRicerca(int ordinamento, const std::string& gruppo, const MiglioreGiocata& b,
+                             int settimaneDisponibili);
+
+// The result text put before a strategy's description.
+std::string TestoRisultatoStrategia(const DataOra& oggi, int bookmaker, bool maxRendimento,
+                                    int settimaneDisponibili, const MiglioreGiocata& b);
+
+} // namespace veltra

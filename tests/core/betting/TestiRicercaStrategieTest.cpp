@@ -1,0 +1,78 @@
+// The strategy search's texts: the header and lines of the file of kept
+// improvements, and the result text of a strategy.
+#include "betting/TestiRicercaStrategie.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace veltra;
+
+namespace {
+
+MiglioreGiocata Esempio(double y, int w, int g, int rit) {
+    MiglioreGiocata b;
+    b.guadagno = y;
+    b.vincenti = w;
+    b.giocabili = g;
+    b.maxRitardo = rit;
+    b.limiti.minProb1 = 0.45f;
+    b.limiti.maxProb1 = 1;
+    b.limiti.maxProbX = 0.35f;
+    b.limiti.maxProb2 = 0.2f;
+    b.limiti.minEquita = 0;
+    b.limiti.maxEquita = 2;
+    b.limiti.minQuota = 1.5f;
+    b.limiti.maxQuota = 2.75f;
+    return b;
+}
+
+TEST(TestiRicercaStrategie, IntestazioneConUnSoloSegnoDiPercento) {
+    const std::string h = IntestazioneTestoRicerca();
+    EXPECT_EQ(h.find("%%"), std::string::npos);
+    EXPECT_NE(h.find("\t% SETT.VINCENTI\t"), std::string::npos);
+    EXPECT_EQ(h.rfind("MAX Q\n"), h.size() - 6);
+    EXPECT_EQ(std::count(h.begin(), h.end(), '\t'), 17);
+}
+
+TEST(TestiRicercaStrategie, RigheDelFile) {
+    MiglioreGiocata conEquita = Esempio(1.2, 3, 8, 2);
+    conEquita.limiti.minEquita = 0.9f;
+    conEquita.limiti.maxEquita = 1.15f;
+    struct Caso { int ordinamento; MiglioreGiocata b; int disponibili; const char* attesa; };
+    const Caso casi[] = {
+        {1, Esempio(3.5, 4, 10, 3), 20,
+         "MIN.PROB.'2'\tITA1 SPA1 \t35.0%\t3\t4\t40.0%\t10\t50.0%\t45%\t100%\t0%\t35%\t0%\t20%\t"
+         "-100%\t+100%\t1.50\t2.75\n"},
+        {0, Esempio(3.5, 4, 10, 3), 40,
+         "MAX.PROB.\tITA1 SPA1 \t35.0%\t3\t4\t40.0%\t10\t25.0%\t45%\t100%\t0%\t35%\t0%\t20%\t"
+         "-100%\t+100%\t1.50\t2.75\n"},
+        {2, conEquita, 16,
+         "EQUITA'\tITA1 SPA1 \t15.0%\t2\t3\t37.5%\t8\t50.0%\t45%\t100%\t0%\t35%\t0%\t20%\t"
+         "-10%\t+15%\t1.50\t2.75\n"},
+        {3, conEquita, 16,
+         "QUOTE\tITA1 SPA1 \t15.0%\t2\t3\t37.5%\t8\t50.0%\t45%\t100%\t0%\t35%\t0%\t20%\t"
+         "-10%\t+15%\t1.50\t2.75\n"},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(RigaTestoRicerca(c.ordinamento, "ITA1 SPA1 ", c.b, c.disponibili), c.attesa);
+}
+
+TEST(TestiRicercaStrategie, TestoRisultato) {
+    const DataOra oggi{7, 3, 2005, 21, 4};
+    struct Caso { int bookmaker; bool maxRendimento; MiglioreGiocata b; const char* atteso; };
+    const Caso casi[] = {
+        {0, true, Esempio(3.5, 4, 10, 3),
+         "7/3/2005 - BETANDWIN - Max Rendimento\r\r\nSettimane: 20\r\r\nRendimento: 35.0%\r\r\n"
+         "Max.Ritardo: 3\r\r\nSettimane Vincenti: 4 (40.0%)\r\r\nSettimane Totali: 10 (50.0%)\r\r\n"},
+        {5, false, Esempio(0, 4, 10, 3),
+         "7/3/2005 - ALTRO BOOKMAKER - Max Frequenza di vincita\r\r\nSettimane: 20\r\r\n"
+         "Rendimento negativo\r\r\n"},
+        {4, true, Esempio(-2, 1, 10, 3),
+         "7/3/2005 - SNAI - Max Rendimento\r\r\nSettimane: 20\r\r\nRendimento negativo\r\r\n"},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(TestoRisultatoStrategia(oggi, c.bookmaker, c.maxRendimento, 20, c.b), c.atteso);
+}
+
+} // namespace
