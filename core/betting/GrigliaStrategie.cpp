@@ -310,3 +310,119 @@ int OrdinamentoProbabilita(const MiglioriSegno& m, int tipo, bool maxRendimento)
 }
 
 } // namespace veltra
+
+#include <algorithm>
+#include <numeric>
+
+namespace veltra {
+
+ValutatoreSegno::ValutatoreSegno(std::span<const SettimanaArchiviata> settimane, char segno,
+                                 int eventiDaConsiderare)
+    : segno_(segno), eventi_(std::clamp(eventiDaConsiderare, 1, kMaxEventiGiocata)) {
+    const auto v = static_cast<std::size_t>(VoceSegno(segno));
+    inizio_.push_back(0);
+    for (const auto& s : settimane) {
+        for (const Evento& e : s.eventi)
+            compatti_.push_back({e.prob[kQuota1], e.prob[kQuotaX], e.prob[kQuota2], e.equita[v],
+                                 e.quote[v], FattoreEvento(e, segno), e.esito == '-'});
+        inizio_.push_back(compatti_.size());
+    }
+    for (int o = 0; o < kOrdinamenti; ++o) {
+        auto& ord = ordine_[static_cast<std::size_t>(o)];
+        ord.resize(compatti_.size());
+        std::iota(ord.begin(), ord.end(), 0u);
+        const float Compatto::*chiave = o == 2 ? &Compatto::equita : o == 3 ? &Compatto::quota
+                                        : o == 1                   ? &Compatto::p2
+                                        : segno == '1'             ? &Compatto::p1
+                                        : segno == '2'             ? &Compatto::p2
+                                                                   : &Compatto::px;
+        for (std::size_t w = 0; w + 1 < inizio_.size(); ++w)
+            std::stable_sort(ord.begin() + static_cast<std::ptrdiff_t>(inizio_[w]),
+                             ord.begin() + static_cast<std::ptrdiff_t>(inizio_[w + 1]),
+                             [&](std::uint32_t a, std::uint32_t b) {
+                                 return o == 1 ? compatti_[a].*chiave < compatti_[b].*chiave
+                                               : compatti_[a].*chiave > compatti_[b].*chiave;
+                             });
+    }
+}
+
+std::array<TotaliGiocata, kTipiGiocata>
+ValutatoreSegno::Valuta(int ordinamento, const LimitiCandidato& l) const {
+    std::array<TotaliGiocata, kTipiGiocata> totali{};
+    const auto& ord = ordine_[static_cast<std::size_t>(ordinamento)];
+    for (std::size_t w = 0; w + 1 < inizio_.size(); ++w) {
+        std::array<double, kMaxEventiGiocata> f{};
+        std::array<bool, kMaxEventiGiocata> vuoto{};
+        int n = 0;
+        for (std::size_t i = inizio_[w]; i < inizio_[w + 1] && n < eventi_; ++i) {
+            const Compatto& c = compatti_[ord[i]];
+            bool passa;
+            if (segno_ == '1')
+                passa = c.p1 >= l.minProb1 && c.px <= l.maxProbX && c.p2 <= l.maxProb2;
+            else if (segno_ == '2')
+                passa = c.p2 >= l.minProb2 && c.p1 <= l.maxProb1 && c.px <= l.maxProbX;
+            else
+                passa = c.px >= l.minProbX && c.p1 <= l.maxProb1 && c.p2 <= l.maxProb2;
+            if (!passa)
+                continue;
+            const double eq = c.equita;
+            const double q = c.quota;
+            if (!(eq + 0.005 >= l.minEquita && eq - 0.005 <= l.maxEquita &&
+                  q + 0.005 >= l.minQuota && q - 0.005 <= l.maxQuota))
+                continue;
+            f[static_cast<std::size_t>(n)] = c.fattore;
+            vuoto[static_cast<std::size_t>(n)] = c.vuoto;
+            ++n;
+        }
+        const auto esiti = LiquidaSettimana(f, vuoto, n, eventi_);
+        for (std::size_t t = 0; t < esiti.size(); ++t)
+            totali[t].Aggiungi(esiti[t]);
+    }
+    return totali;
+}
+
+namespace {
+struct VisitaVeloce {
+    const ValutatoreSegno& valutatore;
+    const ParametriRicerca& p;
+    std::array<bool, kOrdinamenti> ordinamenti;
+    MiglioriSegno migliori{};
+    std::vector<Miglioramento>* miglioramenti;
+    long candidati = 0;
+
+    void InizioEquitaMin(float) {}
+    void FineEquitaMin(float) {}
+    bool FineEquitaMax(float, float) { return true; }
+    void Candidato(const LimitiCandidato& l) {
+        ++candidati;
+        for (int o = 0; o < kOrdinamenti; ++o) {
+            if (!ordinamenti[static_cast<std::size_t>(o)])
+                continue;
+            const auto totali = valutatore.Valuta(o, l);
+            for (int t = 0; t < kTipiGiocata; ++t) {
+                if (EventiTipoGiocata(t) > p.eventiDaConsiderare)
+                    continue;
+                auto& b = migliori[static_cast<std::size_t>(o)][static_cast<std::size_t>(t)];
+                if (!SostituisceMigliore(totali[static_cast<std::size_t>(t)], b, p.maxRendimento,
+                                         valutatore.Settimane(), p.minSettimaneUtili,
+                                         p.minSettimaneVincenti[static_cast<std::size_t>(t)]))
+                    continue;
+                b = DaTotali(totali[static_cast<std::size_t>(t)], l);
+                if (miglioramenti)
+                    miglioramenti->push_back({o, t, b});
+            }
+        }
+    }
+};
+} // namespace
+
+MiglioriSegno CercaSegno(std::span<const SettimanaArchiviata> settimane, const ParametriRicerca& p,
+                         char segno, std::vector<Miglioramento>* miglioramenti, long& candidati) {
+    const ValutatoreSegno valutatore(settimane, segno, p.eventiDaConsiderare);
+    VisitaVeloce v{valutatore, p, OrdinamentiDelSegno(p, segno), {}, miglioramenti, 0};
+    PercorriGriglia(segno, v);
+    candidati = v.candidati;
+    return v.migliori;
+}
+
+} // namespace veltra

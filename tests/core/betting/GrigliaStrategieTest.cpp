@@ -553,3 +553,122 @@ TEST(ValutaUnica, RisultatiSenzaIVincoli) {
 }
 
 } // namespace
+
+#include <random>
+
+namespace {
+
+// A generated archive: probabilities and odds on a 0.01 step so that ties
+// happen, results of every kind including void and unknown.
+std::vector<SettimanaArchiviata> ArchivioGenerato(unsigned seme, int settimane, int eventi) {
+    std::mt19937 g(seme);
+    auto centesimi = [&](int a, int b) {
+        return static_cast<float>(std::uniform_int_distribution<int>(a, b)(g)) / 100.0f;
+    };
+    std::vector<SettimanaArchiviata> s(static_cast<std::size_t>(settimane));
+    const char esiti[] = {'1', '1', '1', 'X', 'X', '2', '2', '-', '?'};
+    for (auto& w : s) {
+        const int n = std::uniform_int_distribution<int>(1, eventi)(g);
+        for (int i = 0; i < n; ++i) {
+            Evento e;
+            e.campionato = 0;
+            const float p1 = centesimi(20, 70);
+            const float px = centesimi(15, std::max(15, 90 - static_cast<int>(p1 * 100) - 5));
+            e.prob = {p1, px, 1.0f - p1 - px};
+            for (std::size_t v = 0; v < 3; ++v) {
+                e.quote[v] = centesimi(100, 420);
+                e.equita[v] = e.prob[v] * e.quote[v];
+            }
+            e.esito = esiti[std::uniform_int_distribution<int>(0, 8)(g)];
+            w.eventi.push_back(e);
+        }
+    }
+    return s;
+}
+
+// Every k-th grid candidate.
+struct VisitaCampione {
+    long passo, n = 0;
+    std::vector<LimitiCandidato> scelti;
+    void InizioEquitaMin(float) {}
+    void FineEquitaMin(float) {}
+    bool FineEquitaMax(float, float) { return true; }
+    void Candidato(const LimitiCandidato& l) {
+        if (n++ % passo == 0)
+            scelti.push_back(l);
+    }
+};
+
+bool StessiTotali(const TotaliGiocata& a, const TotaliGiocata& b) {
+    return a.guadagno == b.guadagno && a.vincenti == b.vincenti && a.giocabili == b.giocabili &&
+           a.ritardo == b.ritardo && a.maxRitardo == b.maxRitardo;
+}
+
+TEST(ValutatoreSegno, UgualeAllaValutazioneLetterale) {
+    const auto settimane = ArchivioGenerato(19, 40, 14);
+    for (char segno : {'1', 'x', '2'}) {
+        VisitaCampione campione{4999, 0, {}};
+        PercorriGriglia(segno, campione);
+        ASSERT_GT(campione.scelti.size(), 1000u);
+        for (int eventi : {1, 4, 6}) {
+            const ValutatoreSegno v(settimane, segno, eventi);
+            int giocabiliVisti = 0;
+            for (int o = 0; o < kOrdinamenti; ++o)
+                for (const auto& l : campione.scelti) {
+                    const auto attesi = ValutaCandidato(settimane, segno, o, l, eventi);
+                    const auto veloci = v.Valuta(o, l);
+                    for (std::size_t t = 0; t < attesi.size(); ++t) {
+                        ASSERT_TRUE(StessiTotali(attesi[t], veloci[t]))
+                            << segno << " ranking " << o << " kind " << t << " events " << eventi;
+                        giocabiliVisti += attesi[t].giocabili;
+                    }
+                }
+            EXPECT_GT(giocabiliVisti, 0) << segno << " " << eventi;
+        }
+    }
+}
+
+TEST(CercaSegno, UgualeAllaRicercaLetterale) {
+    const auto settimane = ArchivioGenerato(7, 5, 6);
+    struct Caso {
+        char segno;
+        std::array<bool, 4> ordinamenti;
+        int eventi;
+        bool maxRendimento;
+        int minUtili, minVincenti;
+    };
+    const Caso casi[] = {{'x', {false, false, true, false}, 3, true, 30, 10},
+                         {'2', {false, false, false, true}, 2, false, 0, 0}};
+    for (const auto& c : casi) {
+        ParametriRicerca p;
+        p.ordinamenti = c.ordinamenti;
+        p.eventiDaConsiderare = c.eventi;
+        p.maxRendimento = c.maxRendimento;
+        p.minSettimaneUtili = c.minUtili;
+        p.minSettimaneVincenti.fill(c.minVincenti);
+        std::vector<Miglioramento> ml, mv;
+        long nl = 0, nv = 0;
+        const auto letterale = CercaSegnoLetterale(settimane, p, c.segno, &ml, nl);
+        const auto veloce = CercaSegno(settimane, p, c.segno, &mv, nv);
+        EXPECT_EQ(nl, nv);
+        ASSERT_EQ(ml.size(), mv.size()) << c.segno;
+        EXPECT_FALSE(ml.empty()) << c.segno;
+        for (std::size_t i = 0; i < ml.size(); ++i) {
+            EXPECT_EQ(ml[i].ordinamento, mv[i].ordinamento);
+            EXPECT_EQ(ml[i].tipo, mv[i].tipo);
+            EXPECT_EQ(ml[i].migliore.limiti, mv[i].migliore.limiti) << i;
+            EXPECT_EQ(ml[i].migliore.guadagno, mv[i].migliore.guadagno) << i;
+        }
+        for (int o = 0; o < kOrdinamenti; ++o)
+            for (int t = 0; t < kTipiGiocata; ++t) {
+                const auto& a = letterale[static_cast<std::size_t>(o)][static_cast<std::size_t>(t)];
+                const auto& b = veloce[static_cast<std::size_t>(o)][static_cast<std::size_t>(t)];
+                EXPECT_EQ(a.limiti, b.limiti);
+                EXPECT_EQ(a.giocabili, b.giocabili);
+                EXPECT_EQ(a.vincenti, b.vincenti);
+                EXPECT_EQ(a.maxRitardo, b.maxRitardo);
+            }
+    }
+}
+
+} // namespace
