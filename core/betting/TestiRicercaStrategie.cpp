@@ -86,4 +86,47 @@ std::string TestoRisultatoStrategia(const DataOra& oggi, int bookmaker, bool max
     return s;
 }
 
+namespace {
+char SegnoMostrato(char segno) { return segno == 'x' ? 'X' : segno; }
+} // namespace
+
+std::string TestoInizioCampionato(const std::string& nomeCampionato) {
+    return "RICERCA SUL CAMPIONATO DI " + nomeCampionato + "...\r\r\n\r\r\n";
+}
+
+std::string TestoInizioSegno(char segno) {
+    std::string s;
+    Aggiungi(s, "Ricerca sui pronostici '%c'...\r\r\n\r\r\n", SegnoMostrato(segno));
+    return s;
+}
+
+std::string TestoFineSegno(char segno) {
+    std::string s;
+    Aggiungi(s, "Ricerca sui pronostici '%c' conclusa.\r\r\n\r\r\n\r\r\n\r\r\n",
+             SegnoMostrato(segno));
+    return s;
+}
+
+std::string TestoInizioRicerca() { return "Inizio ricerca. Attendere prego...\r\r\n\r\r\n"; }
+
+std::string TestoEquitaMin(float minEquita) {
+    std::string s;
+    Aggiungi(s, "Ricerche con equita' min: %+.0f%%...\r\r\n", PercentoEquita(minEquita));
+    return s;
+}
+
+std::string TestoEquitaMax(float minEquita, float maxEquita) {
+    std::string s;
+    Aggiungi(s, "Ricerche con equita' max: %+.0f%% (con min: %+.0f%%)...\r\r\n",
+             PercentoEquita(maxEquita), PercentoEquita(minEquita));
+    return s;
+}
+
+std::string TestoFineEquitaMin(float minEquita) {
+    std::string s;
+    Aggiungi(s, "Concluse tutte le ricerche con equita' min: %+.0f%%.\r\r\n\r\r\n",
+             PercentoEquita(minEquita));
+    return s;
+}
+
 } // namespace veltra

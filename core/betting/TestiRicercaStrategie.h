@@ -19,4 +19,13 @@ std::string RigaTestoRicerca(int ordinamento, const std::string& gruppo, const M
 std::string TestoRisultatoStrategia(const DataOra& oggi, int bookmaker, bool maxRendimento,
                                     int settimaneDisponibili, const MiglioreGiocata& b);
 
+// The progress box's texts.
+std::string TestoInizioCampionato(const std::string& nomeCampionato); // "RICERCA SUL CAMPIONATO DI ..."
+std::string TestoInizioSegno(char segno);                             // 'x' shown as 'X'
+std::string TestoFineSegno(char segno);
+std::string TestoInizioRicerca();
+std::string TestoEquitaMin(float minEquita);
+std::string TestoEquitaMax(float minEquita, float maxEquita);
+std::string TestoFineEquitaMin(float minEquita);
+
 } // namespace veltra

@@ -75,4 +75,23 @@ TEST(TestiRicercaStrategie, TestoRisultato) {
         EXPECT_EQ(TestoRisultatoStrategia(oggi, c.bookmaker, c.maxRendimento, 20, c.b), c.atteso);
 }
 
+TEST(TestiRicercaStrategie, TestiDiAvanzamento) {
+    struct Caso { std::string ottenuto, atteso; };
+    const Caso casi[] = {
+        {TestoInizioCampionato("ITALIA SERIE A"), "RICERCA SUL CAMPIONATO DI ITALIA SERIE A...\r\r\n\r\r\n"},
+        {TestoInizioSegno('1'), "Ricerca sui pronostici '1'...\r\r\n\r\r\n"},
+        {TestoInizioSegno('x'), "Ricerca sui pronostici 'X'...\r\r\n\r\r\n"},
+        {TestoFineSegno('x'), "Ricerca sui pronostici 'X' conclusa.\r\r\n\r\r\n\r\r\n\r\r\n"},
+        {TestoFineSegno('2'), "Ricerca sui pronostici '2' conclusa.\r\r\n\r\r\n\r\r\n\r\r\n"},
+        {TestoInizioRicerca(), "Inizio ricerca. Attendere prego...\r\r\n\r\r\n"},
+        {TestoEquitaMin(0), "Ricerche con equita' min: -100%...\r\r\n"},
+        {TestoEquitaMin(0.85f), "Ricerche con equita' min: -15%...\r\r\n"},
+        {TestoEquitaMax(0.85f, 2.0f), "Ricerche con equita' max: +100% (con min: -15%)...\r\r\n"},
+        {TestoEquitaMax(1.0f, 1.0f), "Ricerche con equita' max: +0% (con min: +0%)...\r\r\n"},
+        {TestoFineEquitaMin(0.25f), "Concluse tutte le ricerche con equita' min: -75%.\r\r\n\r\r\n"},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(c.ottenuto, c.atteso);
+}
+
 } // namespace
