@@ -78,11 +78,22 @@ struct VincitoreRicerca {
     std::string gruppo;
     double rendimento = 0;
     int vincenti = 0, giocabili = 0, maxRitardo = 0;
+    int settimane = 0; // weeks searched (settimaneDisponibili)
     LimitiCandidato limiti;
     // with verificaDal: the same candidate on the later weeks
     std::optional<double> rendimentoVerifica;
-    int vincentiVerifica = 0, giocabiliVerifica = 0;
+    int vincentiVerifica = 0, giocabiliVerifica = 0, settimaneVerifica = 0;
 };
+
+// "Max.P", "Min.P2", "Max.E" or "Max.Q".
+const char* EtichettaOrdinamentoRicerca(int ordinamento);
+
+// One line for a winner, as the progress box and the terminal show it:
+// "'1' [ITA1] Singola n.1 Max.P: rendimento +12.3%, vincenti 30 su 120 (25.0%),
+//  giocabili 120 su 250 (48.0%), ritardo max 7; P1 45%/100% PX 0%/35% P2 0%/30%
+//  E -100%/+15% Q 1.50/2.10" and, with the later weeks checked,
+// " | verifica: rendimento -3.2%, vincenti 5 su 40 (12.5%), giocabili 40 su 60 (66.7%)".
+std::string RigaVincitore(const VincitoreRicerca& v);
 
 struct EsitoRicercaStrategie {
     bool fermata = false;

@@ -129,4 +129,42 @@ std::string TestoFineEquitaMin(float minEquita) {
     return s;
 }
 
+const char* EtichettaOrdinamentoRicerca(int ordinamento) {
+    switch (ordinamento) {
+    case 0: return "Max.P";
+    case 1: return "Min.P2";
+    case 2: return "Max.E";
+    default: return "Max.Q";
+    }
+}
+
+namespace {
+double Quota(int parte, int tutto) { return tutto > 0 ? 100.0 * parte / tutto : 0.0; }
+} // namespace
+
+std::string RigaVincitore(const VincitoreRicerca& v) {
+    std::string s;
+    std::string gruppo = v.gruppo;
+    while (!gruppo.empty() && gruppo.back() == ' ')
+        gruppo.pop_back();
+    Aggiungi(s, "'%c' [%s] %s %s: rendimento %+.1f%%, vincenti %d su %d (%.1f%%), giocabili %d su %d (%.1f%%), ritardo max %d",
+             SegnoMostrato(v.segno), gruppo.c_str(), NomeTipoGiocata(v.tipo),
+             EtichettaOrdinamentoRicerca(v.ordinamento),
+             v.giocabili > 0 ? v.rendimento * 100 : 0.0, v.vincenti, v.giocabili,
+             Quota(v.vincenti, v.giocabili), v.giocabili, v.settimane,
+             Quota(v.giocabili, v.settimane), v.maxRitardo);
+    const LimitiCandidato& l = v.limiti;
+    Aggiungi(s, "; P1 %.0f%%/%.0f%% PX %.0f%%/%.0f%% P2 %.0f%%/%.0f%% E %+.0f%%/%+.0f%% Q %.2f/%.2f",
+             Percento(l.minProb1), Percento(l.maxProb1), Percento(l.minProbX),
+             Percento(l.maxProbX), Percento(l.minProb2), Percento(l.maxProb2),
+             PercentoEquita(l.minEquita), PercentoEquita(l.maxEquita),
+             static_cast<double>(l.minQuota), static_cast<double>(l.maxQuota));
+    if (v.rendimentoVerifica)
+        Aggiungi(s, " | verifica: rendimento %+.1f%%, vincenti %d su %d (%.1f%%), giocabili %d su %d (%.1f%%)",
+                 *v.rendimentoVerifica * 100, v.vincentiVerifica, v.giocabiliVerifica,
+                 Quota(v.vincentiVerifica, v.giocabiliVerifica), v.giocabiliVerifica,
+                 v.settimaneVerifica, Quota(v.giocabiliVerifica, v.settimaneVerifica));
+    return s;
+}
+
 } // namespace veltra
