@@ -52,6 +52,7 @@ struct ParametriRicerca {
     std::optional<LimitiCandidato> unica;     // typed limits of a single evaluation
     std::optional<DataSettimana> verificaDal; // out-of-sample split; nullopt = none
     int thread = 0;                           // 0 = all cores
+    std::filesystem::path fileTesto;          // with salvaTesto: this file instead of the usual name
 
     static std::array<bool, kNumeroCampionati> TuttiInclusi() {
         std::array<bool, kNumeroCampionati> a{};
