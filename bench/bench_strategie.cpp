@@ -103,3 +103,173 @@ void BM_StatisticheStrategia600DaDisco(benchmark::State& stato) {
 BENCHMARK(BM_StatisticheStrategia600DaDisco)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// The strategy search: every candidate of the grid of one sign ('1'), under
+// the four rankings and for the twelve kinds of play (six events considered),
+// over 250 weeks. BM_RicercaStrategieArchivioReale reads a real archive of
+// weeks, the working folder named by VELTRA_ARCHIVIO_SETTIMANE (as
+// bench/prepara-archivio-settimane.sh builds it; skipped when unset): its
+// bookmaker folder with the most weeks, from the 250th week before the last,
+// all championships together (Arg 0) or Serie A alone (Arg 1), on one and two
+// threads. BM_RicercaStrategieArchivioGenerato does the same over 250
+// generated weeks of 10 events, for machines without the data. Counters:
+// candidates tried, candidates per second, weeks searched, events per week.
+#include "betting/RicercaStrategie.h"
+#include "platform/Lavori.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+
+namespace {
+
+class RapportoMuto : public IRapportoRicerca {
+public:
+    void Campionato(const std::string&) override {}
+    void Pronostico(const std::string&) override {}
+    void Svuota() override {}
+    void Aggiungi(const std::string&) override {}
+};
+
+constexpr int kSettimaneRicerca = 250;
+
+ParametriRicerca ParametriBench(int bookmaker, const DataSettimana& dal, int thread) {
+    ParametriRicerca p;
+    p.bookmaker = bookmaker;
+    p.dataInizio = dal;
+    p.segni = {true, false, false};
+    p.ordinamenti = {true, true, true, true};
+    p.eventiDaConsiderare = 6;
+    p.distinti = false;
+    p.salvaStrategie = false;
+    p.thread = thread;
+    return p;
+}
+
+// Runs the search once per iteration and fills the counters.
+void MisuraRicerca(benchmark::State& stato, const ParametriRicerca& p,
+                   const std::filesystem::path& cartella) {
+    const std::filesystem::path archivio =
+        cartella / kCartellaEsportate / CartellaBookmakerRicerca(p.bookmaker);
+    std::string errore;
+    const auto caricato = CaricaSettimane(archivio, p.dataInizio, p.inclusi, &errore);
+    if (!caricato || caricato->settimane.empty()) {
+        stato.SkipWithError(("nessuna settimana in " + archivio.string() + " " + errore).c_str());
+        return;
+    }
+    std::size_t eventi = 0;
+    for (const auto& s : caricato->settimane) eventi += s.eventi.size();
+    EsitoRicercaStrategie esito;
+    double secondi = 0;
+    for (auto _ : stato) {
+        ListaStrategie strategie;
+        std::int32_t prossimo = 0;
+        RapportoMuto rapporto;
+        std::atomic<bool> fermo{false};
+        ContestoLavoro contesto(fermo, {});
+        const auto t0 = std::chrono::steady_clock::now();
+        esito = CercaStrategie(p, cartella, strategie, prossimo, DataOra{}, rapporto, contesto);
+        secondi += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    if (!esito.errore.empty()) stato.SkipWithError(esito.errore.c_str());
+    const double n = static_cast<double>(caricato->settimane.size());
+    stato.counters["settimane"] = n;
+    stato.counters["eventi_per_settimana"] = static_cast<double>(eventi) / n;
+    stato.counters["candidati"] = static_cast<double>(esito.candidati);
+    stato.counters["candidati_al_s"] =
+        secondi > 0 ? static_cast<double>(esito.candidati) * static_cast<double>(stato.iterations()) / secondi : 0;
+    stato.counters["vincitori"] = static_cast<double>(esito.vincitori.size());
+}
+
+void BM_RicercaStrategieArchivioReale(benchmark::State& stato) {
+    const char* variabile = std::getenv("VELTRA_ARCHIVIO_SETTIMANE");
+    if (!variabile || !*variabile) {
+        stato.SkipWithError("VELTRA_ARCHIVIO_SETTIMANE non impostata (una cartella di lavoro con "
+                            "QUOTE-ESPORTATE, vedi bench/prepara-archivio-settimane.sh)");
+        return;
+    }
+    const std::filesystem::path cartella = variabile;
+    // The bookmaker folder with the most weeks.
+    int bookmaker = -1;
+    std::vector<std::string> nomi;
+    for (int b = 0; b < kNumeroBookmaker; ++b) {
+        const auto testo = LeggiFile(cartella / kCartellaEsportate / CartellaBookmakerRicerca(b) / kFileSettimane);
+        const auto elenco = testo ? LeggiRiepilogo(*testo) : std::nullopt;
+        if (elenco && elenco->size() > nomi.size()) {
+            nomi = *elenco;
+            bookmaker = b;
+        }
+    }
+    if (bookmaker < 0) {
+        stato.SkipWithError(("nessun archivio di settimane in " + cartella.string()).c_str());
+        return;
+    }
+    const std::size_t primo = nomi.size() > kSettimaneRicerca ? nomi.size() - kSettimaneRicerca : 0;
+    ParametriRicerca p = ParametriBench(bookmaker, *DataDaNome(nomi[primo]), static_cast<int>(stato.range(1)));
+    if (stato.range(0) == 1) {
+        p.inclusi.fill(false);
+        p.inclusi[0] = true;
+    }
+    MisuraRicerca(stato, p, cartella);
+}
+BENCHMARK(BM_RicercaStrategieArchivioReale)
+    ->ArgNames({"solo_serie_a", "thread"})
+    ->Args({0, 1})
+    ->Args({0, 2})
+    ->Args({1, 2})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+// 250 weeks (successive Mondays from 5 January 2015) of 10 events of four
+// championships, probabilities and odds drawn around the grid's limits with
+// a fixed seed, results drawn from the probabilities.
+std::filesystem::path ArchivioGenerato(const std::filesystem::path& cartella) {
+    const std::filesystem::path archivio = cartella / kCartellaEsportate / CartellaBookmakerRicerca(5);
+    std::filesystem::create_directories(archivio);
+    std::mt19937 rng(19);
+    std::uniform_real_distribution<float> u(0.0f, 1.0f);
+    auto m = std::make_unique<ScommessaMgr>();
+    std::vector<std::string> nomi;
+    using namespace std::chrono;
+    const sys_days lunedi = year{2015} / January / 5;
+    for (int w = 0; w < kSettimaneRicerca; ++w) {
+        m->Azzera();
+        for (int i = 0; i < 10; ++i) {
+            const float p1 = 0.25f + 0.45f * u(rng), pX = 0.18f + 0.14f * u(rng), p2 = 1 - p1 - pX;
+            auto q = [&](float p) { return (1.0f / p) * (0.88f + 0.24f * u(rng)); };
+            m->AggiungiEvento(std::array{0, 1, 4, 5}[static_cast<std::size_t>(i % 4)], 1,
+                              "C" + std::to_string(i), "T" + std::to_string(i),
+                              {q(p1), q(pX), q(p2), 0, 0, 0}, p1, pX, p2);
+            const float r = u(rng);
+            m->eventi[static_cast<std::size_t>(i)].esito = r < p1 ? '1' : r < p1 + pX ? 'X' : '2';
+        }
+        const year_month_day d{lunedi + days{7 * w}};
+        char nome[8];
+        std::snprintf(nome, sizeof nome, "%02u%02u%02d", static_cast<unsigned>(d.day()),
+                      static_cast<unsigned>(d.month()), static_cast<int>(d.year()) % 100);
+        ScriviFileAtomico(archivio / (std::string(nome) + ".txt"), TestoSettimana(*m));
+        nomi.emplace_back(nome);
+    }
+    ScriviFileAtomico(archivio / kFileSettimane, TestoRiepilogo(nomi));
+    return archivio;
+}
+
+void BM_RicercaStrategieArchivioGenerato(benchmark::State& stato) {
+    std::string modello = (std::filesystem::temp_directory_path() / "veltra-bench-XXXXXX").string();
+    const std::filesystem::path cartella = ::mkdtemp(modello.data());
+    ArchivioGenerato(cartella);
+    MisuraRicerca(stato, ParametriBench(5, DataSettimana{5, 1, 2015}, static_cast<int>(stato.range(0))),
+                  cartella);
+    std::error_code ec;
+    std::filesystem::remove_all(cartella, ec);
+}
+BENCHMARK(BM_RicercaStrategieArchivioGenerato)
+    ->ArgName("thread")
+    ->Arg(1)
+    ->Arg(2)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+} // namespace
