@@ -49,7 +49,7 @@ void ScriviArchivio(const fs::path& cartellaBookmaker) {
                                           0.75f - p2[i], 0.25f, p2[i]));
         ASSERT_TRUE(m->AggiungiEvento(1, 10, "Bcasa" + s, "Bospite" + s, {2.6f, 3.1f, 2.9f, 0, 0, 0},
                                       0.35f, 0.33f, 0.32f));
-        ASSERT_TRUE(m->AggiungiEvento(1, 10, "Bprima" + s, "Bseconda" + s, {2.2f, 3.3f, 3.3f, 0, 0, 0},
+        ASSERT_TRUE(m->AggiungiEvento(1, 10, "Bprima" + s, "Bseconda" + s, {2.2f, 4.0f, 3.3f, 0, 0, 0},
                                       0.42f, 0.30f, 0.28f));
         m->eventi[0].esito = w < 6 ? '1' : 'X';
         for (int i = 1; i < 6; ++i)
