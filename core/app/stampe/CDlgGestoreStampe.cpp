@@ -135,12 +135,24 @@ void CDlgGestoreStampe::Stampa(IMessaggi& messaggi, IServizioStampa& servizio, c
         }
     }
     if (spuntata(VoceStampa::SchedinaIntegrale)) azioni.StampaSchedine(true);
-    if (spuntata(VoceStampa::SchedineRidotto)) azioni.StampaSchedine(false);
+    if (!spuntata(VoceStampa::SchedineRidotto)) return StampaDopoSchedine(messaggi, servizio, orologio, azioni);
+    // The slips of the reduced system print the columns the coupon holds:
+    // they are built first, and the run goes on once they are, so the items
+    // keep their order and a single build serves the reduced listing too.
+    azioni.CostruisciRidotto([this, &messaggi, &servizio, &orologio, &azioni](bool pronto) {
+        if (pronto) azioni.StampaSchedine(false);
+        StampaDopoSchedine(messaggi, servizio, orologio, azioni);
+    });
+}
+
+void CDlgGestoreStampe::StampaDopoSchedine(IMessaggi& messaggi, IServizioStampa& servizio,
+                                           const IOrologio& orologio, IAzioniGestoreStampe& azioni) {
     if (spuntata(VoceStampa::Scommesse) &&
         Conferma(messaggi, "Prepara la stampante per le Scommesse e poi premi 'OK'"))
-        StampaClassificaScommesse(dati_.scommesse, etichettaScommesse(), servizio, oggi);
+        StampaClassificaScommesse(dati_.scommesse, etichettaScommesse(), servizio, orologio.Adesso());
     // The full listing reads the coupon alone; the reduced one needs the
-    // columns of the selected reduction, built first.
+    // columns of the selected reduction (built already when the slips were
+    // printed).
     if (spuntata(VoceStampa::TabulatoIntegrale) &&
         Conferma(messaggi, "Prepara la stampante per il Tabulato Sistema Integrale e poi premi 'OK'"))
         TabulatoIntegrale(dati_.schedina, servizio, orologio);

@@ -27,8 +27,10 @@ enum class VoceStampa {
 };
 inline constexpr int kVociStampa = 7;
 
-// What only the window layer can do: the coupon print dialog, and building
-// the selected reduced system (a job; `fine(true)` once the coupon holds it).
+// What only the window layer can do: the coupon print dialog (for the
+// reduced system, the run has built it first), and building the selected
+// reduced system (a job; `fine(true)` once the coupon holds it; at once when
+// it is already built).
 class IAzioniGestoreStampe {
 public:
     virtual ~IAzioniGestoreStampe() = default;
@@ -62,8 +64,10 @@ public:
 
     bool stampaAbilitata() const;
 
-    // "&Stampa": every ticked item in order. The reduced listing, last, is
-    // printed once `azioni` has built the system, possibly later.
+    // "&Stampa": every ticked item in order. Where the reduced system must be
+    // built first, the run goes on when `azioni` has built it, possibly
+    // later: `messaggi`, `servizio`, `orologio`, `azioni` and this object
+    // must outlive the build.
     void Stampa(IMessaggi& messaggi, IServizioStampa& servizio, const IOrologio& orologio,
                 IAzioniGestoreStampe& azioni);
 
@@ -72,6 +76,9 @@ public:
     static std::optional<VoceStampa> DaNomeTerminale(const std::string& nome);
 
 private:
+    // The items after the slips: bets, full and reduced listings.
+    void StampaDopoSchedine(IMessaggi& messaggi, IServizioStampa& servizio, const IOrologio& orologio,
+                            IAzioniGestoreStampe& azioni);
     static int Indice(VoceStampa v) { return static_cast<int>(v); }
 
     DatiGlobali& dati_;

@@ -110,15 +110,7 @@ void CDlgGestoreStampeQt::Stampa() {
 }
 
 void CDlgGestoreStampeQt::StampaSchedine(bool integrale) {
-    if (integrale) {
-        DlgStampaSchedine(dati_, messaggi_, servizio_, true, this).exec();
-        return;
-    }
-    // The slips of the reduced system print the columns the coupon holds:
-    // they are built first (a job).
-    CostruisciRidotto([this](bool pronto) {
-        if (pronto) DlgStampaSchedine(dati_, messaggi_, servizio_, false, this).exec();
-    });
+    DlgStampaSchedine(dati_, messaggi_, servizio_, integrale, this).exec();
 }
 
 void CDlgGestoreStampeQt::CostruisciRidotto(std::function<void(bool)> fine) {

@@ -22,13 +22,18 @@ namespace {
 using V = VoceStampa;
 
 struct AzioniRegistrate : IAzioniGestoreStampe {
-    void StampaSchedine(bool integrale) override { chiamate.push_back(integrale ? "integrale" : "ridotto"); }
+    void StampaSchedine(bool integrale) override {
+        chiamate.push_back(integrale ? "integrale" : "ridotto");
+        if (messaggi) confermeAlleSchedine = messaggi->mostrati.size();
+    }
     void CostruisciRidotto(std::function<void(bool)> fine) override {
         chiamate.push_back("costruisci");
         fine(costruito);
     }
     bool costruito = false;
     std::vector<std::string> chiamate;
+    const MessaggiRegistrati* messaggi = nullptr;
+    std::size_t confermeAlleSchedine = 0;
 };
 
 Scommessa UnaScommessa() {
@@ -111,6 +116,8 @@ TEST(GestoreStampe, SequenzaConConferme) {
     ServizioStampaRegistrato servizio;
     OrologioFisso orologio;
     AzioniRegistrate azioni;
+    azioni.costruito = true;
+    azioni.messaggi = &msg;
     g.Stampa(msg, servizio, orologio, azioni);
 
     const std::vector<std::string> attesi = {
@@ -121,9 +128,12 @@ TEST(GestoreStampe, SequenzaConConferme) {
         "Prepara la stampante per il Tabulato Sistema Ridotto e poi premi 'OK'",
     };
     EXPECT_EQ(msg.testi(), attesi);
-    EXPECT_EQ(azioni.chiamate, (std::vector<std::string>{"integrale", "ridotto", "costruisci"}));
-    // Printed: the current analysis and the bets ranking (the reduced system
-    // was not built, so its listing has nothing to print).
+    // The reduced slips wait for the build and come before the bets: the
+    // order holds even when the build finishes later.
+    EXPECT_EQ(azioni.chiamate, (std::vector<std::string>{"integrale", "costruisci", "ridotto", "costruisci"}));
+    EXPECT_EQ(azioni.confermeAlleSchedine, 2u);
+    // Printed: the current analysis and the bets ranking (this coupon holds
+    // no columns, so the reduced listing has nothing to print).
     EXPECT_EQ(servizio.richieste, 2);
     const auto& righe = servizio.dispositivo.righe;
     ASSERT_FALSE(righe.empty());
