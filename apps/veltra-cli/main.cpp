@@ -38,7 +38,8 @@ void Uso(std::FILE* f) {
         "[--ricevi ID]... [--correnti si|no] [--archivio si|no] [--scrivi-prova] [--da-file]\n"
         "  archivia-settimane [--cartella DIR] --quote DIR_QUO [--bookmaker NOME]\n"
         "  strategia [--cartella DIR] --numero N [--bookmaker NOME] [--dal GGMMAA]\n"
-        "  strategia [--cartella DIR] --nuova NOME --evento CRITERI... --giocata A,B...\n",
+        "  strategia [--cartella DIR] --nuova NOME --evento CRITERI... --giocata A,B...\n"
+        "  stampa [--cartella DIR] --voce NOME [--campionato ID] [--gambe K] --pdf FILE\n",
         f);
 }
 
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
         if (comando == "scambia-analisi") return ComandoScambiaAnalisi(argomenti);
         if (comando == "archivia-settimane") return ComandoArchiviaSettimane(argomenti);
         if (comando == "strategia") return ComandoStrategia(argomenti);
+        if (comando == "stampa") return ComandoStampa(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

@@ -7,6 +7,7 @@
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
 #include "app/shell/BarreStrumenti.h"
+#include "app/stampe/CDlgGestoreStampeQt.h"
 #include "app/shell/CambiaCampionato.h"
 #include "app/shell/Comandi.h"
 #include "app/shell/FiltriStorici.h"
@@ -255,6 +256,7 @@ void CVltMain::CreaTabellaComandi() {
              });
              info.exec(); }},
         {comando::Consiglio, [this] { consiglio_->Apri(); }},
+        {comando::Stampa, [this] { CDlgGestoreStampeQt(dati_, messaggi_, stampa_, orologio_, this).exec(); }},
         // Pools: the new-coupon wizard, then the system window over the coupon.
         {comando::NuovaSchedina, [this] {
              // Every page of the wizard has the wizard's help on F1.

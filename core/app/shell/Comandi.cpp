@@ -24,7 +24,7 @@ constexpr bool kDaFare = false;
 // clang-format off
 constexpr std::array kComandi = {
     C(comando::SalvaModifiche, "Salva &modifiche", "Consente di salvare le modifiche", R::Sempre, kPronto),
-    C(comando::Stampa, "Stam&pa...", "Accede al gestore delle Stampe", R::Sempre, kDaFare),
+    C(comando::Stampa, "Stam&pa...", "Accede al gestore delle Stampe", R::Sempre, kPronto),
     C(comando::Esci, "&Esci", "Esce dal programma VELTRA", R::Sempre, kPronto),
     C(comando::NuovoCampionato, "Nuovo &Campionato", "Nuovo Campionato: Inserimento del nome delle squadre", R::SenzaFiltroCorrente, kPronto),
     C(comando::NuoviIncontri, "Nuovi &Incontri", "Inserimento risultati di nuovi incontri", R::SenzaFiltroCorrente, kPronto),
