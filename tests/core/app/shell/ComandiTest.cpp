@@ -150,6 +150,7 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::VisualizzaStrategie,
                                      comando::CalcoloRendimenti,
                                      comando::EsportaEventi,
+                                     comando::RicercaStrategie,
                                      comando::Consiglio};
     // Sistema Ridotto and Spoglio Schedine are built too, but need a reduced
     // system of known size, which this coupon has not.
