@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -297,9 +296,14 @@ CDlgRicercaUnicaQt::CDlgRicercaUnicaQt(CDlgRicercaUnica& logica, IMessaggi& mess
         campi_[static_cast<std::size_t>(i)] = c;
         form->addRow(Q(CDlgRicercaUnica::kDomande[static_cast<std::size_t>(i)]), c);
     }
+    auto* ok = Pulsante("OK", "IDOK", "Imposta la valutazione unica con questi limiti");
+    auto* annulla = Pulsante("Annulla", "IDCANCEL", "Torna alla ricerca completa su tutti i limiti");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     auto* v = new QVBoxLayout(this);
     v->addLayout(form);
-    v->addWidget(PulsantiOkCancella(*this));
+    v->addLayout(RigaPulsanti({}, {ok, annulla}));
 }
 
 void CDlgRicercaUnicaQt::accept() {
