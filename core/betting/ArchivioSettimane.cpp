@@ -254,7 +254,7 @@ std::string EsportaSettimana(const fs::path& percorso, const ScommessaMgr& m) {
 
 std::vector<Evento> LeggiSettimana(std::string_view testo,
                                    const std::array<bool, kNumeroCampionati>& maschera,
-                                   int* scartate) {
+                                   int* scartate, std::size_t massimo) {
     std::vector<Evento> v;
     int perse = 0;
     std::size_t i = 0;
@@ -289,7 +289,7 @@ std::vector<Evento> LeggiSettimana(std::string_view testo,
         e.casa = Da1252(c[2]);
         e.trasferta = Da1252(c[3]);
         e.data = Da1252(c[31]);
-        if (v.size() >= static_cast<std::size_t>(kMaxEventi)) {
+        if (v.size() >= massimo) {
             ++perse;
             continue;
         }
@@ -301,7 +301,7 @@ std::vector<Evento> LeggiSettimana(std::string_view testo,
 
 std::optional<ArchivioCaricato> CaricaSettimane(const fs::path& cartella, const DataSettimana& dal,
                                                 const std::array<bool, kNumeroCampionati>& maschera,
-                                                std::string* errore) {
+                                                std::string* errore, std::size_t massimo) {
     const auto testo = LeggiFile(cartella / kFileSettimane, errore);
     if (!testo) return std::nullopt;
     std::string perche;
@@ -324,7 +324,7 @@ std::optional<ArchivioCaricato> CaricaSettimane(const fs::path& cartella, const 
             continue;
         }
         int scartate = 0;
-        SettimanaArchiviata s{nome, *d, LeggiSettimana(*settimana, maschera, &scartate)};
+        SettimanaArchiviata s{nome, *d, LeggiSettimana(*settimana, maschera, &scartate, massimo)};
         if (scartate)
             a.avvisi.push_back(nome + ".txt: " + std::to_string(scartate) + " righe non lette");
         if (!s.eventi.empty()) a.settimane.push_back(std::move(s));

@@ -4,6 +4,7 @@
 // per-bookmaker folders under "QUOTE-ESPORTATE" with their "Settimane.txt",
 // which lists the weeks in date order.
 #include "betting/Evento.h"
+#include "betting/ScommessaMgr.h"
 #include "dati/Campionati.h"
 
 #include <array>
@@ -96,16 +97,18 @@ struct ArchivioCaricato {
 
 // The weeks listed in the folder's "Settimane.txt", in listed order, dated
 // on or after `dal`, each with its lines of all 32 fields whose championship
-// is in `maschera` (at most 180 per week); weeks left without events are
-// dropped. nullopt (with the reason) when "Settimane.txt" cannot be read.
+// is in `maschera` (at most `massimo` per week: the betting manager's
+// capacity unless told otherwise); weeks left without events are dropped.
+// nullopt (with the reason) when "Settimane.txt" cannot be read.
 std::optional<ArchivioCaricato> CaricaSettimane(const std::filesystem::path& cartellaBookmaker,
                                                 const DataSettimana& dal,
                                                 const std::array<bool, kNumeroCampionati>& maschera,
-                                                std::string* errore = nullptr);
+                                                std::string* errore = nullptr,
+                                                std::size_t massimo = kMaxEventi);
 // The lines of one week file.
 std::vector<Evento> LeggiSettimana(std::string_view testo,
                                    const std::array<bool, kNumeroCampionati>& maschera,
-                                   int* scartate = nullptr);
+                                   int* scartate = nullptr, std::size_t massimo = kMaxEventi);
 
 // The manager of an archived week: its events with their results.
 void ManagerDaSettimana(const SettimanaArchiviata& s, ScommessaMgr& m);

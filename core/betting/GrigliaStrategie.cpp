@@ -244,10 +244,11 @@ struct VisitaLetterale {
     MiglioriSegno migliori{};
     std::vector<Miglioramento>* miglioramenti;
     long candidati = 0;
+    int equitaMax = 0;
 
     void InizioEquitaMin(float) {}
     void FineEquitaMin(float) {}
-    bool FineEquitaMax(float, float) { return true; }
+    bool FineEquitaMax(float, float) { return --equitaMax != 0; }
     void Candidato(const LimitiCandidato& l) {
         ++candidati;
         const int disponibili = static_cast<int>(settimane.size());
@@ -274,8 +275,10 @@ struct VisitaLetterale {
 
 MiglioriSegno CercaSegnoLetterale(std::span<const SettimanaArchiviata> settimane,
                                   const ParametriRicerca& p, char segno,
-                                  std::vector<Miglioramento>* miglioramenti, long& candidati) {
-    VisitaLetterale v{settimane, p, segno, OrdinamentiDelSegno(p, segno), {}, miglioramenti, 0};
+                                  std::vector<Miglioramento>* miglioramenti, long& candidati,
+                                  int equitaMax) {
+    VisitaLetterale v{settimane, p, segno,        OrdinamentiDelSegno(p, segno), {},
+                      miglioramenti, 0, equitaMax};
     PercorriGriglia(segno, v);
     candidati = v.candidati;
     return v.migliori;

@@ -173,9 +173,11 @@ struct Miglioramento {
 // The search of one sign done literally: every candidate of the grid, every
 // week ranked and settled again. Kinds needing more events than considered
 // are left without a best. The reference for the fast search.
+// `equitaMax` > 0 stops the walk after that many equity maxima (tests).
 MiglioriSegno CercaSegnoLetterale(std::span<const SettimanaArchiviata> settimane,
                                   const ParametriRicerca& p, char segno,
-                                  std::vector<Miglioramento>* miglioramenti, long& candidati);
+                                  std::vector<Miglioramento>* miglioramenti, long& candidati,
+                                  int equitaMax = 0);
 
 // Single evaluation: the candidate's results become the bests without the
 // tests of the best-candidate rule.

@@ -1,6 +1,14 @@
 #include "betting/RicercaStrategie.h"
 
+#include "betting/RicercaVeloce.h"
+#include "betting/SalvaStrategiaTrovata.h"
+#include "betting/TestiRicercaStrategie.h"
+#include "dati/FileAtomico.h"
 #include "platform/Lavori.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
 
 namespace veltra {
 
@@ -25,10 +33,431 @@ const char* CartellaBookmakerRicerca(int i) {
     return i >= 0 && i < kNumeroBookmaker ? kCartelleBookmaker[static_cast<size_t>(i)] : "";
 }
 
-EsitoRicercaStrategie CercaStrategie(const ParametriRicerca&, const std::filesystem::path&,
-                                     ListaStrategie&, std::int32_t&, const DataOra&,
-                                     IRapportoRicerca&, const ContestoLavoro&) {
-    return {};
+namespace {
+
+namespace fs = std::filesystem;
+
+#if defined(__GNUC__)
+__attribute__((format(printf, 2, 3)))
+#endif
+void Scrivi(std::string& s, const char* formato, ...) {
+    va_list a;
+    va_start(a, formato);
+    va_list b;
+    va_copy(b, a);
+    const int n = std::vsnprintf(nullptr, 0, formato, a);
+    va_end(a);
+    if (n > 0) {
+        const std::size_t prima = s.size();
+        s.resize(prima + static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(s.data() + prima, static_cast<std::size_t>(n) + 1, formato, b);
+        s.resize(prima + static_cast<std::size_t>(n));
+    }
+    va_end(b);
+}
+
+std::string NomeFile(const char* radice, int bookmaker, const DataOra& o, const char* estensione) {
+    std::string s;
+    Scrivi(s, "%s-%s-%d-%d-%d-%d.%d.%s", radice, CartellaBookmakerRicerca(bookmaker), o.giorno,
+           o.mese, o.anno, o.ora, o.minuto, estensione);
+    return s;
+}
+
+char SegnoMostrato(char segno) { return segno == 'x' ? 'X' : segno; }
+
+double Percento(float v) { return static_cast<double>(v * 100); }
+double PercentoEquita(float v) { return static_cast<double>((v - 1) * 100); }
+
+constexpr const char* kStile =
+    "<style>\n"
+    "body { font-family: sans-serif; }\n"
+    "h2 { text-align: center; }\n"
+    "table { border-collapse: collapse; }\n"
+    "td { padding: 2px 6px; text-align: center; border: 1px solid #ccc; }\n"
+    ".TITOLO { font-weight: bold; font-size: 110%; text-align: center; }\n"
+    ".INTROS { font-weight: bold; color: #a00000; background: #fff0f0; }\n"
+    ".INTVER { font-weight: bold; color: #006000; background: #f0fff0; }\n"
+    ".TESTONER { font-weight: bold; color: #000000; }\n"
+    ".TESTOVER { color: #006000; }\n"
+    ".TESTONER0 { color: #000000; }\n"
+    ".TESTOVER0 { color: #808080; }\n"
+    "</style>\n";
+
+// The page's heading.
+std::string IntestazioneHtml(const ParametriRicerca& p, const DataOra& oggi) {
+    std::string h = "<html><head><meta charset=\"utf-8\"><title>TALBOR - Ricerca Strategie</title>\n";
+    h += kStile;
+    h += "</head><body><center>\n<h2>TALBOR<br>\nAnalisi strategie con eventi del bookmaker ";
+    h += NomeBookmakerRicerca(p.bookmaker);
+    h += "<br>\nPeriodo di analisi: ";
+    Scrivi(h, "%d/%d/%d - %d/%d/%d<br>\n%s</h2>\n", p.dataInizio.giorno, p.dataInizio.mese,
+           p.dataInizio.anno, oggi.giorno, oggi.mese, oggi.anno,
+           p.maxRendimento ? "Max Rendimento" : "Max Frequenza di vincita");
+    if (p.verificaDal)
+        Scrivi(h,
+               "<p class=INTROS>Ricerca sulle settimane prima del %d/%d/%d; verifica sulle "
+               "settimane da quella data in poi.</p>\n",
+               p.verificaDal->giorno, p.verificaDal->mese, p.verificaDal->anno);
+    return h;
+}
+
+std::string IntestazioneSegnoHtml(char segno, int disponibili, int minUtili,
+                                  const std::string& gruppo) {
+    std::string h;
+    Scrivi(h, "<p class=TITOLO>PRONOSTICI: Segni '%c'", SegnoMostrato(segno));
+    Scrivi(h, " - Settimane disponibili: %d - Min.settimane valide: %d%%<br>\n", disponibili,
+           minUtili);
+    Scrivi(h, "Campionati Inclusi: %s</p>\n<table>", gruppo.c_str());
+    return h;
+}
+
+std::string IntestazioneGruppoHtml(const char* gruppo, bool verifica) {
+    std::string h = "<tr><td class=INTROS>Ordinamento:<br>";
+    h += gruppo;
+    h += "</td>";
+    for (const char* c :
+         {"Rendimento", "Max Ritardo", "Settimane Vincenti", "Settimane Totali", "Min. Prob.'1'",
+          "Max. Prob.'1'", "Min. Prob.'X'", "Max. Prob.'X'", "Min. Prob.'2'", "Max. Prob.'2'",
+          "Min. Equit&agrave;", "Max. Equit&agrave;", "Min. Quota", "Max. Quota"})
+        h += std::string("<td class=INTVER>") + c + "</td>";
+    if (verifica)
+        for (const char* c : {"Rendimento verifica", "Settimane Vincenti verifica",
+                              "Settimane Totali verifica"})
+            h += std::string("<td class=INTROS>") + c + "</td>";
+    return h + "</tr>\n";
+}
+
+std::string RigaHtml(int tipo, int ordinamento, const MiglioreGiocata& b, int disponibili,
+                     const VincitoreRicerca* v) {
+    const bool positivo = b.guadagno > 0 && b.giocabili > 0;
+    const char* ner = positivo ? "TESTONER" : "TESTONER0";
+    const char* ver = positivo ? "TESTOVER" : "TESTOVER0";
+    std::string h;
+    Scrivi(h, "<tr><td class=%s>%s %s</td>", ner, NomeTipoGiocata(tipo),
+           EtichettaOrdinamentoRicerca(ordinamento));
+    auto cella = [&](const std::string& t) { h += std::string("<td class=") + ver + ">" + t + "</td>"; };
+    std::string t;
+    if (positivo) {
+        const double g = b.giocabili;
+        Scrivi(t, "%.1f%%", b.guadagno / g * 100), cella(t), t.clear();
+        Scrivi(t, "%d", b.maxRitardo), cella(t), t.clear();
+        Scrivi(t, "%d (%.1f%%)", b.vincenti, b.vincenti / g * 100), cella(t), t.clear();
+        Scrivi(t, "%d (%.1f%%)", b.giocabili, disponibili > 0 ? g / disponibili * 100 : 0.0),
+            cella(t), t.clear();
+        const LimitiCandidato& l = b.limiti;
+        for (float x : {l.minProb1, l.maxProb1, l.minProbX, l.maxProbX, l.minProb2, l.maxProb2})
+            Scrivi(t, "%.0f%%", Percento(x)), cella(t), t.clear();
+        Scrivi(t, "%+.0f%%", PercentoEquita(l.minEquita)), cella(t), t.clear();
+        Scrivi(t, "%+.0f%%", PercentoEquita(l.maxEquita)), cella(t), t.clear();
+        Scrivi(t, "%.2f", static_cast<double>(l.minQuota)), cella(t), t.clear();
+        Scrivi(t, "%.2f", static_cast<double>(l.maxQuota)), cella(t), t.clear();
+    } else {
+        cella("0.0%"), cella("0"), cella("0 (0.0%)"), cella("0 (0.0%)");
+        for (int k = 0; k < 6; ++k)
+            cella("0%");
+        cella("+0%"), cella("+0%"), cella("0.00"), cella("0.00");
+    }
+    if (v && v->rendimentoVerifica) {
+        const double g = v->giocabiliVerifica;
+        Scrivi(t, "%+.1f%%", *v->rendimentoVerifica * 100), cella(t), t.clear();
+        Scrivi(t, "%d (%.1f%%)", v->vincentiVerifica, g > 0 ? v->vincentiVerifica / g * 100 : 0.0),
+            cella(t), t.clear();
+        Scrivi(t, "%d (%.1f%%)", v->giocabiliVerifica,
+               v->settimaneVerifica > 0 ? g / v->settimaneVerifica * 100 : 0.0),
+            cella(t), t.clear();
+    }
+    return h + "</tr>\n";
+}
+
+// The weeks of a pass split at the out-of-sample date.
+struct SettimanePassaggio {
+    std::vector<SettimanaArchiviata> ricerca, verifica;
+};
+
+class Esecuzione {
+public:
+    Esecuzione(const ParametriRicerca& p, const fs::path& cartellaLavoro, ListaStrategie& strategie,
+               std::int32_t& prossimoId, const DataOra& oggi, IRapportoRicerca& rapporto,
+               const ContestoLavoro& contesto)
+        : p_(p), strategie_(strategie), prossimoId_(prossimoId), oggi_(oggi),
+          rapporto_(rapporto), contesto_(contesto) {
+        esportate_ = cartellaLavoro / kCartellaEsportate;
+        cartella_ = esportate_ / CartellaBookmakerRicerca(p.bookmaker);
+    }
+
+    EsitoRicercaStrategie Esegui() {
+        if (p_.bookmaker < 0 || p_.bookmaker >= kNumeroBookmaker) {
+            esito_.errore = "Bookmaker non valido.";
+            return esito_;
+        }
+        if (p_.salvaTesto)
+            ApriTesto();
+        if (p_.salvaHtml) {
+            fileHtml_ = esportate_ / NomeFile("RicercaStrategie", p_.bookmaker, oggi_, "htm");
+            pagina_ = IntestazioneHtml(p_, oggi_);
+            ScriviHtml();
+        }
+        if (p_.distinti) {
+            for (int c = 0; c < kNumeroCampionati && !esito_.fermata; ++c) {
+                if (!p_.inclusi[static_cast<std::size_t>(c)])
+                    continue;
+                std::array<bool, kNumeroCampionati> solo{};
+                solo[static_cast<std::size_t>(c)] = true;
+                const std::string nome(Campionato(c).nome);
+                rapporto_.Campionato(nome);
+                rapporto_.Svuota();
+                rapporto_.Aggiungi(TestoInizioCampionato(nome));
+                Passaggio(solo);
+            }
+        } else {
+            rapporto_.Campionato("Tutti i campionati selezionati");
+            Passaggio(p_.inclusi);
+        }
+        if (!esito_.fermata) {
+            if (!fileHtml_.empty()) {
+                pagina_ += "</center></body></html>";
+                ScriviHtml();
+            }
+            if (testo_) {
+                if (std::fclose(testo_) != 0)
+                    Errore("Il file di testo " + esito_.testo.string() +
+                           " non si e' potuto completare.");
+                testo_ = nullptr;
+                if (!esito_.testo.empty())
+                    esito_.messaggioFinale =
+                        "Tutte le strategie trovate con rendimento positivo e che rispettano i "
+                        "vincoli imposti sono state salvate nel file:\n\n" +
+                        esito_.testo.string();
+            }
+        }
+        if (testo_)
+            std::fclose(testo_);
+        testo_ = nullptr;
+        if (!fileHtml_.empty())
+            esito_.html = fileHtml_;
+        return esito_;
+    }
+
+private:
+    void Errore(const std::string& e) {
+        if (esito_.errore.empty())
+            esito_.errore = e;
+        else if (esito_.errore.find(e) == std::string::npos)
+            esito_.errore += "\n" + e;
+    }
+
+    void ApriTesto() {
+        const fs::path f = p_.fileTesto.empty()
+                               ? esportate_ / NomeFile("TutteStrategie", p_.bookmaker, oggi_, "txt")
+                               : p_.fileTesto;
+        testo_ = std::fopen(f.string().c_str(), "wb");
+        if (!testo_) {
+            Errore("Impossibile creare il file di testo " + f.string() +
+                   ": la ricerca prosegue senza.");
+            return;
+        }
+        const std::string h = IntestazioneTestoRicerca();
+        if (std::fwrite(h.data(), 1, h.size(), testo_) != h.size()) {
+            Errore("Impossibile scrivere il file di testo " + f.string() + ".");
+            std::fclose(testo_);
+            testo_ = nullptr;
+            return;
+        }
+        esito_.testo = f;
+    }
+
+    void RigheTesto(const std::vector<Miglioramento>& m, const std::string& gruppo,
+                    int disponibili) {
+        if (!testo_)
+            return;
+        std::string s;
+        for (const auto& x : m)
+            s += RigaTestoRicerca(x.ordinamento, gruppo, x.migliore, disponibili);
+        if (std::fwrite(s.data(), 1, s.size(), testo_) != s.size() || std::fflush(testo_) != 0) {
+            Errore("Impossibile scrivere il file di testo " + esito_.testo.string() + ".");
+            std::fclose(testo_);
+            testo_ = nullptr;
+            esito_.testo.clear();
+        }
+    }
+
+    void ScriviHtml() {
+        if (fileHtml_.empty())
+            return;
+        if (!ScriviFileAtomico(fileHtml_, pagina_)) {
+            Errore("Impossibile scrivere la pagina HTML " + fileHtml_.string() +
+                   ": i risultati restano nella finestra e nelle strategie.");
+            fileHtml_.clear();
+        }
+    }
+
+    SettimanePassaggio Carica(const std::array<bool, kNumeroCampionati>& maschera) {
+        SettimanePassaggio s;
+        std::string errore;
+        auto a = CaricaSettimane(cartella_, p_.dataInizio, maschera, &errore,
+                                 std::numeric_limits<std::size_t>::max());
+        if (!a) {
+            Errore("Nessuna settimana archiviata letta: " + errore);
+            return s;
+        }
+        if (!a->avvisi.empty()) {
+            std::string t;
+            Scrivi(t, "Settimane o righe non lette: %zu (%s).\r\r\n\r\r\n", a->avvisi.size(),
+                   a->avvisi.front().c_str());
+            rapporto_.Aggiungi(t);
+        }
+        for (auto& w : a->settimane) {
+            if (p_.verificaDal && !(w.data < *p_.verificaDal))
+                s.verifica.push_back(std::move(w));
+            else
+                s.ricerca.push_back(std::move(w));
+        }
+        return s;
+    }
+
+    void Passaggio(const std::array<bool, kNumeroCampionati>& maschera) {
+        const SettimanePassaggio w = Carica(maschera);
+        const int disponibili = static_cast<int>(w.ricerca.size());
+        std::vector<std::string> codici;
+        for (int c = 0; c < kNumeroCampionati; ++c)
+            if (maschera[static_cast<std::size_t>(c)])
+                codici.emplace_back(Campionato(c).codice);
+        const std::string gruppo = TestoGruppo(codici);
+        static constexpr char kSegni[] = {'1', 'x', '2'};
+        for (std::size_t i = 0; i < 3 && !esito_.fermata; ++i) {
+            if (!p_.segni[i])
+                continue;
+            const char segno = kSegni[i];
+            rapporto_.Pronostico(std::string(1, SegnoMostrato(segno)));
+            rapporto_.Aggiungi(TestoInizioSegno(segno));
+            EsitoSegno r;
+            if (p_.unica) {
+                LimitiCandidato l = *p_.unica;
+                if (segno == '1')
+                    l.maxProb1 = 1, l.minProbX = 0, l.minProb2 = 0;
+                else if (segno == '2')
+                    l.maxProb2 = 1, l.minProb1 = 0, l.minProbX = 0;
+                else
+                    l.maxProbX = 1, l.minProb1 = 0, l.minProb2 = 0;
+                r.migliori = ValutaUnica(w.ricerca, p_, segno, l);
+                r.candidati = 1;
+            } else {
+                rapporto_.Aggiungi(TestoInizioRicerca());
+                r = CercaSegnoBlocchi(
+                    w.ricerca, p_, segno, p_.thread,
+                    [this](const std::string& t) { rapporto_.Aggiungi(t); }, &contesto_);
+            }
+            esito_.candidati += r.candidati;
+            RigheTesto(r.miglioramenti, gruppo, disponibili);
+            if (r.fermata) {
+                esito_.fermata = true;
+                return;
+            }
+            Risultati(segno, r.migliori, w, gruppo, codici, maschera);
+            rapporto_.Aggiungi(TestoFineSegno(segno));
+        }
+    }
+
+    void Risultati(char segno, const MiglioriSegno& m, const SettimanePassaggio& w,
+                   const std::string& gruppo, const std::vector<std::string>& codici,
+                   const std::array<bool, kNumeroCampionati>& maschera) {
+        const int disponibili = static_cast<int>(w.ricerca.size());
+        if (!fileHtml_.empty())
+            pagina_ += IntestazioneSegnoHtml(segno, disponibili, p_.minSettimaneUtili, gruppo);
+        ContestoSalvataggio cs;
+        cs.bookmaker = p_.bookmaker;
+        cs.segno = segno;
+        cs.maxRendimento = p_.maxRendimento;
+        cs.codici = codici;
+        cs.inclusi = maschera;
+        cs.oggi = oggi_;
+        cs.settimaneDisponibili = disponibili;
+        struct Gruppo {
+            bool attivo;
+            const char* nome;
+        };
+        const Gruppo gruppi[] = {{p_.ordinamenti[0] || p_.ordinamenti[1], "PROBABILITA'"},
+                                 {p_.ordinamenti[2], "EQUITA'"},
+                                 {p_.ordinamenti[3], "QUOTE"}};
+        for (int gi = 0; gi < 3; ++gi) {
+            if (!gruppi[gi].attivo)
+                continue;
+            if (!fileHtml_.empty())
+                pagina_ += IntestazioneGruppoHtml(gruppi[gi].nome, p_.verificaDal.has_value());
+            for (int t = 0; t < kTipiGiocata; ++t) {
+                if (EventiTipoGiocata(t) > p_.eventiDaConsiderare)
+                    continue;
+                const int o = gi == 0 ? (segno == '1' ? OrdinamentoProbabilita(m, t, p_.maxRendimento)
+                                                       : 0)
+                                      : gi + 1;
+                const MiglioreGiocata& b = m[static_cast<std::size_t>(o)][static_cast<std::size_t>(t)];
+                std::optional<VincitoreRicerca> v;
+                if (b.giocabili > 0) {
+                    v = Vincitore(segno, o, t, gruppo, b, disponibili, w.verifica);
+                    rapporto_.Aggiungi(RigaVincitore(*v) + "\r\r\n");
+                }
+                if (!fileHtml_.empty())
+                    pagina_ += RigaHtml(t, o, b, disponibili, v ? &*v : nullptr);
+                if (p_.salvaStrategie &&
+                    SalvaStrategiaTrovata(strategie_, prossimoId_, cs, o, t, b))
+                    esito_.strategieSalvate = true;
+                if (v)
+                    esito_.vincitori.push_back(std::move(*v));
+            }
+            if (!fileHtml_.empty())
+                pagina_ += "<tr></tr>";
+        }
+        if (!fileHtml_.empty()) {
+            pagina_ += "</table><p>";
+            ScriviHtml();
+        }
+    }
+
+    VincitoreRicerca Vincitore(char segno, int o, int t, const std::string& gruppo,
+                               const MiglioreGiocata& b, int disponibili,
+                               const std::vector<SettimanaArchiviata>& verifica) const {
+        VincitoreRicerca v;
+        v.segno = segno;
+        v.ordinamento = o;
+        v.tipo = t;
+        v.gruppo = gruppo;
+        v.rendimento = b.giocabili > 0 ? b.guadagno / b.giocabili : 0;
+        v.vincenti = b.vincenti;
+        v.giocabili = b.giocabili;
+        v.maxRitardo = b.maxRitardo;
+        v.settimane = disponibili;
+        v.limiti = b.limiti;
+        if (p_.verificaDal) {
+            const auto tot = ValutaCandidato(verifica, segno, o, b.limiti, p_.eventiDaConsiderare);
+            const TotaliGiocata& x = tot[static_cast<std::size_t>(t)];
+            v.rendimentoVerifica = x.giocabili > 0 ? x.guadagno / x.giocabili : 0.0;
+            v.vincentiVerifica = x.vincenti;
+            v.giocabiliVerifica = x.giocabili;
+            v.settimaneVerifica = static_cast<int>(verifica.size());
+        }
+        return v;
+    }
+
+    const ParametriRicerca& p_;
+    ListaStrategie& strategie_;
+    std::int32_t& prossimoId_;
+    DataOra oggi_;
+    IRapportoRicerca& rapporto_;
+    const ContestoLavoro& contesto_;
+    fs::path esportate_, cartella_, fileHtml_;
+    std::string pagina_;
+    std::FILE* testo_ = nullptr;
+    EsitoRicercaStrategie esito_;
+};
+
+} // namespace
+
+EsitoRicercaStrategie CercaStrategie(const ParametriRicerca& p, const std::filesystem::path& cartellaLavoro,
+                                     ListaStrategie& strategie, std::int32_t& prossimoId,
+                                     const DataOra& oggi, IRapportoRicerca& rapporto,
+                                     const ContestoLavoro& contesto) {
+    Esecuzione e(p, cartellaLavoro, strategie, prossimoId, oggi, rapporto, contesto);
+    return e.Esegui();
 }
 
 } // namespace veltra
