@@ -20,12 +20,16 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <climits>
 
 namespace veltra {
 
@@ -342,6 +346,16 @@ CDlgRicercaStrategieQt::CDlgRicercaStrategieQt(CDlgRicercaStrategie& logica, IMe
     avanzamento_->setReadOnly(true);
     avanzamento_->setMinimumSize(640, 300);
     avanzamento_->setFont(QFont("Monospace", 9));
+    barra_ = Nomina(new QProgressBar, "barraAvanzamento", "Parte della ricerca svolta per il segno in corso");
+    barra_->setTextVisible(false);
+    barra_->setMaximumHeight(8);
+    barra_->setRange(0, 1);
+    barra_->setValue(0);
+    esecutore_.avanzamento = [this](const Avanzamento& a) {
+        if (a.totale <= 0) return;
+        barra_->setRange(0, static_cast<int>(std::min<long>(a.totale, INT_MAX)));
+        barra_->setValue(static_cast<int>(std::min<long>(a.fatto, INT_MAX)));
+    };
     processore_ = Nomina(new QCheckBox("Utilizzo Processore al 100% :"), "processore",
                          "Usa tutti i processori del computer per la ricerca (altrimenti uno solo); la ricerca "
                          "resta comunque interrompibile e il programma utilizzabile");
@@ -361,6 +375,7 @@ CDlgRicercaStrategieQt::CDlgRicercaStrategieQt(CDlgRicercaStrategie& logica, IMe
     tutto->addLayout(form);
     tutto->addWidget(new QLabel("STATO DI AVANZAMENTO DELLA RICERCA :"));
     tutto->addWidget(avanzamento_, 1);
+    tutto->addWidget(barra_);
     tutto->addLayout(RigaPulsanti({processore_}, {avvia_, avanti_, annulla_}));
 
     (logica_.salvaStrategie() ? strategieSi_ : strategieNo_)->setChecked(true);
@@ -402,7 +417,13 @@ CDlgRicercaStrategieQt::CDlgRicercaStrategieQt(CDlgRicercaStrategie& logica, IMe
             Qt::QueuedConnection);
 
     logica_.ferma = [this] { esecutore_.Ferma(); };
-    logica_.concluso = [this] { Mostra(); };
+    logica_.concluso = [this] {
+        Mostra();
+        // The next step where the user goes on from.
+        QPushButton* prossimo = logica_.avantiAbilitato() ? avanti_ : annulla_;
+        prossimo->setDefault(true);
+        prossimo->setFocus();
+    };
     connect(avvia_, &QPushButton::clicked, this, [this] {
         if (!logica_.inCorso()) {
             campionato_->clear();
@@ -492,7 +513,6 @@ CDlgConclusioneRicercaQt::CDlgConclusioneRicercaQt(CDlgConclusioneRicerca& logic
     vincitori_ = Nomina(new QPlainTextEdit, "vincitori", "Le strategie migliori trovate, una per riga");
     vincitori_->setReadOnly(true);
     vincitori_->setFont(QFont("Monospace", 9));
-    vincitori_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QStringList righe;
     for (const auto& r : logica_.vincitori())
         righe << Q(r);
@@ -500,7 +520,7 @@ CDlgConclusioneRicercaQt::CDlgConclusioneRicercaQt(CDlgConclusioneRicerca& logic
     auto* etichettaVincitori = new QLabel("STRATEGIE TROVATE :");
     etichettaVincitori->setVisible(!righe.isEmpty());
     vincitori_->setVisible(!righe.isEmpty());
-    vincitori_->setMinimumSize(640, 160);
+    vincitori_->setMinimumSize(720, 160);
 
     const bool html = logica_.htmlAbilitato();
     salvataFile->setEnabled(html);

@@ -21,6 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QMouseEvent;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -164,6 +165,7 @@ private:
     QLineEdit* campionato_;
     QLineEdit* pronostico_;
     QPlainTextEdit* avanzamento_;
+    QProgressBar* barra_;
     QCheckBox* processore_;
     QPushButton* avvia_;
     QPushButton* avanti_;
