@@ -463,3 +463,53 @@ TEST(DlgRicercaStrategie, Conclusione) {
     EXPECT_FALSE(CDlgConclusioneRicerca(e).ApriDocumento(n, m));
     EXPECT_EQ(m.testi(), std::vector<std::string>{"Impossibile aprire il documento:\n\n/q/a.htm"});
 }
+
+// The real run behind the presenter: its texts reach the progress box, and a
+// search stopped during the second sign keeps and applies the strategies the
+// first sign saved.
+TEST(DlgRicercaStrategie, RicercaFermataTieneLeStrategieSalvate) {
+    CartellaTemporanea dir;
+    ScriviArchivioRicerca(dir.percorso(), 4, 4);
+    ParametriRicerca p;
+    p.bookmaker = 4;
+    p.inclusi.fill(false);
+    p.inclusi[0] = true;
+    p.minSettimaneUtili = 0;
+    p.minSettimaneVincenti.fill(0);
+    p.thread = 1;
+    // Sign '1' alone, to the end: how many progress reports it gives.
+    DatiGlobali soloUno;
+    soloUno.datiModificati = false;
+    long rapporti = 0;
+    EsecutoreSincrono conta;
+    conta.avanzamento = [&](const std::string&, const Avanzamento&) { ++rapporti; };
+    MessaggiRegistrati m;
+    {
+        CDlgRicercaStrategie l(p, soloUno, soloUno.strategie, soloUno.prossimoIdStrategia, dir.percorso(),
+                               {11, 12, 2026, 10, 30});
+        l.Avvia(conta, l, m);
+        EXPECT_EQ(l.stato(), CDlgRicercaStrategie::Stato::Conclusa);
+        EXPECT_TRUE(Contiene(l.avanzamento(), "Ricerca sui pronostici '1' conclusa.\n")) << l.avanzamento();
+        EXPECT_EQ(l.campionato(), "Serie A");
+        EXPECT_EQ(l.pronostico(), "1");
+    }
+    ASSERT_GT(rapporti, 0);
+    ASSERT_FALSE(soloUno.strategie.strategie.empty());
+    EXPECT_TRUE(soloUno.datiModificati);
+    // Signs '1' and 'X', stopped just after 'X' started.
+    p.segni = {true, true, false};
+    DatiGlobali dati;
+    dati.datiModificati = false;
+    EsecutoreSincrono ferma;
+    ferma.fermaDopo = rapporti + 1;
+    CDlgRicercaStrategie l(p, dati, dati.strategie, dati.prossimoIdStrategia, dir.percorso(), {11, 12, 2026, 10, 30});
+    l.Avvia(ferma, l, m);
+    EXPECT_EQ(l.stato(), CDlgRicercaStrategie::Stato::Fermata);
+    EXPECT_FALSE(l.avantiAbilitato());
+    EXPECT_EQ(dati.strategie, soloUno.strategie);
+    EXPECT_EQ(dati.prossimoIdStrategia, soloUno.prossimoIdStrategia);
+    EXPECT_TRUE(dati.datiModificati);
+    EXPECT_TRUE(Contiene(l.avanzamento(), "Ricerca sui pronostici 'X'...")) << l.avanzamento();
+    EXPECT_FALSE(Contiene(l.avanzamento(), "Ricerca sui pronostici 'X' conclusa.")) << l.avanzamento();
+    EXPECT_TRUE(m.mostrati.empty());
+}
