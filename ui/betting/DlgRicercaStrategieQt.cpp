@@ -419,6 +419,7 @@ CDlgRicercaStrategieQt::CDlgRicercaStrategieQt(CDlgRicercaStrategie& logica, IMe
     logica_.ferma = [this] { esecutore_.Ferma(); };
     logica_.concluso = [this] {
         Mostra();
+        if (logica_.avantiAbilitato()) barra_->setValue(barra_->maximum());
         // The next step where the user goes on from.
         QPushButton* prossimo = logica_.avantiAbilitato() ? avanti_ : annulla_;
         prossimo->setDefault(true);
@@ -429,6 +430,8 @@ CDlgRicercaStrategieQt::CDlgRicercaStrategieQt(CDlgRicercaStrategie& logica, IMe
             campionato_->clear();
             pronostico_->clear();
             avanzamento_->clear();
+            barra_->setRange(0, 1);
+            barra_->setValue(0);
         }
         logica_.Avvia(esecutore_, rapporto_, messaggi_);
         Mostra();
