@@ -298,12 +298,13 @@ void CDlgRicercaStrategie::Fine(EsitoRicercaStrategie esito, ListaStrategie stra
     esito_ = std::move(esito);
     fermoChiesto_ = false;
     stato_ = fermata || esito_.fermata || !errore.empty() ? Stato::Fermata : Stato::Conclusa;
+    // The window shows the end before any message.
+    if (concluso) concluso();
     if (!errore.empty())
         messaggi.Errore("La ricerca si e' interrotta per un errore:\n\n" + errore);
     if (!esito_.errore.empty()) messaggi.Errore(esito_.errore);
     if (stato_ == Stato::Conclusa && !esito_.messaggioFinale.empty())
         messaggi.Mostra(esito_.messaggioFinale, Icona::Informazione);
-    if (concluso) concluso();
 }
 
 std::string CDlgRicercaStrategie::Righe(const std::string& testo) {
