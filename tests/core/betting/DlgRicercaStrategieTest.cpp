@@ -377,12 +377,14 @@ TEST(DlgRicercaStrategie, RisultatiApplicatiAllaFine) {
         bool nuova;
         S stato;
         bool applicata;
+        const char* erroreEsito = ""; // the run's own message (a page not written): results kept
     };
     const Caso casi[] = {
         {"conclusa", false, "", true, S::Conclusa, true},
         {"fermata: le salvate restano", true, "", true, S::Fermata, true},
         {"fallita: la lista resta", false, "disco pieno", false, S::Fermata, false},
         {"nulla di nuovo", false, "", false, S::Conclusa, false},
+        {"pagina non scritta", false, "", true, S::Conclusa, true, "Impossibile creare il file HTML"},
     };
     for (const auto& c : casi) {
         DatiGlobali dati;
@@ -395,16 +397,19 @@ TEST(DlgRicercaStrategie, RisultatiApplicatiAllaFine) {
         if (c.nuova) dopo.strategie.push_back(trovata);
         EsitoRicercaStrategie e;
         e.strategieSalvate = c.nuova;
+        e.errore = c.erroreEsito;
         MessaggiRegistrati m;
         l.Fine(e, dopo, c.nuova ? 6 : (c.errore[0] ? 0 : 5), c.fermata, c.errore, m);
         EXPECT_EQ(l.stato(), c.stato) << c.nome;
         EXPECT_EQ(lista.strategie.size(), c.applicata ? 3u : 2u) << c.nome;
         EXPECT_EQ(id, c.applicata ? 6 : 5) << c.nome;
         EXPECT_EQ(dati.datiModificati, c.applicata) << c.nome;
-        EXPECT_EQ(m.mostrati.size(), c.errore[0] ? 1u : 0u) << c.nome;
-        if (c.errore[0]) {
-            EXPECT_TRUE(Contiene(m.mostrati[0].testo, c.errore)) << c.nome;
+        const std::string atteso = std::string(c.errore) + c.erroreEsito;
+        EXPECT_EQ(m.mostrati.size(), atteso.empty() ? 0u : 1u) << c.nome;
+        if (!atteso.empty() && !m.mostrati.empty()) {
+            EXPECT_TRUE(Contiene(m.mostrati[0].testo, atteso)) << c.nome;
         }
+        EXPECT_EQ(l.esito().errore, c.erroreEsito) << c.nome;
     }
 }
 

@@ -13,6 +13,7 @@
 #include "Supporto.h"
 #include "doppi/MessaggiRegistrati.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,6 +82,17 @@ ParametriRicerca Passo1(MessaggiRegistrati& m) {
     EXPECT_FALSE(d.avanti()->isEnabled());
     d.segno(0)->setChecked(true);
     EXPECT_FALSE(d.dataVerifica()->isEnabled());
+    // Every control explains itself.
+    EXPECT_EQ(d.windowTitle().toStdString(), kTitoloRicercaStrategie);
+    int controlli = 0;
+    for (QWidget* w : d.findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QComboBox*>(w) &&
+            !qobject_cast<QDateEdit*>(w) && !qobject_cast<QListWidget*>(w))
+            continue;
+        ++controlli;
+        EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+    }
+    EXPECT_GT(controlli, 30);
     Fotografa(d, "250");
     d.avanti()->click();
     EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -106,6 +118,7 @@ TEST(RicercaStrategieQt, RicercaUnicaFinoAllaConclusione) {
     CDlgRicercaStrategie logica(p, dati, dati.strategie, dati.prossimoIdStrategia, dir.percorso(), kAdesso);
     CDlgRicercaStrategieQt d(logica, m);
     d.show();
+    EXPECT_EQ(d.windowTitle().toStdString(), kTitoloRicercaStrategie);
     EXPECT_FALSE(d.avanti()->isEnabled());
     // The hidden corner opens the single evaluation: a wrong value first.
     QuandoModale([&](QWidget* w) {
@@ -155,6 +168,8 @@ TEST(RicercaStrategieQt, RicercaUnicaFinoAllaConclusione) {
     CDlgConclusioneRicerca conclusione(logica.esito());
     NavigatoreFinto navigatore;
     CDlgConclusioneRicercaQt c(conclusione, navigatore, m);
+    EXPECT_EQ(c.windowTitle().toStdString(), kTitoloRicercaStrategie);
+    EXPECT_FALSE(c.errore()->isVisibleTo(&c));
     EXPECT_EQ(c.percorso()->text().toStdString(), esito.html.string());
     EXPECT_TRUE(c.apri()->isEnabled());
     EXPECT_TRUE(c.archivio()->isEnabled());
