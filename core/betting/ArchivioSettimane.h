@@ -48,7 +48,11 @@ std::filesystem::path PercorsoPiattaforma(std::string_view testo);
 struct DataSettimana {
     int giorno = 0, mese = 0, anno = 0;
     long chiave() const { return anno * 10000L + mese * 100L + giorno; }
-    friend auto operator<=>(const DataSettimana&, const DataSettimana&) = default;
+    friend bool operator==(const DataSettimana&, const DataSettimana&) = default;
+    // In calendar order (the fields' own order would put the day first).
+    friend auto operator<=>(const DataSettimana& a, const DataSettimana& b) {
+        return a.chiave() <=> b.chiave();
+    }
 };
 std::optional<DataSettimana> DataDaNome(std::string_view nome);
 

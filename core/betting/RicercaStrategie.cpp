@@ -307,7 +307,7 @@ private:
             rapporto_.Aggiungi(t);
         }
         for (auto& w : a->settimane) {
-            if (p_.verificaDal && !(w.data < *p_.verificaDal))
+            if (p_.verificaDal && w.data.chiave() >= p_.verificaDal->chiave())
                 s.verifica.push_back(std::move(w));
             else
                 s.ricerca.push_back(std::move(w));

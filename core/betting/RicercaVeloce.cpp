@@ -210,6 +210,50 @@ inline int PrimiBit(const Parola* a, const Parola* b, std::size_t parole, int n,
     return trovati;
 }
 
+// One week's settlement of the twelve kinds from the factors of the `n`
+// ranked events (n <= the events considered), with the same operations in the
+// same order as LiquidaSettimana, so the same bits.
+inline void Liquida(const std::array<double, kMaxEventiGiocata>& f, bool primoVuoto, int n,
+                    Esito12& e) {
+    e = Esito12{};
+    auto segna = [&](int tipo, double g, bool vince) {
+        const auto t = static_cast<std::size_t>(tipo);
+        e.guadagno[t] = g;
+        e.giocabili[t] = 1;
+        e.vincenti[t] = vince ? 1 : 0;
+    };
+    if (!primoVuoto)
+        segna(0, f[0] - 1, f[0] > 0);
+    double prodotto = f[0];
+    for (int m = 1; m < n; ++m) {
+        prodotto *= f[static_cast<std::size_t>(m)];
+        segna(m, prodotto - 1, prodotto > 0);
+    }
+    auto sistema = [&](int tipo, std::initializer_list<std::array<int, 3>> giocate, int lunghezza) {
+        double g = 0;
+        for (const auto& x : giocate) {
+            double p = f[static_cast<std::size_t>(x[0])];
+            for (int k = 1; k < lunghezza; ++k)
+                p *= f[static_cast<std::size_t>(x[static_cast<std::size_t>(k)])];
+            g += p - 1;
+        }
+        segna(tipo, g, g > 0);
+    };
+    if (n >= 2)
+        sistema(6, {{0, 0, 0}, {1, 0, 0}}, 1);
+    if (n >= 3)
+        sistema(7, {{0, 1, 0}, {0, 2, 0}, {1, 2, 0}}, 2);
+    if (n >= 4) {
+        sistema(8, {{0, 1, 0}, {0, 2, 0}, {0, 3, 0}, {1, 2, 0}, {1, 3, 0}, {2, 3, 0}}, 2);
+        sistema(9, {{0, 1, 2}, {0, 1, 3}, {0, 2, 3}, {1, 2, 3}}, 3);
+        sistema(11, {{0, 1, 2}, {0, 1, 3}, {0, 2, 3}}, 3);
+    }
+    if (n >= 5)
+        sistema(10, {{0, 1, 3}, {0, 3, 4}, {1, 2, 4}}, 3);
+}
+
+constexpr int kBitPosti = 3; // outcomes remembered per week and ranking: 8
+
 struct RisultatoBlocco {
     std::vector<Miglioramento> miglioramenti;
     long candidati = 0;
@@ -230,7 +274,7 @@ public:
             if (!ordinamenti_[static_cast<std::size_t>(r)])
                 continue;
             celle_[static_cast<std::size_t>(r)].assign(m.Parole(), 0);
-            cache_[static_cast<std::size_t>(r)].assign(m.Settimane(), Memoria{});
+            cache_[static_cast<std::size_t>(r)].assign(m.Settimane() << kBitPosti, Memoria{});
         }
         for (int t = 0; t < kTipiGiocata; ++t)
             if (EventiTipoGiocata(t) <= eventi_)
@@ -370,24 +414,16 @@ private:
         std::uint64_t chiave = static_cast<std::uint64_t>(n);
         for (int k = 0; k < n; ++k)
             chiave |= static_cast<std::uint64_t>(pos[static_cast<std::size_t>(k)]) << (4 + 10 * k);
-        Memoria& mem = memorizzabile ? cache_[ur][w] : temporanea_;
+        const std::size_t posto =
+            static_cast<std::size_t>((chiave * 0x9E3779B97F4A7C15ull) >> (64 - kBitPosti));
+        Memoria& mem = memorizzabile ? cache_[ur][(w << kBitPosti) | posto] : temporanea_;
         if (memorizzabile && mem.chiave == chiave)
             return &mem.esito;
         std::array<double, kMaxEventiGiocata> f{};
-        std::array<bool, kMaxEventiGiocata> vuoto{};
         const std::size_t e0 = m_.InizioEventi(w);
-        for (int k = 0; k < n; ++k) {
-            const auto uk = static_cast<std::size_t>(k);
-            f[uk] = o.fattore[e0 + static_cast<std::size_t>(pos[uk])];
-            vuoto[uk] = o.vuoto[e0 + static_cast<std::size_t>(pos[uk])] != 0;
-        }
-        const auto esiti = LiquidaSettimana(f, vuoto, n, eventi_);
-        for (std::size_t k = 0; k < kTipiGiocata; ++k) {
-            const bool g = esiti[k].giocabile;
-            mem.esito.guadagno[k] = g ? esiti[k].guadagno : 0.0;
-            mem.esito.giocabili[k] = g ? 1 : 0;
-            mem.esito.vincenti[k] = g && esiti[k].vincente ? 1 : 0;
-        }
+        for (int k = 0; k < n; ++k)
+            f[static_cast<std::size_t>(k)] = o.fattore[e0 + static_cast<std::size_t>(pos[static_cast<std::size_t>(k)])];
+        Liquida(f, o.vuoto[e0 + static_cast<std::size_t>(pos[0])] != 0, n, mem.esito);
         mem.chiave = chiave;
         return &mem.esito;
     }
