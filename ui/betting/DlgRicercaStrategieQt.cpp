@@ -94,8 +94,8 @@ CDlgParametriRicercaQt::CDlgParametriRicercaQt(CDlgParametriRicerca& logica, Par
     const char* testiOrdinamenti[3] = {"Probabilità", "Equità", "Quota"};
     const char* nomiOrdinamenti[3] = {"ordinamentoProbabilita", "ordinamentoEquita", "ordinamentoQuota"};
     const char* suggerimentiOrdinamenti[3] = {
-        "Ordina gli eventi di ogni settimana per probabilita' del segno (per il segno '1' anche per "
-        "probabilita' minima del segno '2')",
+        ("Ordina gli eventi di ogni settimana per probabilita' del segno (per il segno '1' anche per "
+         "probabilita' minima del segno '2')"),
         "Ordina gli eventi di ogni settimana per equita' del segno",
         "Ordina gli eventi di ogni settimana per quota del segno"};
     auto* rigaOrdinamenti = new QHBoxLayout;
