@@ -192,36 +192,3 @@ double MisuraMigliore(const MiglioreGiocata& b, bool maxRendimento);
 int OrdinamentoProbabilita(const MiglioriSegno& m, int tipo, bool maxRendimento);
 
 } // namespace veltra
-
-namespace veltra {
-
-// The weeks prepared once for a sign: per event only the numbers the search
-// reads, and per week and ranking the events in ranking order (ties in stored
-// order), so that a candidate's ranked events are the first that pass its
-// limits. Gives the same totals as ValutaCandidato.
-class ValutatoreSegno {
-public:
-    ValutatoreSegno(std::span<const SettimanaArchiviata> settimane, char segno,
-                    int eventiDaConsiderare);
-    std::array<TotaliGiocata, kTipiGiocata> Valuta(int ordinamento, const LimitiCandidato& l) const;
-    int Settimane() const { return static_cast<int>(inizio_.size()) - 1; }
-
-private:
-    struct Compatto {
-        float p1, px, p2, equita, quota;
-        double fattore;
-        bool vuoto;
-    };
-    char segno_;
-    int eventi_;
-    std::vector<Compatto> compatti_;                           // all weeks, stored order
-    std::vector<std::size_t> inizio_;                          // first event of each week (+ end)
-    std::array<std::vector<std::uint32_t>, kOrdinamenti> ordine_; // per ranking, indices into compatti_
-};
-
-// The search of one sign with the prepared weeks: the same bests and the same
-// improvements, in the same order, as CercaSegnoLetterale.
-MiglioriSegno CercaSegno(std::span<const SettimanaArchiviata> settimane, const ParametriRicerca& p,
-                         char segno, std::vector<Miglioramento>* miglioramenti, long& candidati);
-
-} // namespace veltra

@@ -93,11 +93,15 @@ struct Griglia {
 };
 
 // One week's outcome for the twelve kinds, in the form the totals add up.
+// Playable and winning weeks share a word: playable in the low half, winning
+// in the high half, so one addition counts both.
 struct Esito12 {
     std::array<double, kTipiGiocata> guadagno{};
-    std::array<int, kTipiGiocata> giocabili{};
-    std::array<int, kTipiGiocata> vincenti{};
+    std::array<std::uint64_t, kTipiGiocata> conti{};
+    int Giocabili(std::size_t k) const { return static_cast<int>(conti[k] & 0xffffffffu); }
+    int Vincenti(std::size_t k) const { return static_cast<int>(conti[k] >> 32); }
 };
+constexpr std::uint64_t kVincente = std::uint64_t{1} << 32;
 
 // The weeks as masks. For ranking r, week w's events are numbered in ranking
 // order (ties in stored order) and event k is bit k of the week's words.
@@ -105,7 +109,8 @@ class Maschere {
 public:
     struct PerOrdinamento {
         bool attivo = false;
-        std::vector<Parola> minEq, maxEq, minQ, maxQ, prob; // [value][word]
+        std::vector<Parola> minEq, maxEq, minQ, maxQ; // [value][word]
+        std::vector<Parola> prob;                     // [word][combination]
         std::vector<double> fattore;                        // [event in ranking order]
         std::vector<std::uint8_t> vuoto;
     };
@@ -171,7 +176,7 @@ public:
                             o.maxQ[i * parole_ + parola] |= bit;
                     for (std::size_t i = 0; i < g.terne.size(); ++i)
                         if (g.PassaProbabilita(e, g.terne[i]))
-                            o.prob[i * parole_ + parola] |= bit;
+                            o.prob[parola * g.terne.size() + i] |= bit;
                     o.fattore[inizioEventi_[w] + k] = FattoreEvento(e, g.segno);
                     o.vuoto[inizioEventi_[w] + k] = e.esito == '-';
                 }
@@ -219,8 +224,7 @@ inline void Liquida(const std::array<double, kMaxEventiGiocata>& f, bool primoVu
     auto segna = [&](int tipo, double g, bool vince) {
         const auto t = static_cast<std::size_t>(tipo);
         e.guadagno[t] = g;
-        e.giocabili[t] = 1;
-        e.vincenti[t] = vince ? 1 : 0;
+        e.conti[t] = 1 + (vince ? kVincente : 0);
     };
     if (!primoVuoto)
         segna(0, f[0] - 1, f[0] > 0);
@@ -252,7 +256,7 @@ inline void Liquida(const std::array<double, kMaxEventiGiocata>& f, bool primoVu
         sistema(10, {{0, 1, 3}, {0, 3, 4}, {1, 2, 4}}, 3);
 }
 
-constexpr int kBitPosti = 3; // outcomes remembered per week and ranking: 8
+constexpr int kBitPosti = 5; // outcomes remembered per week and ranking: 32
 
 struct RisultatoBlocco {
     std::vector<Miglioramento> miglioramenti;
@@ -279,6 +283,11 @@ public:
         for (int t = 0; t < kTipiGiocata; ++t)
             if (EventiTipoGiocata(t) <= eventi_)
                 tipi_.push_back(t);
+        totali_.resize(static_cast<std::size_t>(kOrdinamenti) * g.terne.size());
+        std::size_t parole = 0;
+        for (std::size_t w = 0; w < m.Settimane(); ++w)
+            parole = std::max(parole, m.FineParole(w) - m.InizioParole(w));
+        ultimo_.assign(parole, 0);
     }
 
     void Blocco(const BloccoGriglia& b, RisultatoBlocco& out, const std::atomic<bool>& fermo) {
@@ -294,29 +303,56 @@ public:
                     out.candidati += static_cast<long>(terne);
                     continue;
                 }
+                // Totals of every combination, week by week in week order (the
+                // sums come out as a candidate-by-candidate walk gives them).
+                for (int r = 0; r < kOrdinamenti; ++r) {
+                    const auto ur = static_cast<std::size_t>(r);
+                    if (!ordinamenti_[ur])
+                        continue;
+                    auto* tot = &totali_[ur * terne];
+                    std::fill(tot, tot + terne, Esito12{});
+                    const auto& o = m_.Per(r);
+                    for (const std::uint32_t w : settimane_[ur]) {
+                        const std::size_t a = m_.InizioParole(w), z = m_.FineParole(w);
+                        // The ranked events change only when the AND does:
+                        // from one combination to the next it often does not.
+                        const Esito12* precedente = nullptr;
+                        for (std::size_t x = a; x < z; ++x)
+                            ultimo_[x - a] = ~Parola{0};
+                        for (std::size_t t = 0; t < terne; ++t) {
+                            bool uguale = true;
+                            for (std::size_t x = a; x < z; ++x) {
+                                const Parola c = celle_[ur][x] & o.prob[x * terne + t];
+                                uguale = uguale && c == ultimo_[x - a];
+                                ultimo_[x - a] = c;
+                            }
+                            const Esito12* e = uguale ? precedente : Esito(r, w, t);
+                            precedente = e;
+                            if (!e)
+                                continue;
+                            for (std::size_t k = 0; k < kTipiGiocata; ++k) {
+                                tot[t].guadagno[k] += e->guadagno[k];
+                                tot[t].conti[k] += e->conti[k];
+                            }
+                        }
+                    }
+                }
                 for (std::size_t t = 0; t < terne; ++t) {
                     ++out.candidati;
                     for (int r = 0; r < kOrdinamenti; ++r) {
                         const auto ur = static_cast<std::size_t>(r);
                         if (!ordinamenti_[ur] || settimane_[ur].empty())
                             continue;
-                        Esito12 tot{};
-                        for (const std::uint32_t w : settimane_[ur]) {
-                            const Esito12* e = EsitoSettimana(r, w, t);
-                            if (!e)
-                                continue;
-                            for (std::size_t k = 0; k < kTipiGiocata; ++k) {
-                                tot.guadagno[k] += e->guadagno[k];
-                                tot.giocabili[k] += e->giocabili[k];
-                                tot.vincenti[k] += e->vincenti[k];
-                            }
-                        }
+                        const Esito12& tot = totali_[ur * terne + t];
                         for (const int k : tipi_) {
                             const auto uk = static_cast<std::size_t>(k);
+                            // What the rule refuses first, without building the totals.
+                            if (tot.conti[uk] == 0 || tot.guadagno[uk] < 0)
+                                continue;
                             TotaliGiocata c;
                             c.guadagno = tot.guadagno[uk];
-                            c.giocabili = tot.giocabili[uk];
-                            c.vincenti = tot.vincenti[uk];
+                            c.giocabili = tot.Giocabili(uk);
+                            c.vincenti = tot.Vincenti(uk);
                             auto& best = locali[ur][uk];
                             if (!SostituisceMigliore(c, best, p_.maxRendimento,
                                                      static_cast<int>(m_.Settimane()),
@@ -355,7 +391,8 @@ public:
                     c[0] = o.minEq[static_cast<std::size_t>(b.indiceMin) * m_.Parole() + x] &
                            o.maxEq[static_cast<std::size_t>(b.indiceMax) * m_.Parole() + x] &
                            o.minQ[i * m_.Parole() + x] & o.maxQ[j * m_.Parole() + x];
-                    n += PrimiBit(c, &o.prob[t * m_.Parole() + x], 1, eventi_ - n, pos);
+                    const Parola pr = o.prob[x * g_.terne.size() + t];
+                    n += PrimiBit(c, &pr, 1, eventi_ - n, pos);
                 }
                 somma += static_cast<unsigned long>(n) + static_cast<unsigned long>(pos[0]);
             }
@@ -401,13 +438,24 @@ private:
 
     // The week's outcome under ranking r for prob. combination t (with the
     // current cells); null when no event is ranked.
+    // The same, from the ANDs (the current cells and the combination's masks).
+    const Esito12* Esito(int r, std::uint32_t w, std::size_t t) { return EsitoSettimana(r, w, t); }
+
     const Esito12* EsitoSettimana(int r, std::uint32_t w, std::size_t t) {
         const auto ur = static_cast<std::size_t>(r);
         const auto& o = m_.Per(r);
-        const std::size_t a = m_.InizioParole(w);
+        const std::size_t a = m_.InizioParole(w), z = m_.FineParole(w);
+        const std::size_t T = g_.terne.size();
         std::array<int, kMaxEventiGiocata> pos{};
-        const int n = PrimiBit(&celle_[ur][a], &o.prob[t * m_.Parole() + a],
-                               m_.FineParole(w) - a, eventi_, pos);
+        int n = 0;
+        for (std::size_t x = a; x < z && n < eventi_; ++x) {
+            Parola c = celle_[ur][x] & o.prob[x * T + t];
+            while (c && n < eventi_) {
+                pos[static_cast<std::size_t>(n++)] =
+                    static_cast<int>((x - a) * kBit) + std::countr_zero(c);
+                c &= c - 1;
+            }
+        }
         if (n == 0)
             return nullptr;
         const bool memorizzabile = m_.EventiSettimana(w) < 1024;
@@ -435,11 +483,11 @@ private:
         const auto uk = static_cast<std::size_t>(k);
         for (const std::uint32_t w : settimane_[static_cast<std::size_t>(r)]) {
             const Esito12* e = EsitoSettimana(r, w, t);
-            if (!e || !e->giocabili[uk])
+            if (!e || !e->Giocabili(uk))
                 continue;
             EsitoSettimanaTipo s;
             s.giocabile = true;
-            s.vincente = e->vincenti[uk] != 0;
+            s.vincente = e->Vincenti(uk) != 0;
             s.guadagno = e->guadagno[uk];
             tot.Aggiungi(s);
         }
@@ -456,6 +504,8 @@ private:
     std::array<std::vector<std::uint32_t>, kOrdinamenti> settimane_;
     std::array<std::vector<Memoria>, kOrdinamenti> cache_;
     Memoria temporanea_;
+    std::vector<Esito12> totali_; // [ranking][combination]
+    std::vector<Parola> ultimo_;  // the last AND of a week's words
 };
 
 int Thread(int richiesti) {

@@ -3,6 +3,7 @@
 // candidate, and the walk over the grid of limits against plain float loops.
 #include "betting/Evento.h"
 #include "betting/GrigliaStrategie.h"
+#include "betting/RicercaVeloce.h"
 #include "betting/ArchivioGenerato.h"
 
 #include <gtest/gtest.h>
@@ -559,49 +560,8 @@ TEST(ValutaUnica, RisultatiSenzaIVincoli) {
 
 namespace {
 
-// Every k-th grid candidate.
-struct VisitaCampione {
-    long passo, n = 0;
-    std::vector<LimitiCandidato> scelti;
-    void InizioEquitaMin(float) {}
-    void FineEquitaMin(float) {}
-    bool FineEquitaMax(float, float) { return true; }
-    void Candidato(const LimitiCandidato& l) {
-        if (n++ % passo == 0)
-            scelti.push_back(l);
-    }
-};
-
-bool StessiTotali(const TotaliGiocata& a, const TotaliGiocata& b) {
-    return a.guadagno == b.guadagno && a.vincenti == b.vincenti && a.giocabili == b.giocabili &&
-           a.ritardo == b.ritardo && a.maxRitardo == b.maxRitardo;
-}
-
-TEST(ValutatoreSegno, UgualeAllaValutazioneLetterale) {
-    const auto settimane = ArchivioGenerato(19, 40, 14);
-    for (char segno : {'1', 'x', '2'}) {
-        VisitaCampione campione{4999, 0, {}};
-        PercorriGriglia(segno, campione);
-        ASSERT_GT(campione.scelti.size(), 1000u);
-        for (int eventi : {1, 4, 6}) {
-            const ValutatoreSegno v(settimane, segno, eventi);
-            int giocabiliVisti = 0;
-            for (int o = 0; o < kOrdinamenti; ++o)
-                for (const auto& l : campione.scelti) {
-                    const auto attesi = ValutaCandidato(settimane, segno, o, l, eventi);
-                    const auto veloci = v.Valuta(o, l);
-                    for (std::size_t t = 0; t < attesi.size(); ++t) {
-                        ASSERT_TRUE(StessiTotali(attesi[t], veloci[t]))
-                            << segno << " ranking " << o << " kind " << t << " events " << eventi;
-                        giocabiliVisti += attesi[t].giocabili;
-                    }
-                }
-            EXPECT_GT(giocabiliVisti, 0) << segno << " " << eventi;
-        }
-    }
-}
-
-TEST(CercaSegno, UgualeAllaRicercaLetterale) {
+// The whole grid of a sign, searched literally and by the run's search.
+TEST(CercaSegnoBlocchi, TuttaLaGrigliaUgualeAllaRicercaLetterale) {
     const auto settimane = ArchivioGenerato(7, 5, 6);
     struct Caso {
         char segno;
@@ -619,10 +579,13 @@ TEST(CercaSegno, UgualeAllaRicercaLetterale) {
         p.maxRendimento = c.maxRendimento;
         p.minSettimaneUtili = c.minUtili;
         p.minSettimaneVincenti.fill(c.minVincenti);
-        std::vector<Miglioramento> ml, mv;
-        long nl = 0, nv = 0;
+        std::vector<Miglioramento> ml;
+        long nl = 0;
         const auto letterale = CercaSegnoLetterale(settimane, p, c.segno, &ml, nl);
-        const auto veloce = CercaSegno(settimane, p, c.segno, &mv, nv);
+        const EsitoSegno esito = CercaSegnoBlocchi(settimane, p, c.segno, 2, nullptr, nullptr);
+        const auto& veloce = esito.migliori;
+        const auto& mv = esito.miglioramenti;
+        const long nv = esito.candidati;
         EXPECT_EQ(nl, nv);
         ASSERT_EQ(ml.size(), mv.size()) << c.segno;
         EXPECT_FALSE(ml.empty()) << c.segno;
