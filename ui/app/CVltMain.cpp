@@ -43,6 +43,7 @@
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
+#include "betting/DlgRicercaStrategieQt.h"
 #include "platform/Risorse.h"
 #include "platform/SuoniQt.h"
 #include "pools/CDlgSistemaRidottoQt.h"
@@ -291,6 +292,7 @@ void CVltMain::CreaTabellaComandi() {
         {comando::VisualizzaStrategie, [this] { ComandoVisualizzaStrategie(dati_, cartella_, messaggi_, this); }},
         {comando::CalcoloRendimenti, [this] { ComandoCalcoloRendimenti(dati_, cartella_, messaggi_, this); }},
         {comando::EsportaEventi, [this] { ComandoEsportaEventi(dati_, cartella_, messaggi_, this); }},
+        {comando::RicercaStrategie, [this] { ComandoRicercaStrategie(dati_, cartella_, messaggi_, orologio_, this); }},
     });
     // clang-format on
 }

@@ -151,7 +151,8 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::CalcoloRendimenti,
                                      comando::EsportaEventi,
                                      comando::Consiglio,
-                                     comando::Stampa};
+                                     comando::Stampa,
+                                     comando::RicercaStrategie};
     // Sistema Ridotto and Spoglio Schedine are built too, but need a reduced
     // system of known size, which this coupon has not.
     for (const auto& c : ComandiPrincipali())
