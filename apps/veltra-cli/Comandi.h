@@ -46,6 +46,7 @@ int ComandoSpoglio(const std::vector<std::string>& argomenti);
 int ComandoScambiaAnalisi(const std::vector<std::string>& argomenti);
 int ComandoArchiviaSettimane(const std::vector<std::string>& argomenti);
 int ComandoStrategia(const std::vector<std::string>& argomenti);
+int ComandoStampa(const std::vector<std::string>& argomenti);
 int ComandoRicercaStrategie(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.

@@ -39,6 +39,7 @@ void Uso(std::FILE* f) {
         "  archivia-settimane [--cartella DIR] --quote DIR_QUO [--bookmaker NOME]\n"
         "  strategia [--cartella DIR] --numero N [--bookmaker NOME] [--dal GGMMAA]\n"
         "  strategia [--cartella DIR] --nuova NOME --evento CRITERI... --giocata A,B...\n"
+        "  stampa [--cartella DIR] --voce NOME [--campionato ID] [--gambe K] --pdf FILE\n"
         "  ricerca-strategie [--cartella DIR] --bookmaker NOME --dal GGMMAA [--segni 1X2] "
         "[--ordinamenti PEQ] [--criterio rendimento|frequenza] [--eventi N] [--min-utili N] "
         "[--min-vincenti N,...(12)] [--campionati COD,...] [--uniti] [--thread N] [--tsv FILE] "
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
         if (comando == "scambia-analisi") return ComandoScambiaAnalisi(argomenti);
         if (comando == "archivia-settimane") return ComandoArchiviaSettimane(argomenti);
         if (comando == "strategia") return ComandoStrategia(argomenti);
+        if (comando == "stampa") return ComandoStampa(argomenti);
         if (comando == "ricerca-strategie") return ComandoRicercaStrategie(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);

@@ -278,7 +278,8 @@ public:
             if (!ordinamenti_[static_cast<std::size_t>(r)])
                 continue;
             celle_[static_cast<std::size_t>(r)].assign(m.Parole(), 0);
-            cache_[static_cast<std::size_t>(r)].assign(m.Settimane() << kBitPosti, Memoria{});
+            chiavi_[static_cast<std::size_t>(r)].assign(m.Settimane() << kBitPosti, ~std::uint64_t{0});
+            esiti_[static_cast<std::size_t>(r)].resize(m.Settimane() << kBitPosti);
         }
         for (int t = 0; t < kTipiGiocata; ++t)
             if (EventiTipoGiocata(t) <= eventi_)
@@ -311,30 +312,14 @@ public:
                         continue;
                     auto* tot = &totali_[ur * terne];
                     std::fill(tot, tot + terne, Esito12{});
-                    const auto& o = m_.Per(r);
                     for (const std::uint32_t w : settimane_[ur]) {
-                        const std::size_t a = m_.InizioParole(w), z = m_.FineParole(w);
-                        // The ranked events change only when the AND does:
-                        // from one combination to the next it often does not.
-                        const Esito12* precedente = nullptr;
-                        for (std::size_t x = a; x < z; ++x)
-                            ultimo_[x - a] = ~Parola{0};
-                        for (std::size_t t = 0; t < terne; ++t) {
-                            bool uguale = true;
-                            for (std::size_t x = a; x < z; ++x) {
-                                const Parola c = celle_[ur][x] & o.prob[x * terne + t];
-                                uguale = uguale && c == ultimo_[x - a];
-                                ultimo_[x - a] = c;
-                            }
-                            const Esito12* e = uguale ? precedente : Esito(r, w, t);
-                            precedente = e;
-                            if (!e)
-                                continue;
-                            for (std::size_t k = 0; k < kTipiGiocata; ++k) {
-                                tot[t].guadagno[k] += e->guadagno[k];
-                                tot[t].conti[k] += e->conti[k];
-                            }
-                        }
+                        const std::size_t nw = m_.FineParole(w) - m_.InizioParole(w);
+                        if (nw == 1)
+                            Settimana<1>(r, w, tot, 1);
+                        else if (nw == 2)
+                            Settimana<2>(r, w, tot, 2);
+                        else
+                            Settimana<0>(r, w, tot, nw);
                     }
                 }
                 for (std::size_t t = 0; t < terne; ++t) {
@@ -373,6 +358,40 @@ public:
         out.completo = true;
     }
 
+    // Adds week w's outcome under ranking r to the totals of every
+    // combination. NW is the week's number of words when known (1 or 2), else 0.
+    template <int NW>
+    void Settimana(int r, std::uint32_t w, Esito12* tot, std::size_t nwDinamico) {
+        const std::size_t nw = NW > 0 ? static_cast<std::size_t>(NW) : nwDinamico;
+        const auto ur = static_cast<std::size_t>(r);
+        const std::size_t terne = g_.terne.size();
+        const std::size_t a = m_.InizioParole(w);
+        const Parola* cella = &celle_[ur][a];
+        const Parola* prob = &m_.Per(r).prob[a * terne];
+        Parola* ultimo = ultimo_.data();
+        for (std::size_t x = 0; x < nw; ++x)
+            ultimo[x] = ~Parola{0};
+        // The ranked events change only when the AND does: from one
+        // combination to the next it often does not.
+        const Esito12* precedente = nullptr;
+        for (std::size_t t = 0; t < terne; ++t) {
+            bool uguale = true;
+            for (std::size_t x = 0; x < nw; ++x) {
+                const Parola c = cella[x] & prob[x * terne + t];
+                uguale = uguale && c == ultimo[x];
+                ultimo[x] = c;
+            }
+            const Esito12* e = uguale ? precedente : EsitoDa(r, w, ultimo, nw);
+            precedente = e;
+            if (!e)
+                continue;
+            for (std::size_t k = 0; k < kTipiGiocata; ++k) {
+                tot[t].guadagno[k] += e->guadagno[k];
+                tot[t].conti[k] += e->conti[k];
+            }
+        }
+    }
+
     // For the bare pass: the ranked events only.
     unsigned long SoloClassifica(const BloccoGriglia& b, std::size_t i, std::size_t j,
                                  std::size_t t) {
@@ -401,11 +420,6 @@ public:
     }
 
 private:
-    struct Memoria {
-        std::uint64_t chiave = ~std::uint64_t{0};
-        Esito12 esito;
-    };
-
     // The masks of an odds pair within the block, and the weeks where they
     // are not empty. False when no week of any ranking has an event left.
     bool Celle(const BloccoGriglia& b, std::size_t i, std::size_t j) {
@@ -438,42 +452,53 @@ private:
 
     // The week's outcome under ranking r for prob. combination t (with the
     // current cells); null when no event is ranked.
-    // The same, from the ANDs (the current cells and the combination's masks).
-    const Esito12* Esito(int r, std::uint32_t w, std::size_t t) { return EsitoSettimana(r, w, t); }
-
-    const Esito12* EsitoSettimana(int r, std::uint32_t w, std::size_t t) {
-        const auto ur = static_cast<std::size_t>(r);
-        const auto& o = m_.Per(r);
-        const std::size_t a = m_.InizioParole(w), z = m_.FineParole(w);
-        const std::size_t T = g_.terne.size();
+    // The week's outcome under ranking r from the AND of its words (the
+    // current cells and a combination's masks); null when no event is ranked.
+    const Esito12* EsitoDa(int r, std::uint32_t w, const Parola* e, std::size_t nw) {
         std::array<int, kMaxEventiGiocata> pos{};
         int n = 0;
-        for (std::size_t x = a; x < z && n < eventi_; ++x) {
-            Parola c = celle_[ur][x] & o.prob[x * T + t];
+        for (std::size_t x = 0; x < nw && n < eventi_; ++x) {
+            Parola c = e[x];
             while (c && n < eventi_) {
-                pos[static_cast<std::size_t>(n++)] =
-                    static_cast<int>((x - a) * kBit) + std::countr_zero(c);
+                pos[static_cast<std::size_t>(n++)] = static_cast<int>(x * kBit) + std::countr_zero(c);
                 c &= c - 1;
             }
         }
         if (n == 0)
             return nullptr;
-        const bool memorizzabile = m_.EventiSettimana(w) < 1024;
+        const auto ur = static_cast<std::size_t>(r);
+        const auto& o = m_.Per(r);
         std::uint64_t chiave = static_cast<std::uint64_t>(n);
         for (int k = 0; k < n; ++k)
             chiave |= static_cast<std::uint64_t>(pos[static_cast<std::size_t>(k)]) << (4 + 10 * k);
+        const bool memorizzabile = m_.EventiSettimana(w) < 1024;
         const std::size_t posto =
+            (static_cast<std::size_t>(w) << kBitPosti) |
             static_cast<std::size_t>((chiave * 0x9E3779B97F4A7C15ull) >> (64 - kBitPosti));
-        Memoria& mem = memorizzabile ? cache_[ur][(w << kBitPosti) | posto] : temporanea_;
-        if (memorizzabile && mem.chiave == chiave)
-            return &mem.esito;
+        Esito12* esito = &temporaneo_;
+        if (memorizzabile) {
+            esito = &esiti_[ur][posto];
+            if (chiavi_[ur][posto] == chiave)
+                return esito;
+            chiavi_[ur][posto] = chiave;
+        }
         std::array<double, kMaxEventiGiocata> f{};
         const std::size_t e0 = m_.InizioEventi(w);
         for (int k = 0; k < n; ++k)
-            f[static_cast<std::size_t>(k)] = o.fattore[e0 + static_cast<std::size_t>(pos[static_cast<std::size_t>(k)])];
-        Liquida(f, o.vuoto[e0 + static_cast<std::size_t>(pos[0])] != 0, n, mem.esito);
-        mem.chiave = chiave;
-        return &mem.esito;
+            f[static_cast<std::size_t>(k)] =
+                o.fattore[e0 + static_cast<std::size_t>(pos[static_cast<std::size_t>(k)])];
+        Liquida(f, o.vuoto[e0 + static_cast<std::size_t>(pos[0])] != 0, n, *esito);
+        return esito;
+    }
+
+    // The same for combination t.
+    const Esito12* EsitoSettimana(int r, std::uint32_t w, std::size_t t) {
+        const auto& o = m_.Per(r);
+        const std::size_t a = m_.InizioParole(w), z = m_.FineParole(w);
+        const std::size_t T = g_.terne.size();
+        for (std::size_t x = a; x < z; ++x)
+            ultimo_[x - a] = celle_[static_cast<std::size_t>(r)][x] & o.prob[x * T + t];
+        return EsitoDa(r, w, ultimo_.data(), z - a);
     }
 
     // The longest run of playable, non-winning weeks of kind k for the
@@ -502,8 +527,11 @@ private:
     std::vector<int> tipi_;
     std::array<std::vector<Parola>, kOrdinamenti> celle_;
     std::array<std::vector<std::uint32_t>, kOrdinamenti> settimane_;
-    std::array<std::vector<Memoria>, kOrdinamenti> cache_;
-    Memoria temporanea_;
+    // Outcomes remembered per ranking, week and slot, with their keys apart so
+    // that looking one up reads little.
+    std::array<std::vector<std::uint64_t>, kOrdinamenti> chiavi_;
+    std::array<std::vector<Esito12>, kOrdinamenti> esiti_;
+    Esito12 temporaneo_;
     std::vector<Esito12> totali_; // [ranking][combination]
     std::vector<Parola> ultimo_;  // the last AND of a week's words
 };

@@ -131,12 +131,13 @@ void CMotoreStime::Prepara(Stato& s, int limiteMinCasa, int limiteMaxCasa,
 
     // Season weights. With a single season included there is no step between
     // weights: that season gets importanzaMin.
+    // A count below 1 (refused above) is taken as 1 so that nothing below
+    // overflows on a damaged archive's value.
+    const int inclusi = std::max(p.campionatiInclusi, std::int32_t{1});
     s.importanzaIniziale = p.importanzaMin;
-    s.incrementoImportanza = p.campionatiInclusi > 1
-                                 ? (p.importanzaMax - p.importanzaMin) /
-                                       static_cast<float>(p.campionatiInclusi - 1)
-                                 : 0.0f;
-    s.primaStagione = campionato_.numeroStagioniCorrenti() - p.campionatiInclusi;
+    s.incrementoImportanza = inclusi > 1 ? (p.importanzaMax - p.importanzaMin) / static_cast<float>(inclusi - 1)
+                                         : 0.0f;
+    s.primaStagione = campionato_.numeroStagioniCorrenti() - inclusi;
 
     s.modifiche[0] = p.modificaAltaCasa;
     s.modifiche[1] = p.modificaBassaCasa;

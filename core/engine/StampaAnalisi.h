@@ -1,9 +1,13 @@
 #pragma once
-// Printing of analyses: the page-break rule shared by the analysis reports
-// and the block of advanced parameters.
+// Printing of analyses: the current-analysis report and the archive report
+// of a championship, the page-break rule they share and the block of
+// advanced parameters.
 #include "dati/CPunteggiAvanzati.h"
 #include "platform/Stampa.h"
 
+#include <ctime>
+
+#include <cstdint>
 #include <string>
 
 namespace veltra {
@@ -22,5 +26,25 @@ int StampaRigaConInterruzione(IDispositivoStampa& d, int yPrecedente, int passo,
 // The advanced-parameters block, counted from y0 (its first line at
 // y0 + 60). Returns the y of its last line, or -1 as above.
 int StampaParametriAvanzati(IDispositivoStampa& d, int y0, const CPunteggiAvanzati& p, int x = 0);
+
+class CCampionato;
+class IServizioStampa;
+
+// "Percentuali d'importanza: 100% - 100%", one percentage per analysed
+// matchday up to five.
+std::string RigaImportanza(int giornateAnalisi, const std::int16_t (&percentuali)[5]);
+
+// The report of the championship's current parameters with the precision
+// they reach now: the estimates are recomputed on `c` first (after a failed
+// fit the precisions last computed are printed). `oggi` dates the heading.
+// Nothing is printed when the print dialog is cancelled; a page that cannot
+// be ended aborts the document.
+void StampaAnalisiCorrente(IServizioStampa& servizio, CCampionato& c, const std::tm& oggi);
+void StampaAnalisiCorrente(IDispositivoStampa& d, CCampionato& c, const std::tm& oggi);
+
+// The report of every analysis in the championship's archive with the
+// precision stored for it; runs no estimation.
+void StampaArchivio(IServizioStampa& servizio, const CCampionato& c, const std::tm& oggi);
+void StampaArchivio(IDispositivoStampa& d, const CCampionato& c, const std::tm& oggi);
 
 } // namespace veltra

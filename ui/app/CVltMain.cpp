@@ -7,6 +7,7 @@
 #include "app/inserimento/CDlgNuoviIncontriQt.h"
 #include "app/inserimento/CDlgNuovoCampionatoQt.h"
 #include "app/shell/BarreStrumenti.h"
+#include "app/stampe/CDlgGestoreStampeQt.h"
 #include "app/shell/CambiaCampionato.h"
 #include "app/shell/Comandi.h"
 #include "app/shell/FiltriStorici.h"
@@ -42,6 +43,7 @@
 #include "betting/CDlgScommesseQt.h"
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
+#include "betting/DlgRicercaStrategieQt.h"
 #include "platform/Risorse.h"
 #include "platform/SuoniQt.h"
 #include "pools/CDlgSistemaRidottoQt.h"
@@ -255,6 +257,7 @@ void CVltMain::CreaTabellaComandi() {
              });
              info.exec(); }},
         {comando::Consiglio, [this] { consiglio_->Apri(); }},
+        {comando::Stampa, [this] { CDlgGestoreStampeQt(dati_, messaggi_, stampa_, orologio_, this).exec(); }},
         // Pools: the new-coupon wizard, then the system window over the coupon.
         {comando::NuovaSchedina, [this] {
              // Every page of the wizard has the wizard's help on F1.
@@ -289,6 +292,7 @@ void CVltMain::CreaTabellaComandi() {
         {comando::VisualizzaStrategie, [this] { ComandoVisualizzaStrategie(dati_, cartella_, messaggi_, this); }},
         {comando::CalcoloRendimenti, [this] { ComandoCalcoloRendimenti(dati_, cartella_, messaggi_, this); }},
         {comando::EsportaEventi, [this] { ComandoEsportaEventi(dati_, cartella_, messaggi_, this); }},
+        {comando::RicercaStrategie, [this] { ComandoRicercaStrategie(dati_, cartella_, messaggi_, orologio_, this); }},
     });
     // clang-format on
 }

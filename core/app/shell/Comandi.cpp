@@ -24,7 +24,7 @@ constexpr bool kDaFare = false;
 // clang-format off
 constexpr std::array kComandi = {
     C(comando::SalvaModifiche, "Salva &modifiche", "Consente di salvare le modifiche", R::Sempre, kPronto),
-    C(comando::Stampa, "Stam&pa...", "Accede al gestore delle Stampe", R::Sempre, kDaFare),
+    C(comando::Stampa, "Stam&pa...", "Accede al gestore delle Stampe", R::Sempre, kPronto),
     C(comando::Esci, "&Esci", "Esce dal programma VELTRA", R::Sempre, kPronto),
     C(comando::NuovoCampionato, "Nuovo &Campionato", "Nuovo Campionato: Inserimento del nome delle squadre", R::SenzaFiltroCorrente, kPronto),
     C(comando::NuoviIncontri, "Nuovi &Incontri", "Inserimento risultati di nuovi incontri", R::SenzaFiltroCorrente, kPronto),
@@ -51,7 +51,7 @@ constexpr std::array kComandi = {
     C(comando::VisualizzaStrategie, "&Visualizza Strategie", "Visualizza le strategie create ed i rendimenti", R::StrategiePresenti, kPronto),
     C(comando::CalcoloRendimenti, "Calcolo &Rendimenti", "Avvia l'aggiornamento dei rendimenti delle strategie", R::StrategiePresenti, kPronto),
     C(comando::EsportaEventi, "&Esporta Eventi e Risultati", "Esporta su file di testo eventi e risultati", R::Sempre, kPronto),
-    C(comando::RicercaStrategie, "&Ricerca Strategie", "Ricerca Strategie con maggiore rendimento o frequenza di sortita", R::Sempre, kDaFare),
+    C(comando::RicercaStrategie, "&Ricerca Strategie", "Ricerca Strategie con maggiore rendimento o frequenza di sortita", R::Sempre, kPronto),
     // The help items have no prompt of their own.
     C(comando::Sommario, "&Sommario", "", R::Sempre, kPronto),
     C(comando::Consiglio, "&Consiglio", "", R::ConsiglioPresente, kPronto),

@@ -94,4 +94,32 @@ TEST(TestiRicercaStrategie, TestiDiAvanzamento) {
         EXPECT_EQ(c.ottenuto, c.atteso);
 }
 
+// The winner's line is what the terminal prints: its shape is a contract.
+TEST(TestiRicercaStrategie, RigaDelVincitore) {
+    VincitoreRicerca v;
+    v.segno = 'x';
+    v.ordinamento = 3;
+    v.tipo = 6;
+    v.gruppo = "A B ";
+    v.rendimento = 0.123;
+    v.vincenti = 30;
+    v.giocabili = 120;
+    v.settimane = 250;
+    v.maxRitardo = 7;
+    v.limiti = {0, 0.5f, 0.25f, 1, 0, 0.3f, 0.75f, 2.0f, 1.5f, 2.1f};
+    const std::string base =
+        "'X' [A B] 1 su 2 Max.Q: rendimento +12.3%, vincenti 30 su 120 (25.0%), giocabili 120 su "
+        "250 (48.0%), ritardo max 7; P1 0%/50% PX 25%/100% P2 0%/30% E -25%/+100% Q 1.50/2.10";
+    EXPECT_EQ(RigaVincitore(v), base);
+    v.rendimentoVerifica = -0.032;
+    v.vincentiVerifica = 5;
+    v.giocabiliVerifica = 40;
+    v.settimaneVerifica = 60;
+    EXPECT_EQ(RigaVincitore(v), base + " | verifica: rendimento -3.2%, vincenti 5 su 40 (12.5%), "
+                                       "giocabili 40 su 60 (66.7%)");
+    v.ordinamento = 1;
+    v.segno = '1';
+    EXPECT_EQ(RigaVincitore(v).substr(0, 25), "'1' [A B] 1 su 2 Min.P2: ");
+}
+
 } // namespace

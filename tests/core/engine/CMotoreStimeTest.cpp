@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 #include <cstring>
 
@@ -343,6 +345,8 @@ TEST(MotoreStime, CasiDiFallimentoSenzaUscireDagliArray) {
              c.config.giornateAnalisi = 5; c.punteggiAvanzati.punti[0] = 9.0f; }},
         {"punto non finito", [](CCampionato& c) { c.punteggiAvanzati.punti[0] = NAN; }},
         {"nessuna stagione inclusa", [](CCampionato& c) { c.punteggiAvanzati.campionatiInclusi = 0; }},
+        {"stagioni incluse al minimo dell'intero", [](CCampionato& c) {
+             c.punteggiAvanzati.campionatiInclusi = std::numeric_limits<std::int32_t>::min(); }},
     };
     for (const auto& caso : casi) {
         auto dati = std::make_unique<DatiGlobali>();

@@ -78,8 +78,10 @@ TEST_F(FinestraPrincipaleTest, TitoloStatoEComandi) {
     ASSERT_NE(finestra->azione(40066), nullptr);
     EXPECT_TRUE(finestra->azione(40066)->isChecked());
     EXPECT_TRUE(finestra->azione(comando::CalcoloPicchetti)->isEnabled());
-    // Commands of windows not built yet are in place but disabled.
-    EXPECT_FALSE(finestra->azione(comando::RicercaStrategie)->isEnabled());
+    // Every window is built now: the print manager and the strategy search
+    // are always there.
+    EXPECT_TRUE(finestra->azione(comando::Stampa)->isEnabled());
+    EXPECT_TRUE(finestra->azione(comando::RicercaStrategie)->isEnabled());
     EXPECT_TRUE(finestra->azione(comando::CreaStrategia)->isEnabled());
     // The odds: entry always, modification and the bet selection with events.
     EXPECT_TRUE(finestra->azione(comando::ImmissioneQuote)->isEnabled());

@@ -150,7 +150,9 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::VisualizzaStrategie,
                                      comando::CalcoloRendimenti,
                                      comando::EsportaEventi,
-                                     comando::Consiglio};
+                                     comando::Consiglio,
+                                     comando::Stampa,
+                                     comando::RicercaStrategie};
     // Sistema Ridotto and Spoglio Schedine are built too, but need a reduced
     // system of known size, which this coupon has not.
     for (const auto& c : ComandiPrincipali())
