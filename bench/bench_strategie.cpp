@@ -114,15 +114,18 @@ BENCHMARK(BM_StatisticheStrategia600DaDisco)->Unit(benchmark::kMillisecond);
 // threads. BM_RicercaStrategieArchivioGenerato does the same over 250
 // generated weeks of 10 events, for machines without the data, on the
 // grid's first blocks. Counters: candidates tried, candidates per second,
-// weeks searched, events per week.
+// weeks searched, events per week, and the ratio of the search's time per
+// candidate and thread to a bare pass's over the same week masks.
 #include "betting/GrigliaStrategie.h"
 #include "betting/RicercaStrategie.h"
 #include "betting/RicercaVeloce.h"
 #include "platform/Lavori.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <span>
 
 namespace {
 
@@ -147,6 +150,29 @@ ParametriRicerca ParametriBench(int bookmaker, const DataSettimana& dal, int thr
     p.salvaStrategie = false;
     p.thread = thread;
     return p;
+}
+
+// The bare pass over the same week masks (the ANDs and the ranked events of
+// every ranking, without settlement or bests) for the grid's first `n`
+// candidates, on one thread: seconds per candidate. The ratio counter is the
+// search's seconds per candidate and thread over this.
+double SecondiNudoPerCandidato(std::span<const SettimanaArchiviata> settimane,
+                               const ParametriRicerca& p, long n) {
+    const auto t0 = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(PassaggioNudo(settimane, p, '1', n));
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() /
+           static_cast<double>(n);
+}
+
+void ContatoriNudo(benchmark::State& stato, std::span<const SettimanaArchiviata> settimane,
+                   const ParametriRicerca& p, long candidati, double secondi) {
+    if (candidati <= 0 || secondi <= 0)
+        return;
+    const double nudo = SecondiNudoPerCandidato(settimane, p, std::min(candidati, 200000L));
+    const int thread = p.thread > 0 ? p.thread : 2;
+    stato.counters["nudo_candidati_al_s"] = 1 / nudo;
+    stato.counters["rapporto_passaggio_nudo"] =
+        secondi * thread / static_cast<double>(candidati) / nudo;
 }
 
 // Runs the search once per iteration and fills the counters.
@@ -182,6 +208,8 @@ void MisuraRicerca(benchmark::State& stato, const ParametriRicerca& p,
     stato.counters["candidati_al_s"] =
         secondi > 0 ? static_cast<double>(esito.candidati) * static_cast<double>(stato.iterations()) / secondi : 0;
     stato.counters["vincitori"] = static_cast<double>(esito.vincitori.size());
+    ContatoriNudo(stato, caricato->settimane, p, esito.candidati,
+                  secondi / static_cast<double>(stato.iterations()));
 }
 
 void BM_RicercaStrategieArchivioReale(benchmark::State& stato) {
@@ -298,6 +326,8 @@ void BM_RicercaStrategieArchivioGenerato(benchmark::State& stato) {
     stato.counters["candidati_griglia"] = static_cast<double>(griglia);
     stato.counters["secondi_griglia_stimati"] = alSecondo > 0 ? static_cast<double>(griglia) / alSecondo : 0;
     stato.counters["miglioramenti"] = static_cast<double>(esito.miglioramenti.size());
+    ContatoriNudo(stato, settimane, p, esito.candidati,
+                  secondi / static_cast<double>(stato.iterations()));
 }
 BENCHMARK(BM_RicercaStrategieArchivioGenerato)
     ->ArgName("thread")

@@ -341,6 +341,9 @@ private:
                     l.maxProbX = 1, l.minProb1 = 0, l.minProb2 = 0;
                 r.migliori = ValutaUnica(w.ricerca, p_, segno, l);
                 r.candidati = 1;
+            } else if (w.ricerca.empty()) {
+                // No week to replay: no candidate is tried, every kind stays
+                // without a best.
             } else {
                 rapporto_.Aggiungi(TestoInizioRicerca());
                 r = CercaSegnoBlocchi(

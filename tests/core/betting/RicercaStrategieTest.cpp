@@ -251,6 +251,7 @@ TEST(CercaStrategie, SenzaArchivioUnMessaggioERigheVuote) {
     EXPECT_NE(g.esito.errore.find("Nessuna settimana"), std::string::npos);
     EXPECT_TRUE(g.esito.vincitori.empty());
     EXPECT_FALSE(g.esito.strategieSalvate);
+    EXPECT_EQ(g.esito.candidati, 0);
     EXPECT_NE(Leggi(g.esito.html).find("<td class=TESTONER0>Singola n.1 Max.P</td>"),
               std::string::npos);
 }
