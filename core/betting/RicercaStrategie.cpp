@@ -37,36 +37,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-#if defined(__GNUC__)
-__attribute__((format(printf, 2, 3)))
-#endif
-void Scrivi(std::string& s, const char* formato, ...) {
-    va_list a;
-    va_start(a, formato);
-    va_list b;
-    va_copy(b, a);
-    const int n = std::vsnprintf(nullptr, 0, formato, a);
-    va_end(a);
-    if (n > 0) {
-        const std::size_t prima = s.size();
-        s.resize(prima + static_cast<std::size_t>(n) + 1);
-        std::vsnprintf(s.data() + prima, static_cast<std::size_t>(n) + 1, formato, b);
-        s.resize(prima + static_cast<std::size_t>(n));
-    }
-    va_end(b);
-}
-
 std::string NomeFile(const char* radice, int bookmaker, const DataOra& o, const char* estensione) {
     std::string s;
-    Scrivi(s, "%s-%s-%d-%d-%d-%d.%d.%s", radice, CartellaBookmakerRicerca(bookmaker), o.giorno,
+    AggiungiFormato(s, "%s-%s-%d-%d-%d-%d.%d.%s", radice, CartellaBookmakerRicerca(bookmaker), o.giorno,
            o.mese, o.anno, o.ora, o.minuto, estensione);
     return s;
 }
-
-char SegnoMostrato(char segno) { return segno == 'x' ? 'X' : segno; }
-
-double Percento(float v) { return static_cast<double>(v * 100); }
-double PercentoEquita(float v) { return static_cast<double>((v - 1) * 100); }
 
 constexpr const char* kStile =
     "<style>\n"
@@ -90,11 +66,11 @@ std::string IntestazioneHtml(const ParametriRicerca& p, const DataOra& oggi) {
     h += "</head><body><center>\n<h2>TALBOR<br>\nAnalisi strategie con eventi del bookmaker ";
     h += NomeBookmakerRicerca(p.bookmaker);
     h += "<br>\nPeriodo di analisi: ";
-    Scrivi(h, "%d/%d/%d - %d/%d/%d<br>\n%s</h2>\n", p.dataInizio.giorno, p.dataInizio.mese,
+    AggiungiFormato(h, "%d/%d/%d - %d/%d/%d<br>\n%s</h2>\n", p.dataInizio.giorno, p.dataInizio.mese,
            p.dataInizio.anno, oggi.giorno, oggi.mese, oggi.anno,
            p.maxRendimento ? "Max Rendimento" : "Max Frequenza di vincita");
     if (p.verificaDal)
-        Scrivi(h,
+        AggiungiFormato(h,
                "<p class=INTROS>Ricerca sulle settimane prima del %d/%d/%d; verifica sulle "
                "settimane da quella data in poi.</p>\n",
                p.verificaDal->giorno, p.verificaDal->mese, p.verificaDal->anno);
@@ -104,10 +80,10 @@ std::string IntestazioneHtml(const ParametriRicerca& p, const DataOra& oggi) {
 std::string IntestazioneSegnoHtml(char segno, int disponibili, int minUtili,
                                   const std::string& gruppo) {
     std::string h;
-    Scrivi(h, "<p class=TITOLO>PRONOSTICI: Segni '%c'", SegnoMostrato(segno));
-    Scrivi(h, " - Settimane disponibili: %d - Min.settimane valide: %d%%<br>\n", disponibili,
+    AggiungiFormato(h, "<p class=TITOLO>PRONOSTICI: Segni '%c'", SegnoMostrato(segno));
+    AggiungiFormato(h, " - Settimane disponibili: %d - Min.settimane valide: %d%%<br>\n", disponibili,
            minUtili);
-    Scrivi(h, "Campionati Inclusi: %s</p>\n<table>", gruppo.c_str());
+    AggiungiFormato(h, "Campionati Inclusi: %s</p>\n<table>", gruppo.c_str());
     return h;
 }
 
@@ -133,24 +109,24 @@ std::string RigaHtml(int tipo, int ordinamento, const MiglioreGiocata& b, int di
     const char* ner = positivo ? "TESTONER" : "TESTONER0";
     const char* ver = positivo ? "TESTOVER" : "TESTOVER0";
     std::string h;
-    Scrivi(h, "<tr><td class=%s>%s %s</td>", ner, NomeTipoGiocata(tipo),
+    AggiungiFormato(h, "<tr><td class=%s>%s %s</td>", ner, NomeTipoGiocata(tipo),
            EtichettaOrdinamentoRicerca(ordinamento));
     auto cella = [&](const std::string& t) { h += std::string("<td class=") + ver + ">" + t + "</td>"; };
     std::string t;
     if (positivo) {
         const double g = b.giocabili;
-        Scrivi(t, "%.1f%%", b.guadagno / g * 100), cella(t), t.clear();
-        Scrivi(t, "%d", b.maxRitardo), cella(t), t.clear();
-        Scrivi(t, "%d (%.1f%%)", b.vincenti, b.vincenti / g * 100), cella(t), t.clear();
-        Scrivi(t, "%d (%.1f%%)", b.giocabili, disponibili > 0 ? g / disponibili * 100 : 0.0),
+        AggiungiFormato(t, "%.1f%%", b.guadagno / g * 100), cella(t), t.clear();
+        AggiungiFormato(t, "%d", b.maxRitardo), cella(t), t.clear();
+        AggiungiFormato(t, "%d (%.1f%%)", b.vincenti, b.vincenti / g * 100), cella(t), t.clear();
+        AggiungiFormato(t, "%d (%.1f%%)", b.giocabili, disponibili > 0 ? g / disponibili * 100 : 0.0),
             cella(t), t.clear();
         const LimitiCandidato& l = b.limiti;
         for (float x : {l.minProb1, l.maxProb1, l.minProbX, l.maxProbX, l.minProb2, l.maxProb2})
-            Scrivi(t, "%.0f%%", Percento(x)), cella(t), t.clear();
-        Scrivi(t, "%+.0f%%", PercentoEquita(l.minEquita)), cella(t), t.clear();
-        Scrivi(t, "%+.0f%%", PercentoEquita(l.maxEquita)), cella(t), t.clear();
-        Scrivi(t, "%.2f", static_cast<double>(l.minQuota)), cella(t), t.clear();
-        Scrivi(t, "%.2f", static_cast<double>(l.maxQuota)), cella(t), t.clear();
+            AggiungiFormato(t, "%.0f%%", PercentoLimite(x)), cella(t), t.clear();
+        AggiungiFormato(t, "%+.0f%%", PercentoEquitaLimite(l.minEquita)), cella(t), t.clear();
+        AggiungiFormato(t, "%+.0f%%", PercentoEquitaLimite(l.maxEquita)), cella(t), t.clear();
+        AggiungiFormato(t, "%.2f", static_cast<double>(l.minQuota)), cella(t), t.clear();
+        AggiungiFormato(t, "%.2f", static_cast<double>(l.maxQuota)), cella(t), t.clear();
     } else {
         cella("0.0%"), cella("0"), cella("0 (0.0%)"), cella("0 (0.0%)");
         for (int k = 0; k < 6; ++k)
@@ -159,10 +135,10 @@ std::string RigaHtml(int tipo, int ordinamento, const MiglioreGiocata& b, int di
     }
     if (v && v->rendimentoVerifica) {
         const double g = v->giocabiliVerifica;
-        Scrivi(t, "%+.1f%%", *v->rendimentoVerifica * 100), cella(t), t.clear();
-        Scrivi(t, "%d (%.1f%%)", v->vincentiVerifica, g > 0 ? v->vincentiVerifica / g * 100 : 0.0),
+        AggiungiFormato(t, "%+.1f%%", *v->rendimentoVerifica * 100), cella(t), t.clear();
+        AggiungiFormato(t, "%d (%.1f%%)", v->vincentiVerifica, g > 0 ? v->vincentiVerifica / g * 100 : 0.0),
             cella(t), t.clear();
-        Scrivi(t, "%d (%.1f%%)", v->giocabiliVerifica,
+        AggiungiFormato(t, "%d (%.1f%%)", v->giocabiliVerifica,
                v->settimaneVerifica > 0 ? g / v->settimaneVerifica * 100 : 0.0),
             cella(t), t.clear();
     }
@@ -302,7 +278,7 @@ private:
         }
         if (!a->avvisi.empty()) {
             std::string t;
-            Scrivi(t, "Settimane o righe non lette: %zu (%s).\r\r\n\r\r\n", a->avvisi.size(),
+            AggiungiFormato(t, "Settimane o righe non lette: %zu (%s).\r\r\n\r\r\n", a->avvisi.size(),
                    a->avvisi.front().c_str());
             rapporto_.Aggiungi(t);
         }

@@ -5,12 +5,7 @@
 
 namespace veltra {
 
-namespace {
-
-#if defined(__GNUC__)
-__attribute__((format(printf, 2, 3)))
-#endif
-void Aggiungi(std::string& s, const char* formato, ...) {
+void AggiungiFormato(std::string& s, const char* formato, ...) {
     va_list a;
     va_start(a, formato);
     va_list b;
@@ -26,9 +21,11 @@ void Aggiungi(std::string& s, const char* formato, ...) {
     va_end(b);
 }
 
-// Limits shown as percentages: the products are taken in float, as the limits are.
-double Percento(float v) { return static_cast<double>(v * 100); }
-double PercentoEquita(float v) { return static_cast<double>((v - 1) * 100); }
+double PercentoLimite(float v) { return static_cast<double>(v * 100); }
+double PercentoEquitaLimite(float v) { return static_cast<double>((v - 1) * 100); }
+char SegnoMostrato(char segno) { return segno == 'x' ? 'X' : segno; }
+
+namespace {
 
 const char* EtichettaOrdinamento(int o) {
     switch (o) {
@@ -53,14 +50,14 @@ std::string RigaTestoRicerca(int ordinamento, const std::string& gruppo, const M
     s += gruppo;
     s += '\t';
     const double g = b.giocabili;
-    Aggiungi(s, "%.1f%%\t%d\t%d\t%.1f%%\t%d\t%.1f%%\t", b.guadagno / g * 100, b.maxRitardo,
+    AggiungiFormato(s, "%.1f%%\t%d\t%d\t%.1f%%\t%d\t%.1f%%\t", b.guadagno / g * 100, b.maxRitardo,
              b.vincenti, b.vincenti / g * 100, b.giocabili,
              g / settimaneDisponibili * 100);
     const LimitiCandidato& l = b.limiti;
     for (float v : {l.minProb1, l.maxProb1, l.minProbX, l.maxProbX, l.minProb2, l.maxProb2})
-        Aggiungi(s, "%.0f%%\t", Percento(v));
-    Aggiungi(s, "%+.0f%%\t%+.0f%%\t%.2f\t%.2f\n", PercentoEquita(l.minEquita),
-             PercentoEquita(l.maxEquita), static_cast<double>(l.minQuota),
+        AggiungiFormato(s, "%.0f%%\t", PercentoLimite(v));
+    AggiungiFormato(s, "%+.0f%%\t%+.0f%%\t%.2f\t%.2f\n", PercentoEquitaLimite(l.minEquita),
+             PercentoEquitaLimite(l.maxEquita), static_cast<double>(l.minQuota),
              static_cast<double>(l.maxQuota));
     return s;
 }
@@ -71,24 +68,20 @@ std::string TestoRisultatoStrategia(const DataOra& oggi, int bookmaker, bool max
     const char* criterio = maxRendimento ? "Max Rendimento" : "Max Frequenza di vincita";
     if (b.guadagno > 0 && b.giocabili > 0) {
         const double g = b.giocabili;
-        Aggiungi(s, "%d/%d/%d - %s - %s\r\r\nSettimane: %d\r\r\n", oggi.giorno, oggi.mese,
+        AggiungiFormato(s, "%d/%d/%d - %s - %s\r\r\nSettimane: %d\r\r\n", oggi.giorno, oggi.mese,
                  oggi.anno, NomeBookmakerRicerca(bookmaker), criterio, settimaneDisponibili);
-        Aggiungi(s,
+        AggiungiFormato(s,
                  "Rendimento: %.1f%%\r\r\nMax.Ritardo: %d\r\r\nSettimane Vincenti: %d "
                  "(%.1f%%)\r\r\nSettimane Totali: %d (%.1f%%)\r\r\n",
                  b.guadagno / g * 100, b.maxRitardo, b.vincenti, b.vincenti / g * 100, b.giocabili,
                  settimaneDisponibili > 0 ? g / settimaneDisponibili * 100 : 0.0);
     } else {
-        Aggiungi(s, "%d/%d/%d - %s - %s\r\r\nSettimane:% d\r\r\nRendimento negativo\r\r\n",
+        AggiungiFormato(s, "%d/%d/%d - %s - %s\r\r\nSettimane:% d\r\r\nRendimento negativo\r\r\n",
                  oggi.giorno, oggi.mese, oggi.anno, NomeBookmakerRicerca(bookmaker), criterio,
                  settimaneDisponibili);
     }
     return s;
 }
-
-namespace {
-char SegnoMostrato(char segno) { return segno == 'x' ? 'X' : segno; }
-} // namespace
 
 std::string TestoInizioCampionato(const std::string& nomeCampionato) {
     return "RICERCA SUL CAMPIONATO DI " + nomeCampionato + "...\r\r\n\r\r\n";
@@ -96,13 +89,13 @@ std::string TestoInizioCampionato(const std::string& nomeCampionato) {
 
 std::string TestoInizioSegno(char segno) {
     std::string s;
-    Aggiungi(s, "Ricerca sui pronostici '%c'...\r\r\n\r\r\n", SegnoMostrato(segno));
+    AggiungiFormato(s, "Ricerca sui pronostici '%c'...\r\r\n\r\r\n", SegnoMostrato(segno));
     return s;
 }
 
 std::string TestoFineSegno(char segno) {
     std::string s;
-    Aggiungi(s, "Ricerca sui pronostici '%c' conclusa.\r\r\n\r\r\n\r\r\n\r\r\n",
+    AggiungiFormato(s, "Ricerca sui pronostici '%c' conclusa.\r\r\n\r\r\n\r\r\n\r\r\n",
              SegnoMostrato(segno));
     return s;
 }
@@ -111,21 +104,21 @@ std::string TestoInizioRicerca() { return "Inizio ricerca. Attendere prego...\r\
 
 std::string TestoEquitaMin(float minEquita) {
     std::string s;
-    Aggiungi(s, "Ricerche con equita' min: %+.0f%%...\r\r\n", PercentoEquita(minEquita));
+    AggiungiFormato(s, "Ricerche con equita' min: %+.0f%%...\r\r\n", PercentoEquitaLimite(minEquita));
     return s;
 }
 
 std::string TestoEquitaMax(float minEquita, float maxEquita) {
     std::string s;
-    Aggiungi(s, "Ricerche con equita' max: %+.0f%% (con min: %+.0f%%)...\r\r\n",
-             PercentoEquita(maxEquita), PercentoEquita(minEquita));
+    AggiungiFormato(s, "Ricerche con equita' max: %+.0f%% (con min: %+.0f%%)...\r\r\n",
+             PercentoEquitaLimite(maxEquita), PercentoEquitaLimite(minEquita));
     return s;
 }
 
 std::string TestoFineEquitaMin(float minEquita) {
     std::string s;
-    Aggiungi(s, "Concluse tutte le ricerche con equita' min: %+.0f%%.\r\r\n\r\r\n",
-             PercentoEquita(minEquita));
+    AggiungiFormato(s, "Concluse tutte le ricerche con equita' min: %+.0f%%.\r\r\n\r\r\n",
+             PercentoEquitaLimite(minEquita));
     return s;
 }
 
@@ -147,20 +140,20 @@ std::string RigaVincitore(const VincitoreRicerca& v) {
     std::string gruppo = v.gruppo;
     while (!gruppo.empty() && gruppo.back() == ' ')
         gruppo.pop_back();
-    Aggiungi(s, "'%c' [%s] %s %s: rendimento %+.1f%%, vincenti %d su %d (%.1f%%), giocabili %d su %d (%.1f%%), ritardo max %d",
+    AggiungiFormato(s, "'%c' [%s] %s %s: rendimento %+.1f%%, vincenti %d su %d (%.1f%%), giocabili %d su %d (%.1f%%), ritardo max %d",
              SegnoMostrato(v.segno), gruppo.c_str(), NomeTipoGiocata(v.tipo),
              EtichettaOrdinamentoRicerca(v.ordinamento),
              v.giocabili > 0 ? v.rendimento * 100 : 0.0, v.vincenti, v.giocabili,
              Quota(v.vincenti, v.giocabili), v.giocabili, v.settimane,
              Quota(v.giocabili, v.settimane), v.maxRitardo);
     const LimitiCandidato& l = v.limiti;
-    Aggiungi(s, "; P1 %.0f%%/%.0f%% PX %.0f%%/%.0f%% P2 %.0f%%/%.0f%% E %+.0f%%/%+.0f%% Q %.2f/%.2f",
-             Percento(l.minProb1), Percento(l.maxProb1), Percento(l.minProbX),
-             Percento(l.maxProbX), Percento(l.minProb2), Percento(l.maxProb2),
-             PercentoEquita(l.minEquita), PercentoEquita(l.maxEquita),
+    AggiungiFormato(s, "; P1 %.0f%%/%.0f%% PX %.0f%%/%.0f%% P2 %.0f%%/%.0f%% E %+.0f%%/%+.0f%% Q %.2f/%.2f",
+             PercentoLimite(l.minProb1), PercentoLimite(l.maxProb1), PercentoLimite(l.minProbX),
+             PercentoLimite(l.maxProbX), PercentoLimite(l.minProb2), PercentoLimite(l.maxProb2),
+             PercentoEquitaLimite(l.minEquita), PercentoEquitaLimite(l.maxEquita),
              static_cast<double>(l.minQuota), static_cast<double>(l.maxQuota));
     if (v.rendimentoVerifica)
-        Aggiungi(s, " | verifica: rendimento %+.1f%%, vincenti %d su %d (%.1f%%), giocabili %d su %d (%.1f%%)",
+        AggiungiFormato(s, " | verifica: rendimento %+.1f%%, vincenti %d su %d (%.1f%%), giocabili %d su %d (%.1f%%)",
                  *v.rendimentoVerifica * 100, v.vincentiVerifica, v.giocabiliVerifica,
                  Quota(v.vincentiVerifica, v.giocabiliVerifica), v.giocabiliVerifica,
                  v.settimaneVerifica, Quota(v.giocabiliVerifica, v.settimaneVerifica));

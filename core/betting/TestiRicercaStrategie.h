@@ -8,6 +8,18 @@
 
 namespace veltra {
 
+// printf-style text appended to `s`.
+#if defined(__GNUC__)
+__attribute__((format(printf, 2, 3)))
+#endif
+void AggiungiFormato(std::string& s, const char* formato, ...);
+
+// A limit as the texts show it: probabilities ·100, equities (v − 1)·100
+// (the products taken in float, as the limits are); the sign 'x' as 'X'.
+double PercentoLimite(float v);
+double PercentoEquitaLimite(float v);
+char SegnoMostrato(char segno);
+
 // The header line of the text file of all kept improvements.
 std::string IntestazioneTestoRicerca();
 
