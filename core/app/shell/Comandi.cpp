@@ -19,7 +19,6 @@ constexpr DescrizioneComando C(int id, std::string_view voce, std::string_view p
 }
 
 constexpr bool kPronto = true;
-constexpr bool kDaFare = false;
 
 // clang-format off
 constexpr std::array kComandi = {
