@@ -80,7 +80,11 @@ std::optional<DataSettimana> DataDaNome(std::string_view nome) {
     d.giorno = (nome[0] - '0') * 10 + (nome[1] - '0');
     d.mese = (nome[2] - '0') * 10 + (nome[3] - '0');
     d.anno = 2000 + (nome[4] - '0') * 10 + (nome[5] - '0');
-    if (d.giorno < 1 || d.giorno > 31 || d.mese < 1 || d.mese > 12) return std::nullopt;
+    if (d.mese < 1 || d.mese > 12) return std::nullopt;
+    // Years 2000..2099: every fourth is a leap year, 2000 included.
+    static constexpr int kGiorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int giorni = kGiorni[d.mese - 1] + (d.mese == 2 && d.anno % 4 == 0 ? 1 : 0);
+    if (d.giorno < 1 || d.giorno > giorni) return std::nullopt;
     return d;
 }
 

@@ -44,7 +44,8 @@ inline constexpr const char* kMessaggioInterrottoSenzaRisultato =
 std::filesystem::path PercorsoPiattaforma(std::string_view testo);
 
 // A week's date from its name GGMMAA (year 2000 + AA); nullopt unless the
-// name is six digits with day 1..31 and month 1..12.
+// name is six digits giving a day of the calendar (no 31 April, 29 February
+// only in leap years).
 struct DataSettimana {
     int giorno = 0, mese = 0, anno = 0;
     long chiave() const { return anno * 10000L + mese * 100L + giorno; }

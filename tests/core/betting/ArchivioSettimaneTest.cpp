@@ -76,7 +76,9 @@ TEST(ArchivioSettimane, NomiERiepilogo) {
         const char* nome;
         bool valido;
     } nomi[] = {{"311205", true}, {"010100", true}, {"31125", false}, {"321205", false},
-                {"011305", false}, {"000105", false}, {"01a105", false}, {"0101055", false}};
+                {"011305", false}, {"000105", false}, {"01a105", false}, {"0101055", false},
+                {"290224", true}, {"290200", true}, {"290223", false}, {"300224", false},
+                {"310424", false}, {"300424", true}};
     for (const Nome& n : nomi)
         EXPECT_EQ(DataDaNome(n.nome).has_value(), n.valido) << n.nome;
 
