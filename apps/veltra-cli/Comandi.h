@@ -51,6 +51,8 @@ int ComandoRicercaStrategie(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);
+// "a,b,,c" split at `c` into "a", "b", "", "c" (one empty part for "").
+std::vector<std::string> Dividi(const std::string& s, char c);
 
 // The program's message boxes in a terminal: each text on one line of
 // standard error (after `prefisso`); a question is answered No.

@@ -54,17 +54,6 @@ int Percentuale(const std::string& nome, const std::string& v) {
     return x;
 }
 
-std::vector<std::string> Dividi(const std::string& s, char c) {
-    std::vector<std::string> v;
-    std::size_t i = 0;
-    while (true) {
-        const auto j = s.find(c, i);
-        v.push_back(s.substr(i, j == std::string::npos ? std::string::npos : j - i));
-        if (j == std::string::npos) return v;
-        i = j + 1;
-    }
-}
-
 // "BETANDWIN" .. "ALTRO BOOKMAKER", or the folder's name, in any case.
 int BookmakerRicerca(const std::string& nome) {
     const std::string n = Maiuscolo(nome);

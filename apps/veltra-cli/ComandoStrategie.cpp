@@ -66,17 +66,6 @@ float Reale(const std::string& nome, const std::string& v) {
     return x;
 }
 
-std::vector<std::string> Dividi(const std::string& s, char c) {
-    std::vector<std::string> v;
-    std::size_t i = 0;
-    while (true) {
-        const auto j = s.find(c, i);
-        v.push_back(s.substr(i, j == std::string::npos ? std::string::npos : j - i));
-        if (j == std::string::npos) return v;
-        i = j + 1;
-    }
-}
-
 // "tipo=1,posizione=2,campionati=A;B,minQuota=1.5,..."
 EventoStrategia EventoDa(const std::string& testo) {
     EventoStrategia e;

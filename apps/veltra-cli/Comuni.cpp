@@ -10,6 +10,17 @@
 
 namespace veltra::cli {
 
+std::vector<std::string> Dividi(const std::string& s, char c) {
+    std::vector<std::string> v;
+    std::size_t i = 0;
+    while (true) {
+        const auto j = s.find(c, i);
+        v.push_back(s.substr(i, j == std::string::npos ? std::string::npos : j - i));
+        if (j == std::string::npos) return v;
+        i = j + 1;
+    }
+}
+
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i) {
     if (i + 1 >= a.size()) throw ErroreUso{"manca il valore di " + a[i]};
     return a[++i];

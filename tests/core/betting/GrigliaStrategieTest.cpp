@@ -3,8 +3,6 @@
 // candidate, and the walk over the grid of limits against plain float loops.
 #include "betting/Evento.h"
 #include "betting/GrigliaStrategie.h"
-#include "betting/RicercaVeloce.h"
-#include "betting/ArchivioGenerato.h"
 
 #include <gtest/gtest.h>
 
@@ -552,59 +550,6 @@ TEST(ValutaUnica, RisultatiSenzaIVincoli) {
     EXPECT_EQ(m[1][0].giocabili, 0); // ranking 1 only for sign '1'
     EXPECT_EQ(m[3][0].limiti, l);
     EXPECT_EQ(m[0][1].giocabili, 0); // kinds beyond one event are not evaluated
-}
-
-} // namespace
-
-#include <random>
-
-namespace {
-
-// The whole grid of a sign, searched literally and by the run's search.
-TEST(CercaSegnoBlocchi, TuttaLaGrigliaUgualeAllaRicercaLetterale) {
-    const auto settimane = ArchivioGenerato(7, 5, 6);
-    struct Caso {
-        char segno;
-        std::array<bool, 4> ordinamenti;
-        int eventi;
-        bool maxRendimento;
-        int minUtili, minVincenti;
-    };
-    const Caso casi[] = {{'x', {false, false, true, false}, 3, true, 30, 10},
-                         {'2', {false, false, false, true}, 2, false, 0, 0}};
-    for (const auto& c : casi) {
-        ParametriRicerca p;
-        p.ordinamenti = c.ordinamenti;
-        p.eventiDaConsiderare = c.eventi;
-        p.maxRendimento = c.maxRendimento;
-        p.minSettimaneUtili = c.minUtili;
-        p.minSettimaneVincenti.fill(c.minVincenti);
-        std::vector<Miglioramento> ml;
-        long nl = 0;
-        const auto letterale = CercaSegnoLetterale(settimane, p, c.segno, &ml, nl);
-        const EsitoSegno esito = CercaSegnoBlocchi(settimane, p, c.segno, 2, nullptr, nullptr);
-        const auto& veloce = esito.migliori;
-        const auto& mv = esito.miglioramenti;
-        const long nv = esito.candidati;
-        EXPECT_EQ(nl, nv);
-        ASSERT_EQ(ml.size(), mv.size()) << c.segno;
-        EXPECT_FALSE(ml.empty()) << c.segno;
-        for (std::size_t i = 0; i < ml.size(); ++i) {
-            EXPECT_EQ(ml[i].ordinamento, mv[i].ordinamento);
-            EXPECT_EQ(ml[i].tipo, mv[i].tipo);
-            EXPECT_EQ(ml[i].migliore.limiti, mv[i].migliore.limiti) << i;
-            EXPECT_EQ(ml[i].migliore.guadagno, mv[i].migliore.guadagno) << i;
-        }
-        for (int o = 0; o < kOrdinamenti; ++o)
-            for (int t = 0; t < kTipiGiocata; ++t) {
-                const auto& a = letterale[static_cast<std::size_t>(o)][static_cast<std::size_t>(t)];
-                const auto& b = veloce[static_cast<std::size_t>(o)][static_cast<std::size_t>(t)];
-                EXPECT_EQ(a.limiti, b.limiti);
-                EXPECT_EQ(a.giocabili, b.giocabili);
-                EXPECT_EQ(a.vincenti, b.vincenti);
-                EXPECT_EQ(a.maxRitardo, b.maxRitardo);
-            }
-    }
 }
 
 } // namespace

@@ -30,8 +30,39 @@ void StessoEsito(const MiglioriSegno& a, const std::vector<Miglioramento>& ma, c
         for (std::size_t t = 0; t < a[o].size(); ++t) {
             EXPECT_EQ(a[o][t].limiti, b.migliori[o][t].limiti) << caso;
             EXPECT_EQ(a[o][t].guadagno, b.migliori[o][t].guadagno) << caso;
+            EXPECT_EQ(a[o][t].giocabili, b.migliori[o][t].giocabili) << caso;
+            EXPECT_EQ(a[o][t].vincenti, b.migliori[o][t].vincenti) << caso;
             EXPECT_EQ(a[o][t].maxRitardo, b.migliori[o][t].maxRitardo) << caso;
         }
+}
+
+// The whole grid of a sign, searched literally and by the run's search.
+TEST(CercaSegnoBlocchi, TuttaLaGrigliaUgualeAllaRicercaLetterale) {
+    const auto settimane = ArchivioGenerato(7, 5, 6);
+    struct Caso {
+        char segno;
+        std::array<bool, 4> ordinamenti;
+        int eventi;
+        bool maxRendimento;
+        int minUtili, minVincenti;
+    };
+    const Caso casi[] = {{'x', {false, false, true, false}, 3, true, 30, 10},
+                         {'2', {false, false, false, true}, 2, false, 0, 0}};
+    for (const auto& c : casi) {
+        ParametriRicerca p;
+        p.ordinamenti = c.ordinamenti;
+        p.eventiDaConsiderare = c.eventi;
+        p.maxRendimento = c.maxRendimento;
+        p.minSettimaneUtili = c.minUtili;
+        p.minSettimaneVincenti.fill(c.minVincenti);
+        std::vector<Miglioramento> ml;
+        long nl = 0;
+        const auto letterale = CercaSegnoLetterale(settimane, p, c.segno, &ml, nl);
+        const EsitoSegno veloce = CercaSegnoBlocchi(settimane, p, c.segno, 2, nullptr, nullptr);
+        EXPECT_EQ(veloce.candidati, nl);
+        EXPECT_FALSE(ml.empty()) << c.segno;
+        StessoEsito(letterale, ml, veloce, std::string(1, c.segno));
+    }
 }
 
 TEST(CercaSegnoBlocchi, UgualeAllaRicercaLetterale) {
