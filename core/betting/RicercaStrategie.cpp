@@ -1,5 +1,6 @@
 #include "betting/RicercaStrategie.h"
 
+#include "betting/HtmlRicercaStrategie.h"
 #include "betting/RicercaVeloce.h"
 #include "betting/SalvaStrategiaTrovata.h"
 #include "betting/TestiRicercaStrategie.h"
@@ -44,107 +45,6 @@ std::string NomeFile(const char* radice, int bookmaker, const DataOra& o, const 
     return s;
 }
 
-constexpr const char* kStile =
-    "<style>\n"
-    "body { font-family: sans-serif; }\n"
-    "h2 { text-align: center; }\n"
-    "table { border-collapse: collapse; }\n"
-    "td { padding: 2px 6px; text-align: center; border: 1px solid #ccc; }\n"
-    ".TITOLO { font-weight: bold; font-size: 110%; text-align: center; }\n"
-    ".INTROS { font-weight: bold; color: #a00000; background: #fff0f0; }\n"
-    ".INTVER { font-weight: bold; color: #006000; background: #f0fff0; }\n"
-    ".TESTONER { font-weight: bold; color: #000000; }\n"
-    ".TESTOVER { color: #006000; }\n"
-    ".TESTONER0 { color: #000000; }\n"
-    ".TESTOVER0 { color: #808080; }\n"
-    "</style>\n";
-
-// The page's heading.
-std::string IntestazioneHtml(const ParametriRicerca& p, const DataOra& oggi) {
-    std::string h = "<html><head><meta charset=\"utf-8\"><title>TALBOR - Ricerca Strategie</title>\n";
-    h += kStile;
-    h += "</head><body><center>\n<h2>TALBOR<br>\nAnalisi strategie con eventi del bookmaker ";
-    h += NomeBookmakerRicerca(p.bookmaker);
-    h += "<br>\nPeriodo di analisi: ";
-    AggiungiFormato(h, "%d/%d/%d - %d/%d/%d<br>\n%s</h2>\n", p.dataInizio.giorno, p.dataInizio.mese,
-           p.dataInizio.anno, oggi.giorno, oggi.mese, oggi.anno,
-           p.maxRendimento ? "Max Rendimento" : "Max Frequenza di vincita");
-    if (p.verificaDal)
-        AggiungiFormato(h,
-               "<p class=INTROS>Ricerca sulle settimane prima del %d/%d/%d; verifica sulle "
-               "settimane da quella data in poi.</p>\n",
-               p.verificaDal->giorno, p.verificaDal->mese, p.verificaDal->anno);
-    return h;
-}
-
-std::string IntestazioneSegnoHtml(char segno, int disponibili, int minUtili,
-                                  const std::string& gruppo) {
-    std::string h;
-    AggiungiFormato(h, "<p class=TITOLO>PRONOSTICI: Segni '%c'", SegnoMostrato(segno));
-    AggiungiFormato(h, " - Settimane disponibili: %d - Min.settimane valide: %d%%<br>\n", disponibili,
-           minUtili);
-    AggiungiFormato(h, "Campionati Inclusi: %s</p>\n<table>", gruppo.c_str());
-    return h;
-}
-
-std::string IntestazioneGruppoHtml(const char* gruppo, bool verifica) {
-    std::string h = "<tr><td class=INTROS>Ordinamento:<br>";
-    h += gruppo;
-    h += "</td>";
-    for (const char* c :
-         {"Rendimento", "Max Ritardo", "Settimane Vincenti", "Settimane Totali", "Min. Prob.'1'",
-          "Max. Prob.'1'", "Min. Prob.'X'", "Max. Prob.'X'", "Min. Prob.'2'", "Max. Prob.'2'",
-          "Min. Equit&agrave;", "Max. Equit&agrave;", "Min. Quota", "Max. Quota"})
-        h += std::string("<td class=INTVER>") + c + "</td>";
-    if (verifica)
-        for (const char* c : {"Rendimento verifica", "Settimane Vincenti verifica",
-                              "Settimane Totali verifica"})
-            h += std::string("<td class=INTROS>") + c + "</td>";
-    return h + "</tr>\n";
-}
-
-std::string RigaHtml(int tipo, int ordinamento, const MiglioreGiocata& b, int disponibili,
-                     const VincitoreRicerca* v) {
-    const bool positivo = b.guadagno > 0 && b.giocabili > 0;
-    const char* ner = positivo ? "TESTONER" : "TESTONER0";
-    const char* ver = positivo ? "TESTOVER" : "TESTOVER0";
-    std::string h;
-    AggiungiFormato(h, "<tr><td class=%s>%s %s</td>", ner, NomeTipoGiocata(tipo),
-           EtichettaOrdinamentoRicerca(ordinamento));
-    auto cella = [&](const std::string& t) { h += std::string("<td class=") + ver + ">" + t + "</td>"; };
-    std::string t;
-    if (positivo) {
-        const double g = b.giocabili;
-        AggiungiFormato(t, "%.1f%%", b.guadagno / g * 100), cella(t), t.clear();
-        AggiungiFormato(t, "%d", b.maxRitardo), cella(t), t.clear();
-        AggiungiFormato(t, "%d (%.1f%%)", b.vincenti, b.vincenti / g * 100), cella(t), t.clear();
-        AggiungiFormato(t, "%d (%.1f%%)", b.giocabili, disponibili > 0 ? g / disponibili * 100 : 0.0),
-            cella(t), t.clear();
-        const LimitiCandidato& l = b.limiti;
-        for (float x : {l.minProb1, l.maxProb1, l.minProbX, l.maxProbX, l.minProb2, l.maxProb2})
-            AggiungiFormato(t, "%.0f%%", PercentoLimite(x)), cella(t), t.clear();
-        AggiungiFormato(t, "%+.0f%%", PercentoEquitaLimite(l.minEquita)), cella(t), t.clear();
-        AggiungiFormato(t, "%+.0f%%", PercentoEquitaLimite(l.maxEquita)), cella(t), t.clear();
-        AggiungiFormato(t, "%.2f", static_cast<double>(l.minQuota)), cella(t), t.clear();
-        AggiungiFormato(t, "%.2f", static_cast<double>(l.maxQuota)), cella(t), t.clear();
-    } else {
-        cella("0.0%"), cella("0"), cella("0 (0.0%)"), cella("0 (0.0%)");
-        for (int k = 0; k < 6; ++k)
-            cella("0%");
-        cella("+0%"), cella("+0%"), cella("0.00"), cella("0.00");
-    }
-    if (v && v->rendimentoVerifica) {
-        const double g = v->giocabiliVerifica;
-        AggiungiFormato(t, "%+.1f%%", *v->rendimentoVerifica * 100), cella(t), t.clear();
-        AggiungiFormato(t, "%d (%.1f%%)", v->vincentiVerifica, g > 0 ? v->vincentiVerifica / g * 100 : 0.0),
-            cella(t), t.clear();
-        AggiungiFormato(t, "%d (%.1f%%)", v->giocabiliVerifica,
-               v->settimaneVerifica > 0 ? g / v->settimaneVerifica * 100 : 0.0),
-            cella(t), t.clear();
-    }
-    return h + "</tr>\n";
-}
-
 // The weeks of a pass split at the out-of-sample date.
 struct SettimanePassaggio {
     std::vector<SettimanaArchiviata> ricerca, verifica;
@@ -170,7 +70,7 @@ public:
             ApriTesto();
         if (p_.salvaHtml) {
             fileHtml_ = esportate_ / NomeFile("RicercaStrategie", p_.bookmaker, oggi_, "htm");
-            pagina_ = IntestazioneHtml(p_, oggi_);
+            pagina_ = InizioPaginaRicercaHtml(p_, oggi_);
             ScriviHtml();
         }
         if (p_.distinti) {
@@ -191,7 +91,7 @@ public:
         }
         if (!esito_.fermata) {
             if (!fileHtml_.empty()) {
-                pagina_ += "</center></body></html>";
+                pagina_ += kFinePaginaRicerca;
                 ScriviHtml();
             }
             if (testo_) {
@@ -342,7 +242,7 @@ private:
                    const std::array<bool, kNumeroCampionati>& maschera) {
         const int disponibili = static_cast<int>(w.ricerca.size());
         if (!fileHtml_.empty())
-            pagina_ += IntestazioneSegnoHtml(segno, disponibili, p_.minSettimaneUtili, gruppo);
+            pagina_ += InizioSegnoRicercaHtml(segno, disponibili, p_.minSettimaneUtili, gruppo);
         ContestoSalvataggio cs;
         cs.bookmaker = p_.bookmaker;
         cs.segno = segno;
@@ -362,7 +262,7 @@ private:
             if (!gruppi[gi].attivo)
                 continue;
             if (!fileHtml_.empty())
-                pagina_ += IntestazioneGruppoHtml(gruppi[gi].nome, p_.verificaDal.has_value());
+                pagina_ += IntestazioneGruppoRicercaHtml(gruppi[gi].nome, p_.verificaDal.has_value());
             for (int t = 0; t < kTipiGiocata; ++t) {
                 if (EventiTipoGiocata(t) > p_.eventiDaConsiderare)
                     continue;
@@ -376,7 +276,7 @@ private:
                     rapporto_.Aggiungi(RigaVincitore(*v) + "\r\r\n");
                 }
                 if (!fileHtml_.empty())
-                    pagina_ += RigaHtml(t, o, b, disponibili, v ? &*v : nullptr);
+                    pagina_ += RigaRicercaHtml(t, o, b, disponibili, v ? &*v : nullptr);
                 if (p_.salvaStrategie &&
                     SalvaStrategiaTrovata(strategie_, prossimoId_, cs, o, t, b))
                     esito_.strategieSalvate = true;
