@@ -89,6 +89,18 @@ public:
             rapporto_.Campionato("Tutti i campionati selezionati");
             Passaggio(p_.inclusi);
         }
+        if (!esito_.fermata && settimaneLette_ == 0 && esito_.errore.empty()) {
+            // A folder whose list of weeks is empty, or whose weeks are all
+            // before the start or of other championships: say so, rather
+            // than end as if the search had found nothing.
+            std::string t;
+            AggiungiFormato(t,
+                            "Nessuna settimana dell'archivio di %s dal %d/%d/%d per i campionati "
+                            "scelti (%s).",
+                            NomeBookmakerRicerca(p_.bookmaker), p_.dataInizio.giorno,
+                            p_.dataInizio.mese, p_.dataInizio.anno, cartella_.string().c_str());
+            Errore(t);
+        }
         if (!esito_.fermata) {
             if (!fileHtml_.empty()) {
                 pagina_ += kFinePaginaRicerca;
@@ -182,6 +194,7 @@ private:
                    a->avvisi.front().c_str());
             rapporto_.Aggiungi(t);
         }
+        settimaneLette_ += a->settimane.size();
         for (auto& w : a->settimane) {
             if (p_.verificaDal && w.data.chiave() >= p_.verificaDal->chiave())
                 s.verifica.push_back(std::move(w));
@@ -326,6 +339,7 @@ private:
     fs::path esportate_, cartella_, fileHtml_;
     std::string pagina_;
     std::FILE* testo_ = nullptr;
+    std::size_t settimaneLette_ = 0;
     EsitoRicercaStrategie esito_;
 };
 

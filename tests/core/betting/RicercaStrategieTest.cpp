@@ -254,6 +254,27 @@ TEST(CercaStrategie, SenzaArchivioUnMessaggioERigheVuote) {
     EXPECT_EQ(g.esito.candidati, 0);
     EXPECT_NE(Leggi(g.esito.html).find("<td class=TESTONER0>Singola n.1 Max.P</td>"),
               std::string::npos);
+
+    // A list of no weeks, or weeks all before the start: a message too.
+    std::ofstream(dir.percorso() / kCartellaEsportate / "ALTROBOOKMAKER" / kFileSettimane,
+                  std::ios::binary)
+        << TestoRiepilogo({});
+    Giro vuoto;
+    Esegui(vuoto, p, dir.percorso());
+    EXPECT_NE(vuoto.esito.errore.find("Nessuna settimana dell'archivio di ALTRO BOOKMAKER dal "
+                                      "1/1/2020 per i campionati scelti"),
+              std::string::npos)
+        << vuoto.esito.errore;
+    auto settimane = ArchivioGenerato(31, 3, 4);
+    ScriviArchivio(dir.percorso(), 5, settimane);
+    ParametriRicerca dopo = p;
+    dopo.dataInizio = {1, 1, 2021};
+    Giro tardi;
+    Esegui(tardi, dopo, dir.percorso());
+    EXPECT_NE(tardi.esito.errore.find("Nessuna settimana"), std::string::npos);
+    Giro buono;
+    Esegui(buono, p, dir.percorso());
+    EXPECT_EQ(buono.esito.errore, "");
 }
 
 TEST(CercaStrategie, LaVerificaNonToccaLaRicerca) {
