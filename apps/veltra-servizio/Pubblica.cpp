@@ -82,9 +82,20 @@ int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fi
     // The update folder in one transaction.
     SalvataggioAtomico aggiornamenti;
     bool ok = true;
-    for (int c = 0; c < kNumeroCampionati && ok; ++c)
+    for (int c = 0; c < kNumeroCampionati && ok; ++c) {
+        const CCampionato& camp = dati->campionato(c);
         ok = aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / NomeFileAggiornamento(c),
-                                   ScriviTestoIncontri(dati->campionato(c).incontri));
+                                   ScriviTestoIncontri(camp.incontri));
+        // The goals and dates beside the results; a scores file that could
+        // not be read is not published (an old copy neither).
+        const fs::path reti = cartella / kCartellaAggiornamenti / NomeFileRetiAggiornamento(c);
+        if (camp.retiNonLette.empty())
+            ok = ok && aggiornamenti.Prepara(reti, ScriviTestoReti(camp.reti, camp.incontri));
+        else {
+            std::fprintf(stderr, "veltra-servizio: reti non pubblicate: %s\n", camp.retiNonLette.c_str());
+            fs::remove(reti, ec);
+        }
+    }
     ok = ok && aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / kFileNews, news);
     ok = ok && aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / kFileMarcatore,
                                      std::string(data) + "\n");

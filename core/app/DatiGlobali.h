@@ -34,6 +34,10 @@ struct DatiGlobali : DatiCampionati {
     // (ends with "/"); by default the update folder of the service on this
     // computer.
     std::string indirizzoAggiornamenti = kIndirizzoAggiornamentiPredefinito;
+    // The date of a data update loaded and not saved yet: the next save
+    // writes it to "lastagg.txt" with the data it dates, in the same
+    // transaction (empty: nothing to write).
+    std::string marcatoreAggiornamento;
 
     // The records of the other subsystems kept in the configuration archive.
     Schedina schedina;

@@ -5,6 +5,7 @@
 #include "app/DatiSupporto.h"
 #include "dati/FileAtomico.h"
 #include "dati/FileDati.h"
+#include "net/FileAggiornamento.h"
 #include "platform/Messaggi.h"
 
 namespace veltra {
@@ -36,6 +37,10 @@ bool SalvaDati(DatiGlobali& dati, const std::filesystem::path& cartella, IMessag
         (!dati.giocateToto->giocate.empty() || std::filesystem::exists(cartella / kFileStatisticheToto)) &&
         !salvataggio.Prepara(cartella / kFileStatisticheToto, ScriviListaGiocate(*dati.giocateToto)))
         return false;
+    // The date of a loaded update goes with the data it dates.
+    if (!dati.marcatoreAggiornamento.empty() &&
+        !salvataggio.Prepara(cartella / kFileMarcatore, dati.marcatoreAggiornamento + "\n"))
+        return false;
     // The support file too, so that strategy numbers survive a crash.
     ++dati.contatoreSalvataggi;
     const bool supporto =
@@ -46,6 +51,7 @@ bool SalvaDati(DatiGlobali& dati, const std::filesystem::path& cartella, IMessag
     }
     dati.versioneDati = kVersioneDati;
     dati.datiModificati = 0;
+    dati.marcatoreAggiornamento.clear();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "net/AggiornamentoDati.h"
 
 #include "dati/FileAtomico.h"
+#include "dati/Reti.h"
 #include "engine/ValutazioneArchivio.h"
 #include "net/FileAggiornamento.h"
 #include "net/Internet.h"
@@ -122,6 +123,7 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
     // The marker.
     bool copiati = false;
     std::vector<std::string> testi;
+    std::vector<std::optional<std::string>> testiReti;
     [&] {
         log.Aggiungi("Ricerca del File d'Inizializzazione...");
         Scaricato m = Scarica(*sessione, p.indirizzo + kFileMarcatore, 64 * 1024, fermo);
@@ -215,17 +217,61 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
             }
             testi.push_back(std::move(copia));
             log.Aggiungi("File di Aggiornamento copiato.");
+
+            // The goals and dates beside it. A service that does not publish
+            // them still updates the results; the log says the goals were not.
+            Scaricato r = Scarica(*sessione, p.indirizzo + NomeFileRetiAggiornamento(c),
+                                  kMaxFileReti, fermo);
+            if (r.interrotto) {
+                Interrotta(log);
+                e.interrotto = true;
+                break;
+            }
+            if (!r.testo && (r.lettura || r.perche.rfind("risposta", 0) != 0)) {
+                // A reply that broke off, or no reply: the update is not whole.
+                log.Aggiungi("Ricevuto un errore nella lettura del File delle Reti.");
+                Dettaglio(log, r.perche);
+                log.Aggiungi(kRiprovare);
+                e.errore = NomeFileRetiAggiornamento(c) + ": " + r.perche;
+                break;
+            }
+            std::optional<std::string> reti;
+            if (r.testo) {
+                const LetturaReti l = LeggiTestoReti(*r.testo, letti);
+                if (l.ok())
+                    reti = std::move(*r.testo);
+                else
+                    Dettaglio(log, NomeFileRetiAggiornamento(c) + ": " + l.errore);
+            }
+            if (reti) {
+                log.Aggiungi("File delle Reti copiato.");
+            } else {
+                log.Aggiungi("Reti e date di " + std::string(Campionato(c).nome) +
+                             " non aggiornate: il servizio non ha un File delle Reti valido.");
+                e.senzaReti.push_back(c);
+            }
+            testiReti.push_back(std::move(reti));
             lavoro.Avanza(static_cast<long>(k) + 2, passi);
         }
         log.Aggiungi("\r\r\nAGGIORNAMENTO CONCLUSO.\r\r\n");
         if (k < p.campionati.size() || e.interrotto) return;
 
-        // Everything arrived: the copies and the marker, all or nothing.
+        // Everything arrived: the copies and the marker, all or nothing. The
+        // marker stays a local copy too: "lastagg.txt" moves only in the save
+        // that writes the data it dates.
         SalvataggioAtomico salvataggio;
         bool ok = true;
-        for (std::size_t j = 0; j < testi.size() && ok; ++j)
-            ok = salvataggio.Prepara(p.cartella / NomeFileLocale(p.campionati[j]), testi[j]);
-        ok = ok && salvataggio.Prepara(p.cartella / kFileMarcatore, e.data + "\n");
+        for (std::size_t j = 0; j < testi.size() && ok; ++j) {
+            const CampionatoId c = p.campionati[j];
+            ok = salvataggio.Prepara(p.cartella / NomeFileLocale(c), testi[j]);
+            if (ok && testiReti[j])
+                ok = salvataggio.Prepara(p.cartella / NomeFileRetiLocale(c), *testiReti[j]);
+            else if (ok) {
+                std::error_code ec; // a copy of an earlier download must not pass for this one
+                fs::remove(p.cartella / NomeFileRetiLocale(c), ec);
+            }
+        }
+        ok = ok && salvataggio.Prepara(p.cartella / kFileMarcatoreLocale, e.data + "\n");
         if (!ok || !salvataggio.Conferma()) {
             log.Aggiungi("Impossibile salvare il File di Aggiornamento.");
             e.errore = "impossibile scrivere nella cartella " + p.cartella.string();
@@ -259,9 +305,36 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
     return e;
 }
 
+namespace {
+
+// The goals and dates that go with a downloaded list: the service's, and
+// where it knows nothing of an entry that the old list has in the same place
+// (the common beginning of both lists), what was known of it. Without the
+// service's file only that common beginning keeps its goals: an entry after
+// it may be another match.
+RetiCampionato RetiDopoAggiornamento(const CCampionato& camp, const ElencoIncontri& nuovi,
+                                     const RetiCampionato* servizio) {
+    RetiCampionato r = servizio ? *servizio : RetiCampionato{};
+    const int n = std::min(camp.incontri.numero(), nuovi.numero());
+    for (int i = 0; i < n && camp.incontri[i] == nuovi[i]; ++i) {
+        const RetiIncontro noto = r.Di(i);
+        if (noto.data == 0 && !noto.conPunteggio()) {
+            const RetiIncontro vecchio = camp.reti.Di(i);
+            if (vecchio.data != 0 || vecchio.conPunteggio()) r.Imposta(i, vecchio);
+        }
+    }
+    r.Tronca(nuovi.numero());
+    return r;
+}
+
+} // namespace
+
 EsitoFile CaricaAggiornamento(DatiCampionati& dati, const fs::path& cartella,
-                              const std::vector<CampionatoId>& campionati, IMessaggi& messaggi) {
+                              const std::vector<CampionatoId>& campionati, IMessaggi& messaggi,
+                              std::string* dataAggiornamento) {
     std::vector<ElencoIncontri> nuovi(campionati.size());
+    std::vector<RetiCampionato> reti(campionati.size());
+    std::vector<bool> conReti(campionati.size(), false);
     for (std::size_t k = 0; k < campionati.size(); ++k) {
         const CampionatoId c = campionati[k];
         const fs::path f = cartella / NomeFileLocale(c);
@@ -277,11 +350,27 @@ EsitoFile CaricaAggiornamento(DatiCampionati& dati, const fs::path& cartella,
             messaggi.Errore(e.messaggio);
             return e;
         }
+        // The scores file was checked when it arrived; one that no longer
+        // reads is left out, as a service without it.
+        const fs::path fr = cartella / NomeFileRetiLocale(c);
+        const LetturaFile tr = LeggiFileControllato(fr, kMaxFileReti);
+        std::optional<LetturaReti> lr;
+        if (tr.testo) lr = LeggiTestoReti(*tr.testo, nuovi[k]);
+        conReti[k] = lr && lr->ok();
+        reti[k] = RetiDopoAggiornamento(dati.campionato(c), nuovi[k], conReti[k] ? &lr->reti : nullptr);
+    }
+    if (dataAggiornamento) {
+        const LetturaFile m = LeggiFileControllato(cartella / kFileMarcatoreLocale, 64 * 1024);
+        *dataAggiornamento = m.testo ? m.testo->substr(0, m.testo->find_first_of("\r\n")) : "";
+        if (!MarcatoreValido(*dataAggiornamento)) dataAggiornamento->clear();
     }
     // Every file is good: the lists change together.
     for (std::size_t k = 0; k < campionati.size(); ++k) {
         CCampionato& camp = dati.campionato(campionati[k]);
         camp.incontri = std::move(nuovi[k]);
+        camp.reti = std::move(reti[k]);
+        // The service's file replaces a local one that could not be read.
+        if (conReti[k]) camp.retiNonLette.clear();
         camp.ultimoIncontroFiltro = -1;
         camp.stagioneFiltro = -1;
     }
@@ -294,10 +383,12 @@ EsitoFile CaricaAggiornamento(DatiCampionati& dati, const fs::path& cartella,
     }
     for (CampionatoId c : campionati) RicalcolaArchivio(dati, c, messaggi, c == campionati.back());
     dati.datiModificati = 1;
+    std::error_code ec;
     for (CampionatoId c : campionati) {
-        std::error_code ec;
         fs::remove(cartella / NomeFileLocale(c), ec);
+        fs::remove(cartella / NomeFileRetiLocale(c), ec);
     }
+    fs::remove(cartella / kFileMarcatoreLocale, ec);
     return {};
 }
 

@@ -7,7 +7,8 @@
 // Nothing is written until everything is good: every downloaded file is
 // checked whole against the championship's seasons, as the loader checks the
 // stored files, and only when all chosen files passed are the local copies
-// ("loc" files) and the marker "lastagg.txt" written, in one transaction. The
+// ("loc" files, the scores files and the marker among them) written, in one
+// transaction; "lastagg.txt" itself moves only with the saved data. The
 // load checks the copies again and swaps every list in one step; a refused
 // update changes nothing and says which file and entry were wrong.
 #include "dati/DatiCampionati.h"
@@ -58,6 +59,9 @@ struct EsitoScaricamento {
     std::vector<std::string> news;
     bool newsRicevute = false;
     std::string errore;      // what went wrong, one line (empty when complete)
+    // Championships whose goals and dates the service did not send: their
+    // results are updated, their goals are not.
+    std::vector<CampionatoId> senzaReti;
 };
 
 // The download, run as a job: the log gets the lines of each step.
@@ -65,13 +69,19 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
                                        RegistroInternet& log, const ContestoLavoro& lavoro);
 
 // The load: reads and checks every local copy, then replaces the chosen
-// championships' match lists in one step, tells the layers above that the
+// championships' match lists in one step (with the goals and dates of the
+// service's scores files; without them, only the entries the old and the new
+// list share in the same place keep theirs), tells the layers above that the
 // data changed (they clear the coupon and the betting events, with their
 // messages), re-evaluates each championship's archive, sets datiModificati
 // and removes the copies. On failure the program's warning is shown, nothing
 // changed, and the result's detail says which file and entry were wrong.
+// `dataAggiornamento` receives the downloaded marker's date: the caller's
+// save writes it to "lastagg.txt" with the data (DatiGlobali's
+// marcatoreAggiornamento), never before.
 EsitoFile CaricaAggiornamento(DatiCampionati& dati, const std::filesystem::path& cartella,
-                              const std::vector<CampionatoId>& campionati, IMessaggi& messaggi);
+                              const std::vector<CampionatoId>& campionati, IMessaggi& messaggi,
+                              std::string* dataAggiornamento = nullptr);
 
 // The first line of the local "lastagg.txt", empty when there is none.
 std::string UltimoAggiornamento(const std::filesystem::path& cartella);

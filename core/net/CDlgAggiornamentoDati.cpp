@@ -71,7 +71,7 @@ bool CDlgAggiornamentoDati::SalvaNews(const std::filesystem::path& file) {
 bool CDlgAggiornamentoDati::Ok() {
     if (!okAbilitato()) return false;
     log_.Aggiungi("\r\r\nAttendere il caricamento dei dati in memoria...");
-    const EsitoFile e = CaricaAggiornamento(dati_, cartella_, campionati_, messaggi_);
+    const EsitoFile e = CaricaAggiornamento(dati_, cartella_, campionati_, messaggi_, &dataCaricata_);
     if (!e) {
         log_.Aggiungi("(" + e.dettaglio + ")");
         completo_ = false;

@@ -49,6 +49,9 @@ public:
     // "&OK": false (with the program's warning shown) when the downloaded
     // files could not be loaded; nothing changed then.
     bool Ok();
+    // The date of the update "&OK" loaded: the caller hands it to the save,
+    // which writes "lastagg.txt" with the data.
+    const std::string& dataCaricata() const { return dataCaricata_; }
 
 private:
     DatiCampionati& dati_;
@@ -62,6 +65,7 @@ private:
     bool completo_ = false;
     bool newsRicevute_ = false;
     std::string news_;
+    std::string dataCaricata_;
 };
 
 } // namespace veltra

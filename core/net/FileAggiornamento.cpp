@@ -1,5 +1,6 @@
 #include "net/FileAggiornamento.h"
 
+#include "dati/Reti.h"
 #include "dati/Testo1252.h"
 
 namespace veltra {
@@ -10,6 +11,14 @@ std::string NomeFileAggiornamento(CampionatoId c) {
 
 std::string NomeFileLocale(CampionatoId c) {
     return std::string(kPrefissoLocale) + std::string(Campionato(c).fileIncontri);
+}
+
+std::string NomeFileRetiAggiornamento(CampionatoId c) {
+    return NomeFileReti(Campionato(c).codice);
+}
+
+std::string NomeFileRetiLocale(CampionatoId c) {
+    return std::string(kPrefissoLocale) + NomeFileRetiAggiornamento(c);
 }
 
 bool MarcatoreValido(std::string_view t) {

@@ -12,6 +12,9 @@
 namespace veltra {
 
 inline constexpr const char* kFileMarcatore = "lastagg.txt";
+// The marker of a download that has not been loaded yet: it becomes
+// "lastagg.txt" only in the save that writes the data it dates.
+inline constexpr const char* kFileMarcatoreLocale = "loclastagg.txt";
 inline constexpr const char* kFileNews = "news9060.txt";
 inline constexpr const char* kPrefissoLocale = "loc";
 inline constexpr char kSeparatoreNews = static_cast<char>(176); // the degree sign in Windows-1252
@@ -19,11 +22,18 @@ inline constexpr char kSeparatoreNews = static_cast<char>(176); // the degree si
 inline constexpr std::size_t kMaxFileAggiornamento = 600000;
 inline constexpr std::size_t kMaxMarcatore = 100;
 inline constexpr std::size_t kMaxNews = 256 * 1024;
+// A scores file holds at most 32767 lines of at most 40 characters each.
+inline constexpr std::size_t kMaxFileReti = 32768 * 40;
 
 // The service's name of a championship's results file ("giornata.VLT.txt").
 std::string NomeFileAggiornamento(CampionatoId c);
 // The local copy kept until the update is loaded ("locgiornata.VLT").
 std::string NomeFileLocale(CampionatoId c);
+
+// The scores file beside it on the service ("Reti-A.txt"), and its local copy
+// ("locReti-A.txt").
+std::string NomeFileRetiAggiornamento(CampionatoId c);
+std::string NomeFileRetiLocale(CampionatoId c);
 
 // A date text "gg/mm/aaaa": "/" as third and sixth character, at most 100
 // characters.

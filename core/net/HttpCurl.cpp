@@ -108,7 +108,8 @@ public:
 
     RispostaHttp Esegui(const RichiestaHttp& r) override {
         RispostaHttp risposta;
-        if (r.indirizzo.rfind("http://", 0) != 0) {
+        // https only for the public sources of results (the service speaks http).
+        if (r.indirizzo.rfind("http://", 0) != 0 && r.indirizzo.rfind("https://", 0) != 0) {
             risposta.esito = EsitoHttp::Indirizzo;
             risposta.errore = "indirizzo non http: " + r.indirizzo;
             return risposta;
@@ -133,7 +134,7 @@ public:
         char erroreCurl[CURL_ERROR_SIZE] = {};
         const std::string senzaProxy = SenzaProxy();
         curl_easy_setopt(easy_, CURLOPT_URL, r.indirizzo.c_str());
-        curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http");
+        curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 0L);
         curl_easy_setopt(easy_, CURLOPT_NOPROXY, senzaProxy.c_str());
         curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, lista);

@@ -356,7 +356,11 @@ void CVltMain::AggiornamentoDati() {
     CDlgAggiornamentoDatiQt dialogo(dati_, scelta.destra(), cartella_,
                                     dati_.indirizzoAggiornamenti, http, messaggi_, this);
     CollegaTastoAiuto(dialogo, aiuto_, kAiutoAggiornamentoDati);
-    if (dialogo.exec() == QDialog::Accepted) DopoInserimento(true, std::nullopt);
+    if (dialogo.exec() != QDialog::Accepted) return;
+    // "lastagg.txt" is written by the save that writes these data.
+    if (!dialogo.logica().dataCaricata().empty())
+        dati_.marcatoreAggiornamento = dialogo.logica().dataCaricata();
+    DopoInserimento(true, std::nullopt);
 }
 
 // "Gestione Archivi via Internet": refused when the current championship

@@ -5,8 +5,8 @@
 //   CARTELLA/Squadre/        team-name tables and the proposed analyses
 //                            ("AnalisiRicezione" + code + "7040.txt")
 //   CARTELLA/aggiornamenti/  the update folder: "lastagg.txt", each
-//                            championship's results file + ".txt",
-//                            "news9060.txt"
+//                            championship's results file + ".txt" and its
+//                            scores file ("Reti-A.txt"), "news9060.txt"
 //   CARTELLA/ricevute/       every analysis accepted by POST, one file each
 //
 // GET "/Squadre/NAME" and "/aggiornamenti/NAME" serve the files (plain

@@ -9,6 +9,7 @@
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
 #include "app/Salvataggio.h"
+#include "dati/FileAtomico.h"
 #include "doppi/MessaggiRegistrati.h"
 #include "engine/ValutazioneArchivio.h"
 #include "net/CDlgAggiornamentoDati.h"
@@ -168,6 +169,107 @@ TEST(Servizio, LaFinestraDAggiornamento) {
     EXPECT_EQ(indirizzo, d.campoIndirizzo);
     EXPECT_EQ(ScriviTestoIncontri(dati->campionato(13).incontri),
               LeggiTesto(servizio / "aggiornamenti" / "giornaSP.VLT.txt"));
+}
+
+// The club's Serie A gets one more match, with its goals and date.
+void UnIncontroInPiu(const fs::path& club) {
+    auto dati = std::make_unique<DatiGlobali>();
+    MessaggiSilenziosi m;
+    ASSERT_TRUE(CaricaAvvio(*dati, club, m));
+    CCampionato& a = dati->campionato(0);
+    ASSERT_EQ(AggiungiIncontro(a, 0, 1, '2'), 0);
+    a.reti.Imposta(a.numeroIncontri() - 1, {20261212, 1, 3});
+    ASSERT_TRUE(SalvaDati(*dati, club, m));
+}
+
+TEST(Servizio, LeRetiArrivanoConIRisultati) {
+    CartellaTemporanea tmp;
+    const fs::path mia = tmp / "mia", vecchia = tmp / "vecchia", club = tmp / "club",
+                   servizio = tmp / "servizio";
+    NuovaCartella(mia);
+    NuovaCartella(vecchia);
+    NuovaCartella(club);
+    UnIncontroInPiu(club);
+    ASSERT_EQ(Esegui(VELTRA_SERVIZIO_PATH, "pubblica --da " + club.string() + " --cartella " +
+                                               servizio.string())
+                  .codice,
+              0);
+    ASSERT_EQ(LeggiTesto(servizio / "aggiornamenti" / "Reti-A.txt"), LeggiTesto(club / "Reti-A.txt"));
+    ProcessoServizio server(servizio);
+    const std::string aggiorna = "aggiorna --campionato A --indirizzo " + server.Base() + "/aggiornamenti/ --cartella ";
+
+    const Uscita u = Esegui(VELTRA_CLI_PATH, aggiorna + mia.string());
+    ASSERT_EQ(u.codice, 0) << u.testo;
+    EXPECT_NE(u.testo.find("File delle Reti copiato."), std::string::npos) << u.testo;
+    EXPECT_EQ(LeggiTesto(mia / "giornata.VLT"), LeggiTesto(club / "giornata.VLT"));
+    EXPECT_EQ(LeggiTesto(mia / "Reti-A.txt"), LeggiTesto(club / "Reti-A.txt"));
+    EXPECT_FALSE(fs::exists(mia / "locReti-A.txt"));
+
+    // A service that does not publish the goals still updates the results
+    // and says the goals were not: the matches both lists share keep theirs,
+    // the new one has none.
+    fs::remove(servizio / "aggiornamenti" / "Reti-A.txt");
+    const Uscita v = Esegui(VELTRA_CLI_PATH, aggiorna + vecchia.string());
+    ASSERT_EQ(v.codice, 0) << v.testo;
+    EXPECT_NE(v.testo.find("Reti e date di Serie A non aggiornate"), std::string::npos) << v.testo;
+    EXPECT_EQ(LeggiTesto(vecchia / "giornata.VLT"), LeggiTesto(club / "giornata.VLT"));
+    auto dati = std::make_unique<DatiGlobali>();
+    MessaggiSilenziosi m;
+    ASSERT_TRUE(CaricaAvvio(*dati, vecchia, m));
+    const CCampionato& a = dati->campionato(0);
+    EXPECT_FALSE(a.reti.Di(a.numeroIncontri() - 1).conPunteggio());
+    EXPECT_TRUE(a.reti.Di(a.numeroIncontri() - 2).conPunteggio());
+}
+
+// A save that cannot write the results file, as on a full disk.
+bool SenzaSpazioPerIRisultati(OperazioneFile op, const fs::path& p) {
+    return !(op == OperazioneFile::Crea && p.filename().string().rfind("giornata.VLT", 0) == 0);
+}
+
+TEST(Servizio, LastaggSiSpostaSoloConIDatiCheDescrive) {
+    CartellaTemporanea tmp;
+    const fs::path mia = tmp / "mia", club = tmp / "club", servizio = tmp / "servizio";
+    NuovaCartella(mia);
+    NuovaCartella(club);
+    UnIncontroInPiu(club);
+    ASSERT_EQ(Esegui(VELTRA_SERVIZIO_PATH, "pubblica --da " + club.string() + " --cartella " +
+                                               servizio.string())
+                  .codice,
+              0);
+    ProcessoServizio server(servizio);
+    std::string indirizzo = server.Base() + "/aggiornamenti/";
+    ScriviTesto(mia / "lastagg.txt", "01/02/2003\n");
+    const auto prima = Istantanea(mia);
+
+    // Downloaded and loaded; the final save fails: the data and the date of
+    // the last update are both as before.
+    {
+        auto dati = std::make_unique<DatiGlobali>();
+        MessaggiRegistrati m;
+        ASSERT_TRUE(CaricaAvvio(*dati, mia, m));
+        HttpCurl http;
+        EsecutoreSincrono esecutore;
+        CDlgAggiornamentoDati d(*dati, {0}, mia, indirizzo, m);
+        d.secondiAttesa = 0;
+        d.Aggiorna(esecutore, http);
+        ASSERT_TRUE(d.okAbilitato()) << d.log().Testo();
+        EXPECT_EQ(LeggiTesto(mia / "lastagg.txt"), "01/02/2003\n");
+        ASSERT_TRUE(d.Ok());
+        dati->marcatoreAggiornamento = d.dataCaricata();
+        ImpostaOsservatoreOperazioni(SenzaSpazioPerIRisultati, false);
+        const bool salvato = SalvaDati(*dati, mia, m);
+        ImpostaOsservatoreOperazioni(nullptr);
+        ASSERT_FALSE(salvato);
+    }
+    EXPECT_EQ(Istantanea(mia), prima);
+
+    // Run again, the update is applied, and the date moves with it.
+    const Uscita u = Esegui(VELTRA_CLI_PATH, "aggiorna --campionato A --cartella " + mia.string() +
+                                                 " --indirizzo " + indirizzo);
+    ASSERT_EQ(u.codice, 0) << u.testo;
+    EXPECT_NE(u.testo.find("L'ultimo aggiornamento effettuato e' datato: 01/02/2003"), std::string::npos);
+    EXPECT_EQ(LeggiTesto(mia / "giornata.VLT"), LeggiTesto(club / "giornata.VLT"));
+    EXPECT_EQ(LeggiTesto(mia / "lastagg.txt"), LeggiTesto(servizio / "aggiornamenti" / "lastagg.txt"));
 }
 
 // An analysis of Serie A that the program's windows could have set.
