@@ -1,6 +1,7 @@
 #include "dati/Calendario.h"
 
 #include "dati/Campionato.h"
+#include "dati/Testo1252.h"
 
 #include <algorithm>
 #include <charconv>
@@ -99,7 +100,7 @@ std::string ScriviTestoCalendario(const Calendario& c) {
                     std::to_string(c.partite.size()) + "\n";
     for (const auto& p : c.partite)
         t += std::to_string(p.giornata) + ' ' + std::to_string(p.data) + ' ' + TestoOra(p.ora) +
-             ' ' + p.casa + ' ' + p.trasferta + '\n';
+             ' ' + A1252(p.casa) + ' ' + A1252(p.trasferta) + '\n';
     return t;
 }
 
@@ -155,15 +156,14 @@ LetturaCalendario LeggiTestoCalendario(std::string_view testo,
             return errore("data non valida: " + std::string(p[1]));
         const int ora = p[2] == "-" ? -1 : LeggiOra(p[2]);
         if (ora < 0 && p[2] != "-") return errore("ora non valida: " + std::string(p[2]));
-        if (!nellaStagione(p[3]))
-            return errore("\"" + std::string(p[3]) + "\" non e' una squadra della stagione " +
-                          std::to_string(stagione));
-        if (!nellaStagione(p[4]))
-            return errore("\"" + std::string(p[4]) + "\" non e' una squadra della stagione " +
-                          std::to_string(stagione));
-        if (p[3] == p[4]) return errore("una squadra contro se stessa");
-        l.calendario.partite.push_back({static_cast<int>(giornata), static_cast<DataNumerica>(data),
-                                        ora, std::string(p[3]), std::string(p[4])});
+        const std::string casa = Da1252(p[3]), trasferta = Da1252(p[4]);
+        for (const std::string* nome : {&casa, &trasferta})
+            if (!nellaStagione(*nome))
+                return errore("\"" + *nome + "\" non e' una squadra della stagione " +
+                              std::to_string(stagione));
+        if (casa == trasferta) return errore("una squadra contro se stessa");
+        l.calendario.partite.push_back(
+            {static_cast<int>(giornata), static_cast<DataNumerica>(data), ora, casa, trasferta});
     }
     while (prossima(riga))
         if (!Parole(riga).empty())

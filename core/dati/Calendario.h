@@ -10,8 +10,8 @@
 //     <matchday> <date> <time> <home> <away>      one line per fixture
 // e.g. "3 20260913 20:45 Inter Juventus". The date is yyyymmdd (0 when not
 // known), the time HH:MM or "-", the teams are written as in the teams file
-// (no blanks) and must be teams of that season. An empty calendar is
-// "0" fixtures of season 0.
+// (Windows-1252, no blanks) and must be teams of that season. An empty
+// calendar is "0" fixtures of season 0.
 #include "dati/Reti.h"
 
 #include <string>
@@ -27,7 +27,7 @@ struct PartitaCalendario {
     int giornata = 0;      // matchday as the source numbers it; 0 when it gives none
     DataNumerica data = 0; // 0 when not known
     int ora = -1;          // kick-off, minutes after midnight; -1 when not known
-    std::string casa;      // team names as in the season's team list
+    std::string casa;      // team names as in the season's team list (UTF-8 in memory)
     std::string trasferta;
     friend bool operator==(const PartitaCalendario&, const PartitaCalendario&) = default;
 };
