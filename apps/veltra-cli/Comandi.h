@@ -48,6 +48,7 @@ int ComandoArchiviaSettimane(const std::vector<std::string>& argomenti);
 int ComandoStrategia(const std::vector<std::string>& argomenti);
 int ComandoStampa(const std::vector<std::string>& argomenti);
 int ComandoRicercaStrategie(const std::vector<std::string>& argomenti);
+int ComandoGiornata(const std::vector<std::string>& argomenti);
 
 // Helpers shared by the commands.
 std::string ValoreOpzione(const std::vector<std::string>& a, std::size_t& i);

@@ -101,6 +101,22 @@ int ComandoVerifica(const std::vector<std::string>& a) {
                 dati->prossimoIdStrategia, dati->indiceSuggerimento,
                 dati->suggerimentoStart.c_str(), dati->impostazioneAU.c_str());
     std::printf("indirizzoAggiornamenti %s\n", dati->indirizzoAggiornamenti.c_str());
+    // The calendars, and the files beside the results that could not be read
+    // (the folder still loads; the save leaves them as they are).
+    for (int c = 0; c < kNumeroCampionati; ++c) {
+        const CCampionato& camp = dati->campionato(c);
+        if (!camp.calendario.vuoto()) {
+            const auto g = camp.calendario.Giornate();
+            std::printf("calendario %s  stagione %d  partite %d  giornate %d..%d\n",
+                        std::string(camp.descrizione().codice).c_str(), camp.calendario.stagione,
+                        static_cast<int>(camp.calendario.partite.size()), g.front(), g.back());
+        }
+        if (!camp.calendarioNonLetto.empty())
+            std::fprintf(stderr, "veltra-cli: calendario non letto: %s\n",
+                         camp.calendarioNonLetto.c_str());
+        if (!camp.retiNonLette.empty())
+            std::fprintf(stderr, "veltra-cli: reti non lette: %s\n", camp.retiNonLette.c_str());
+    }
     std::printf("%s\n%s\n", stato->pannello1.c_str(), stato->pannello2.c_str());
 
     if (salva) {

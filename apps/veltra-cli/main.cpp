@@ -46,7 +46,8 @@ void Uso(std::FILE* f) {
         "  ricerca-strategie [--cartella DIR] --bookmaker NOME --dal GGMMAA [--segni 1X2] "
         "[--ordinamenti PEQ] [--criterio rendimento|frequenza] [--eventi N] [--min-utili N] "
         "[--min-vincenti N,...(12)] [--campionati COD,...] [--uniti] [--thread N] [--tsv FILE] "
-        "[--verifica-dal GGMMAA] [--html] [--salva-strategie] [--verboso]\n",
+        "[--verifica-dal GGMMAA] [--html] [--salva-strategie] [--verboso]\n"
+        "  giornata [--cartella DIR] --campionato ID [--numero N]\n",
         f);
 }
 
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
         if (comando == "strategia") return ComandoStrategia(argomenti);
         if (comando == "stampa") return ComandoStampa(argomenti);
         if (comando == "ricerca-strategie") return ComandoRicercaStrategie(argomenti);
+        if (comando == "giornata") return ComandoGiornata(argomenti);
         if (comando == "--help" || comando == "-h" || comando == "aiuto") {
             Uso(stdout);
             return kEsitoOk;

@@ -63,6 +63,10 @@ EsitoFile PreparaCartellaDiLavoro(const fs::path& cartella, const fs::path& dati
         if (ok && !camp.reti.vuoto())
             ok = prepara(cartella / NomeFileReti(camp.descrizione().codice),
                          ScriviTestoReti(camp.reti, camp.incontri));
+        // The fixtures still to be played of the current season.
+        if (ok && !camp.calendario.vuoto())
+            ok = prepara(cartella / NomeFileCalendario(camp.descrizione().codice),
+                         ScriviTestoCalendario(camp.calendario));
     }
     auto nuovi = std::make_unique<DatiGlobali>();
     const auto cfg = ScriviArchivioConfigurazione(*nuovi);

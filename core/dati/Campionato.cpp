@@ -103,6 +103,7 @@ std::unique_ptr<CCampionato> CopiaDati(const CCampionato& c) {
     k->limiteMaxTrasferta = c.limiteMaxTrasferta;
     k->punteggiAvanzati = c.punteggiAvanzati;
     k->reti = c.reti;
+    k->calendario = c.calendario;
     k->modello = c.modello;
     k->ultimoIncontroFiltro = c.ultimoIncontroFiltro;
     k->stagioneFiltro = c.stagioneFiltro;

@@ -4,6 +4,7 @@
 #include "dati/CArchivio.h"
 #include "dati/CDumpRicerca.h"
 #include "dati/CPunteggiAvanzati.h"
+#include "dati/Calendario.h"
 #include "dati/Campionati.h"
 #include "dati/Reti.h"
 
@@ -124,6 +125,11 @@ public:
     // Why the scores file could not be read ("" when read or absent): the
     // save then leaves that file as it is rather than lose it.
     std::string retiNonLette;
+    // The fixtures still to be played (Calendario-<codice>.txt); may be empty.
+    Calendario calendario;
+    // Why the calendar file could not be read ("" when read or absent): the
+    // save then leaves that file as it is rather than lose it.
+    std::string calendarioNonLetto;
     ModelloStime modello = ModelloStime::Motore;
     // The fitted rating model the coupon and the bets read while `modello`
     // chooses it (made afresh at every fit by AggiornaModelloScelto, engine

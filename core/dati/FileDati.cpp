@@ -207,6 +207,28 @@ static void CaricaReti(CCampionato& c, const fs::path& cartella) {
         c.reti = std::move(l.reti);
 }
 
+// The calendar file beside them: like the scores, never stops a load; a
+// damaged one leaves the championship without fixtures and is named in
+// calendarioNonLetto.
+static void CaricaCalendario(CCampionato& c, const fs::path& cartella) {
+    c.calendario.Svuota();
+    c.calendarioNonLetto.clear();
+    const fs::path f = cartella / NomeFileCalendario(c.descrizione().codice);
+    std::error_code ec;
+    if (!fs::exists(f, ec)) return;
+    std::string perche;
+    const auto testo = LeggiFile(f, &perche);
+    if (!testo) {
+        c.calendarioNonLetto = f.string() + ": " + perche;
+        return;
+    }
+    LetturaCalendario l = LeggiTestoCalendario(*testo, c.config.stagioni);
+    if (!l.ok())
+        c.calendarioNonLetto = f.string() + ": " + l.errore;
+    else
+        c.calendario = std::move(l.calendario);
+}
+
 EsitoFile CaricaCampionato(CCampionato& c, const fs::path& cartella) {
     std::vector<ElencoSquadre> stagioni;
     ElencoIncontri incontri;
@@ -215,6 +237,7 @@ EsitoFile CaricaCampionato(CCampionato& c, const fs::path& cartella) {
     c.config.stagioni = std::move(stagioni);
     c.incontri = std::move(incontri);
     CaricaReti(c, cartella);
+    CaricaCalendario(c, cartella);
     c.ultimoIncontroFiltro = -1;
     c.stagioneFiltro = -1;
     return e;
@@ -234,6 +257,7 @@ EsitoFile CaricaFileCampionati(DatiCampionati& dati, const fs::path& cartella) {
         camp.ultimoIncontroFiltro = -1;
         camp.stagioneFiltro = -1;
         CaricaReti(camp, cartella);
+        CaricaCalendario(camp, cartella);
     }
     // The model of each championship; an unreadable line leaves the engine.
     if (const auto testo = LeggiFile(cartella / kFileModelliStime))
@@ -276,6 +300,19 @@ EsitoFile PreparaFileCampionati(const DatiCampionati& dati, const fs::path& cart
         if (camp.reti.vuoto() || !camp.retiNonLette.empty()) continue;
         const fs::path f = cartella / NomeFileReti(camp.descrizione().codice);
         if (!salvataggio.Prepara(f, ScriviTestoReti(camp.reti, camp.incontri)))
+            return EsitoFile::Errore(kMessaggioErroreSalvataggio,
+                                     f.string() + ": impossibile scrivere il file");
+    }
+    // The calendars: written while they hold fixtures, and once more when the
+    // last fixture has gone (a stale file would bring played matches back).
+    // A damaged one is left as it is.
+    for (int c = 0; c < kNumeroCampionati; ++c) {
+        const auto& camp = dati.campionato(c);
+        if (!camp.calendarioNonLetto.empty()) continue;
+        const fs::path f = cartella / NomeFileCalendario(camp.descrizione().codice);
+        std::error_code ec;
+        if (camp.calendario.vuoto() && !fs::exists(f, ec)) continue;
+        if (!salvataggio.Prepara(f, ScriviTestoCalendario(camp.calendario)))
             return EsitoFile::Errore(kMessaggioErroreSalvataggio,
                                      f.string() + ": impossibile scrivere il file");
     }

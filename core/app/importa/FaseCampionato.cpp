@@ -123,6 +123,8 @@ FaseCampionato SelezionaFaseCampionato(const StagioneSorgente& s) {
         const auto& p = s.partite[i];
         if (!tenuta[i]) {
             Scarta(f, p, motivo[i]);
+        } else if (p.stato == StatoPartita::NonGiocata && p.programmata) {
+            f.calendario.push_back(&p);
         } else if (p.stato == StatoPartita::NonGiocata) {
             Scarta(f, p, p.motivoNonGiocata);
         } else if (!viste.insert({p.data, p.casa, p.trasferta}).second) {

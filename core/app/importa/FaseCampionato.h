@@ -21,6 +21,7 @@
 // robin, where it is more likely a match listed twice with a wrong date.
 // Matches not played (cancelled, abandoned, postponed, not yet played) are
 // left out; results given at the table are kept, as the official tables do.
+// The fixtures not yet played of the league phase are the calendar.
 #include "app/importa/PartitaSorgente.h"
 
 #include <string>
@@ -36,6 +37,8 @@ struct FaseCampionato {
     // where every other pair of teams met once at each ground.
     std::vector<RigaScartata> avvisi;
     int assegnate = 0; // of `partite`, results given at the table
+    // Fixtures of the league phase still to be played, in the source's order.
+    std::vector<const PartitaSorgente*> calendario;
 };
 
 FaseCampionato SelezionaFaseCampionato(const StagioneSorgente& stagione);

@@ -65,6 +65,7 @@ std::string ApplicaStato(std::string_view stato, bool conPunteggio, PartitaSorge
         p.stato = StatoPartita::Assegnata;
     } else if (stato == "[cancelled]" || stato == "[abandoned]" || stato == "[postponed]") {
         p.stato = StatoPartita::NonGiocata;
+        p.programmata = false; // postponed or called off: no date to keep
         p.motivoNonGiocata = stato == "[cancelled]"   ? "annullata"
                              : stato == "[abandoned]" ? "sospesa"
                                                       : "rinviata";

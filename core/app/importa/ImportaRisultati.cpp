@@ -135,6 +135,9 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
     copia.config.stagioni = campionato.config.stagioni;
     copia.incontri = campionato.incontri;
     copia.reti = campionato.reti;
+    // The seasons imported come after every stored one: the calendar is the
+    // one of the last season imported, or none.
+    Calendario calendario;
     std::map<std::string, NomeMappato> nomi;
 
     const auto aggiungiVuota = [&](int anno) {
@@ -206,6 +209,7 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
             if (AggiungiStagione(copia, {}) != 0) return Errore(r, troppi());
             imp.nota = nota;
             r.stagioni.push_back(std::move(imp));
+            calendario.Svuota();
             continue;
         }
         if (AggiungiStagione(copia, elenco) != 0) {
@@ -245,6 +249,20 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
             }
             copia.reti.Imposta(copia.numeroIncontri() - 1, reti);
         }
+        // Its fixtures still to be played; an older season's are left behind.
+        calendario.Svuota();
+        for (const auto* p : fase.calendario) {
+            const auto casa = nomeDi.find(p->casa), trasferta = nomeDi.find(p->trasferta);
+            if (casa == nomeDi.end() || trasferta == nomeDi.end() || casa->second == trasferta->second)
+                continue;
+            calendario.partite.push_back(
+                {p->giornata,
+                 p->data.Valida() ? p->data.anno * 10000 + p->data.mese * 100 + p->data.giorno : 0,
+                 p->ora, casa->second, trasferta->second});
+        }
+        calendario.Ordina();
+        calendario.stagione = calendario.vuoto() ? 0 : copia.config.numeroStagioni();
+        imp.calendario = static_cast<int>(calendario.partite.size());
         imp.squadre = static_cast<int>(elenco.size());
         imp.incontri = static_cast<int>(partite.size());
         imp.assegnate = fase.assegnate;
@@ -256,6 +274,8 @@ RapportoImportazione ImportaRisultati(CCampionato& campionato,
     campionato.config.stagioni = std::move(copia.config.stagioni);
     campionato.incontri = std::move(copia.incontri);
     campionato.reti = std::move(copia.reti);
+    // A season added after the calendar's own leaves it behind.
+    campionato.calendario = std::move(calendario);
     return r;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/importa/FootballTxtComune.h"
 #include "app/importa/TestoSorgente.h"
+#include "dati/Calendario.h"
 
 #include <cctype>
 #include <optional>
@@ -173,13 +174,16 @@ private:
             return Errore("data fuori dalla stagione (" + periodo_->first.Testo() + " - " +
                           periodo_->second.Testo() + "): " + std::string(r));
         data_ = d;
+        ora_ = -1;
     }
 
     void Partita(std::string_view r) {
         if (data_.anno == 0) return Errore("partita senza data");
         const auto primo = r.find_first_of(" \t");
-        if (primo != std::string_view::npos && footballtxt::Orario(r.substr(0, primo)))
+        if (primo != std::string_view::npos && footballtxt::Orario(r.substr(0, primo))) {
+            ora_ = LeggiOra(r.substr(0, primo)); // the next lines of the day keep it
             r = Rifila(r.substr(primo));
+        }
         const auto campi = Colonne(r);
         if (campi.size() < 3 || campi.size() > 4)
             return Errore("riga di partita non riconosciuta: \"" + std::string(r) + "\"");
@@ -188,6 +192,7 @@ private:
         p.fase = fase_;
         p.nomeFase = nomeFase_;
         p.giornata = giornata_;
+        p.ora = ora_;
         p.eliminazione = eliminazione_;
         p.casa = std::string(campi[0]);
         p.trasferta = std::string(campi[2]);
@@ -198,6 +203,7 @@ private:
         if (punteggio.size() == 1 && punteggio[0] == "-") {
             p.stato = StatoPartita::NonGiocata;
             p.motivoNonGiocata = "non giocata";
+            p.programmata = true;
         } else if (punteggio.empty() || !footballtxt::LeggiPunteggio(punteggio[0], p.golCasa, p.golTrasferta)) {
             return Errore("risultato non valido: \"" + std::string(campi[1]) + "\"");
         }
@@ -225,6 +231,7 @@ private:
     int giornata_ = 0;
     bool eliminazione_ = false;
     DataCalendario data_;
+    int ora_ = -1;
     int partite_ = 0;
 };
 

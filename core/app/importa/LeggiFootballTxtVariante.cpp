@@ -2,6 +2,7 @@
 
 #include "app/importa/FootballTxtComune.h"
 #include "app/importa/TestoSorgente.h"
+#include "dati/Calendario.h"
 
 #include <algorithm>
 #include <cctype>
@@ -203,18 +204,22 @@ private:
                 return Errore("data non valida o fuori dalla stagione: \"" + std::string(r) + "\"");
         }
         data_ = d;
+        ora_ = -1;
     }
 
     void Partita(std::string_view r) {
         if (data_.anno == 0) return Errore("partita senza data: \"" + std::string(r) + "\"");
         const auto spazio = r.find_first_of(" \t");
-        if (spazio != std::string_view::npos && footballtxt::Orario(r.substr(0, spazio)))
+        if (spazio != std::string_view::npos && footballtxt::Orario(r.substr(0, spazio))) {
+            ora_ = LeggiOra(r.substr(0, spazio)); // a line without one keeps the one above
             r = Rifila(r.substr(spazio));
+        }
         PartitaSorgente p;
         p.data = data_;
         p.fase = fase_;
         p.nomeFase = nomeFase_;
         p.giornata = giornata_;
+        p.ora = ora_;
         p.eliminazione = eliminazione_;
         p.origine = Qui();
 
@@ -286,6 +291,7 @@ private:
         } else {
             p.stato = StatoPartita::NonGiocata;
             p.motivoNonGiocata = "non ancora giocata";
+            p.programmata = true;
         }
         if (!stato.empty())
             if (auto e = footballtxt::ApplicaStato(stato, conPunteggio, p); !e.empty())
@@ -305,6 +311,7 @@ private:
     bool eliminazione_ = false;
     int marcatori_ = 0; // parentheses of goal scorers still open
     DataCalendario data_;
+    int ora_ = -1;
 };
 
 } // namespace

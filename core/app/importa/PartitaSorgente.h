@@ -33,6 +33,9 @@ struct PartitaSorgente {
     int golCasa = 0;
     int golTrasferta = 0;
     StatoPartita stato = StatoPartita::Giocata;
+    // No score and no status: a fixture still to be played (the calendar).
+    bool programmata = false;
+    int ora = -1; // kick-off, minutes after midnight; -1 when the source gives none
     std::string motivoNonGiocata; // for the report
     Origine origine;
 };

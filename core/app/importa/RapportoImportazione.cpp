@@ -60,6 +60,7 @@ std::string RapportoImportazione::Testo() const {
                       s.incontri);
         t += buf;
         if (s.assegnate > 0) t += "  (" + std::to_string(s.assegnate) + " a tavolino)";
+        if (s.calendario > 0) t += "  " + std::to_string(s.calendario) + " da giocare";
         if (s.etichetta.empty()) t += "  vuota: assente dalle fonti";
         if (!s.nota.empty()) t += "  vuota: " + s.nota;
         for (const auto& f : s.file)

@@ -16,6 +16,7 @@ struct StagioneImportata {
     int incontri = 0;
     int assegnate = 0; // results given at the table, kept
     std::string nota;  // why a season with data was stored empty
+    int calendario = 0; // fixtures still to be played, kept in the calendar
 };
 
 struct NomeMappato {

@@ -76,8 +76,11 @@ bool CDlgNuoviIncontri::Ok() {
         messaggi_.Errore("Impossibile salvare i dati!\nImpossibile proseguire.");
         return false;
     }
+    const int primoNuovo = camp.numeroIncontri();
     for (const Incontro& i : inseriti_)
         AggiungiIncontro(camp, i.casa, i.trasferta, i.risultato);
+    // A match whose result is stored is no longer to be played.
+    TogliIncontriGiocati(camp, primoNuovo);
     inseriti_.clear();
     selezioneInserito_ = -1;
     // From here the results are part of the data: they are saved even if the

@@ -1,5 +1,6 @@
 // The readers of the engsoccerdata CSV and of openfootball's Football.TXT
 // variant, and how the importer tells every layout apart.
+#include "app/importa/AccorciaNome.h"
 #include "app/importa/ImportaRisultati.h"
 #include "app/importa/LeggiCsvEngsoccerdata.h"
 #include "app/importa/LeggiFootballTxtVariante.h"
@@ -189,6 +190,44 @@ TEST(ImportaRisultati, SoloLeStagioniDegliAnniRichiesti) {
     CCampionato vuoto(0);
     EXPECT_EQ(ImportaRisultati(vuoto, {l}, TabellaAlias{}, o).errore,
               "nessuna stagione dei file negli anni richiesti");
+}
+
+// A season under way: its fixtures without a score are its calendar, with
+// the kick-off time of their line or of the line above on the same day; a
+// postponed match has no date to keep and stays out.
+TEST(ImportaRisultati, LePartiteDaGiocareDellUltimaStagioneSonoIlCalendario) {
+    const char* const testo =
+        "= Italian Serie A 2026/27\n"
+        "# Date       Sat Aug 22 2026 - Sun May 30 2027 (281d)\n"
+        "\xE2\x96\xAA Matchday 1\n"
+        "  Sat Aug 22 2026\n"
+        "    18:30  Udinese Calcio  v Como 1907   1-1 (1-0)\n"
+        "           Genoa CFC       v SSC Napoli  0-2\n"
+        "\xE2\x96\xAA Matchday 2\n"
+        "  Fri Aug 28\n"
+        "    20:45  Como 1907       v Genoa CFC\n"
+        "           SSC Napoli      v Udinese Calcio\n"
+        "  Sat Aug 29\n"
+        "           Udinese Calcio  v Genoa CFC  [postponed]\n"
+        "\xE2\x96\xAA Matchday 3\n"
+        "  Sun Oct 11\n"
+        "           Como 1907       v SSC Napoli\n";
+    CCampionato c(0);
+    const RapportoImportazione r =
+        ImportaRisultati(c, {LeggiFileRisultati(testo, "a.txt")}, TabellaAlias{});
+    ASSERT_TRUE(r.ok()) << r.errore;
+    EXPECT_EQ(c.numeroSquadreCorrenti(), 4); // clubs of fixtures only count too
+    EXPECT_EQ(r.stagioni.back().incontri, 2);
+    EXPECT_EQ(r.stagioni.back().calendario, 3);
+    EXPECT_NE(r.Testo().find("3 da giocare"), std::string::npos);
+    const std::string como = AccorciaNome("Como 1907"), genoa = AccorciaNome("Genoa CFC"),
+                      napoli = AccorciaNome("SSC Napoli"), udinese = AccorciaNome("Udinese Calcio");
+    EXPECT_EQ(c.calendario.stagione, 2026 - 1961 + 1);
+    EXPECT_EQ(c.calendario.partite,
+              (std::vector<PartitaCalendario>{{2, 20260828, 20 * 60 + 45, como, genoa},
+                                              {2, 20260828, 20 * 60 + 45, napoli, udinese},
+                                              {3, 20261011, -1, como, napoli}}));
+    EXPECT_EQ(r.scartate.size(), 1u); // the postponed one
 }
 
 } // namespace

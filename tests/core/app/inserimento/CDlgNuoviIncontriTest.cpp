@@ -103,9 +103,16 @@ TEST(NuoviIncontri, OkAccodaNellOrdineDiInserimentoEAggiornaLeStime) {
     Banco b;
     const int prima = b.serieA().numeroIncontri();
     CDlgNuoviIncontri dlg(b.dati, b.msg);
+    // The calendar holds the first match and another one: the result takes
+    // its fixture away, the other stays.
+    const auto& n = dlg.squadre();
+    b.serieA().calendario.stagione = b.serieA().config.numeroStagioni();
+    b.serieA().calendario.partite = {{9, 20261012, -1, n[3], n[7]}, {9, 20261012, -1, n[2], n[4]}};
     Componi(dlg, 3, 7, '2');
     Componi(dlg, 1, 0, 'X');
     EXPECT_TRUE(dlg.Ok());
+    ASSERT_EQ(b.serieA().calendario.partite.size(), 1u);
+    EXPECT_EQ(b.serieA().calendario.partite[0].casa, n[2]);
     ASSERT_EQ(b.serieA().numeroIncontri(), prima + 2);
     EXPECT_EQ(b.serieA().incontri[prima], (Incontro{3, 7, '2'}));
     EXPECT_EQ(b.serieA().incontri[prima + 1], (Incontro{1, 0, 'X'}));
