@@ -3,6 +3,7 @@
 #include "platform/EsecutoreLavoriQt.h"
 #include "platform/UiComune.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,13 +30,14 @@ QString TestoLog(const std::string& testo) {
 
 } // namespace
 
-CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiCampionati& dati,
+CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiGlobali& dati,
                                                  std::vector<CampionatoId> campionati,
                                                  std::filesystem::path cartella,
                                                  std::string& indirizzo, IHttp& http,
                                                  IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent),
-      logica_(dati, std::move(campionati), std::move(cartella), indirizzo, messaggi),
+      logica_(dati, campionati, cartella, indirizzo, messaggi),
+      fonti_(dati, campionati, cartella, messaggi),
       http_(http),
       esecutore_(std::make_unique<EsecutoreLavoriQt>(this, EsecutoreLavoriQt::Progresso::Nessuna)) {
     setObjectName("AggiornamentoDati");
@@ -59,6 +61,20 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiCampionati& dati,
     riga->addWidget(new QLabel("Indirizzo:"));
     riga->addWidget(indirizzo_, 1);
 
+    // The public sources, one per chosen championship.
+    auto* gruppoFonti = new QGroupBox("FONTI PUBBLICHE (Football.TXT o CSV di football-data)");
+    campionatoFonte_ = Nomina(new QComboBox, "campionatoFonte", "Il campionato di cui si vede la fonte");
+    for (CampionatoId c : fonti_.campionati())
+        campionatoFonte_->addItem(Q(std::string(Campionato(c).nome)), c);
+    fonte_ = Nomina(new QLineEdit, "fonte",
+                    "Indirizzo (http:// o https://) o file della stagione corrente del campionato");
+    aggiornaFonti_ = Pulsante("Da &fonti", "aggiornaFonti",
+                              "Legge le fonti dei campionati scelti e ne unisce i risultati nuovi", this);
+    auto* f = new QHBoxLayout(gruppoFonti);
+    f->addWidget(campionatoFonte_);
+    f->addWidget(fonte_, 1);
+    f->addWidget(aggiornaFonti_);
+
     ok_ = Pulsante("&OK", "IDOK", {}, this);
     cancella_ = Pulsante("&Cancella", "IDCANCEL", {}, this);
     ok_->setDefault(true);
@@ -67,10 +83,17 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiCampionati& dati,
     l->addLayout(RigaPulsanti({aggiorna_, salvaNews_}, {}));
     l->addWidget(gruppo, 1);
     l->addLayout(riga);
+    l->addWidget(gruppoFonti);
     l->addLayout(RigaPulsanti({}, {ok_, cancella_}));
 
     connect(aggiorna_, &QPushButton::clicked, this, [this] { Aggiorna(); });
     connect(salvaNews_, &QPushButton::clicked, this, [this] { SalvaNews(); });
+    connect(aggiornaFonti_, &QPushButton::clicked, this, [this] { AggiornaFonti(); });
+    connect(campionatoFonte_, &QComboBox::currentIndexChanged, this, [this] { MostraFonte(); });
+    connect(fonte_, &QLineEdit::textEdited, this, [this](const QString& t) {
+        fonti_.ImpostaFonte(campionatoFonte_->currentData().toInt(), t.trimmed().toStdString());
+        MostraStato();
+    });
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancella_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -80,6 +103,8 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiCampionati& dati,
         if (logDaMostrare_.exchange(true)) return;
         QMetaObject::invokeMethod(this, [this] { MostraLog(); }, Qt::QueuedConnection);
     });
+    if (!fonti_.erroreTabella().empty()) logica_.log().Aggiungi("(" + fonti_.erroreTabella() + ")");
+    MostraFonte();
     MostraLog();
     MostraStato();
 }
@@ -87,6 +112,7 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiCampionati& dati,
 CDlgAggiornamentoDatiQt::~CDlgAggiornamentoDatiQt() {
     logica_.log().Osserva({});
     logica_.Interrompi();
+    fonti_.Interrompi();
     esecutore_.reset(); // waits for the worker
 }
 
@@ -98,10 +124,30 @@ void CDlgAggiornamentoDatiQt::Aggiorna() {
     }
     logica_.campoIndirizzo = indirizzo_->text().toStdString();
     logica_.Aggiorna(*esecutore_, http_, [this] {
+        if (logica_.okAbilitato()) daFonti_ = false;
         MostraLog();
         MostraStato();
     });
     MostraStato();
+}
+
+void CDlgAggiornamentoDatiQt::AggiornaFonti() {
+    if (fonti_.inCorso()) {
+        fonti_.Interrompi();
+        MostraStato();
+        return;
+    }
+    fonti_.Aggiorna(*esecutore_, http_, logica_.log(), [this] {
+        if (fonti_.okAbilitato()) daFonti_ = true;
+        MostraLog();
+        MostraStato();
+    });
+    MostraStato();
+}
+
+void CDlgAggiornamentoDatiQt::MostraFonte() {
+    if (campionatoFonte_->count() == 0) return;
+    fonte_->setText(Q(fonti_.Fonte(campionatoFonte_->currentData().toInt())));
 }
 
 void CDlgAggiornamentoDatiQt::SalvaNews() {
@@ -130,20 +176,26 @@ void CDlgAggiornamentoDatiQt::MostraLog() {
 }
 
 void CDlgAggiornamentoDatiQt::MostraStato() {
+    // One update at a time: the service's or the sources'.
+    const bool servizio = logica_.inCorso(), fonti = fonti_.inCorso();
     aggiorna_->setText(Q(logica_.TestoAggiorna()));
-    aggiorna_->setEnabled(logica_.aggiornaAbilitato());
-    salvaNews_->setEnabled(logica_.salvaNewsAbilitato());
-    ok_->setEnabled(logica_.okAbilitato());
-    cancella_->setEnabled(logica_.cancellaAbilitato());
-    indirizzo_->setReadOnly(logica_.inCorso());
+    aggiorna_->setEnabled(logica_.aggiornaAbilitato() && !fonti);
+    aggiornaFonti_->setText(fonti ? "&Interrompi" : "Da &fonti");
+    aggiornaFonti_->setEnabled(!servizio);
+    salvaNews_->setEnabled(logica_.salvaNewsAbilitato() && !fonti);
+    ok_->setEnabled(daFonti_ ? fonti_.okAbilitato() && !servizio : logica_.okAbilitato() && !fonti);
+    cancella_->setEnabled(logica_.cancellaAbilitato() && !fonti);
+    indirizzo_->setReadOnly(servizio || fonti);
+    fonte_->setReadOnly(servizio || fonti);
 }
 
 void CDlgAggiornamentoDatiQt::accept() {
-    if (!logica_.okAbilitato()) return;
+    if (!ok_->isEnabled()) return;
     aggiorna_->setEnabled(false);
+    aggiornaFonti_->setEnabled(false);
     ok_->setEnabled(false);
     cancella_->setEnabled(false);
-    const bool caricato = logica_.Ok();
+    const bool caricato = daFonti_ ? fonti_.Ok(logica_.log()) : logica_.Ok();
     MostraLog();
     if (!caricato) {
         MostraStato();
@@ -155,7 +207,7 @@ void CDlgAggiornamentoDatiQt::accept() {
 void CDlgAggiornamentoDatiQt::reject() {
     // Escape and the title bar's close act as "&Cancella": not while the
     // download runs.
-    if (logica_.inCorso()) return;
+    if (logica_.inCorso() || fonti_.inCorso()) return;
     QDialog::reject();
 }
 

@@ -3,7 +3,11 @@
 // address of the update folder, "&Aggiorna" (which reads "&Interrompi" while
 // the download runs), "&Salva News", "&OK" and "&Cancella". The download is
 // a job run without the modal progress window: the log is its progress and
-// the window's own button stops it.
+// the window's own button stops it. Below, the public sources: the source of
+// each chosen championship (from the table of sources, or typed) and "Da
+// &fonti", which reads and merges them; "&OK" applies whichever of the two
+// updates completed last.
+#include "app/importa/AggiornamentoFonti.h"
 #include "net/CDlgAggiornamentoDati.h"
 
 #include <QDialog>
@@ -13,6 +17,7 @@
 #include <memory>
 #include <string>
 
+class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -26,12 +31,13 @@ class IMessaggi;
 class CDlgAggiornamentoDatiQt : public QDialog {
     Q_OBJECT
 public:
-    CDlgAggiornamentoDatiQt(DatiCampionati& dati, std::vector<CampionatoId> campionati,
+    CDlgAggiornamentoDatiQt(DatiGlobali& dati, std::vector<CampionatoId> campionati,
                             std::filesystem::path cartella, std::string& indirizzo,
                             IHttp& http, IMessaggi& messaggi, QWidget* parent = nullptr);
     ~CDlgAggiornamentoDatiQt() override;
 
     CDlgAggiornamentoDati& logica() { return logica_; }
+    AggiornamentoFonti& fonti() { return fonti_; }
 
     QPlainTextEdit* messaggi() const { return log_; }
     QLineEdit* indirizzo() const { return indirizzo_; }
@@ -39,6 +45,9 @@ public:
     QPushButton* salvaNews() const { return salvaNews_; }
     QPushButton* ok() const { return ok_; }
     QPushButton* cancella() const { return cancella_; }
+    QComboBox* campionatoFonte() const { return campionatoFonte_; }
+    QLineEdit* fonte() const { return fonte_; }
+    QPushButton* aggiornaFonti() const { return aggiornaFonti_; }
     // Test hook: the file "&Salva News" writes, instead of the save dialog
     // (an empty name cancels).
     std::function<std::string(const std::string& proposto)> sceltaFile;
@@ -48,11 +57,15 @@ public:
 
 private:
     void Aggiorna();
+    void AggiornaFonti();
+    void MostraFonte();
     void SalvaNews();
     void MostraLog();
     void MostraStato();
 
     CDlgAggiornamentoDati logica_;
+    AggiornamentoFonti fonti_;
+    bool daFonti_ = false; // the last complete update is the sources'
     IHttp& http_;
     QPlainTextEdit* log_;
     QLineEdit* indirizzo_;
@@ -60,6 +73,9 @@ private:
     QPushButton* salvaNews_;
     QPushButton* ok_;
     QPushButton* cancella_;
+    QComboBox* campionatoFonte_;
+    QLineEdit* fonte_;
+    QPushButton* aggiornaFonti_;
     std::atomic<bool> logDaMostrare_{false}; // a queued call will show the log
     // Last: destroyed first, so a running download is stopped and waited for
     // while the log and the session it writes still exist.

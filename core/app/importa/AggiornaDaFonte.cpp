@@ -10,6 +10,7 @@
 #include "platform/Http.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <set>
 
@@ -258,6 +259,7 @@ UnioneFonte UnisciFonte(const CCampionato& camp, const LetturaSorgente& l, const
     }
 
     // New matches at the end of the season, in date order.
+    const int primoNuovo = copia->numeroIncontri();
     for (std::size_t k = 0; k < giocate.size(); ++k) {
         if (abbinata[k] >= 0) continue;
         const Giocata& g = giocate[k];
@@ -272,18 +274,64 @@ UnioneFonte UnisciFonte(const CCampionato& camp, const LetturaSorgente& l, const
         u.avvisi.push_back(std::to_string(assenti) +
                            " partite della cartella non sono giocate nella fonte: restano come sono");
 
-    // The fixtures still to play, for the calendar.
-    for (const auto& p : s->partite) {
-        if (p.stato != StatoPartita::NonGiocata || p.fase != 0 || p.eliminazione) continue;
-        const auto a = indice.find(p.casa), b = indice.find(p.trasferta);
-        if (a == indice.end() || b == indice.end()) continue;
-        u.daGiocare.push_back({p.data, p.giornata, a->second, b->second, p.motivoNonGiocata == "rinviata"});
+    // The calendar: the source's fixtures when it lists any, without those a
+    // stored result the source lacks has played; else the stored fixtures
+    // without the matches now played.
+    const Calendario vecchio = camp.calendario.stagione == stagioni ? camp.calendario : Calendario{};
+    copia->calendario = vecchio;
+    if (!fase.calendario.empty()) {
+        Calendario c;
+        for (const PartitaSorgente* p : fase.calendario) {
+            const auto a = indice.find(p->casa), b = indice.find(p->trasferta);
+            if (a == indice.end() || b == indice.end() || a->second == b->second) continue;
+            c.partite.push_back({p->giornata, Numerica(p->data), p->ora,
+                                 squadre.nomi[static_cast<std::size_t>(a->second)],
+                                 squadre.nomi[static_cast<std::size_t>(b->second)]});
+        }
+        for (auto& [coppia, posizioni] : cartellaPerCoppia)
+            for (int pos : posizioni)
+                if (std::find(abbinata.begin(), abbinata.end(), pos) == abbinata.end())
+                    c.TogliGiocata(squadre.nomi[static_cast<std::size_t>(coppia.first)],
+                                   squadre.nomi[static_cast<std::size_t>(coppia.second)]);
+        c.Ordina();
+        c.stagione = c.vuoto() ? 0 : stagioni;
+        copia->calendario = std::move(c);
+    } else {
+        TogliIncontriGiocati(*copia, primoNuovo);
     }
-    std::stable_sort(u.daGiocare.begin(), u.daGiocare.end(),
-                     [](const IncontroInCalendario& a, const IncontroInCalendario& b) { return a.data < b.data; });
+    // What changed: each fixture paired with one of the same teams before.
+    {
+        const auto& prima = vecchio.partite;
+        const auto& dopo = copia->calendario.partite;
+        std::vector<bool> usata(prima.size(), false);
+        std::vector<bool> uguale(dopo.size(), false);
+        for (std::size_t k = 0; k < dopo.size(); ++k)
+            for (std::size_t j = 0; j < prima.size(); ++j)
+                if (!usata[j] && prima[j] == dopo[k]) {
+                    usata[j] = uguale[k] = true;
+                    break;
+                }
+        for (std::size_t k = 0; k < dopo.size(); ++k) {
+            if (uguale[k]) continue;
+            ++u.calendario; // moved or new
+            for (std::size_t j = 0; j < prima.size(); ++j)
+                if (!usata[j] && prima[j].casa == dopo[k].casa && prima[j].trasferta == dopo[k].trasferta) {
+                    usata[j] = true;
+                    break;
+                }
+        }
+        u.calendario += static_cast<int>(std::count(usata.begin(), usata.end(), false)); // gone
+    }
+    if (u.calendario > 0 && !camp.calendarioNonLetto.empty())
+        u.avvisi.push_back("il calendario della cartella non e' leggibile e non sara' riscritto: " +
+                           camp.calendarioNonLetto);
+    if (u.cambia() && !camp.retiNonLette.empty())
+        u.avvisi.push_back("il file delle reti della cartella non e' leggibile e non sara' riscritto: " +
+                           camp.retiNonLette);
 
     u.incontri = std::move(copia->incontri);
     u.reti = std::move(copia->reti);
+    u.calendarioNuovo = std::move(copia->calendario);
     return u;
 }
 
@@ -297,6 +345,7 @@ void ApplicaFonte(DatiGlobali& dati, CampionatoId c, UnioneFonte& u, IMessaggi& 
     CCampionato& camp = dati.campionato(c);
     camp.incontri = std::move(u.incontri);
     camp.reti = std::move(u.reti);
+    camp.calendario = std::move(u.calendarioNuovo);
     camp.ultimoIncontroFiltro = -1;
     camp.stagioneFiltro = -1;
     AvvisoCambiamento avviso{Cambiamento::Dati, c};

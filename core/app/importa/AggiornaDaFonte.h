@@ -4,12 +4,14 @@
 // address or a file, merged into the last stored season.
 //
 // The merge adds the played matches the season lacks (with goals and date),
-// fills in or corrects the goals and dates of matches already stored, and
-// never changes or removes a stored result. It refuses, changing nothing, a
+// fills in or corrects the goals and dates of matches already stored, brings
+// the calendar of fixtures up to date, and never changes or removes a stored
+// result. It refuses, changing nothing, a
 // source that cannot be read, that does not hold the stored season, whose
 // clubs are not the season's, or whose result of a stored match is another.
 #include "app/importa/PartitaSorgente.h"
 #include "app/importa/TabellaAlias.h"
+#include "dati/Calendario.h"
 #include "dati/Campionato.h"
 
 #include <atomic>
@@ -17,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace veltra {
@@ -49,30 +52,24 @@ struct OpzioniFonte {
 // regular file.
 TestoFonte LeggiFonte(IHttp& http, const std::string& fonte, const OpzioniFonte& opzioni = {});
 
-// A match of the source that is not played yet (or postponed): a fixture.
-struct IncontroInCalendario {
-    DataCalendario data; // may be invalid (a postponed match with no new date)
-    int giornata = 0;
-    int casa = -1; // team indices of the current season
-    int trasferta = -1;
-    bool rinviata = false;
-};
-
 struct UnioneFonte {
     std::string errore; // why the source is refused ("" when merged)
     int nuovi = 0;      // played matches added
     int aggiornati = 0; // stored matches whose goals or date changed
-    int calendario = 0; // fixtures changed
+    int calendario = 0; // fixtures added, moved or gone (played, postponed, dropped)
     int scartate = 0;   // lines of the source left out
     int assenti = 0;    // stored matches of the season the source does not have as played
     std::vector<std::string> avvisi;
     // The merged season, to put in place of the championship's.
     ElencoIncontri incontri;
     RetiCampionato reti;
-    std::vector<IncontroInCalendario> daGiocare; // the source's fixtures, by date
+    // The fixtures still to play: the source's when it lists any (a postponed
+    // match leaves them until it has a date again), else the stored ones
+    // without the matches now played.
+    Calendario calendarioNuovo;
 
     bool ok() const { return errore.empty(); }
-    bool cambia() const { return nuovi > 0 || aggiornati > 0; }
+    bool cambia() const { return nuovi > 0 || aggiornati > 0 || calendario > 0; }
     // "nuovi=N aggiornati=N calendario=N scartate=N"
     std::string Rapporto() const;
 };

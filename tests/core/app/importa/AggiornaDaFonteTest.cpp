@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <mutex>
 #include <httplib.h>
 #include <sys/wait.h>
 #include <thread>
@@ -58,42 +60,60 @@ const std::string kGiornata2DaGiocare = "▪ Matchday 2\n  Sat Aug 29\n"
 const Memorizzata kAlfaBeta{0, 1, 'X', 20260822, 1, 1};
 const Memorizzata kGammaDelta{3, 2, '1', 20260822, 2, 0};
 
+const std::string kGiornata2Spostata = "▪ Matchday 2\n  Sat Aug 29\n"
+                                      "    18:30  Delta v Alfa\n"
+                                      "  Sun Aug 30\n"
+                                      "    18:30  Beta  v Gamma\n";
+const std::string kCalendario = Fonte(kGiornata1 + "▪ Matchday 2\n  Sat Aug 29\n"
+                                                   "    18:30  Beta  v Gamma\n"
+                                                   "    18:30  Delta v Alfa\n");
+
 TEST(AggiornaDaFonte, UnioneDellaStagioneCorrente) {
     struct Caso {
         const char* nome;
         std::vector<Memorizzata> cartella;
+        bool conCalendario; // the folder has the fixtures of the second matchday
         std::string fonte;
-        int nuovi, aggiornati, scartate, assenti, daGiocare;
+        int nuovi, aggiornati, calendario, scartate, assenti;
         const char* errore; // part of the refusal; nullptr when merged
     };
     const std::vector<Caso> casi = {
-        {"nuovi risultati", {kAlfaBeta, kGammaDelta}, Fonte(kGiornata1 + kGiornata2), 2, 0, 0, 0, 0, nullptr},
-        {"stagione appena iniziata", {}, Fonte(kGiornata1 + kGiornata2DaGiocare), 2, 0, 0, 0, 2, nullptr},
-        {"gia' tutto presente", {kAlfaBeta, kGammaDelta}, Fonte(kGiornata1), 0, 0, 0, 0, 0, nullptr},
-        {"reti e date che la cartella non sa",
-         {{0, 1, 'X', 0, -1, -1}, {3, 2, '1', 20260822, -1, -1}}, Fonte(kGiornata1), 0, 2, 0, 0, 0, nullptr},
-        {"data cambiata", {{0, 1, 'X', 20260823, 1, 1}, kGammaDelta}, Fonte(kGiornata1), 0, 1, 0, 0, 0, nullptr},
-        {"partita rinviata", {kAlfaBeta, kGammaDelta}, Fonte(kGiornata1 + kGiornata2DaGiocare), 0, 0, 0, 0, 2,
+        {"nuovi risultati", {kAlfaBeta, kGammaDelta}, true, Fonte(kGiornata1 + kGiornata2), 2, 0, 2, 0, 0, nullptr},
+        {"nuovi risultati, fonte senza calendario", {kAlfaBeta, kGammaDelta}, false, Fonte(kGiornata1 + kGiornata2),
+         2, 0, 0, 0, 0, nullptr},
+        {"stagione appena iniziata", {}, false, Fonte(kGiornata1 + kGiornata2DaGiocare), 2, 0, 1, 0, 0, nullptr},
+        {"gia' tutto presente", {kAlfaBeta, kGammaDelta}, true, kCalendario, 0, 0, 0, 0, 0, nullptr},
+        {"reti e date che la cartella non sa", {{0, 1, 'X', 0, -1, -1}, {3, 2, '1', 20260822, -1, -1}}, false,
+         Fonte(kGiornata1), 0, 2, 0, 0, 0, nullptr},
+        {"data cambiata", {{0, 1, 'X', 20260823, 1, 1}, kGammaDelta}, false, Fonte(kGiornata1), 0, 1, 0, 0, 0,
          nullptr},
-        {"fonte piu' vecchia della cartella", {kAlfaBeta, kGammaDelta, {1, 3, '2', 20260829, 0, 3}},
-         Fonte(kGiornata1), 0, 0, 0, 1, 0, nullptr},
-        {"risultato diverso", {{0, 1, '1', 20260822, 2, 1}, kGammaDelta}, Fonte(kGiornata1), 0, 0, 0, 0, 0,
+        {"partita spostata in calendario", {kAlfaBeta, kGammaDelta}, true, Fonte(kGiornata1 + kGiornata2Spostata),
+         0, 0, 1, 0, 0, nullptr},
+        {"partita rinviata", {kAlfaBeta, kGammaDelta}, true, Fonte(kGiornata1 + kGiornata2DaGiocare), 0, 0, 1, 0,
+         0, nullptr},
+        {"fonte piu' vecchia della cartella", {kAlfaBeta, kGammaDelta, {1, 3, '2', 20260829, 0, 3}}, false,
+         Fonte(kGiornata1), 0, 0, 0, 0, 1, nullptr},
+        {"risultato diverso", {{0, 1, '1', 20260822, 2, 1}, kGammaDelta}, false, Fonte(kGiornata1), 0, 0, 0, 0, 0,
          "contraddice 1 risultati"},
-        {"stesso segno, altro punteggio", {kAlfaBeta, {3, 2, '1', 20260822, 3, 0}}, Fonte(kGiornata1), 0, 0, 0,
-         0, 0, "3-0 nella cartella, 2-0 nella fonte"},
-        {"altre squadre", {}, Fonte(kGiornata1 + "           Omega v Beta  1-0\n"), 0, 0, 0, 0, 0,
+        {"stesso segno, altro punteggio", {kAlfaBeta, {3, 2, '1', 20260822, 3, 0}}, false, Fonte(kGiornata1), 0, 0,
+         0, 0, 0, "3-0 nella cartella, 2-0 nella fonte"},
+        {"altre squadre", {}, false, Fonte(kGiornata1 + "           Omega v Beta  1-0\n"), 0, 0, 0, 0, 0,
          "squadre che la stagione non ha: Omega"},
-        {"calendario senza una squadra", {},
+        {"calendario senza una squadra", {}, false,
          Fonte("▪ Matchday 1\n  Sat Aug 22 2026\n    18:30  Alfa  v Beta\n           Alfa v Gamma\n"), 0, 0, 0,
          0, 0, "squadre della stagione assenti nella fonte: Delta"},
-        {"altra stagione", {}, Fonte(kGiornata1, "2025/26"), 0, 0, 0, 0, 0,
+        {"altra stagione", {}, false, Fonte(kGiornata1, "2025/26"), 0, 0, 0, 0, 0,
          "non ha la stagione corrente di Serie A (iniziata nel 2026)"},
-        {"fonte illeggibile", {}, "<html>Not Found</html>\n", 0, 0, 0, 0, 0, "formato non riconosciuto"},
+        {"fonte illeggibile", {}, false, "<html>Not Found</html>\n", 0, 0, 0, 0, 0, "formato non riconosciuto"},
     };
     const TabellaAlias alias;
     for (const auto& caso : casi) {
         SCOPED_TRACE(caso.nome);
         const auto camp = SerieA2026(caso.cartella);
+        if (caso.conCalendario) {
+            camp->calendario = UnisciTestoFonte(*SerieA2026({}), kCalendario, "calendario.txt", {}).calendarioNuovo;
+            ASSERT_EQ(camp->calendario.partite.size(), 2u);
+        }
         const ElencoIncontri prima = camp->incontri;
         const UnioneFonte u = UnisciTestoFonte(*camp, caso.fonte, "prova.txt", alias);
         EXPECT_EQ(camp->incontri, prima); // the championship itself never changes
@@ -106,7 +126,7 @@ TEST(AggiornaDaFonte, UnioneDellaStagioneCorrente) {
         EXPECT_EQ(u.aggiornati, caso.aggiornati);
         EXPECT_EQ(u.scartate, caso.scartate);
         EXPECT_EQ(u.assenti, caso.assenti);
-        EXPECT_EQ(static_cast<int>(u.daGiocare.size()), caso.daGiocare);
+        EXPECT_EQ(u.calendario, caso.calendario);
         // Stored entries keep their place and result; new ones follow.
         ASSERT_EQ(u.incontri.numero(), prima.numero() + caso.nuovi);
         for (int i = 0; i < prima.numero(); ++i) EXPECT_EQ(u.incontri[i], prima[i]);
@@ -131,12 +151,12 @@ TEST(AggiornaDaFonte, NuoviRisultatiConRetiEDate) {
     EXPECT_EQ(u.reti.Di(n - 1), (RetiIncontro{20260829, 1, 2}));
     EXPECT_EQ(u.Rapporto(), "nuovi=2 aggiornati=0 calendario=0 scartate=0");
 
+    // The fixture still to play stays in the calendar; the postponed one
+    // leaves it until it has a date again.
     const UnioneFonte rinvio = UnisciTestoFonte(*camp, Fonte(kGiornata1 + kGiornata2DaGiocare), "prova.txt", {});
-    ASSERT_EQ(rinvio.daGiocare.size(), 2u);
-    EXPECT_FALSE(rinvio.daGiocare[0].rinviata);
-    EXPECT_TRUE(rinvio.daGiocare[1].rinviata);
-    EXPECT_EQ(rinvio.daGiocare[1].casa, 2);
-    EXPECT_EQ(rinvio.daGiocare[1].trasferta, 0);
+    ASSERT_EQ(rinvio.calendarioNuovo.partite.size(), 1u);
+    EXPECT_EQ(rinvio.calendarioNuovo.partite[0], (PartitaCalendario{2, 20260829, 18 * 60 + 30, "Beta", "Gamma"}));
+    EXPECT_EQ(rinvio.calendarioNuovo.stagione, camp->config.numeroStagioni());
 }
 
 TEST(AggiornaDaFonte, TabellaDelleFonti) {
@@ -189,7 +209,7 @@ public:
     ServerFonti() {
         server_.Get(R"(/(.*))", [this](const httplib::Request& q, httplib::Response& r) {
             std::lock_guard<std::mutex> l(m_);
-            const auto it = file_.find(q.matches[1]);
+            const auto it = file_.find(q.matches[1].str());
             if (it == file_.end()) {
                 r.status = 404;
                 r.set_content("Not Found", "text/plain");
@@ -198,7 +218,7 @@ public:
         });
         porta_ = server_.bind_to_any_port("127.0.0.1");
         thread_ = std::thread([this] { server_.listen_after_bind(); });
-        server_.wait_until_ready();
+        while (!server_.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     ~ServerFonti() {
         server_.stop();
@@ -239,11 +259,15 @@ TEST(AggiornaDaFonte, DaUnIndirizzoSuLoopback) {
     const std::string comando = "aggiorna --cartella " + cartella.string() + " --campionato A --fonte ";
     const Uscita u = Esegui(comando + server.Indirizzo("1-seriea.txt"));
     ASSERT_EQ(u.codice, 0) << u.testo;
-    EXPECT_NE(u.testo.find("\nnuovi=10 aggiornati=0 calendario=0 scartate=0\n"), std::string::npos) << u.testo;
+    EXPECT_NE(u.testo.find("\nnuovi=10 aggiornati=0 calendario=10 scartate=0\n"), std::string::npos) << u.testo;
     // The second matchday is stored with its goals and dates: Milan 2-0 Venezia on 28 August.
     const std::string reti = LeggiTesto(cartella / "Reti-A.txt");
     EXPECT_NE(reti.find(" 1 20260828 2 0\n"), std::string::npos) << reti.substr(reti.size() - 400);
     EXPECT_NE(reti.find(" 2 20260831 0 4\n"), std::string::npos); // Lecce 0-4 Roma
+
+    // The next matchday is now the third.
+    const Uscita g = Esegui("giornata --cartella " + cartella.string() + " --campionato A");
+    EXPECT_NE(g.testo.find("campionato=A giornata=3 partite=10"), std::string::npos) << g.testo;
 
     // Again: nothing new, nothing written.
     const auto dopo = Istantanea(cartella);
