@@ -47,6 +47,16 @@ std::vector<int> Calendario::Giornate() const {
     return {g.begin(), g.end()};
 }
 
+int Calendario::ProssimaGiornata() const {
+    if (partite.empty()) return 0;
+    const PartitaCalendario* prima = nullptr;
+    for (const auto& p : partite)
+        if (p.data != 0 && (!prima || p.data < prima->data ||
+                            (p.data == prima->data && p.giornata < prima->giornata)))
+            prima = &p;
+    return prima ? prima->giornata : Giornate().front();
+}
+
 std::vector<PartitaCalendario> Calendario::DellaGiornata(int giornata) const {
     std::vector<PartitaCalendario> v;
     for (const auto& p : partite)
