@@ -67,7 +67,7 @@ inline constexpr const char* kIntestazioneCalendario = "VELTRA-CALENDARIO 1";
 std::string NomeFileCalendario(std::string_view codiceCampionato);
 
 // "HH:MM" -> minutes after midnight; -1 when not a time of day.
-int LeggiOra(std::string_view testo);
+int OraDaTesto(std::string_view testo);
 // Minutes after midnight -> "HH:MM"; "-" for -1.
 std::string TestoOra(int ora);
 
