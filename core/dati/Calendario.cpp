@@ -47,6 +47,16 @@ std::vector<int> Calendario::Giornate() const {
     return {g.begin(), g.end()};
 }
 
+int Calendario::ProssimaGiornata() const {
+    if (partite.empty()) return 0;
+    const PartitaCalendario* prima = nullptr;
+    for (const auto& p : partite)
+        if (p.data != 0 && (!prima || p.data < prima->data ||
+                            (p.data == prima->data && p.giornata < prima->giornata)))
+            prima = &p;
+    return prima ? prima->giornata : Giornate().front();
+}
+
 std::vector<PartitaCalendario> Calendario::DellaGiornata(int giornata) const {
     std::vector<PartitaCalendario> v;
     for (const auto& p : partite)
@@ -73,7 +83,7 @@ std::string NomeFileCalendario(std::string_view codice) {
     return "Calendario-" + std::string(codice) + ".txt";
 }
 
-int LeggiOra(std::string_view t) {
+int OraDaTesto(std::string_view t) {
     // "H:MM" or "HH:MM"; the sources also write "HH.MM".
     const auto sep = t.find_first_of(":.");
     if (sep == std::string_view::npos || sep == 0 || sep > 2 || t.size() != sep + 3) return -1;
@@ -154,7 +164,7 @@ LetturaCalendario LeggiTestoCalendario(std::string_view testo,
         if (giornata < 0 || giornata > 999) return errore("giornata non valida: " + std::string(p[0]));
         if (data != 0 && !DataValida(static_cast<DataNumerica>(data)))
             return errore("data non valida: " + std::string(p[1]));
-        const int ora = p[2] == "-" ? -1 : LeggiOra(p[2]);
+        const int ora = p[2] == "-" ? -1 : OraDaTesto(p[2]);
         if (ora < 0 && p[2] != "-") return errore("ora non valida: " + std::string(p[2]));
         const std::string casa = Da1252(p[3]), trasferta = Da1252(p[4]);
         for (const std::string* nome : {&casa, &trasferta})

@@ -48,6 +48,11 @@ public:
     void Ordina();
     // The matchdays that still have fixtures, ascending.
     std::vector<int> Giornate() const;
+    // The next matchday: the one of the earliest dated fixture (a match
+    // postponed to a later date stays in its own matchday, which comes back
+    // in turn when its date does); without dates, the lowest number. 0 when
+    // the calendar is empty.
+    int ProssimaGiornata() const;
     // The fixtures of one matchday, in order.
     std::vector<PartitaCalendario> DellaGiornata(int giornata) const;
     // Removes the fixture of `casa` against `trasferta` that comes first (a
@@ -62,7 +67,7 @@ inline constexpr const char* kIntestazioneCalendario = "VELTRA-CALENDARIO 1";
 std::string NomeFileCalendario(std::string_view codiceCampionato);
 
 // "HH:MM" -> minutes after midnight; -1 when not a time of day.
-int LeggiOra(std::string_view testo);
+int OraDaTesto(std::string_view testo);
 // Minutes after midnight -> "HH:MM"; "-" for -1.
 std::string TestoOra(int ora);
 

@@ -367,10 +367,15 @@ EsitoFile CaricaAggiornamento(DatiCampionati& dati, const fs::path& cartella,
     // Every file is good: the lists change together.
     for (std::size_t k = 0; k < campionati.size(); ++k) {
         CCampionato& camp = dati.campionato(campionati[k]);
+        // The matches the update adds after the stored ones leave the calendar.
+        const int prima = camp.incontri.numero();
+        const bool accoda = nuovi[k].numero() >= prima &&
+                            std::equal(camp.incontri.begin(), camp.incontri.end(), nuovi[k].begin());
         camp.incontri = std::move(nuovi[k]);
         camp.reti = std::move(reti[k]);
         // The service's file replaces a local one that could not be read.
         if (conReti[k]) camp.retiNonLette.clear();
+        if (accoda) TogliIncontriGiocati(camp, prima);
         camp.ultimoIncontroFiltro = -1;
         camp.stagioneFiltro = -1;
     }

@@ -16,8 +16,9 @@ enum class Finestra {
     SistemaTotocalcio,
     ScommesseSportive,
     GiocateReali,
+    ProssimaGiornata,
 };
-inline constexpr int kNumeroFinestre = 7;
+inline constexpr int kNumeroFinestre = 8;
 
 class IFinestraNonModale {
 public:

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the shipped championship files (the 38 *.VLT files beside this
-# script, and the goals and dates of their matches in Reti-*.txt) from public
+# script, the goals and dates of their matches in Reti-*.txt, and the fixtures
+# still to be played of the current seasons in Calendario-*.txt) from public
 # results with a clear licence, with veltra-cli importa.
 # Run by developers when the sources or the importer change; never by the
 # build. Which source gives which season, and why, is in FONTI.md.
@@ -64,7 +65,7 @@ importa() {
 
 # Serie C1 and Serie C2 have no public source: they stay without seasons.
 importa A  --dal 1961 --al 1992 "$(esd italy)" + $(fd it.1 1993-94 2023-24) \
-           $(of italy/2024-25/1-seriea.txt italy/2025-26/1-seriea.txt)
+           $(of italy/2024-25/1-seriea.txt italy/2025-26/1-seriea.txt italy/2026-27/1-seriea.txt)
 importa B  $(fd it.2 1997-98 2023-24) $(of italy/2024-25/2-serieb.txt italy/2025-26/2-serieb.txt)
 importa AU $(fd at.1 2012-13 2023-24) \
            $(of austria/2024-25/1-bundesliga.txt austria/2025-26/1-bundesliga.txt)
@@ -72,11 +73,14 @@ importa BE $(fd be.1 1995-96 2023-24) \
            $(of europe/belgium/2024-25_be1.txt europe/belgium/2025-26_be1.txt)
 importa DA $(fd dk.1 2012-13 2023-24) $(of europe/denmark/2024-25_dk1.txt)
 importa FR $(fd fr.1 1993-94 2023-24) \
-           $(of europe/france/2024-25_fr1.txt europe/france/2025-26_fr1.txt)
+           $(of europe/france/2024-25_fr1.txt europe/france/2025-26_fr1.txt \
+                europe/france/2026-27_fr1.txt)
 importa GE --dal 1992 --al 1992 "$(esd germany)" + $(fd de.1 1993-94 2023-24) \
-           $(of deutschland/2024-25/1-bundesliga.txt deutschland/2025-26/1-bundesliga.txt)
+           $(of deutschland/2024-25/1-bundesliga.txt deutschland/2025-26/1-bundesliga.txt \
+                deutschland/2026-27/1-bundesliga.txt)
 importa IN "$SORGENTI/soccerdata/1900s/1992-93/eng.1.csv" $(fd eng.1 1993-94 2023-24) \
-           $(of england/2024-25/1-premierleague.txt england/2025-26/1-premierleague.txt)
+           $(of england/2024-25/1-premierleague.txt england/2025-26/1-premierleague.txt \
+                england/2026-27/1-premierleague.txt)
 importa NL $(fd nl.1 1993-94 2023-24) \
            $(of europe/netherlands/2024-25_nl1.txt europe/netherlands/2025-26_nl1.txt)
 importa PO $(fd pt.1 1994-95 2023-24) \
@@ -92,5 +96,7 @@ importa NO $(fd no.1 2012 2023) $(of europe/norway/2024_no1.txt europe/norway/20
 importa SV $(fd se.1 2012 2023) $(of europe/sweden/2024_se1.txt europe/sweden/2025_se1.txt)
 importa RU $(fd ru.1 2012-13 2023-24) $(of europe/russia/2024-25_ru1.txt)
 
+rm -f "$QUI"/Calendario-*.txt
 cp "$LAVORO"/*.VLT "$LAVORO"/Reti-*.txt "$QUI"/
-echo "rigenera: 38 file dei campionati e i file delle reti scritti in $QUI"
+cp "$LAVORO"/Calendario-*.txt "$QUI"/ 2>/dev/null || true
+echo "rigenera: 38 file dei campionati, i file delle reti e i calendari scritti in $QUI"

@@ -281,6 +281,15 @@ def comandi():
     c[40150] = ("Esporta Eventi e Risultati", lista([foglio(3, 3, 17, 25), righe(6, 9, 11, 5),
                                                      freccia(14, 20, 30, 20, VERDE, 3.5)]))
     c[40151] = ("Ricerca Strategie", lista([bersaglio(12, 12, 10), lente(20, 20, 6.5)]))
+    celle_calendario = "".join(
+        f'<rect x="{5 + 5 * (i % 4)}" y="{12 + 4.5 * (i // 4)}" width="3.4" height="3" fill="{GRIGIO}"/>'
+        for i in range(8))
+    c[40201] = ("Prossima Giornata", lista([
+        f'<rect x="2" y="4" width="24" height="24" rx="2" fill="{CARTA}" stroke="{INCHIOSTRO}" stroke-width="2"/>',
+        f'<rect x="2" y="4" width="24" height="6" rx="2" fill="{ROSSO}" stroke="{INCHIOSTRO}" stroke-width="2"/>',
+        f'<line x1="8" y1="2" x2="8" y2="7" stroke="{INCHIOSTRO}" stroke-width="2" stroke-linecap="round"/>',
+        f'<line x1="20" y1="2" x2="20" y2="7" stroke="{INCHIOSTRO}" stroke-width="2" stroke-linecap="round"/>',
+        celle_calendario, pallone(23, 23, 7.5, "g", 1.6)]))
     c[40084] = ("Stampa", lista([
         f'<rect x="8" y="3" width="16" height="10" fill="{CARTA}" stroke="{INCHIOSTRO}" stroke-width="2"/>',
         f'<rect x="3" y="11" width="26" height="12" rx="2" fill="{GRIGIO}" stroke="{INCHIOSTRO}" stroke-width="2"/>',

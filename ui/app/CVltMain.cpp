@@ -38,6 +38,7 @@
 #include "dati/SelezioneCampionatiQt.h"
 #include "net/Internet.h"
 #include "tools/qualita/FinestraQualitaStimeQt.h"
+#include "app/giornata/FinestraGiornataQt.h"
 #include "betting/ComandiStrategieQt.h"
 #include "betting/CWizardStrategiaQt.h"
 #include "betting/CDlgScommesseQt.h"
@@ -273,6 +274,7 @@ void CVltMain::CreaTabellaComandi() {
              finestra.exec();
              MostraModelloInUso(*this, dati_);
          }},
+        {comando::ProssimaGiornata, [this] { ApriProssimaGiornata(); }},
         {comando::SistemaIntegrale, [this] { ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
         {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
         {comando::ModificaQuote, [this] { ComandoQuote(true); }},
@@ -305,8 +307,8 @@ void CVltMain::Esegui(int id) {
     AggiornaAbilitazioni();
 }
 
-template <class W, class... A> void CVltMain::ApriFinestra(A&&... argomenti) {
-    FinestraNonModaleQt::Apri<W>(stato_.finestre, stato_.datiCambiati, [&]() -> W* {
+template <class W, class... A> W* CVltMain::ApriFinestra(A&&... argomenti) {
+    return FinestraNonModaleQt::Apri<W>(stato_.finestre, stato_.datiCambiati, [&]() -> W* {
         auto* w = new W(std::forward<A>(argomenti)..., this);
         CollegaTastoAiuto(*w, aiuto_, ContestoAiutoFinestra(W::kRisorsa));
         return w;
@@ -318,6 +320,25 @@ template <class D> void CVltMain::ApriInserimento(std::optional<int> contestoAiu
     if (contestoAiuto) CollegaTastoAiuto(dialogo, aiuto_, *contestoAiuto);
     dialogo.exec();
     DopoInserimento(dialogo.logica().datiCambiati(), dialogo.logica().testiStato());
+}
+
+// The matchday window, with the windows it opens on one of its matches and
+// the system window over the coupon it makes.
+void CVltMain::ApriProssimaGiornata() {
+    AzioniGiornata azioni;
+    azioni.pronostico = [this](int casa, int trasferta) {
+        if (auto* w = ApriFinestra<CPronosticiQt>(dati_, messaggi_, stampa_, orologio_))
+            w->Seleziona(casa, trasferta);
+    };
+    azioni.scontri = [this](int casa, int trasferta) {
+        if (auto* w = ApriFinestra<CScontriDirettiQt>(dati_, messaggi_, stampa_, orologio_))
+            w->Seleziona(casa, trasferta);
+    };
+    azioni.schedinaCreata = [this] {
+        ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_);
+        AggiornaAbilitazioni();
+    };
+    ApriFinestra<FinestraGiornataQt>(dati_, messaggi_, stampa_, orologio_, std::move(azioni));
 }
 
 // "Immissione Quote" / "Modifica Quote": the odds dialogs in a chain, then

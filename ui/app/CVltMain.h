@@ -84,7 +84,8 @@ private:
     void MostraFiltroStorico();
     // Opens (or refreshes and brings forward) the modeless window W, made
     // with `argomenti` and this window as its parent.
-    template <class W, class... A> void ApriFinestra(A&&... argomenti);
+    template <class W, class... A> W* ApriFinestra(A&&... argomenti);
+    void ApriProssimaGiornata();
     // Runs the data-entry dialog D (new championship, new matches, the
     // historical archive's cut-off), then takes in what it changed.
     template <class D> void ApriInserimento(std::optional<int> contestoAiuto = std::nullopt);

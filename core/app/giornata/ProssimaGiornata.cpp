@@ -102,7 +102,7 @@ Giornata CalcolaGiornata(DatiGlobali& dati, int campionato, int numero) {
         return g;
     }
     g.giornate = cal.Giornate();
-    g.numero = numero == 0 ? g.giornate.front() : numero;
+    g.numero = numero == 0 ? cal.ProssimaGiornata() : numero;
     if (std::find(g.giornate.begin(), g.giornate.end(), g.numero) == g.giornate.end()) {
         g.errore = "la giornata " + std::to_string(numero) + " di " + nome +
                    " non ha partite da giocare (giornate in calendario: " +

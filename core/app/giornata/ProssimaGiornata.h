@@ -44,8 +44,8 @@ struct Giornata {
     std::string errore;        // why there is no matchday
 };
 
-// Matchday `numero` of the championship (0: the next one, the first that
-// still has fixtures to play), with every fixture estimated by the model the
+// Matchday `numero` of the championship (0: the next one, see
+// Calendario::ProssimaGiornata), with every fixture estimated by the model the
 // championship uses (fitted here). Odds come from the betting module's events
 // of the same championship and teams.
 Giornata CalcolaGiornata(DatiGlobali& dati, int campionato, int numero = 0);

@@ -181,7 +181,7 @@ private:
         if (data_.anno == 0) return Errore("partita senza data");
         const auto primo = r.find_first_of(" \t");
         if (primo != std::string_view::npos && footballtxt::Orario(r.substr(0, primo))) {
-            ora_ = LeggiOra(r.substr(0, primo)); // the next lines of the day keep it
+            ora_ = OraDaTesto(r.substr(0, primo)); // the next lines of the day keep it
             r = Rifila(r.substr(primo));
         }
         const auto campi = Colonne(r);

@@ -211,7 +211,7 @@ private:
         if (data_.anno == 0) return Errore("partita senza data: \"" + std::string(r) + "\"");
         const auto spazio = r.find_first_of(" \t");
         if (spazio != std::string_view::npos && footballtxt::Orario(r.substr(0, spazio))) {
-            ora_ = LeggiOra(r.substr(0, spazio)); // a line without one keeps the one above
+            ora_ = OraDaTesto(r.substr(0, spazio)); // a line without one keeps the one above
             r = Rifila(r.substr(spazio));
         }
         PartitaSorgente p;

@@ -10,6 +10,7 @@ void AggiornaFinestre(StatoShell& s) {
         f.Aggiorna(Finestra::ScontriDiretti);
     }
     f.Aggiorna(Finestra::Pronostici);
+    f.Aggiorna(Finestra::ProssimaGiornata);
     // The pools and betting windows rest on the data and the analysis, not
     // on which championship is shown.
     if (s.datiCambiati || s.analisiCambiata) {

@@ -33,6 +33,7 @@ constexpr std::array kComandi = {
     C(comando::ArchiviInternet, "&Gestione Archivi via Internet", "Gestione Archivi Analisi via Internet", R::SenzaFiltri, kPronto),
     C(comando::ConfrontoAnalisi, "C&onfronto e Copia Analisi tra Campionati", "Copia le analisi tra i vari campionati", R::Sempre, kPronto),
     C(comando::QualitaStime, "&Qualità delle Stime...", "Misura le stime sulle stagioni passate, a confronto con le quote, e sceglie il modello", R::SenzaFiltroCorrente, kPronto),
+    C(comando::ProssimaGiornata, "&Prossima Giornata", "Le partite della prossima giornata con le stime, le quote eque e il valore", R::Sempre, kPronto),
     C(comando::ClassificaCampionato, "&Classifica Campionato", "Visualizza la Classifica del Campionato Corrente", R::Sempre, kPronto),
     C(comando::ArchivioStorico, "Archivio &Storico", "Visualizza l'Archivio Storico", R::Sempre, kPronto),
     C(comando::ScontriDiretti, "Scontri &Diretti", "Visualizza gli scontri diretti tra due squadre", R::Sempre, kPronto),

@@ -47,6 +47,8 @@ inline constexpr int RicercaStrategie = 40151;
 inline constexpr int Info = 125;
 // Not among the original commands: the out-of-sample scores of the models.
 inline constexpr int QualitaStime = 40200;
+// The next matchday of the calendar, whole, with the model's estimates.
+inline constexpr int ProssimaGiornata = 40201;
 } // namespace comando
 
 // When a command may be used.

@@ -23,7 +23,8 @@ constexpr std::array kCampionati = {40066, 40067, 40077, 40079, S,     40132, 40
 constexpr std::array kAggiornamenti = {k::NuovoCampionato, k::NuoviIncontri, S,
                                        k::AggiornamentoInternet};
 constexpr std::array kAnalisi = {k::ImpostazioneParametri, k::RicercaParametri, S,
-                                 k::ArchiviInternet, k::ConfrontoAnalisi, S, k::QualitaStime};
+                                 k::ArchiviInternet, k::ConfrontoAnalisi, S, k::QualitaStime,
+                                 k::ProssimaGiornata};
 constexpr std::array kStatistiche = {k::ClassificaCampionato, k::ArchivioStorico, k::ScontriDiretti,
                                      S, k::CalcoloPicchetti};
 constexpr std::array kTotocalcio = {k::NuovaSchedina,   k::SistemaIntegrale,

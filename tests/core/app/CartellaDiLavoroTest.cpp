@@ -26,11 +26,21 @@ TEST(CartellaDiLavoro, PrimoAvvioCopiaIDatiPredefinitiEPoiNonToccaNulla) {
             EXPECT_EQ(LeggiTesto(cartella / std::string(nome)),
                       LeggiTesto(kDatiPredefiniti / std::string(nome)))
                 << nome;
+    // The calendars of the current seasons come along.
+    int calendari = 0;
+    for (const auto& f : std::filesystem::directory_iterator(kDatiPredefiniti))
+        if (f.path().filename().string().rfind("Calendario-", 0) == 0) {
+            ++calendari;
+            EXPECT_EQ(LeggiTesto(cartella / f.path().filename()), LeggiTesto(f.path()))
+                << f.path().filename();
+        }
+    EXPECT_GT(calendari, 0);
     auto dati = std::make_unique<DatiGlobali>();
     MessaggiRegistrati msg;
     ASSERT_TRUE(CaricaAvvio(*dati, cartella, msg)) << testing::PrintToString(msg.testi());
     EXPECT_TRUE(msg.mostrati.empty());
     EXPECT_GT(dati->campionato(0).config.numeroStagioni(), 40);
+    EXPECT_FALSE(dati->campionato(0).calendario.vuoto());
     EXPECT_EQ(dati->campionato(0).config.giornateAnalisi, 2);
     EXPECT_EQ(dati->datiModificati, 0);
     const auto stato = StimeAvvio(*dati, msg);

@@ -35,6 +35,26 @@ TEST(Calendario, TestoAndataERitorno) {
     EXPECT_TRUE(LeggiTestoCalendario(vuoto, c.config.stagioni).ok());
 }
 
+TEST(Calendario, LaProssimaGiornataEQuellaDellaPrimaPartitaInData) {
+    struct Caso {
+        std::vector<PartitaCalendario> partite;
+        int prossima;
+    } casi[] = {
+        {{}, 0},
+        {{{3, 20260913, -1, "T0", "T1"}, {4, 20260920, -1, "T1", "T0"}}, 3},
+        // A match of matchday 6 postponed to after matchday 8: 8 comes first.
+        {{{6, 20261021, -1, "T0", "T1"}, {8, 20261009, -1, "T2", "T3"}, {9, 20261016, -1, "T1", "T2"}}, 8},
+        // No dates: the lowest number.
+        {{{7, 0, -1, "T0", "T1"}, {5, 0, -1, "T2", "T3"}}, 5},
+    };
+    for (const Caso& k : casi) {
+        Calendario c;
+        c.stagione = 1;
+        c.partite = k.partite;
+        EXPECT_EQ(c.ProssimaGiornata(), k.prossima) << k.partite.size();
+    }
+}
+
 TEST(Calendario, FileDanneggiati) {
     CCampionato c(0);
     Stagione(c, 4, {});

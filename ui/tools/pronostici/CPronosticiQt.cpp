@@ -88,6 +88,15 @@ bool CPronosticiQt::Aggiorna(bool datiCambiati) {
     return true;
 }
 
+void CPronosticiQt::Seleziona(int casa, int trasferta) {
+    {
+        const QSignalBlocker b1(casa_), b2(trasferta_);
+        casa_->setCurrentRow(casa);
+        trasferta_->setCurrentRow(trasferta);
+    }
+    SelezioneCambiata();
+}
+
 void CPronosticiQt::SelezioneCambiata() {
     if (riempimento_) return;
     logica_.CambiaSelezione(casa_->currentRow(), trasferta_->currentRow(), messaggi_);

@@ -30,6 +30,8 @@ public:
     bool Aggiorna(bool datiCambiati) override;
 
     const CPronostici& logica() const { return logica_; }
+    // Selects a match, as two clicks in the lists would.
+    void Seleziona(int casa, int trasferta);
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;

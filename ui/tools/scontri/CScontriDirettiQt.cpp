@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace veltra {
@@ -117,6 +118,15 @@ bool CScontriDirettiQt::Aggiorna(bool datiCambiati) {
     riempimento_ = false;
     Mostra();
     return true;
+}
+
+void CScontriDirettiQt::Seleziona(int casa, int trasferta) {
+    {
+        const QSignalBlocker b1(casa_), b2(trasferta_);
+        casa_->setCurrentRow(casa);
+        trasferta_->setCurrentRow(trasferta);
+    }
+    SelezioneCambiata();
 }
 
 void CScontriDirettiQt::SelezioneCambiata() {

@@ -24,6 +24,8 @@ public:
     bool Aggiorna(bool datiCambiati) override;
 
     const CScontriDiretti& logica() const { return logica_; }
+    // Selects a match, as two clicks in the lists would.
+    void Seleziona(int casa, int trasferta);
 
 private:
     void SelezioneCambiata();

@@ -233,4 +233,41 @@ TEST_F(DatiPredefiniti, UnNomePerClubInTutteLeStagioni) {
     EXPECT_TRUE(ha(C("NO"), 2020, "Aalesund")); // from the other source
 }
 
+
+TEST_F(DatiPredefiniti, IlCalendarioCompletaLaStagioneInCorso) {
+    // The seasons under way: what is played and what is still to be played
+    // make the whole double round robin, every home-and-away pair once.
+    struct Caso {
+        const char* codice;
+        int squadre;
+        int prossima; // the next matchday
+    } casi[] = {{"A", 20, 3}, {"IN", 20, 3}, {"SP", 20, 8}, {"GE", 18, 1}, {"FR", 18, 1}};
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.codice);
+        const CCampionato& c = C(k.codice);
+        const int s = c.config.numeroStagioni();
+        ASSERT_EQ(s, 2026 - c.descrizione().annoPrimaStagione + 1);
+        ASSERT_EQ(c.calendario.stagione, s);
+        const auto& nomi = c.squadreStagione(s).nomi;
+        ASSERT_EQ(static_cast<int>(nomi.size()), k.squadre);
+        std::map<std::pair<std::string, std::string>, int> coppie;
+        const int inizio = c.incontri.inizioStagione(s - 1);
+        for (int i = inizio + 1; i < c.numeroIncontri(); ++i)
+            ++coppie[{nomi[static_cast<std::size_t>(c.incontri[i].casa)],
+                      nomi[static_cast<std::size_t>(c.incontri[i].trasferta)]}];
+        for (const auto& p : c.calendario.partite) {
+            ++coppie[{p.casa, p.trasferta}];
+            EXPECT_GT(p.data, 20260801) << p.casa << " " << p.trasferta;
+            EXPECT_LT(p.data, 20270701) << p.casa << " " << p.trasferta;
+        }
+        EXPECT_EQ(static_cast<int>(coppie.size()), k.squadre * (k.squadre - 1));
+        for (const auto& [coppia, volte] : coppie)
+            EXPECT_EQ(volte, 1) << coppia.first << " - " << coppia.second;
+        EXPECT_EQ(c.calendario.ProssimaGiornata(), k.prossima);
+    }
+    // The other championships end with a finished season: no calendar.
+    for (const char* codice : {"B", "NL", "PO", "SC", "AU", "BE"})
+        EXPECT_TRUE(C(codice).calendario.vuoto()) << codice;
+}
+
 } // namespace

@@ -142,6 +142,7 @@ TEST(Comandi, SoloIComandiCostruitiSonoAbilitati) {
                                      comando::Sommario,
                                      comando::Info,
                                      comando::QualitaStime,
+                                     comando::ProssimaGiornata,
                                      comando::StatisticheTotocalcio,
                                      comando::RicercaParametri,
                                      comando::ConfrontoAnalisi,

@@ -20,7 +20,7 @@ using namespace veltra::test;
 namespace {
 
 const char* kNomi[kNumeroFinestre] = {"analisi", "classifica", "scontri", "pronostici",
-                                      "sistema", "scommesse",  "giocate"};
+                                      "sistema", "scommesse",  "giocate",  "giornata"};
 
 // Every window open, each writing to the same diary.
 struct TutteAperte {
@@ -53,17 +53,18 @@ TEST(Finestre, AggiornaFinestreSecondoCioCheECambiato) {
         std::vector<std::string> attese;
     };
     const Caso casi[] = {
-        {false, false, false, {"analisi", "pronostici"}},
+        {false, false, false, {"analisi", "pronostici", "giornata"}},
         {true,
          false,
          false,
-         {"analisi", "classifica", "scontri", "pronostici", "sistema", "scommesse", "giocate"}},
-        {false, true, false, {"analisi", "classifica", "scontri", "pronostici"}},
-        {false, false, true, {"pronostici", "sistema", "scommesse", "giocate"}},
+         {"analisi", "classifica", "scontri", "pronostici", "giornata", "sistema", "scommesse",
+          "giocate"}},
+        {false, true, false, {"analisi", "classifica", "scontri", "pronostici", "giornata"}},
+        {false, false, true, {"pronostici", "giornata", "sistema", "scommesse", "giocate"}},
         {true,
          true,
          true,
-         {"classifica", "scontri", "pronostici", "sistema", "scommesse", "giocate"}},
+         {"classifica", "scontri", "pronostici", "giornata", "sistema", "scommesse", "giocate"}},
     };
     for (const Caso& c : casi) {
         TutteAperte t;
