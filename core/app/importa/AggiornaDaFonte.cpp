@@ -111,11 +111,30 @@ UnioneFonte UnisciFonte(const CCampionato& camp, const LetturaSorgente& l, const
         if (s) return rifiuta("la fonte ha la stagione iniziata nel " + std::to_string(anno) + " due volte");
         s = &st;
     }
+    if (!s && ultimoAnno == anno + 1) {
+        // The next season: added as the importer adds it, on a copy.
+        auto copia = CopiaDati(camp);
+        OpzioniImportazione o;
+        o.dalAnno = o.alAnno = anno + 1;
+        const RapportoImportazione r = ImportaRisultati(*copia, {l}, alias, o);
+        if (!r.ok()) return rifiuta(r.errore);
+        UnioneFonte u;
+        u.nuovaStagione = true;
+        u.nuovi = r.incontriAggiunti();
+        for (const auto& x : r.scartate) // the postponed matches are fixtures to come, not left out
+            if (x.motivo.find("rinviata") == std::string::npos) ++u.scartate;
+        u.calendario = static_cast<int>(copia->calendario.partite.size() + camp.calendario.partite.size());
+        u.avvisi.push_back("aggiunta la stagione " + r.stagioni.back().etichetta + " di " + nome);
+        u.stagioni = std::move(copia->config.stagioni);
+        u.incontri = std::move(copia->incontri);
+        u.reti = std::move(copia->reti);
+        u.calendarioNuovo = std::move(copia->calendario);
+        return u;
+    }
     if (!s)
         return rifiuta("la fonte non ha la stagione corrente di " + nome + " (iniziata nel " +
                        std::to_string(anno) + ")" +
-                       (ultimoAnno > anno ? ": e' di una stagione successiva, da aggiungere con veltra-cli importa"
-                                          : ""));
+                       (ultimoAnno > anno ? ": e' di una stagione piu' avanti della successiva" : ""));
     const ElencoSquadre& squadre = camp.config.stagioni.back();
     if (squadre.numero() == 0)
         return rifiuta("la stagione corrente di " + nome + " non ha squadre");
@@ -343,6 +362,7 @@ UnioneFonte UnisciTestoFonte(const CCampionato& campionato, std::string_view tes
 void ApplicaFonte(DatiGlobali& dati, CampionatoId c, UnioneFonte& u, IMessaggi& messaggi) {
     if (!u.ok() || !u.cambia()) return;
     CCampionato& camp = dati.campionato(c);
+    if (u.nuovaStagione) camp.config.stagioni = std::move(u.stagioni);
     camp.incontri = std::move(u.incontri);
     camp.reti = std::move(u.reti);
     camp.calendario = std::move(u.calendarioNuovo);

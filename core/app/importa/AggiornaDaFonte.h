@@ -9,6 +9,8 @@
 // result. It refuses, changing nothing, a
 // source that cannot be read, that does not hold the stored season, whose
 // clubs are not the season's, or whose result of a stored match is another.
+// A source of the season after the stored ones adds that season, as the
+// importer does (the season rolled over).
 #include "app/importa/PartitaSorgente.h"
 #include "app/importa/TabellaAlias.h"
 #include "dati/Calendario.h"
@@ -60,6 +62,10 @@ struct UnioneFonte {
     int scartate = 0;   // lines of the source left out
     int assenti = 0;    // stored matches of the season the source does not have as played
     std::vector<std::string> avvisi;
+    // The source's season is the one after the stored ones: it is added
+    // whole, as the importer adds it (its clubs in `stagioni`).
+    bool nuovaStagione = false;
+    std::vector<ElencoSquadre> stagioni;
     // The merged season, to put in place of the championship's.
     ElencoIncontri incontri;
     RetiCampionato reti;
@@ -69,7 +75,7 @@ struct UnioneFonte {
     Calendario calendarioNuovo;
 
     bool ok() const { return errore.empty(); }
-    bool cambia() const { return nuovi > 0 || aggiornati > 0 || calendario > 0; }
+    bool cambia() const { return nuovaStagione || nuovi > 0 || aggiornati > 0 || calendario > 0; }
     // "nuovi=N aggiornati=N calendario=N scartate=N"
     std::string Rapporto() const;
 };

@@ -10,6 +10,8 @@
 #include "app/Avvio.h"
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
+#include "app/importa/ImportaRisultati.h"
+#include "app/importa/NomeDaFonte.h"
 #include "dati/FileDati.h"
 #include "net/HttpCurl.h"
 #include "platform/ProgressoQt.h"
@@ -70,7 +72,6 @@ struct Ambiente {
     }
 };
 
-} // namespace
 
 TEST(CDlgAggiornamentoDatiQt, ScaricaMostraIlLogSalvaLeNewsECaricaConOK) {
     Ambiente a;
@@ -205,3 +206,45 @@ TEST(CDlgAggiornamentoDatiQt, ChiusaDuranteIlDownloadAttendeIlLavoro) {
     } // the window goes while the worker waits: it is stopped and joined
     EXPECT_EQ(dati->datiModificati, 0);
 }
+
+// The public sources beside the service: Serie A 2026-27 holds its first
+// matchday; the source (a staged file with the second one played) is
+// typed, "Da fonti" merges it, OK applies it and keeps the typed source.
+// With VELTRA_SCHERMATA_FONTI=file.png it saves a picture after the merge.
+TEST(CDlgAggiornamentoDatiQt, DaUnaFontePubblica) {
+    const fs::path fonti = fs::path(__FILE__).parent_path().parent_path().parent_path() / "core" /
+                           "app" / "importa" / "fonti";
+    CartellaTemporanea tmp;
+    auto dati = std::make_unique<DatiGlobali>();
+    TabellaAlias alias;
+    ASSERT_FALSE(CaricaAliasPredefiniti(alias));
+    const std::string giornata1 = LeggiTesto(fonti / "seriea-2026-27-giornata1.txt");
+    ASSERT_TRUE(ImportaRisultati(dati->campionato(0), {LeggiFileRisultati(giornata1, "g1.txt")}, alias).ok());
+    const int prima = dati->campionato(0).numeroIncontri();
+    MessaggiRegistrati msg;
+    std::string indirizzo = "http://127.0.0.1:1/aggiornamenti/";
+    HttpCurl http;
+
+    CDlgAggiornamentoDatiQt d(*dati, {0}, tmp.percorso(), indirizzo, http, msg);
+    d.show();
+    EXPECT_NE(d.fonte()->text().toStdString().find("2026-27/1-seriea.txt"), std::string::npos);
+    const std::string fonte = (fonti / "seriea-2026-27-giornata2.txt").string();
+    d.fonte()->selectAll();
+    d.fonte()->insert(QString::fromStdString(fonte)); // as typed
+    EXPECT_FALSE(d.ok()->isEnabled());
+    d.aggiornaFonti()->click();
+    ASSERT_TRUE(AttendiFinche([&] { return !d.fonti().inCorso(); }));
+    const std::string log = d.messaggi()->toPlainText().toStdString();
+    EXPECT_NE(log.find("nuovi=10 aggiornati=0 calendario=10 scartate=0"), std::string::npos) << log;
+    ASSERT_TRUE(d.ok()->isEnabled()) << log;
+    EXPECT_EQ(dati->campionato(0).numeroIncontri(), prima); // nothing before OK
+    if (const char* f = std::getenv("VELTRA_SCHERMATA_FONTI")) d.grab().save(f);
+    d.ok()->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(dati->campionato(0).numeroIncontri(), prima + 10);
+    EXPECT_EQ(dati->campionato(0).calendario.partite.size(), 20u);
+    EXPECT_EQ(dati->datiModificati, 1);
+    EXPECT_NE(LeggiTesto(tmp / "FontiAggiornamento.txt").find("A\t" + fonte + "\n"), std::string::npos);
+}
+
+} // namespace
