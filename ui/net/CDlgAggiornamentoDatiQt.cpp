@@ -1,5 +1,8 @@
 #include "net/CDlgAggiornamentoDatiQt.h"
 
+#include "app/DatiGlobali.h"
+#include "app/importa/AggiornamentoFonti.h"
+
 #include "platform/EsecutoreLavoriQt.h"
 #include "platform/UiComune.h"
 
@@ -37,7 +40,7 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiGlobali& dati,
                                                  IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent),
       logica_(dati, campionati, cartella, indirizzo, messaggi),
-      fonti_(dati, campionati, cartella, messaggi),
+      fonti_(std::make_unique<AggiornamentoFonti>(dati, campionati, cartella, messaggi)),
       http_(http),
       esecutore_(std::make_unique<EsecutoreLavoriQt>(this, EsecutoreLavoriQt::Progresso::Nessuna)) {
     setObjectName("AggiornamentoDati");
@@ -64,7 +67,7 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiGlobali& dati,
     // The public sources, one per chosen championship.
     auto* gruppoFonti = new QGroupBox("FONTI PUBBLICHE (Football.TXT o CSV di football-data)");
     campionatoFonte_ = Nomina(new QComboBox, "campionatoFonte", "Il campionato di cui si vede la fonte");
-    for (CampionatoId c : fonti_.campionati())
+    for (CampionatoId c : fonti_->campionati())
         campionatoFonte_->addItem(Q(std::string(Campionato(c).nome)), c);
     fonte_ = Nomina(new QLineEdit, "fonte",
                     "Indirizzo (http:// o https://) o file della stagione corrente del campionato");
@@ -91,7 +94,7 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiGlobali& dati,
     connect(aggiornaFonti_, &QPushButton::clicked, this, [this] { AggiornaFonti(); });
     connect(campionatoFonte_, &QComboBox::currentIndexChanged, this, [this] { MostraFonte(); });
     connect(fonte_, &QLineEdit::textEdited, this, [this](const QString& t) {
-        fonti_.ImpostaFonte(campionatoFonte_->currentData().toInt(), t.trimmed().toStdString());
+        fonti_->ImpostaFonte(campionatoFonte_->currentData().toInt(), t.trimmed().toStdString());
         MostraStato();
     });
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -103,7 +106,7 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiGlobali& dati,
         if (logDaMostrare_.exchange(true)) return;
         QMetaObject::invokeMethod(this, [this] { MostraLog(); }, Qt::QueuedConnection);
     });
-    if (!fonti_.erroreTabella().empty()) logica_.log().Aggiungi("(" + fonti_.erroreTabella() + ")");
+    if (!fonti_->erroreTabella().empty()) logica_.log().Aggiungi("(" + fonti_->erroreTabella() + ")");
     MostraFonte();
     MostraLog();
     MostraStato();
@@ -112,7 +115,7 @@ CDlgAggiornamentoDatiQt::CDlgAggiornamentoDatiQt(DatiGlobali& dati,
 CDlgAggiornamentoDatiQt::~CDlgAggiornamentoDatiQt() {
     logica_.log().Osserva({});
     logica_.Interrompi();
-    fonti_.Interrompi();
+    fonti_->Interrompi();
     esecutore_.reset(); // waits for the worker
 }
 
@@ -132,13 +135,13 @@ void CDlgAggiornamentoDatiQt::Aggiorna() {
 }
 
 void CDlgAggiornamentoDatiQt::AggiornaFonti() {
-    if (fonti_.inCorso()) {
-        fonti_.Interrompi();
+    if (fonti_->inCorso()) {
+        fonti_->Interrompi();
         MostraStato();
         return;
     }
-    fonti_.Aggiorna(*esecutore_, http_, logica_.log(), [this] {
-        if (fonti_.okAbilitato()) daFonti_ = true;
+    fonti_->Aggiorna(*esecutore_, http_, logica_.log(), [this] {
+        if (fonti_->okAbilitato()) daFonti_ = true;
         MostraLog();
         MostraStato();
     });
@@ -147,7 +150,7 @@ void CDlgAggiornamentoDatiQt::AggiornaFonti() {
 
 void CDlgAggiornamentoDatiQt::MostraFonte() {
     if (campionatoFonte_->count() == 0) return;
-    fonte_->setText(Q(fonti_.Fonte(campionatoFonte_->currentData().toInt())));
+    fonte_->setText(Q(fonti_->Fonte(campionatoFonte_->currentData().toInt())));
 }
 
 void CDlgAggiornamentoDatiQt::SalvaNews() {
@@ -177,13 +180,13 @@ void CDlgAggiornamentoDatiQt::MostraLog() {
 
 void CDlgAggiornamentoDatiQt::MostraStato() {
     // One update at a time: the service's or the sources'.
-    const bool servizio = logica_.inCorso(), fonti = fonti_.inCorso();
+    const bool servizio = logica_.inCorso(), fonti = fonti_->inCorso();
     aggiorna_->setText(Q(logica_.TestoAggiorna()));
     aggiorna_->setEnabled(logica_.aggiornaAbilitato() && !fonti);
     aggiornaFonti_->setText(fonti ? "&Interrompi" : "Da &fonti");
     aggiornaFonti_->setEnabled(!servizio);
     salvaNews_->setEnabled(logica_.salvaNewsAbilitato() && !fonti);
-    ok_->setEnabled(daFonti_ ? fonti_.okAbilitato() && !servizio : logica_.okAbilitato() && !fonti);
+    ok_->setEnabled(daFonti_ ? fonti_->okAbilitato() && !servizio : logica_.okAbilitato() && !fonti);
     cancella_->setEnabled(logica_.cancellaAbilitato() && !fonti);
     indirizzo_->setReadOnly(servizio || fonti);
     fonte_->setReadOnly(servizio || fonti);
@@ -195,7 +198,7 @@ void CDlgAggiornamentoDatiQt::accept() {
     aggiornaFonti_->setEnabled(false);
     ok_->setEnabled(false);
     cancella_->setEnabled(false);
-    const bool caricato = daFonti_ ? fonti_.Ok(logica_.log()) : logica_.Ok();
+    const bool caricato = daFonti_ ? fonti_->Ok(logica_.log()) : logica_.Ok();
     MostraLog();
     if (!caricato) {
         MostraStato();
@@ -207,7 +210,7 @@ void CDlgAggiornamentoDatiQt::accept() {
 void CDlgAggiornamentoDatiQt::reject() {
     // Escape and the title bar's close act as "&Cancella": not while the
     // download runs.
-    if (logica_.inCorso() || fonti_.inCorso()) return;
+    if (logica_.inCorso() || fonti_->inCorso()) return;
     QDialog::reject();
 }
 

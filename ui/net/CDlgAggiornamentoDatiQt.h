@@ -7,7 +7,6 @@
 // each chosen championship (from the table of sources, or typed) and "Da
 // &fonti", which reads and merges them; "&OK" applies whichever of the two
 // updates completed last.
-#include "app/importa/AggiornamentoFonti.h"
 #include "net/CDlgAggiornamentoDati.h"
 
 #include <QDialog>
@@ -24,6 +23,8 @@ class QPushButton;
 
 namespace veltra {
 
+class AggiornamentoFonti;
+struct DatiGlobali;
 class EsecutoreLavoriQt;
 class IHttp;
 class IMessaggi;
@@ -37,7 +38,7 @@ public:
     ~CDlgAggiornamentoDatiQt() override;
 
     CDlgAggiornamentoDati& logica() { return logica_; }
-    AggiornamentoFonti& fonti() { return fonti_; }
+    AggiornamentoFonti& fonti() { return *fonti_; }
 
     QPlainTextEdit* messaggi() const { return log_; }
     QLineEdit* indirizzo() const { return indirizzo_; }
@@ -64,7 +65,7 @@ private:
     void MostraStato();
 
     CDlgAggiornamentoDati logica_;
-    AggiornamentoFonti fonti_;
+    std::unique_ptr<AggiornamentoFonti> fonti_;
     bool daFonti_ = false; // the last complete update is the sources'
     IHttp& http_;
     QPlainTextEdit* log_;

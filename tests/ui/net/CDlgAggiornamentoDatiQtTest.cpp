@@ -11,6 +11,7 @@
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
 #include "app/importa/ImportaRisultati.h"
+#include "app/importa/AggiornamentoFonti.h"
 #include "app/importa/NomeDaFonte.h"
 #include "dati/FileDati.h"
 #include "net/HttpCurl.h"

@@ -44,8 +44,8 @@ std::unique_ptr<CCampionato> SerieA2026(const std::vector<Memorizzata>& giocate)
     return c;
 }
 
-std::string Fonte(const std::string& corpo, const std::string& stagione = "2026/27") {
-    return "= Italian Serie A " + stagione + "\n\n# Date       Sat Aug 22 2026 - Sun May 30 2027\n\n" + corpo;
+std::string Fonte(const std::string& corpo) {
+    return "= Italian Serie A 2026/27\n\n# Date       Sat Aug 22 2026 - Sun May 30 2027\n\n" + corpo;
 }
 
 const std::string kGiornata1 = "▪ Matchday 1\n  Sat Aug 22 2026\n"
@@ -102,7 +102,10 @@ TEST(AggiornaDaFonte, UnioneDellaStagioneCorrente) {
         {"calendario senza una squadra", {}, false,
          Fonte("▪ Matchday 1\n  Sat Aug 22 2026\n    18:30  Alfa  v Beta\n           Alfa v Gamma\n"), 0, 0, 0,
          0, 0, "squadre della stagione assenti nella fonte: Delta"},
-        {"altra stagione", {}, false, Fonte(kGiornata1, "2025/26"), 0, 0, 0, 0, 0,
+        {"stagione passata", {}, false,
+         "= Italian Serie A 2024/25\n\n# Date       Sat Aug 24 2024 - Sun May 25 2025\n\n"
+         "▪ Matchday 1\n  Sat Aug 24 2024\n    18:30  Alfa  v Beta   1-1 (1-0)\n",
+         0, 0, 0, 0, 0,
          "non ha la stagione corrente di Serie A (iniziata nel 2026)"},
         {"fonte illeggibile", {}, false, "<html>Not Found</html>\n", 0, 0, 0, 0, 0, "formato non riconosciuto"},
     };
@@ -157,6 +160,22 @@ TEST(AggiornaDaFonte, NuoviRisultatiConRetiEDate) {
     ASSERT_EQ(rinvio.calendarioNuovo.partite.size(), 1u);
     EXPECT_EQ(rinvio.calendarioNuovo.partite[0], (PartitaCalendario{2, 20260829, 18 * 60 + 30, "Beta", "Gamma"}));
     EXPECT_EQ(rinvio.calendarioNuovo.stagione, camp->config.numeroStagioni());
+}
+
+TEST(AggiornaDaFonte, LaStagioneSuccessivaSiAggiunge) {
+    const auto camp = SerieA2026({kAlfaBeta, kGammaDelta});
+    const std::string fonte = "= Italian Serie A 2027/28\n\n# Date       Sat Aug 21 2027 - Sun May 28 2028\n\n"
+                              "▪ Matchday 1\n  Sat Aug 21 2027\n"
+                              "    18:30  Alfa v Omega  2-0 (1-0)\n"
+                              "           Beta v Gamma\n";
+    const UnioneFonte u = UnisciTestoFonte(*camp, fonte, "prova.txt", {});
+    ASSERT_TRUE(u.ok()) << u.errore;
+    EXPECT_TRUE(u.nuovaStagione);
+    EXPECT_EQ(u.Rapporto(), "nuovi=1 aggiornati=0 calendario=1 scartate=0");
+    ASSERT_EQ(u.stagioni.size(), camp->config.stagioni.size() + 1);
+    EXPECT_EQ(u.stagioni.back().nomi, (std::vector<std::string>{"Alfa", "Beta", "Gamma", "Omega"}));
+    EXPECT_EQ(u.incontri.numero(), camp->numeroIncontri() + 2); // its separator and the match
+    EXPECT_EQ(u.reti.Di(u.incontri.numero() - 1), (RetiIncontro{20270821, 2, 0}));
 }
 
 TEST(AggiornaDaFonte, TabellaDelleFonti) {
