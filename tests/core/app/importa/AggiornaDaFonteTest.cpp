@@ -6,7 +6,13 @@
 
 #include "app/importa/AggiornaDaFonte.h"
 #include "app/importa/FontiAggiornamento.h"
+#include "app/Avvio.h"
+#include "app/CartellaDiLavoro.h"
+#include "app/Salvataggio.h"
+#include "app/importa/ImportaRisultati.h"
+#include "app/importa/NomeDaFonte.h"
 #include "dati/FileAtomico.h"
+#include "platform/Messaggi.h"
 
 #include <gtest/gtest.h>
 
@@ -266,12 +272,23 @@ TEST(AggiornaDaFonte, DaUnIndirizzoSuLoopback) {
     ASSERT_FALSE(giornata1.empty());
     CartellaTemporanea tmp;
     const fs::path cartella = tmp / "dati";
-    // A folder whose Serie A 2026-27 holds the first matchday, as a week ago.
-    ScriviTesto(tmp / "giornata1.txt", giornata1);
-    const std::string alias = std::string(VELTRA_RESOURCES_DIR) + "/dati/alias-squadre.tsv";
-    const Uscita importa = Esegui("importa --cartella " + cartella.string() + " --campionato A --alias " +
-                                  alias + " " + (tmp / "giornata1.txt").string());
-    ASSERT_EQ(importa.codice, 0) << importa.testo;
+    // A folder whose Serie A is the 2026-27 file of a week ago (first
+    // matchday played), whatever the shipped data hold.
+    ASSERT_TRUE(PreparaCartellaDiLavoro(cartella, fs::path(VELTRA_RESOURCES_DIR) / "dati"));
+    {
+        auto dati = std::make_unique<DatiGlobali>();
+        MessaggiSilenziosi m;
+        ASSERT_TRUE(CaricaAvvio(*dati, cartella, m));
+        CCampionato& a = dati->campionato(0);
+        a.config.stagioni.clear();
+        a.incontri.Svuota();
+        a.reti.Svuota();
+        a.calendario.Svuota();
+        TabellaAlias alias;
+        ASSERT_FALSE(CaricaAliasPredefiniti(alias));
+        ASSERT_TRUE(ImportaRisultati(a, {LeggiFileRisultati(giornata1, "giornata1.txt")}, alias).ok());
+        ASSERT_TRUE(SalvaDati(*dati, cartella, m));
+    }
 
     ServerFonti server;
     server.Metti("1-seriea.txt", giornata2);
