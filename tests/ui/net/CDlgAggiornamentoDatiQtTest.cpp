@@ -213,8 +213,8 @@ TEST(CDlgAggiornamentoDatiQt, ChiusaDuranteIlDownloadAttendeIlLavoro) {
 // typed, "Da fonti" merges it, OK applies it and keeps the typed source.
 // With VELTRA_SCHERMATA_FONTI=file.png it saves a picture after the merge.
 TEST(CDlgAggiornamentoDatiQt, DaUnaFontePubblica) {
-    const fs::path fonti = fs::path(__FILE__).parent_path().parent_path().parent_path() / "core" /
-                           "app" / "importa" / "fonti";
+    const fs::path fonti =
+        fs::path(VELTRA_RESOURCES_DIR).parent_path() / "tests" / "core" / "app" / "importa" / "fonti";
     CartellaTemporanea tmp;
     auto dati = std::make_unique<DatiGlobali>();
     TabellaAlias alias;

@@ -266,7 +266,8 @@ private:
 };
 
 TEST(AggiornaDaFonte, DaUnIndirizzoSuLoopback) {
-    const fs::path fonti = fs::path(__FILE__).parent_path() / "fonti";
+    const fs::path fonti =
+        fs::path(VELTRA_RESOURCES_DIR).parent_path() / "tests" / "core" / "app" / "importa" / "fonti";
     const std::string giornata1 = LeggiTesto(fonti / "seriea-2026-27-giornata1.txt");
     const std::string giornata2 = LeggiTesto(fonti / "seriea-2026-27-giornata2.txt");
     ASSERT_FALSE(giornata1.empty());
