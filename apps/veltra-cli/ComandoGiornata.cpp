@@ -13,6 +13,22 @@
 
 namespace veltra::cli {
 
+namespace {
+
+class MessaggiRaccolti : public IMessaggi {
+public:
+    Risposta Mostra(const std::string& testo, Icona, Pulsanti p, int) override {
+        std::string riga = testo;
+        for (char& c : riga)
+            if (c == '\n') c = ' ';
+        righe.push_back(riga);
+        return p == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
+    }
+    std::vector<std::string> righe;
+};
+
+} // namespace
+
 int ComandoGiornata(const std::vector<std::string>& a) {
     std::optional<std::string> opzioneCartella;
     std::string campionato;
@@ -35,13 +51,19 @@ int ComandoGiornata(const std::vector<std::string>& a) {
     if (!id) throw ErroreUso{"campionato sconosciuto: " + campionato};
     const std::string cartella = ApriCartellaLettura(opzioneCartella);
 
+    // The load's notes on other championships (one that cannot be estimated
+    // yet) are not this command's business: they are shown only when the
+    // folder cannot be read.
     std::unique_ptr<DatiGlobali> dati;
-    MessaggiSuErrore messaggi("veltra-cli: ");
+    MessaggiRaccolti messaggi;
     if (!LetturaStabile(cartella, [&] {
             dati = std::make_unique<DatiGlobali>();
+            messaggi.righe.clear();
             return CaricaAvvio(*dati, cartella, messaggi);
-        }))
+        })) {
+        for (const auto& r : messaggi.righe) std::fprintf(stderr, "veltra-cli: %s\n", r.c_str());
         return kEsitoCaricamento;
+    }
     const Giornata g = CalcolaGiornata(*dati, *id, numero);
     if (g.numero == 0) {
         std::fprintf(stderr, "veltra-cli: %s\n", g.errore.c_str());

@@ -98,5 +98,10 @@ importa RU $(fd ru.1 2012-13 2023-24) $(of europe/russia/2024-25_ru1.txt)
 
 rm -f "$QUI"/Calendario-*.txt
 cp "$LAVORO"/*.VLT "$LAVORO"/Reti-*.txt "$QUI"/
-cp "$LAVORO"/Calendario-*.txt "$QUI"/ 2>/dev/null || true
+# The calendars of the seasons under way now. The sources of the other
+# championships stop in a season long over: their fixtures without a score
+# were played meanwhile, and are not shipped as still to be played.
+for codice in A IN GE FR SP; do
+    cp "$LAVORO/Calendario-$codice.txt" "$QUI"/
+done
 echo "rigenera: 38 file dei campionati, i file delle reti e i calendari scritti in $QUI"

@@ -62,6 +62,20 @@ std::string Ragione(std::string s) {
     return s;
 }
 
+// Why the model in use has no estimate for a match of two current teams.
+std::string MotivoSenzaStima(const CCampionato& c, const PartitaCalendario& p) {
+    if (c.modello != ModelloStime::Motore) return "il modello rating non stima questo incontro";
+    // The engine reads the last N matches of each team in the current season
+    // (at home for the home team and away for the away team when it keeps
+    // them apart): a season just begun has not got them yet.
+    const std::string n = std::to_string(c.config.giornateAnalisi);
+    return c.punteggiAvanzati.separaCasaTrasferta
+               ? "il motore vuole le ultime " + n + " partite in casa di " + p.casa +
+                     " e fuori casa di " + p.trasferta + " in questa stagione"
+               : "il motore vuole le ultime " + n + " partite di " + p.casa + " e di " +
+                     p.trasferta + " in questa stagione";
+}
+
 } // namespace
 
 std::array<double, 3> RigaGiornata::quoteEque() const {
@@ -134,7 +148,7 @@ Giornata CalcolaGiornata(DatiGlobali& dati, int campionato, int numero) {
         else if (r.casa < 0 || r.trasferta < 0)
             r.errore = (r.casa < 0 ? p.casa : p.trasferta) + " non e' tra le squadre della stagione";
         else if (!(r.stima = ProbabilitaModelloInUso(c, r.casa, r.trasferta)))
-            r.errore = "il modello " + g.modello + " non stima questo incontro";
+            r.errore = MotivoSenzaStima(c, p);
         g.righe.push_back(std::move(r));
     }
     return g;

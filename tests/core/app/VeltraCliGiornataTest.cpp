@@ -45,11 +45,10 @@ class CartellaGiornata : public ::testing::Test {
 protected:
     void SetUp() override {
         auto dati = std::make_unique<DatiGlobali>();
-        // Germany: six seasons and the seventh halfway, with its calendar.
+        // Germany: seven seasons, and a calendar of the last one's teams.
         OpzioniGenerazione o;
         o.stagioni = 7;
         o.squadre = 18;
-        o.ultimaIncompleta = true;
         CCampionato& ge = dati->campionato(8);
         ASSERT_EQ(GeneraStagioni(ge, o), 0);
         const auto& n = ge.squadreCorrenti().nomi;

@@ -24,7 +24,7 @@ TEST(VeltraCliSchedina, NuovaPronosticiComandiESalvataggio) {
     ASSERT_EQ(EseguiCli("schedina --cartella " + cartella).testo, "schedina=assente\n");
 
     // An unknown team is refused with its line, and nothing is written.
-    ScriviTesto(dir / "errata.txt", "0;Atalanta;Bologna\n\n1;Bari;Nessuno\n");
+    ScriviTesto(dir / "errata.txt", "10;Ajax;Feyenoord\n\n1;Bari;Nessuno\n");
     const std::string cfg = LeggiTesto(dir / "lavoro" / "Cfg.VLT");
     Uscita u = EseguiCli("schedina --cartella " + cartella + " --nuova " + (dir / "errata.txt").string());
     EXPECT_EQ(u.codice, 2);
@@ -36,8 +36,8 @@ TEST(VeltraCliSchedina, NuovaPronosticiComandiESalvataggio) {
 
     // Three championships, by id, by name and by menu name.
     ScriviTesto(dir / "schedina.txt",
-                "0;Atalanta;Bologna\nSerie A;Cagliari;Como\n1;Bari;Empoli\n"
-                "Serie B;Juve Stabia;Cesena\nGermania;Augsburg;Bayern\n8;Amburgo;Dortmund\n");
+                "10;Ajax;Feyenoord\nOlanda;PSV;Twente\n1;Bari;Empoli\n"
+                "Serie B;Juve Stabia;Cesena\nPortogallo;Benfica;Porto\n11;Braga;Sporting\n");
     u = EseguiCli("schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string());
     ASSERT_EQ(u.codice, 0) << u.errori;
     auto righe = Righe(u.testo);
@@ -51,11 +51,11 @@ TEST(VeltraCliSchedina, NuovaPronosticiComandiESalvataggio) {
     EXPECT_EQ(EseguiCli("schedina --cartella " + cartella).testo, u.testo);
 
     u = EseguiCli("schedina --cartella " + cartella +
-            " --pronostico 2=X21 --pronostico 5=1X --pronostico 6=12 --comando fissa-doppia"
+            " --pronostico 2=X21 --pronostico 1=1X --pronostico 6=12 --comando fissa-doppia"
             " --comando diminuisci-2");
     ASSERT_EQ(u.codice, 0) << u.errori;
     righe = Righe(u.testo);
-    // Rows 2, 5 and 6 were the fixed rows, and they are now set by hand.
+    // Rows 1 and 2 were the fixed rows, and they are now set by hand.
     EXPECT_EQ(righe[0], "comando=fissa-doppia esito=fallito");
     EXPECT_EQ(righe[1].rfind("comando=diminuisci-2 esito=", 0), 0u);
     EXPECT_NE(righe[3].find(" pronostico=X21 manuale=1"), std::string::npos) << righe[3];
@@ -71,8 +71,8 @@ TEST(VeltraCliSistema, ColonneDeiSistemi) {
     CartellaTemporanea dir;
     const std::string cartella = (dir / "lavoro").string();
     ScriviTesto(dir / "schedina.txt",
-                "0;Atalanta;Bologna\nSerie A;Cagliari;Como\n1;Bari;Empoli\n"
-                "Serie B;Juve Stabia;Cesena\nGermania;Augsburg;Bayern\n8;Amburgo;Dortmund\n");
+                "10;Ajax;Feyenoord\nOlanda;PSV;Twente\n1;Bari;Empoli\n"
+                "Serie B;Juve Stabia;Cesena\nPortogallo;Benfica;Porto\n11;Braga;Sporting\n");
     ASSERT_EQ(EseguiCli("schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string() +
                   " --pronostico 1=1X2 --pronostico 2=X2 --pronostico 3=1X"
                   " --pronostico 4=1 --pronostico 5=X --pronostico 6=2")

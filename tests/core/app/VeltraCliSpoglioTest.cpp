@@ -15,10 +15,10 @@ TEST(VeltraCliSpoglio, ConteggiComeLeColonneDelSistema) {
     CartellaTemporanea dir;
     const std::string cartella = (dir / "lavoro").string();
     ScriviTesto(dir / "schedina.txt",
-                "0;Atalanta;Bologna\n0;Cagliari;Como\n0;Cremonese;Fiorentina\n0;Genoa;Inter\n"
-                "0;Juventus;Lazio\n0;Lecce;Milan\n0;Napoli;Parma\n0;Pisa;Roma\n0;Sassuolo;Torino\n"
-                "0;Udinese;Verona\n1;Bari;Empoli\n1;Juve Stabia;Cesena\nGermania;Augsburg;Bayern\n"
-                "8;Amburgo;Dortmund\n");
+                "10;AZ;Ajax\n10;Excelsior;Feyenoord\n10;Fortuna.Sittard;Go.Ahead.Eagles\n"
+                "10;Groningen;Heerenveen\n10;Heracles;NAC\n10;NEC;PSV\n10;Sparta;Telstar\n"
+                "10;Twente;Utrecht\n10;Volendam;Zwolle\n1;Bari;Empoli\n1;Juve Stabia;Cesena\n"
+                "Portogallo;Benfica;Porto\n11;Braga;Sporting\n11;AVS;Alverca\n");
     const std::vector<std::string> pronostici = {"1X2", "X2", "1X", "12", "1", "X", "2",
                                                  "1", "1", "X", "2", "1", "2", "1"};
     std::string comando = "schedina --cartella " + cartella + " --nuova " + (dir / "schedina.txt").string();

@@ -163,8 +163,9 @@ TEST_F(CartellaGenerata, VerificaRiportaESalvaUgualeAlByte) {
     EXPECT_EQ(LeggiTesto(completa / "Cfg.VLT"), cfg.substr(0, 100));
 }
 
-// The shipped Serie A ends with 2025-26: the estimates are for its clubs,
-// every pair of them once.
+// The shipped Serie A ends with 2026-27, two matchdays in: the estimates are
+// for its clubs, every pair of them once (most of them still short of the
+// matches the engine reads, and said so).
 TEST(VeltraCliDatiPredefiniti, StimeSullaSerieAPerLeSquadreDelleUltimaStagione) {
     CartellaTemporanea dir;
     for (const auto& f : std::filesystem::directory_iterator(VELTRA_RESOURCES_DIR "/dati"))
@@ -172,24 +173,29 @@ TEST(VeltraCliDatiPredefiniti, StimeSullaSerieAPerLeSquadreDelleUltimaStagione) 
             std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
     const Uscita u = EseguiCli("stime --cartella " + dir.percorso().string() + " --campionato A");
     ASSERT_EQ(u.codice, 0) << u.errori;
-    const std::set<std::string> serieA2025 = {
-        "Atalanta", "Bologna", "Cagliari", "Como",   "Cremonese", "Fiorentina", "Genoa",
-        "Inter",    "Juventus", "Lazio",   "Lecce",  "Milan",     "Napoli",     "Parma",
-        "Pisa",     "Roma",     "Sassuolo", "Torino", "Udinese",  "Verona"};
+    const std::set<std::string> serieA2026 = {
+        "Atalanta", "Bologna",  "Cagliari", "Como",   "Fiorentina", "Frosinone", "Genoa",
+        "Inter",    "Juventus", "Lazio",    "Lecce",  "Milan",      "Monza",     "Napoli",
+        "Parma",    "Roma",     "Sassuolo", "Torino", "Udinese",    "Venezia"};
     std::set<std::string> casa, trasferta;
-    int righe = 0;
+    int righe = 0, stimate = 0;
     for (const auto& r : Righe(u.testo)) {
         char a[32], b[32];
-        if (std::sscanf(r.c_str(), "%31s - %31s", a, b) != 2 || r.find('%') == std::string::npos ||
-            r.rfind("Serie A", 0) == 0)
+        if (std::sscanf(r.c_str(), "%31s - %31s", a, b) != 2 || r.rfind("Serie A", 0) == 0 ||
+            r.rfind("Casa ", 0) == 0)
             continue;
         casa.insert(a);
         trasferta.insert(b);
         ++righe;
+        stimate += r.find('%') != std::string::npos;
+        EXPECT_TRUE(r.find('%') != std::string::npos ||
+                    r.find("(dati insufficienti)") != std::string::npos)
+            << r;
     }
-    EXPECT_EQ(casa, serieA2025);
-    EXPECT_EQ(trasferta, serieA2025);
+    EXPECT_EQ(casa, serieA2026);
+    EXPECT_EQ(trasferta, serieA2026);
     EXPECT_EQ(righe, 20 * 19);
+    EXPECT_GE(stimate, 1);
 }
 
 // A working folder filled with the shipped data at its first start.

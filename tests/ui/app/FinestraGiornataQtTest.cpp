@@ -48,7 +48,6 @@ TEST(FinestraGiornataQt, TabellaSceltaPronosticoCsvESchedina) {
     OpzioniGenerazione o;
     o.stagioni = 5;
     o.squadre = 18;
-    o.ultimaIncompleta = true;
     ASSERT_EQ(GeneraStagioni(c, o), 0);
     const auto n = c.squadreCorrenti().nomi;
     c.calendario.stagione = c.config.numeroStagioni();

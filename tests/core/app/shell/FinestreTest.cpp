@@ -82,13 +82,13 @@ TEST(Finestre, UnAggiornamentoFallitoChiudeSoloQuellaFinestra) {
     t[Finestra::Pronostici].riesce = false;
     AggiornaFinestre(t.stato);
     EXPECT_EQ(t.diario, (std::vector<std::string>{"aggiorna analisi", "aggiorna pronostici",
-                                                  "chiudi pronostici"}));
+                                                  "chiudi pronostici", "aggiorna giornata"}));
     EXPECT_FALSE(t.stato.finestre.Aperta(Finestra::Pronostici));
     EXPECT_TRUE(t.stato.finestre.Aperta(Finestra::AnalisiCorrente));
     // Gone from the registry: the next refresh does not reach it.
     t.diario.clear();
     AggiornaFinestre(t.stato);
-    EXPECT_EQ(t.diario, Aggiornate({"analisi"}));
+    EXPECT_EQ(t.diario, Aggiornate({"analisi", "giornata"}));
 }
 
 TEST(Finestre, ApriCreaUnaVoltaAggiornaEPortaDavanti) {
@@ -170,13 +170,13 @@ TEST(CambiaCampionato, LoStessoCampionatoRicalcolaSenzaRicostruireClassifiche) {
     TestiStato testi = CambiaCampionato(d, t.stato, 0);
     EXPECT_TRUE(testi.ok);
     EXPECT_EQ(testi.pannello1.rfind("Serie A", 0), 0u) << testi.pannello1;
-    EXPECT_EQ(t.diario, Aggiornate({"analisi", "pronostici"}));
+    EXPECT_EQ(t.diario, Aggiornate({"analisi", "pronostici", "giornata"}));
 
     t.diario.clear();
     testi = CambiaCampionato(d, t.stato, 8);
     EXPECT_TRUE(testi.ok);
     EXPECT_EQ(d.campionatoCorrente, 8);
-    EXPECT_EQ(t.diario, Aggiornate({"analisi", "classifica", "scontri", "pronostici"}));
+    EXPECT_EQ(t.diario, Aggiornate({"analisi", "classifica", "scontri", "pronostici", "giornata"}));
     EXPECT_FALSE(t.stato.campionatoCambiato);
 
     // No data: the estimates fail (the status says why), the championship is
