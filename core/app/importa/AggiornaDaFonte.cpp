@@ -293,54 +293,60 @@ UnioneFonte UnisciFonte(const CCampionato& camp, const LetturaSorgente& l, const
         u.avvisi.push_back(std::to_string(assenti) +
                            " partite della cartella non sono giocate nella fonte: restano come sono");
 
-    // The calendar: the source's fixtures when it lists any, without those a
-    // stored result the source lacks has played; else the stored fixtures
-    // without the matches now played.
+    // The calendar: the stored fixtures, moved where the source dates them
+    // otherwise, with the source's new ones added; a fixture leaves it only
+    // when its match is played or the source postpones or cancels it, never
+    // because a source (perhaps cut short) does not list it.
     const Calendario vecchio = camp.calendario.stagione == stagioni ? camp.calendario : Calendario{};
     copia->calendario = vecchio;
-    if (!fase.calendario.empty()) {
-        Calendario c;
-        for (const PartitaSorgente* p : fase.calendario) {
-            const auto a = indice.find(p->casa), b = indice.find(p->trasferta);
-            if (a == indice.end() || b == indice.end() || a->second == b->second) continue;
-            c.partite.push_back({p->giornata, Numerica(p->data), p->ora,
-                                 squadre.nomi[static_cast<std::size_t>(a->second)],
-                                 squadre.nomi[static_cast<std::size_t>(b->second)]});
+    copia->calendario.stagione = stagioni;
+    auto& partite = copia->calendario.partite;
+    std::vector<bool> vista(partite.size(), false);
+    std::map<std::pair<int, int>, int> giocateSenzaFonte; // stored results the source lacks, by pair
+    for (auto& [coppia, posizioni] : cartellaPerCoppia)
+        for (int pos : posizioni)
+            if (std::find(abbinata.begin(), abbinata.end(), pos) == abbinata.end()) ++giocateSenzaFonte[coppia];
+    const auto cerca = [&](const std::string& casa, const std::string& trasferta) -> int {
+        for (std::size_t j = 0; j < partite.size(); ++j)
+            if (!vista[j] && partite[j].casa == casa && partite[j].trasferta == trasferta) return static_cast<int>(j);
+        return -1;
+    };
+    std::vector<std::size_t> daTogliere;
+    for (const auto& p : s->partite) {
+        if (p.stato != StatoPartita::NonGiocata || p.fase != 0 || p.eliminazione) continue;
+        const auto a = indice.find(p.casa), b = indice.find(p.trasferta);
+        if (a == indice.end() || b == indice.end() || a->second == b->second) continue;
+        const std::string& casa = squadre.nomi[static_cast<std::size_t>(a->second)];
+        const std::string& trasferta = squadre.nomi[static_cast<std::size_t>(b->second)];
+        const int j = cerca(casa, trasferta);
+        if (j >= 0) vista[static_cast<std::size_t>(j)] = true;
+        if (!p.programmata) { // postponed, cancelled, abandoned
+            if (j >= 0) daTogliere.push_back(static_cast<std::size_t>(j));
+            continue;
         }
-        for (auto& [coppia, posizioni] : cartellaPerCoppia)
-            for (int pos : posizioni)
-                if (std::find(abbinata.begin(), abbinata.end(), pos) == abbinata.end())
-                    c.TogliGiocata(squadre.nomi[static_cast<std::size_t>(coppia.first)],
-                                   squadre.nomi[static_cast<std::size_t>(coppia.second)]);
-        c.Ordina();
-        c.stagione = c.vuoto() ? 0 : stagioni;
-        copia->calendario = std::move(c);
-    } else {
-        TogliIncontriGiocati(*copia, primoNuovo);
-    }
-    // What changed: each fixture paired with one of the same teams before.
-    {
-        const auto& prima = vecchio.partite;
-        const auto& dopo = copia->calendario.partite;
-        std::vector<bool> usata(prima.size(), false);
-        std::vector<bool> uguale(dopo.size(), false);
-        for (std::size_t k = 0; k < dopo.size(); ++k)
-            for (std::size_t j = 0; j < prima.size(); ++j)
-                if (!usata[j] && prima[j] == dopo[k]) {
-                    usata[j] = uguale[k] = true;
-                    break;
-                }
-        for (std::size_t k = 0; k < dopo.size(); ++k) {
-            if (uguale[k]) continue;
-            ++u.calendario; // moved or new
-            for (std::size_t j = 0; j < prima.size(); ++j)
-                if (!usata[j] && prima[j].casa == dopo[k].casa && prima[j].trasferta == dopo[k].trasferta) {
-                    usata[j] = true;
-                    break;
-                }
+        const PartitaCalendario f{p.giornata, Numerica(p.data), p.ora, casa, trasferta};
+        if (j >= 0) {
+            if (!(partite[static_cast<std::size_t>(j)] == f)) {
+                partite[static_cast<std::size_t>(j)] = f;
+                ++u.calendario;
+            }
+            continue;
         }
-        u.calendario += static_cast<int>(std::count(usata.begin(), usata.end(), false)); // gone
+        // A fixture already played in the folder is not one to come.
+        if (auto g = giocateSenzaFonte.find({a->second, b->second}); g != giocateSenzaFonte.end() && g->second > 0) {
+            --g->second;
+            continue;
+        }
+        partite.push_back(f);
+        vista.push_back(true);
+        ++u.calendario;
     }
+    std::sort(daTogliere.rbegin(), daTogliere.rend());
+    for (std::size_t j : daTogliere) partite.erase(partite.begin() + static_cast<long>(j));
+    u.calendario += static_cast<int>(daTogliere.size());
+    u.calendario += TogliIncontriGiocati(*copia, primoNuovo);
+    copia->calendario.Ordina();
+    if (copia->calendario.vuoto()) copia->calendario.stagione = 0;
     if (u.calendario > 0 && !camp.calendarioNonLetto.empty())
         u.avvisi.push_back("il calendario della cartella non e' leggibile e non sara' riscritto: " +
                            camp.calendarioNonLetto);

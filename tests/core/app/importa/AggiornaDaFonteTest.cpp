@@ -95,6 +95,8 @@ TEST(AggiornaDaFonte, UnioneDellaStagioneCorrente) {
          nullptr},
         {"partita spostata in calendario", {kAlfaBeta, kGammaDelta}, true, Fonte(kGiornata1 + kGiornata2Spostata),
          0, 0, 1, 0, 0, nullptr},
+        {"fonte tagliata: il calendario resta", {kAlfaBeta, kGammaDelta}, true,
+         Fonte(kGiornata1 + "▪ Matchday 2\n  Sat Aug 29\n    18:30  Beta  v Gamma\n"), 0, 0, 0, 0, 0, nullptr},
         {"partita rinviata", {kAlfaBeta, kGammaDelta}, true, Fonte(kGiornata1 + kGiornata2DaGiocare), 0, 0, 1, 0,
          0, nullptr},
         {"fonte piu' vecchia della cartella", {kAlfaBeta, kGammaDelta, {1, 3, '2', 20260829, 0, 3}}, false,
