@@ -89,6 +89,22 @@ std::unique_ptr<IModelloProbabilita> CreaModelloRating(CCampionato& c, const Par
     return std::make_unique<ModelloRatingCampionato>(c, p, inferiore);
 }
 
+bool OffrireModelloRating(DatiCampionati& dati, int campionato, bool riuscito) {
+    CCampionato& c = dati.campionato(campionato);
+    if (c.modello != ModelloStime::Motore || !c.motore) return false;
+    if (!riuscito && !c.motore->IncontriInsufficienti()) return false;
+    if (riuscito) {
+        const int n = c.numeroSquadreCorrenti();
+        ::veltra::Stima s;
+        for (int h = 0; h < n; ++h)
+            for (int a = 0; a < n; ++a)
+                if (h != a && c.motore->StimaIncontro(h, a, s) == 0) return false;
+    }
+    const int sotto = DivisioneInferiore(c.id());
+    auto m = CreaModelloRating(c, ParametriRatingPredefiniti(c.id()), sotto >= 0 ? &dati.campionato(sotto) : nullptr);
+    return m->Aggiorna() == 0 && c.numeroSquadreCorrenti() >= 2 && m->Stima(0, 1).has_value();
+}
+
 ModelloStime ModelloInUso(const DatiCampionati& dati, int campionato) {
     return dati.campionato(campionato).modello;
 }

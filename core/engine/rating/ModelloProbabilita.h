@@ -49,6 +49,12 @@ ModelloStime ModelloInUso(const DatiCampionati& dati, int campionato);
 // That model, ready to fit: the rating model with the championship's
 // parameters and its lower division, or the engine.
 std::unique_ptr<IModelloProbabilita> CreaModelloInUso(DatiCampionati& dati, int campionato);
+// After the engine of a championship that uses it was fitted (`riuscito`:
+// whether the fit succeeded): true when it cannot estimate a single match of
+// the current team list because the season has no or too few matches yet,
+// while the rating model can estimate it from the seasons before. Then the
+// windows offer the rating model (kOffertaModelloRating) instead of a dead end.
+bool OffrireModelloRating(DatiCampionati& dati, int campionato, bool riuscito);
 // The model a new working folder gives every championship.
 inline constexpr ModelloStime kModelloNuoveCartelle = ModelloStime::Rating;
 

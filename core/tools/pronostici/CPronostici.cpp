@@ -43,12 +43,11 @@ void CPronostici::Svuota() {
 bool CPronostici::Aggiorna(bool datiCambiati, IMessaggi& messaggi) {
     const int id = dati_.campionatoCorrente;
     CCampionato& c = dati_.campionato(id);
-    if (!AggiornaModelloScelto(dati_, id)) {
-        // The engine needs matches of the current season; the rating model
-        // starts from the seasons before: offered rather than a dead end.
-        const bool offri = ModelloInUso(dati_, id) == ModelloStime::Motore && c.motore &&
-                           c.motore->IncontriInsufficienti();
-        if (!offri || messaggi.Mostra(kOffertaModelloRating, Icona::Domanda, Pulsanti::SiNo) != Risposta::Si) {
+    const bool riuscito = AggiornaModelloScelto(dati_, id);
+    // The engine needs matches of the current season; the rating model
+    // starts from the seasons before: offered rather than a dead end.
+    if (OffrireModelloRating(dati_, id, riuscito)) {
+        if (messaggi.Mostra(kOffertaModelloRating, Icona::Domanda, Pulsanti::SiNo) != Risposta::Si) {
             messaggi.Errore(kStimePronosticiImpossibili, kAiutoStimeFallite);
             return false;
         }
@@ -58,6 +57,9 @@ bool CPronostici::Aggiorna(bool datiCambiati, IMessaggi& messaggi) {
             messaggi.Errore(kStimePronosticiImpossibili, kAiutoStimeFallite);
             return false;
         }
+    } else if (!riuscito) {
+        messaggi.Errore(kStimePronosticiImpossibili, kAiutoStimeFallite);
+        return false;
     }
     testoModello_ = TestoModelloInUso(ModelloInUso(dati_, id));
     if (campionato_ == dati_.campionatoCorrente && !datiCambiati) {

@@ -10,12 +10,12 @@ std::vector<GrigliaTaratura> GrigliaTaraturaPredefinita(bool conInferiore) {
     std::vector<GrigliaTaratura> g = {
         {"decadimento", {"0.001", "0.0015", "0.002", "0.003", "0.004"}},
         {"regolarizzazione", {"1", "2", "4", "6", "10"}},
-        {"neopromosse", {"0.1", "0.2", "0.4", "0.5"}},
+        {"neopromosse", {"0.1", "0.2", "0.4", "0.5", "0.65"}},
         {"pesoStagione", {"0.5", "0.7", "0.85"}},
         {"rho", {"0", "-0.03", "-0.09", "-0.12"}},
         {"stagioniStoria", {"2", "3", "6"}},
     };
-    if (conInferiore) g.push_back({"pesoInferiore", {"0.25", "0.5", "0.75", "1"}});
+    if (conInferiore) g.push_back({"pesoInferiore", {"0.25", "0.5", "1", "1.5"}});
     return g;
 }
 
