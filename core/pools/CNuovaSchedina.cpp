@@ -112,6 +112,8 @@ bool CNuovaSchedina::ApriPagina(int n, IMessaggi& messaggi) {
             messaggi.Mostra(kOffertaModelloRating, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si) {
             c.modello = ModelloStime::Rating;
             dati_.datiModificati = 1;
+            // The coupon, the bets and the status bar follow the new model.
+            dati_.notifiche.Pubblica({Cambiamento::Analisi, n, true});
             if (AggiornaStimeCampionato(dati_, n))
                 stimeFatte_[static_cast<std::size_t>(n)] = true;
             else

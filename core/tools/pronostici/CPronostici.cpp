@@ -53,6 +53,8 @@ bool CPronostici::Aggiorna(bool datiCambiati, IMessaggi& messaggi) {
         }
         c.modello = ModelloStime::Rating;
         dati_.datiModificati = 1;
+        // The coupon, the bets and the status bar follow the new model.
+        dati_.notifiche.Pubblica({Cambiamento::Analisi, id, true});
         if (!AggiornaModelloScelto(dati_, id)) {
             messaggi.Errore(kStimePronosticiImpossibili, kAiutoStimeFallite);
             return false;

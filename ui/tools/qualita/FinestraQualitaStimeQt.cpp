@@ -68,6 +68,7 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
     modello_->setObjectName("modello");
     modello_->addItem("Motore", static_cast<int>(ModelloStime::Motore));
     modello_->addItem("Modello rating", static_cast<int>(ModelloStime::Rating));
+    modello_->setCurrentIndex(logica_.modelloInUso() == ModelloStime::Rating ? 1 : 0);
     auto* quote = new QPushButton("&Quote...");
     quote->setObjectName("quote");
     quote->setToolTip("Carica i file di quote di football-data.co.uk (CSV) con cui confrontare le stime");
