@@ -228,6 +228,8 @@ int ModelloRating::Aggiorna(const CCampionato& c) {
     }
     correnti_ = idStagione.back();
     const auto partite = Partite(c, prima, ultima, limite, idStagione);
+    // No match at all in the seasons fitted: nothing to rate the clubs on.
+    if (partite.empty()) return -1;
     long conReti = 0;
     for (const auto& f : partite) conReti += f.golCasa >= 0;
     elo_ = partite.empty() || conReti * 10 < static_cast<long>(partite.size()) * 9;

@@ -46,11 +46,9 @@ bool CPronostici::Aggiorna(bool datiCambiati, IMessaggi& messaggi) {
     const bool riuscito = AggiornaModelloScelto(dati_, id);
     // The engine needs matches of the current season; the rating model
     // starts from the seasons before: offered rather than a dead end.
-    if (OffrireModelloRating(dati_, id, riuscito)) {
-        if (messaggi.Mostra(kOffertaModelloRating, Icona::Domanda, Pulsanti::SiNo) != Risposta::Si) {
-            messaggi.Errore(kStimePronosticiImpossibili, kAiutoStimeFallite);
-            return false;
-        }
+    // Refused, the window goes on with the engine as it always has.
+    if (OffrireModelloRating(dati_, id, riuscito) &&
+        messaggi.Mostra(kOffertaModelloRating, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si) {
         c.modello = ModelloStime::Rating;
         dati_.datiModificati = 1;
         // The coupon, the bets and the status bar follow the new model.

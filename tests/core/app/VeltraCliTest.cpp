@@ -234,10 +234,11 @@ namespace {
 std::pair<int, int> RigheStime(const std::string& testo) {
     int stimate = 0, mancanti = 0;
     for (const auto& r : Righe(testo)) {
-        if (r.find(" - ") == std::string::npos || r.rfind("Casa", 0) == 0) continue;
+        if (r.find(" - ") == std::string::npos || r.rfind("Casa ", 0) == 0) continue;
         if (r.find("(dati insufficienti)") != std::string::npos)
             ++mancanti;
-        else if (r.find('%') != std::string::npos && r.find(". ") == std::string::npos)
+        else if (r.find('%') != std::string::npos && r.find("Stime: ") == std::string::npos &&
+                 r.find("Precisione Analisi") == std::string::npos)
             ++stimate;
     }
     return {stimate, mancanti};

@@ -156,8 +156,8 @@ TEST_F(FinestraPronostici, AggiornamentiCambiDiCampionatoEFallimenti) {
     EXPECT_EQ(msg.mostrati.back().testo, kStimePronosticiImpossibili);
 }
 
-// A season with no match yet: the engine cannot estimate it, and the window
-// offers the rating model instead of closing; refused, it closes as before.
+// A season with no match yet: the engine cannot estimate a single pair, and
+// the window offers the rating model; refused, the engine goes on as before.
 TEST(Pronostici, StagioneAppenaIniziataOffreIlModelloRating) {
     for (const Risposta risposta : {Risposta::Si, Risposta::No}) {
         auto dati = std::make_unique<DatiGlobali>();
@@ -173,9 +173,11 @@ TEST(Pronostici, StagioneAppenaIniziataOffreIlModelloRating) {
         ASSERT_FALSE(msg.mostrati.empty());
         EXPECT_EQ(msg.mostrati[0].testo, kOffertaModelloRating);
         if (risposta == Risposta::No) {
-            EXPECT_FALSE(aperta);
-            EXPECT_EQ(msg.mostrati.back().testo, kStimePronosticiImpossibili);
+            // The engine as before: no pair it can estimate yet.
             EXPECT_EQ(c.modello, ModelloStime::Motore);
+            ASSERT_TRUE(aperta);
+            p.CambiaSelezione(0, 1, msg);
+            EXPECT_EQ(msg.mostrati.back().testo, kProbabilitaPronosticiImpossibili);
             continue;
         }
         ASSERT_TRUE(aperta);
