@@ -37,6 +37,7 @@ int ComandoVerifica(const std::vector<std::string>& argomenti);
 int ComandoImporta(const std::vector<std::string>& argomenti);
 int ComandoSchedina(const std::vector<std::string>& argomenti);
 int ComandoValuta(const std::vector<std::string>& argomenti);
+int ComandoTaraRating(const std::vector<std::string>& argomenti);
 int ComandoRicerca(const std::vector<std::string>& argomenti);
 int ComandoAggiorna(const std::vector<std::string>& argomenti);
 int ComandoSistemaRidotto(const std::vector<std::string>& argomenti);

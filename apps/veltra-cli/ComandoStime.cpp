@@ -7,6 +7,9 @@
 #include "engine/CMotoreStime.h"
 #include "engine/ImpostaParametro.h"
 #include "engine/MessaggioStato.h"
+#include "engine/rating/ModelloProbabilita.h"
+#include "dati/FileAtomico.h"
+#include "dati/ModelliStime.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +18,13 @@
 namespace veltra::cli {
 
 namespace {
+
+// Said under the engine's table, or instead of it, when the engine lacks
+// matches of the current season: the rating model starts from the seasons
+// before.
+constexpr const char* kSuggerimentoRating =
+    "Il motore ha bisogno di incontri della stagione corrente: il modello rating stima ogni "
+    "coppia dalle stagioni precedenti (veltra-cli stime --modello rating).";
 
 std::string UnaRiga(std::string s) {
     for (char& c : s)
@@ -61,18 +71,57 @@ void StampaTabella(CCampionato& c) {
     const auto& squadre = c.squadreCorrenti();
     const int n = squadre.numero();
     std::printf("%-15s   %-15s %7s %7s %7s\n", "Casa", "Trasferta", "1", "X", "2");
+    int mancanti = 0;
     for (int h = 0; h < n; ++h)
         for (int a = 0; a < n; ++a) {
             if (h == a) continue;
             Stima st;
             const std::string& nh = squadre.nomi[static_cast<std::size_t>(h)];
             const std::string& na = squadre.nomi[static_cast<std::size_t>(a)];
-            if (m.StimaIncontro(h, a, st) != 0)
+            if (m.StimaIncontro(h, a, st) != 0) {
                 std::printf("%-15s - %-15s    (dati insufficienti)\n", nh.c_str(), na.c_str());
-            else
+                ++mancanti;
+            } else {
                 std::printf("%-15s - %-15s %6.1f%% %6.1f%% %6.1f%%\n", nh.c_str(), na.c_str(),
                             static_cast<double>(st.p1 * 100), static_cast<double>(st.pX * 100),
                             static_cast<double>(st.p2 * 100));
+            }
+        }
+    if (mancanti > 0) std::printf("\n%s\n", kSuggerimentoRating);
+}
+
+// The rating model's table: the same layout, its name in the heading.
+void StampaTabellaRating(const CCampionato& c, const IModelloProbabilita& m) {
+    std::printf("%s. %s\n\n", std::string(c.descrizione().nome).c_str(),
+                TestoModelloInUso(ModelloStime::Rating).c_str());
+    const auto& squadre = c.squadreCorrenti();
+    const int n = squadre.numero();
+    std::printf("%-15s   %-15s %7s %7s %7s\n", "Casa", "Trasferta", "1", "X", "2");
+    for (int h = 0; h < n; ++h)
+        for (int a = 0; a < n; ++a) {
+            if (h == a) continue;
+            const std::string& nh = squadre.nomi[static_cast<std::size_t>(h)];
+            const std::string& na = squadre.nomi[static_cast<std::size_t>(a)];
+            const auto p = m.Stima(h, a);
+            if (!p)
+                std::printf("%-15s - %-15s    (dati insufficienti)\n", nh.c_str(), na.c_str());
+            else
+                std::printf("%-15s - %-15s %6.1f%% %6.1f%% %6.1f%%\n", nh.c_str(), na.c_str(), p->p1 * 100,
+                            p->pX * 100, p->p2 * 100);
+        }
+}
+
+void StampaGrezzoRating(const CCampionato& c, const IModelloProbabilita& m) {
+    std::printf("stato OK\nmodello rating\n");
+    const int n = c.numeroSquadreCorrenti();
+    for (int h = 0; h < n; ++h)
+        for (int a = 0; a < n; ++a) {
+            if (h == a) continue;
+            const auto p = m.Stima(h, a);
+            if (!p)
+                std::printf("stima %d %d -\n", h, a);
+            else
+                std::printf("stima %d %d %.9g %.9g %.9g\n", h, a, p->p1, p->pX, p->p2);
         }
 }
 
@@ -80,7 +129,7 @@ void StampaTabella(CCampionato& c) {
 
 int ComandoStime(const std::vector<std::string>& a) {
     std::optional<std::string> opzioneCartella;
-    std::string campionato, filtro;
+    std::string campionato, filtro, modello;
     std::vector<std::pair<std::string, std::string>> impostazioni;
     bool grezzo = false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -97,12 +146,16 @@ int ComandoStime(const std::vector<std::string>& a) {
             filtro = ValoreOpzione(a, i);
         else if (a[i] == "--grezzo")
             grezzo = true;
+        else if (a[i] == "--modello")
+            modello = ValoreOpzione(a, i);
         else
             throw ErroreUso{"opzione sconosciuta: " + a[i]};
     }
     if (campionato.empty()) throw ErroreUso{"manca --campionato"};
     const auto id = CercaCampionato(campionato);
     if (!id) throw ErroreUso{"campionato sconosciuto: " + campionato};
+    const auto scelto = modello.empty() ? std::nullopt : ModelloDaNome(modello);
+    if (!modello.empty() && !scelto) throw ErroreUso{"--modello vuole migliore, motore o rating: " + modello};
     const std::string cartella = ApriCartellaLettura(opzioneCartella);
 
     std::unique_ptr<DatiGlobali> dati;
@@ -114,6 +167,13 @@ int ComandoStime(const std::vector<std::string>& a) {
         if (std::filesystem::exists(std::filesystem::path(cartella) / kFileConfigurazione))
             esito = CaricaConfigurazione(cartella, *dati);
         if (esito) esito = CaricaCampionato(dati->campionato(*id), cartella);
+        // The lower division, for the rating model's promoted clubs.
+        if (esito && DivisioneInferiore(*id) >= 0)
+            esito = CaricaCampionato(dati->campionato(DivisioneInferiore(*id)), cartella);
+        // The model in use (the folder's choice; none means the engine).
+        if (esito)
+            if (const auto testo = LeggiFile(std::filesystem::path(cartella) / kFileModelliStime))
+                LeggiTestoModelliStime(*testo, *dati);
         return bool(esito);
     });
     CCampionato& c = dati->campionato(*id);
@@ -135,12 +195,30 @@ int ComandoStime(const std::vector<std::string>& a) {
         c.ultimoIncontroFiltro = static_cast<std::int32_t>(*pos);
         c.stagioneFiltro = static_cast<std::int32_t>(*stagione);
     }
+    if (scelto) c.modello = *scelto;
+    if (ModelloInUso(*dati, *id) == ModelloStime::Rating) {
+        auto m = CreaModelloInUso(*dati, *id);
+        if (m->Aggiorna() != 0) {
+            if (grezzo)
+                std::printf("stato FALLITO\n");
+            else
+                std::printf("%s\n", kStimePochiIncontri);
+            return kEsitoOk;
+        }
+        if (grezzo)
+            StampaGrezzoRating(c, *m);
+        else
+            StampaTabellaRating(c, *m);
+        return kEsitoOk;
+    }
     CreaMotore(c);
     if (c.motore->AggiornaStime() != 0) {
-        if (grezzo)
+        if (grezzo) {
             std::printf("stato FALLITO\n");
-        else
+        } else {
             std::printf("%s\n", kStimeImpossibili);
+            if (c.motore->IncontriInsufficienti()) std::printf("%s\n", kSuggerimentoRating);
+        }
         return kEsitoOk;
     }
     if (grezzo)

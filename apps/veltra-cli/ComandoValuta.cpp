@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <set>
 
 namespace veltra::cli {
 
@@ -53,6 +54,12 @@ void Quattro(std::string& riga, const char* chi, const Misure& m) {
     riga += FormattaTesto(" centrati_%s=", chi) + Numero(m.Centrati(), p, "%.4f");
 }
 
+// The calibration slopes, after the fields the line always had.
+void Pendenze(std::string& riga, const RiepilogoValutazione& r) {
+    riga += " pendenza_modello=" + Numero(r.modello.Pendenza(), r.modello.n > 0, "%.4f");
+    riga += " pendenza_mercato=" + Numero(r.mercato.Pendenza(), r.mercato.n > 0, "%.4f");
+}
+
 void Differenze(std::string& riga, const char* chi, const Differenza& d) {
     const bool p = d.n > 0;
     riga += FormattaTesto(" diff_rps_%s=", chi) + Numero(d.media, p);
@@ -71,6 +78,7 @@ std::string Riga(const std::string& testa, const RiepilogoValutazione& r) {
     riga += FormattaTesto(" n_base=%ld", r.base.n);
     Quattro(riga, "base", r.base);
     Differenze(riga, "base", r.controBase);
+    Pendenze(riga, r);
     return riga;
 }
 
@@ -120,44 +128,43 @@ int ComandoValuta(const std::vector<std::string>& a) {
             throw ErroreUso{"opzione sconosciuta: " + a[i]};
     }
     if (campionato.empty()) throw ErroreUso{"manca --campionato"};
-    const auto id = CercaCampionato(campionato);
+    const bool tutti = campionato == "tutti";
+    const auto id = tutti ? std::optional<CampionatoId>(0) : CercaCampionato(campionato);
     if (!id) throw ErroreUso{"campionato sconosciuto: " + campionato};
     if (dal.empty() || al.empty()) throw ErroreUso{"servono --dal STAGIONE e --al STAGIONE"};
-    const auto tipo = ModelloDaNome(modello);
-    if (!tipo) throw ErroreUso{"--modello vuole motore o rating: " + modello};
+    // "rating-base": the rating model with its built-in values instead of the
+    // championship's row of the table, to see what the tuning buys.
+    const bool ratingBase = modello == "rating-base";
+    const auto tipo = ratingBase ? std::optional<ModelloStime>(ModelloStime::Rating) : ModelloDaNome(modello);
+    if (!tipo) throw ErroreUso{"--modello vuole migliore, motore, rating o rating-base: " + modello};
+    const int annoDal = AnnoInizio(dal), annoAl = AnnoInizio(al);
     const std::string cartella = ApriCartellaLettura(opzioneCartella);
+    if (!InsiemeQuoteNoto(insieme) && insieme.find_first_of(" ,") != std::string::npos)
+        throw ErroreUso{"insieme di quote non valido: " + insieme};
 
     auto dati = std::make_unique<DatiGlobali>();
-    CCampionato& c = dati->campionato(*id);
     EsitoFile esito;
     if (std::filesystem::exists(std::filesystem::path(cartella) / kFileConfigurazione))
         esito = CaricaConfigurazione(cartella, *dati);
-    if (esito) esito = CaricaCampionato(c, cartella);
+    // The championships walked, and the lower division of each for the
+    // rating model's promoted clubs.
+    std::vector<CampionatoId> scelti;
+    if (tutti)
+        for (int c = 0; c < kNumeroCampionati; ++c) scelti.push_back(c);
+    else
+        scelti.push_back(*id);
+    std::set<int> daCaricare(scelti.begin(), scelti.end());
+    if (*tipo == ModelloStime::Rating)
+        for (int c : scelti)
+            if (DivisioneInferiore(c) >= 0) daCaricare.insert(DivisioneInferiore(c));
+    for (int c : daCaricare) {
+        if (!esito) break;
+        esito = CaricaCampionato(dati->campionato(c), cartella);
+    }
     if (!esito) {
         std::fprintf(stderr, "veltra-cli: %s (%s)\n", esito.messaggio.c_str(), esito.dettaglio.c_str());
         return kEsitoCaricamento;
     }
-    if (!c.retiNonLette.empty())
-        std::fprintf(stderr, "veltra-cli: file delle reti non letto, si valuta senza: %s\n",
-                     c.retiNonLette.c_str());
-
-    RichiestaValutazione r;
-    r.opzioni.modello = *tipo;
-    const int primo = c.descrizione().annoPrimaStagione;
-    r.opzioni.dal = AnnoInizio(dal) - primo + 1;
-    r.opzioni.al = AnnoInizio(al) - primo + 1;
-    if (r.opzioni.dal < 1 || r.opzioni.al > c.config.numeroStagioni() || r.opzioni.dal > r.opzioni.al)
-        throw ErroreUso{"stagioni fuori dai dati di " + std::string(c.descrizione().nome) + ": " +
-                        Etichetta(*id, 1) + " ... " + Etichetta(*id, c.config.numeroStagioni())};
-    for (const auto& [nome, valore] : impostazioni) {
-        const auto errore = *tipo == ModelloStime::Rating
-                                ? ImpostaParametroRating(r.opzioni.rating, nome, valore)
-                                : ImpostaParametro(c, nome, valore);
-        if (errore) throw ErroreUso{*errore};
-    }
-    if (!InsiemeQuoteNoto(insieme) && insieme.find_first_of(" ,") != std::string::npos)
-        throw ErroreUso{"insieme di quote non valido: " + insieme};
-    r.insiemeQuote = insieme;
 
     auto alias = std::make_shared<TabellaAlias>();
     if (!fileAlias.empty()) {
@@ -167,8 +174,7 @@ int ComandoValuta(const std::vector<std::string>& a) {
     } else if (auto e = CaricaAliasPredefiniti(*alias)) {
         std::fprintf(stderr, "veltra-cli: %s (nomi delle quote senza alias)\n", e->c_str());
     }
-    const std::string codice(c.descrizione().codice);
-    r.nomi = [alias, codice](const std::string& n) { return NomeDaFonte(*alias, codice, n); };
+    std::vector<LetturaQuote> quote;
     for (const auto& f : fileQuote) {
         const auto testo = LeggiFile(f);
         if (!testo) {
@@ -180,27 +186,78 @@ int ComandoValuta(const std::vector<std::string>& a) {
             std::fprintf(stderr, "veltra-cli: %s\n", l.errore.c_str());
             return kEsitoCaricamento;
         }
-        r.quote.push_back(std::move(l));
+        quote.push_back(std::move(l));
     }
 
-    auto copia = CopiaPerValutazione(c);
-    const RisultatoValutazione v = ValutaStime(*copia, r);
-    for (const auto& s : v.stagioni)
-        std::printf("%s\n", Riga("stagione=" + Etichetta(*id, s.stagione), s).c_str());
-    std::printf("%s\n", Riga("totale=1", v.totale).c_str());
-    StampaDiagramma("modello", v.affidabilita);
-    if (!r.quote.empty()) {
-        StampaDiagramma("mercato", v.affidabilitaMercato);
-        std::printf("quote righe=%ld abbinate=%ld fuori_stagioni=%ld scartate=%zu\n", v.mercato.righe,
-                    v.mercato.abbinate, v.mercato.fuoriStagioni, v.mercato.scartate.size());
-        for (const auto& q : v.mercato.scartate)
-            std::printf("quota_scartata file=\"%s\" riga=%d motivo=\"%s\"\n", q.file.c_str(), q.riga,
-                        q.motivo.c_str());
-        for (const auto& l : r.quote)
-            for (const auto& q : l.quote.scartate)
-                std::printf("quota_scartata file=\"%s\" riga=%d motivo=\"%s\"\n", l.file.c_str(),
-                            q.riga, q.testo.c_str());
+    int valutati = 0;
+    for (int campo : scelti) {
+        CCampionato& c = dati->campionato(campo);
+        const int primo = c.descrizione().annoPrimaStagione;
+        RichiestaValutazione r;
+        r.opzioni.modello = *tipo;
+        r.opzioni.rating = ratingBase ? ParametriRating{} : ParametriRatingPredefiniti(c.id());
+        r.opzioni.dal = annoDal - primo + 1;
+        r.opzioni.al = annoAl - primo + 1;
+        if (tutti) {
+            // Every championship with matches in the seasons asked for.
+            r.opzioni.dal = std::max(1, r.opzioni.dal);
+            r.opzioni.al = std::min(r.opzioni.al, c.config.numeroStagioni());
+            if (r.opzioni.dal > r.opzioni.al || r.opzioni.dal - 1 >= c.incontri.numeroSeparatori()) continue;
+            const int fine = r.opzioni.al < c.incontri.numeroSeparatori() ? c.incontri.inizioStagione(r.opzioni.al)
+                                                                          : c.incontri.numero();
+            if (fine - c.incontri.inizioStagione(r.opzioni.dal - 1) <= r.opzioni.al - r.opzioni.dal + 1) continue;
+        } else if (r.opzioni.dal < 1 || r.opzioni.al > c.config.numeroStagioni() || r.opzioni.dal > r.opzioni.al) {
+            throw ErroreUso{"stagioni fuori dai dati di " + std::string(c.descrizione().nome) + ": " +
+                            Etichetta(campo, 1) + " ... " + Etichetta(campo, c.config.numeroStagioni())};
+        }
+        if (!c.retiNonLette.empty())
+            std::fprintf(stderr, "veltra-cli: file delle reti non letto, si valuta senza: %s\n",
+                         c.retiNonLette.c_str());
+        for (const auto& [nome, valore] : impostazioni) {
+            const auto errore = *tipo == ModelloStime::Rating
+                                    ? ImpostaParametroRating(r.opzioni.rating, nome, valore)
+                                    : ImpostaParametro(c, nome, valore);
+            if (errore) throw ErroreUso{*errore};
+        }
+        r.insiemeQuote = insieme;
+        const std::string codice(c.descrizione().codice);
+        r.nomi = [alias, codice](const std::string& n) { return NomeDaFonte(*alias, codice, n); };
+        r.quote = quote;
+
+        auto copia = CopiaPerValutazione(c);
+        std::unique_ptr<CCampionato> copiaInferiore;
+        if (*tipo == ModelloStime::Rating && DivisioneInferiore(campo) >= 0) {
+            copiaInferiore = CopiaPerValutazione(dati->campionato(DivisioneInferiore(campo)));
+            r.opzioni.inferiore = copiaInferiore.get();
+        }
+        const RisultatoValutazione v = ValutaStime(*copia, r);
+        ++valutati;
+        if (tutti) {
+            // One line per championship; rows of the odds files that belong
+            // to another championship are only counted.
+            std::string riga = "campionato=" + codice + FormattaTesto(" stagioni=%s..%s",
+                               Etichetta(campo, r.opzioni.dal).c_str(), Etichetta(campo, r.opzioni.al).c_str());
+            std::printf("%s quote_abbinate=%ld\n", Riga(riga, v.totale).c_str(), v.mercato.abbinate);
+            continue;
+        }
+        for (const auto& s : v.stagioni)
+            std::printf("%s\n", Riga("stagione=" + Etichetta(campo, s.stagione), s).c_str());
+        std::printf("%s\n", Riga("totale=1", v.totale).c_str());
+        StampaDiagramma("modello", v.affidabilita);
+        if (!r.quote.empty()) {
+            StampaDiagramma("mercato", v.affidabilitaMercato);
+            std::printf("quote righe=%ld abbinate=%ld fuori_stagioni=%ld scartate=%zu\n", v.mercato.righe,
+                        v.mercato.abbinate, v.mercato.fuoriStagioni, v.mercato.scartate.size());
+            for (const auto& q : v.mercato.scartate)
+                std::printf("quota_scartata file=\"%s\" riga=%d motivo=\"%s\"\n", q.file.c_str(), q.riga,
+                            q.motivo.c_str());
+            for (const auto& l : r.quote)
+                for (const auto& q : l.quote.scartate)
+                    std::printf("quota_scartata file=\"%s\" riga=%d motivo=\"%s\"\n", l.file.c_str(),
+                                q.riga, q.testo.c_str());
+        }
     }
+    if (tutti) std::printf("campionati=%d modello=%s\n", valutati, ratingBase ? "rating-base" : NomeModello(*tipo));
     return kEsitoOk;
 }
 

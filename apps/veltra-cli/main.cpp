@@ -12,8 +12,8 @@ void Uso(std::FILE* f) {
     std::fputs(
         "uso: veltra-cli COMANDO [OPZIONI]\n"
         "  (senza --cartella: la cartella di lavoro predefinita, preparata al primo avvio)\n"
-        "  stime [--cartella DIR] --campionato ID [--imposta NOME=VALORE]... [--filtro POS:STAGIONE] "
-        "[--grezzo]\n"
+        "  stime [--cartella DIR] --campionato ID [--modello migliore|motore|rating] "
+        "[--imposta NOME=VALORE]... [--filtro POS:STAGIONE] [--grezzo]\n"
         "  verifica [--cartella DIR] [--salva]\n"
         "  genera --cartella DIR [--stagioni N] [--squadre N] [--seme N] [--campionato ID]\n"
         "  importa --cartella DIR --campionato ID [--alias FILE] [--dal ANNO] [--al ANNO] "
@@ -22,8 +22,11 @@ void Uso(std::FILE* f) {
         "  schedina [--cartella DIR] [--nuova FILE] [--pronostico RIGA=TESTO|RIGA=-]... "
         "[--base] [--comando NOME]...\n"
         "  valuta [--cartella DIR] --campionato ID --dal STAGIONE --al STAGIONE "
-        "[--modello motore|rating] [--quote FILE...] [--insieme-quote media|pinnacle|massima|...] "
-        "[--alias FILE] [--imposta NOME=VALORE]...\n"
+        "[--modello migliore|motore|rating|rating-base] [--quote FILE...] "
+        "[--insieme-quote media|pinnacle|massima|...] [--alias FILE] [--imposta NOME=VALORE]...\n"
+        "    (--campionato tutti: una riga per campionato)\n"
+        "  tara-rating [--cartella DIR] --campionato ID[,ID...]|tutti --dal STAGIONE --al STAGIONE "
+        "[--prova NOME=V1/V2/...]... [--giri N] [--scrivi FILE]\n"
         "  ricerca [--cartella DIR] --campionato ID --tipo percentuali|avanzati "
         "[--passo S --ampiezza A | --utilizzo-minimo U] [--thread N] [--imposta NOME=VALORE]... "
         "[--salva]\n"
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
         if (comando == "importa") return ComandoImporta(argomenti);
         if (comando == "schedina") return ComandoSchedina(argomenti);
         if (comando == "valuta") return ComandoValuta(argomenti);
+        if (comando == "tara-rating") return ComandoTaraRating(argomenti);
         if (comando == "ricerca") return ComandoRicerca(argomenti);
         if (comando == "aggiorna") return ComandoAggiorna(argomenti);
         if (comando == "sistema") return ComandoSistemaRidotto(argomenti);

@@ -3,6 +3,8 @@
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
 #include "dati/FileAtomico.h"
+#include "dati/ModelliStime.h"
+#include "engine/rating/ModelloProbabilita.h"
 
 #include <algorithm>
 #include <chrono>
@@ -68,6 +70,10 @@ EsitoFile PreparaCartellaDiLavoro(const fs::path& cartella, const fs::path& dati
             ok = prepara(cartella / NomeFileCalendario(camp.descrizione().codice),
                          ScriviTestoCalendario(camp.calendario));
     }
+    // A new folder gives every championship the stronger model; a folder
+    // made before keeps its file (or, without one, the engine).
+    for (int c = 0; c < kNumeroCampionati; ++c) dati->campionato(c).modello = kModelloNuoveCartelle;
+    ok = ok && prepara(cartella / kFileModelliStime, ScriviTestoModelliStime(*dati));
     auto nuovi = std::make_unique<DatiGlobali>();
     const auto cfg = ScriviArchivioConfigurazione(*nuovi);
     const auto strategie = ScriviArchivioStrategie(*nuovi);

@@ -17,7 +17,8 @@ bool ContieneCampionati(const std::filesystem::path& cartella);
 
 // A first start: when the folder holds no championship file, creates it,
 // copies in the shipped championship data from `datiPredefiniti` and writes
-// a configuration archive with every record at its new values. An existing
+// a configuration archive with every record at its new values, and the
+// choice of the rating model for every championship. An existing
 // file is never overwritten. Nothing is done to a folder that already holds
 // championship files.
 EsitoFile PreparaCartellaDiLavoro(const std::filesystem::path& cartella,

@@ -23,7 +23,7 @@ void MinimoProbabilita(std::array<float, 3>& p) {
 }
 
 bool AggiornaStimeScommesse(DatiCampionati& dati, int campionato) {
-    return AggiornaModelloScelto(dati.campionato(campionato));
+    return AggiornaModelloScelto(dati, campionato);
 }
 
 int IndiceSquadraScommesse(const DatiCampionati& dati, int campionato, const std::string& nome) {

@@ -2,6 +2,7 @@
 
 #include "dati/DatiCampionati.h"
 #include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloProbabilita.h"
 #include "platform/Messaggi.h"
 #include "pools/CCondizionamenti.h"
 #include "pools/OperazioniSchedina.h"
@@ -103,12 +104,25 @@ bool CNuovaSchedina::ApriPagina(int n, IMessaggi& messaggi) {
     if (n < 0 || n >= kNumeroCampionati) return false;
     bool senzaStime = false;
     if (!stimeFatte_[static_cast<std::size_t>(n)]) {
-        if (!AggiornaStimeCampionato(dati_, n)) {
+        CCampionato& c = dati_.campionato(n);
+        const bool riuscito = AggiornaStimeCampionato(dati_, n);
+        // The engine still lacks matches of the season: the rating model,
+        // which starts from the seasons before, is offered.
+        if (OffrireModelloRating(dati_, n, riuscito) &&
+            messaggi.Mostra(kOffertaModelloRating, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si) {
+            c.modello = ModelloStime::Rating;
+            dati_.datiModificati = 1;
+            // The coupon, the bets and the status bar follow the new model.
+            dati_.notifiche.Pubblica({Cambiamento::Analisi, n, true});
+            if (AggiornaStimeCampionato(dati_, n))
+                stimeFatte_[static_cast<std::size_t>(n)] = true;
+            else
+                senzaStime = true;
+        } else if (!riuscito) {
             // A championship still short of matches (an empty one, or its
             // first matchdays) has nothing to offer but is no failure: its
             // page says so and the wizard goes on to the next.
             // The rating model fails only when there is no match to fit.
-            const CCampionato& c = dati_.campionato(n);
             if (c.modello == ModelloStime::Motore && (!c.motore || !c.motore->IncontriInsufficienti())) {
                 messaggi.Errore(ConNome(kStimeCampionatoImpossibili, NomeCampionato(n)),
                                 kAiutoStimeFallite);

@@ -27,7 +27,7 @@ Esito EsitoDaLettera(char c) {
 } // namespace
 
 bool AggiornaStimeCampionato(DatiCampionati& dati, int campionato) {
-    return AggiornaModelloScelto(dati.campionato(campionato));
+    return AggiornaModelloScelto(dati, campionato);
 }
 
 bool AggiornaStimeAltriIncontri(DatiCampionati& dati) {

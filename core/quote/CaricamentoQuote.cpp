@@ -5,6 +5,7 @@
 #include "dati/Campionato.h"
 #include "dati/DatiCampionati.h"
 #include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloProbabilita.h"
 #include "platform/Lavori.h"
 #include "platform/Messaggi.h"
 #include "quote/FileEventi.h"
@@ -148,12 +149,21 @@ EsitoCaricamento CaricaFileEventi(const fs::path& file, Bookmaker b, const Param
                          std::to_string(conteggi[k]));
 
     std::array<int, kNumeroCampionati> stime = {}; // 0 not yet, 1 ready, -1 failed
+    // Each championship's model in use: the rating model, or the engine.
+    std::array<std::unique_ptr<IModelloProbabilita>, kNumeroCampionati> rating;
     for (const auto& e : tenuti) {
         CCampionato& cc = *p.campionati[e.campionato];
         int& s = stime[e.campionato];
+        auto& modello = rating[static_cast<std::size_t>(e.campionato)];
         if (s == 0) {
-            if (!cc.motore) CreaMotore(cc);
-            s = cc.motore->AggiornaStime() == 0 ? 1 : -1;
+            if (cc.modello == ModelloStime::Rating) {
+                modello = CreaModelloRating(cc, ParametriRatingPredefiniti(e.campionato),
+                                            p.inferiori[static_cast<std::size_t>(e.campionato)].get());
+                s = modello->Aggiorna() == 0 ? 1 : -1;
+            } else {
+                if (!cc.motore) CreaMotore(cc);
+                s = cc.motore->AggiornaStime() == 0 ? 1 : -1;
+            }
             if (s < 0)
                 log.Aggiungi("Impossibile calcolare le stime del campionato di " +
                              NomeCampionato(e.campionato) + "\r\r\n");
@@ -161,7 +171,16 @@ EsitoCaricamento CaricaFileEventi(const fs::path& file, Bookmaker b, const Param
         if (s < 0) continue;
         const auto& nomi = cc.squadreCorrenti().nomi;
         Stima st;
-        if (e.casa == e.trasferta || cc.motore->StimaIncontro(e.casa, e.trasferta, st) != 0) {
+        if (modello && e.casa != e.trasferta) {
+            if (const auto q = modello->Stima(e.casa, e.trasferta)) {
+                st.p1 = static_cast<float>(q->p1);
+                st.pX = static_cast<float>(q->pX);
+                st.p2 = static_cast<float>(q->p2);
+            } else {
+                st.p1 = st.pX = st.p2 = -1;
+            }
+        }
+        if (e.casa == e.trasferta || (modello ? st.p1 < 0 : cc.motore->StimaIncontro(e.casa, e.trasferta, st) != 0)) {
             log.Aggiungi("Impossibile calcolare le stime per " + nomi[e.casa] + "-" + nomi[e.trasferta] +
                          "\r\r\nNon si e' ancora disputato il numero minimo di partite\r\r\n(pari "
                          "alle Giornate d'Analisi)\r\r\nIncontro scartato.");
@@ -256,6 +275,10 @@ void CDlgCaricamentoQuote::Carica(IEsecutoreLavori& esecutore, IHttp& http, std:
     p.lettura.secondiStallo = secondiStallo;
     if (bookmaker == Bookmaker::Globet) p.lettura.chiediAccesso = chiediAccesso;
     for (int c : inclusi_) p.campionati[c] = std::shared_ptr<CCampionato>(CopiaDati(dati_.campionato(c)));
+    // The lower divisions, for the rating model's promoted clubs.
+    for (int c : inclusi_)
+        if (const int sotto = DivisioneInferiore(c); sotto >= 0)
+            p.inferiori[static_cast<std::size_t>(c)] = std::shared_ptr<CCampionato>(CopiaDati(dati_.campionato(sotto)));
     p.conferma = conferma;
     p.completa = completa;
     RegistroInternet* log = &log_;

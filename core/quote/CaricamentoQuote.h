@@ -49,6 +49,9 @@ struct ParametriCaricamento {
     // Copies (no engine) of the included championships, made before the
     // job; the estimates are computed on them.
     std::array<std::shared_ptr<CCampionato>, kNumeroCampionati> campionati;
+    // Copies of the lower division of each championship included that has
+    // one (for the rating model's promoted clubs); none otherwise.
+    std::array<std::shared_ptr<CCampionato>, kNumeroCampionati> inferiori;
     // The disclaimer, answered OK (true) or Cancel.
     std::function<bool(const std::string& testo)> conferma;
     // The completion of an event: championship, the recognised team, the

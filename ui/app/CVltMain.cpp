@@ -108,6 +108,11 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
                    QApplication::restoreOverrideCursor();
            }} {
     seguiCambiamenti_ = SeguiCambiamenti(dati_, stato_);
+    // A window that switched a championship's model: the status bar names it.
+    seguiModello_ = dati_.notifiche.Iscrivi([this](const AvvisoCambiamento& a) {
+        if (a.cosa == Cambiamento::Analisi && a.campionato == dati_.campionatoCorrente && statusBar())
+            QTimer::singleShot(0, this, [this] { MostraModelloInUso(*this, dati_); });
+    });
     setObjectName("101");
     setWindowTitle("VELTRA 2005 - MARVEN 9 - TALBOR 6");
     setWindowIcon(IconaProgramma());

@@ -108,6 +108,7 @@ private:
     const IOrologio& orologio_;
     StatoShell stato_;
     NotificheCambiamenti::Iscrizione seguiCambiamenti_;
+    NotificheCambiamenti::Iscrizione seguiModello_;
     ContestoShell ctx_;
     std::map<int, std::function<void()>> tabellaComandi_;
     std::map<int, QAction*> azioni_;

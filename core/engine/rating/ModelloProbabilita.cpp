@@ -31,6 +31,7 @@ const char* NomeModello(ModelloStime m) {
 std::optional<ModelloStime> ModelloDaNome(std::string_view nome) {
     if (nome == "motore") return ModelloStime::Motore;
     if (nome == "rating") return ModelloStime::Rating;
+    if (nome == "migliore") return kModelloNuoveCartelle;
     return std::nullopt;
 }
 
@@ -61,7 +62,10 @@ private:
 
 class ModelloRatingCampionato : public IModelloProbabilita {
 public:
-    ModelloRatingCampionato(CCampionato& c, const ParametriRating& p) : c_(c), modello_(p) {}
+    ModelloRatingCampionato(CCampionato& c, const ParametriRating& p, const CCampionato* inferiore)
+        : c_(c), modello_(p) {
+        modello_.ImpostaInferiore(inferiore);
+    }
     int Aggiorna() override { return modello_.Aggiorna(c_); }
     std::optional<Probabilita1X2> Stima(int casa, int trasferta) const override {
         return modello_.Stima(casa, trasferta);
@@ -75,12 +79,42 @@ private:
 } // namespace
 
 std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c, ModelloStime m) {
-    if (m == ModelloStime::Rating) return std::make_unique<ModelloRatingCampionato>(c, ParametriRating{});
+    if (m == ModelloStime::Rating)
+        return std::make_unique<ModelloRatingCampionato>(c, ParametriRatingPredefiniti(c.id()), nullptr);
     return std::make_unique<ModelloMotore>(c);
 }
 
-std::unique_ptr<IModelloProbabilita> CreaModelloRating(CCampionato& c, const ParametriRating& p) {
-    return std::make_unique<ModelloRatingCampionato>(c, p);
+std::unique_ptr<IModelloProbabilita> CreaModelloRating(CCampionato& c, const ParametriRating& p,
+                                                       const CCampionato* inferiore) {
+    return std::make_unique<ModelloRatingCampionato>(c, p, inferiore);
+}
+
+bool OffrireModelloRating(DatiCampionati& dati, int campionato, bool riuscito) {
+    CCampionato& c = dati.campionato(campionato);
+    if (c.modello != ModelloStime::Motore || !c.motore) return false;
+    if (!riuscito && !c.motore->IncontriInsufficienti()) return false;
+    if (riuscito) {
+        const int n = c.numeroSquadreCorrenti();
+        ::veltra::Stima s;
+        for (int h = 0; h < n; ++h)
+            for (int a = 0; a < n; ++a)
+                if (h != a && c.motore->StimaIncontro(h, a, s) == 0) return false;
+    }
+    const int sotto = DivisioneInferiore(c.id());
+    auto m = CreaModelloRating(c, ParametriRatingPredefiniti(c.id()), sotto >= 0 ? &dati.campionato(sotto) : nullptr);
+    return m->Aggiorna() == 0 && c.numeroSquadreCorrenti() >= 2 && m->Stima(0, 1).has_value();
+}
+
+ModelloStime ModelloInUso(const DatiCampionati& dati, int campionato) {
+    return dati.campionato(campionato).modello;
+}
+
+std::unique_ptr<IModelloProbabilita> CreaModelloInUso(DatiCampionati& dati, int campionato) {
+    CCampionato& c = dati.campionato(campionato);
+    if (ModelloInUso(dati, campionato) != ModelloStime::Rating) return CreaModelloProbabilita(c, ModelloStime::Motore);
+    const int sotto = DivisioneInferiore(c.id());
+    return CreaModelloRating(c, ParametriRatingPredefiniti(c.id()),
+                             sotto >= 0 ? &dati.campionato(sotto) : nullptr);
 }
 
 std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c) {
@@ -90,6 +124,16 @@ std::unique_ptr<IModelloProbabilita> CreaModelloProbabilita(CCampionato& c) {
 } // namespace veltra
 
 namespace veltra {
+
+bool AggiornaModelloScelto(DatiCampionati& dati, int campionato) {
+    CCampionato& c = dati.campionato(campionato);
+    if (c.modello != ModelloStime::Rating) return AggiornaModelloScelto(c);
+    c.modelloScelto.reset();
+    std::shared_ptr<IModelloProbabilita> m = CreaModelloInUso(dati, campionato);
+    if (m->Aggiorna() != 0) return false;
+    c.modelloScelto = std::move(m);
+    return true;
+}
 
 bool AggiornaModelloScelto(CCampionato& c) {
     if (c.modello == ModelloStime::Rating) {

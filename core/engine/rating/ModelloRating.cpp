@@ -2,8 +2,10 @@
 
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <set>
 
 namespace veltra {
@@ -102,6 +104,8 @@ std::optional<std::string> ImpostaParametroRating(ParametriRating& p, std::strin
     if (nome == "regolarizzazione") return entro(0, 1000, p.regolarizzazione);
     if (nome == "neopromosse") return entro(-2, 2, p.neopromosse);
     if (nome == "rho") return entro(-0.3, 0.3, p.rho);
+    if (nome == "pesoStagione") return entro(0, 1, p.pesoStagione);
+    if (nome == "pesoInferiore") return entro(0, 2, p.pesoInferiore);
     if (nome == "eloK") return entro(0, 200, p.eloK);
     if (nome == "eloCasa") return entro(-400, 400, p.eloCasa);
     if (nome == "eloPareggio") return entro(0.01, 5, p.eloPareggio);
@@ -111,6 +115,94 @@ std::optional<std::string> ImpostaParametroRating(ParametriRating& p, std::strin
         return std::nullopt;
     }
     return "parametro del modello rating sconosciuto: " + std::string(nome);
+}
+
+std::string TestoParametriRating(const ParametriRating& p) {
+    char buf[320];
+    std::snprintf(buf, sizeof buf,
+                  "decadimento=%.6g regolarizzazione=%.6g neopromosse=%.6g rho=%.6g "
+                  "stagioniStoria=%d pesoStagione=%.6g pesoInferiore=%.6g eloK=%.6g eloCasa=%.6g "
+                  "eloPareggio=%.6g",
+                  p.decadimento, p.regolarizzazione, p.neopromosse, p.rho, p.stagioniStoria,
+                  p.pesoStagione, p.pesoInferiore, p.eloK, p.eloCasa, p.eloPareggio);
+    return buf;
+}
+
+std::optional<std::string> LeggiTabellaParametriRating(std::string_view testo,
+                                                       std::vector<ParametriRating>& perCampionato) {
+    // Two passes: the line "*" first, whatever its place, then the others over it.
+    std::vector<ParametriRating> nuovi(kNumeroCampionati);
+    std::vector<std::pair<int, std::string_view>> righe; // (championship or -1, fields)
+    int numero = 0;
+    for (std::size_t pos = 0; pos < testo.size();) {
+        const auto fine = testo.find('\n', pos);
+        std::string_view riga = testo.substr(pos, fine == std::string_view::npos ? testo.size() - pos : fine - pos);
+        pos = fine == std::string_view::npos ? testo.size() : fine + 1;
+        ++numero;
+        if (const auto h = riga.find('#'); h != std::string_view::npos) riga = riga.substr(0, h);
+        while (!riga.empty() && std::isspace(static_cast<unsigned char>(riga.back()))) riga.remove_suffix(1);
+        while (!riga.empty() && std::isspace(static_cast<unsigned char>(riga.front()))) riga.remove_prefix(1);
+        if (riga.empty()) continue;
+        const auto spazio = riga.find_first_of(" \t");
+        const std::string_view codice = riga.substr(0, spazio);
+        const std::string_view campi = spazio == std::string_view::npos ? std::string_view{} : riga.substr(spazio + 1);
+        int id = -1;
+        if (codice != "*") {
+            const auto c = CercaCampionato(codice);
+            if (!c) return "riga " + std::to_string(numero) + ": campionato sconosciuto \"" + std::string(codice) + "\"";
+            id = *c;
+        }
+        righe.emplace_back(id, campi);
+        // The fields are checked now, against a scratch copy, for the line number.
+        ParametriRating prova;
+        for (std::size_t q = 0; q < campi.size();) {
+            while (q < campi.size() && std::isspace(static_cast<unsigned char>(campi[q]))) ++q;
+            const auto f = campi.find_first_of(" \t", q);
+            const std::string_view campo = campi.substr(q, f == std::string_view::npos ? campi.size() - q : f - q);
+            q = f == std::string_view::npos ? campi.size() : f;
+            if (campo.empty()) continue;
+            const auto uguale = campo.find('=');
+            if (uguale == std::string_view::npos)
+                return "riga " + std::to_string(numero) + ": \"" + std::string(campo) + "\" non e' nome=valore";
+            if (auto e = ImpostaParametroRating(prova, campo.substr(0, uguale), campo.substr(uguale + 1)))
+                return "riga " + std::to_string(numero) + ": " + *e;
+        }
+    }
+    auto applica = [](ParametriRating& p, std::string_view campi) {
+        for (std::size_t q = 0; q < campi.size();) {
+            while (q < campi.size() && std::isspace(static_cast<unsigned char>(campi[q]))) ++q;
+            const auto f = campi.find_first_of(" \t", q);
+            const std::string_view campo = campi.substr(q, f == std::string_view::npos ? campi.size() - q : f - q);
+            q = f == std::string_view::npos ? campi.size() : f;
+            if (campo.empty()) continue;
+            const auto uguale = campo.find('=');
+            ImpostaParametroRating(p, campo.substr(0, uguale), campo.substr(uguale + 1));
+        }
+    };
+    ParametriRating comune;
+    for (const auto& [id, campi] : righe)
+        if (id < 0) applica(comune, campi);
+    std::fill(nuovi.begin(), nuovi.end(), comune);
+    for (const auto& [id, campi] : righe)
+        if (id >= 0) applica(nuovi[static_cast<std::size_t>(id)], campi);
+    perCampionato = std::move(nuovi);
+    return std::nullopt;
+}
+
+ParametriRating ParametriRatingPredefiniti(CampionatoId id) {
+    static const std::vector<ParametriRating> tabella = [] {
+        std::vector<ParametriRating> t(kNumeroCampionati);
+        // The table is checked by the tests; a damaged one leaves the built-in values.
+        LeggiTabellaParametriRating(TabellaParametriRatingIncorporata(), t);
+        return t;
+    }();
+    if (id < 0 || id >= static_cast<int>(tabella.size())) return {};
+    return tabella[static_cast<std::size_t>(id)];
+}
+
+int DivisioneInferiore(CampionatoId id) {
+    const auto a = CercaCampionato("A"), b = CercaCampionato("B");
+    return a && b && id == *a ? *b : -1;
 }
 
 int ModelloRating::Id(const std::string& nome) {
@@ -136,6 +228,8 @@ int ModelloRating::Aggiorna(const CCampionato& c) {
     }
     correnti_ = idStagione.back();
     const auto partite = Partite(c, prima, ultima, limite, idStagione);
+    // No match at all in the seasons fitted: nothing to rate the clubs on.
+    if (partite.empty()) return -1;
     long conReti = 0;
     for (const auto& f : partite) conReti += f.golCasa >= 0;
     elo_ = partite.empty() || conReti * 10 < static_cast<long>(partite.size()) * 9;
@@ -163,18 +257,22 @@ int ModelloRating::AggiornaPoisson(const CCampionato& c, int prima, int ultima, 
                                        idStagione[idStagione.size() - 2].end())
                        : std::set<int>{};
     for (auto& s : squadre_) s.prioreAttacco = s.prioreDifesa = 0;
+    std::vector<int> promosse;
     if (!precedenti.empty())
         for (int id : correnti_)
             if (!precedenti.count(id)) {
+                promosse.push_back(id);
                 squadre_[static_cast<std::size_t>(id)].prioreAttacco = -p_.neopromosse;
                 squadre_[static_cast<std::size_t>(id)].prioreDifesa = p_.neopromosse;
             }
+    if (inferiore_ && p_.pesoInferiore > 0 && !promosse.empty()) PrioriDaInferiore(c, ultima, promosse);
 
     double tRif = partite.front().tempo;
     for (const auto& f : partite) tRif = std::max(tRif, f.tempo);
     std::vector<double> peso(partite.size());
     for (std::size_t i = 0; i < partite.size(); ++i)
-        peso[i] = std::exp(-p_.decadimento * (tRif - partite[i].tempo));
+        peso[i] = std::exp(-p_.decadimento * (tRif - partite[i].tempo)) *
+                  std::pow(p_.pesoStagione, ultima - partite[i].stagione);
 
     const std::size_t n = squadre_.size();
     std::vector<double> g(n), h(n);
@@ -250,6 +348,72 @@ int ModelloRating::AggiornaPoisson(const CCampionato& c, int prima, int ultima, 
     return 0;
 }
 
+void ModelloRating::PrioriDaInferiore(const CCampionato& c, int ultima,
+                                      const std::vector<int>& promosse) {
+    // The lower division's season that ended before season `ultima` began.
+    const CCampionato& b = *inferiore_;
+    const int anno = c.descrizione().annoPrimaStagione + ultima - 2;
+    const int s = anno - b.descrizione().annoPrimaStagione + 1;
+    if (s < 1 || s > b.config.numeroStagioni() || s - 1 >= b.incontri.numeroSeparatori()) return;
+    const auto& nomi = b.squadreStagione(s).nomi;
+    const int inizio = b.incontri.inizioStagione(s - 1) + 1;
+    const int fine = s < b.incontri.numeroSeparatori() ? b.incontri.inizioStagione(s) : b.incontri.numero();
+    std::vector<double> fatti(nomi.size()), subiti(nomi.size()), giocate(nomi.size());
+    double reti = 0, presenze = 0;
+    for (int p = inizio; p < fine; ++p) {
+        const Incontro& m = b.incontri[p];
+        const RetiIncontro r = b.reti.Di(p);
+        if (!r.conPunteggio() || m.casa < 0 || m.trasferta < 0 ||
+            m.casa >= static_cast<int>(nomi.size()) || m.trasferta >= static_cast<int>(nomi.size()))
+            continue;
+        const auto h = static_cast<std::size_t>(m.casa), a = static_cast<std::size_t>(m.trasferta);
+        fatti[h] += r.golCasa;
+        subiti[h] += r.golTrasferta;
+        fatti[a] += r.golTrasferta;
+        subiti[a] += r.golCasa;
+        giocate[h] += 1;
+        giocate[a] += 1;
+        reti += r.golCasa + r.golTrasferta;
+        presenze += 2;
+    }
+    if (presenze < 20 || reti <= 0) return;
+    const double media = reti / presenze; // goals per club and match
+    // Log ratio to the division's mean, pulled towards it by a few matches' worth.
+    constexpr double kPartite = 6;
+    struct Trovata {
+        int id;
+        double attacco, difesa;
+    };
+    std::vector<Trovata> trovate;
+    for (int id : promosse) {
+        std::string nome;
+        for (const auto& [n, i] : ids_)
+            if (i == id) nome = n;
+        const auto it = std::find(nomi.begin(), nomi.end(), nome);
+        if (it == nomi.end()) continue;
+        const auto k = static_cast<std::size_t>(it - nomi.begin());
+        if (giocate[k] < 1) continue;
+        const double den = (giocate[k] + kPartite) * media;
+        trovate.push_back({id, std::log((fatti[k] + kPartite * media) / den),
+                           std::log((subiti[k] + kPartite * media) / den)});
+    }
+    if (trovate.empty()) return;
+    double ma = 0, md = 0;
+    for (const auto& t : trovate) {
+        ma += t.attacco;
+        md += t.difesa;
+    }
+    ma /= static_cast<double>(trovate.size());
+    md /= static_cast<double>(trovate.size());
+    // Around the average promoted club, so the clubs found do not move the
+    // prior of those not found.
+    for (const auto& t : trovate) {
+        auto& q = squadre_[static_cast<std::size_t>(t.id)];
+        q.prioreAttacco = -p_.neopromosse + p_.pesoInferiore * (t.attacco - ma);
+        q.prioreDifesa = p_.neopromosse + p_.pesoInferiore * (t.difesa - md);
+    }
+}
+
 int ModelloRating::AggiornaElo(const CCampionato& c, int prima, int ultima, int limite) {
     std::vector<std::vector<int>> idStagione;
     for (int s = prima; s <= ultima; ++s) {
@@ -284,6 +448,17 @@ int ModelloRating::AggiornaElo(const CCampionato& c, int prima, int ultima, int 
         st.elo -= p_.eloK * (punti - atteso);
     }
     return 0;
+}
+
+std::optional<double> ModelloRating::VantaggioCasa() const {
+    if (!pronto_ || elo_) return std::nullopt;
+    return casa_;
+}
+
+std::optional<std::pair<double, double>> ModelloRating::Forze(int squadra) const {
+    if (!pronto_ || elo_ || squadra < 0 || squadra >= static_cast<int>(correnti_.size())) return std::nullopt;
+    const auto& s = squadre_[static_cast<std::size_t>(correnti_[static_cast<std::size_t>(squadra)])];
+    return std::make_pair(s.attacco, s.difesa);
 }
 
 std::optional<std::pair<double, double>> ModelloRating::MedieReti(int casa, int trasferta) const {

@@ -2,6 +2,7 @@
 
 #include "dati/DatiCampionati.h"
 #include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloProbabilita.h"
 #include "platform/Messaggi.h"
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
@@ -40,12 +41,27 @@ void CPronostici::Svuota() {
 }
 
 bool CPronostici::Aggiorna(bool datiCambiati, IMessaggi& messaggi) {
-    CCampionato& c = dati_.campionato(dati_.campionatoCorrente);
-    if (!c.motore) CreaMotore(c);
-    if (c.motore->AggiornaStime() != 0) {
+    const int id = dati_.campionatoCorrente;
+    CCampionato& c = dati_.campionato(id);
+    const bool riuscito = AggiornaModelloScelto(dati_, id);
+    // The engine needs matches of the current season; the rating model
+    // starts from the seasons before: offered rather than a dead end.
+    // Refused, the window goes on with the engine as it always has.
+    if (OffrireModelloRating(dati_, id, riuscito) &&
+        messaggi.Mostra(kOffertaModelloRating, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si) {
+        c.modello = ModelloStime::Rating;
+        dati_.datiModificati = 1;
+        // The coupon, the bets and the status bar follow the new model.
+        dati_.notifiche.Pubblica({Cambiamento::Analisi, id, true});
+        if (!AggiornaModelloScelto(dati_, id)) {
+            messaggi.Errore(kStimePronosticiImpossibili, kAiutoStimeFallite);
+            return false;
+        }
+    } else if (!riuscito) {
         messaggi.Errore(kStimePronosticiImpossibili, kAiutoStimeFallite);
         return false;
     }
+    testoModello_ = TestoModelloInUso(ModelloInUso(dati_, id));
     if (campionato_ == dati_.campionatoCorrente && !datiCambiati) {
         CambiaSelezione(casa_, trasferta_, messaggi);
         return true;
@@ -67,14 +83,14 @@ void CPronostici::CambiaSelezione(int casa, int trasferta, IMessaggi& messaggi) 
         return;
     }
     const CCampionato& c = dati_.campionato(campionato_);
-    Stima s;
-    if (!c.motore || c.motore->StimaIncontro(casa_, trasferta_, s) != 0) {
+    const auto s = StimaModelloScelto(c, casa_, trasferta_);
+    if (!s) {
         messaggi.Errore(kProbabilitaPronosticiImpossibili, kAiutoStimeFallite);
         Svuota();
         casa_ = trasferta_ = -1;
         return;
     }
-    float p[3] = {s.p1 * 100.0f, s.pX * 100.0f, s.p2 * 100.0f};
+    float p[3] = {(*s)[0] * 100.0f, (*s)[1] * 100.0f, (*s)[2] * 100.0f};
     ApplicaMinimo(p);
     for (int i = 0; i < 3; ++i) testi_[i] = Formatta("%.1f%%", static_cast<double>(p[i]));
     nomeCasa_ = squadre_[static_cast<std::size_t>(casa_)];
@@ -106,6 +122,15 @@ void CPronostici::Stampa(IMessaggi& messaggi, IServizioStampa& servizio,
     d->Testo(0, 220, nomeCasa_);
     d->Testo(400, 220, nomeTrasferta_);
     for (int i = 0; i < 3; ++i) d->Testo(800 + 300 * i, 220, testi_[i]);
+    if (c.modello == ModelloStime::Rating || !c.motore) {
+        d->Testo(0, 340, TestoModelloInUso(c.modello));
+        if (!d->FinePagina()) {
+            d->Annulla();
+            return;
+        }
+        d->FineDocumento();
+        return;
+    }
     const CMotoreStime& m = *c.motore;
     char riga[256];
     std::snprintf(riga, sizeof riga,
@@ -127,6 +152,9 @@ void CPronostici::Stampa(IMessaggi& messaggi, IServizioStampa& servizio,
 std::string CPronostici::Dettaglio() const {
     if (casa_ < 0 || trasferta_ < 0 || casa_ == trasferta_ || campionato_ < 0) return {};
     const CCampionato& c = dati_.campionato(campionato_);
+    if (c.modello == ModelloStime::Rating)
+        return "Modello rating: forze di attacco e difesa stimate dai punteggi delle ultime stagioni "
+               "(le piu' recenti pesano di piu').";
     if (!c.motore) return {};
     const CMotoreStime& m = *c.motore;
     const auto& w = c.config.percentualiImportanza;

@@ -1,7 +1,8 @@
 #pragma once
 // The match prediction window: pick a home and an away team of the current
 // championship and read the probabilities of 1, X and 2, print them, or see
-// how the engine built the two teams' scores.
+// how the engine built the two teams' scores. The probabilities come from the
+// championship's model in use.
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ public:
     // "%.1f%%" texts of 1, X, 2, empty when no estimate is shown.
     const std::string& testo(int segno) const { return testi_[segno]; }
     bool stampaAbilitata() const { return stampaAbilitata_; }
+    // Which model the probabilities come from ("Stime: motore", ...).
+    const std::string& testoModello() const { return testoModello_; }
 
 private:
     void Svuota();
@@ -57,8 +60,11 @@ private:
     int casa_ = -1, trasferta_ = -1;
     std::string nomeCasa_, nomeTrasferta_;
     std::string testi_[3];
+    std::string testoModello_;
     bool stampaAbilitata_ = false;
 };
+
+
 
 inline constexpr const char* kStimePronosticiImpossibili =
     "Impossibile calcolare le stime per la finestra dei pronostici.\nDiminuire le Giornate "

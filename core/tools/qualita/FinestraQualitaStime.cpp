@@ -1,6 +1,7 @@
 #include "tools/qualita/FinestraQualitaStime.h"
 
 #include "dati/FileAtomico.h"
+#include "engine/rating/ModelloProbabilita.h"
 #include "platform/Lavori.h"
 #include "platform/Messaggi.h"
 #include "tools/stagioni/EtichettaStagione.h"
@@ -95,13 +96,20 @@ bool FinestraQualitaStime::Calcola(int dal, int al, ModelloStime modello, IEsecu
     r.opzioni.dal = dal + 1;
     r.opzioni.al = al + 1;
     r.opzioni.modello = modello;
+    r.opzioni.rating = ParametriRatingPredefiniti(campionato_);
     r.quote = quote_;
     r.nomi = nomi_;
     std::shared_ptr<CCampionato> copia = CopiaPerValutazione(dati_.campionato(campionato_));
+    std::shared_ptr<CCampionato> inferiore;
+    if (DivisioneInferiore(campionato_) >= 0)
+        inferiore = CopiaPerValutazione(dati_.campionato(DivisioneInferiore(campionato_)));
     inCorso_ = true;
     AvviaLavoro<RisultatoValutazione>(
         esecutore, "Qualità delle Stime",
-        [copia, r](ContestoLavoro& c) { return ValutaStime(*copia, r, &c); },
+        [copia, inferiore, r](ContestoLavoro& c) mutable {
+            r.opzioni.inferiore = inferiore.get();
+            return ValutaStime(*copia, r, &c);
+        },
         [this, vivo = std::weak_ptr<int>(vivo_), &messaggi,
          fine = std::move(fine)](EsitoLavoro<RisultatoValutazione> e) {
             if (vivo.expired()) return;
@@ -169,6 +177,41 @@ std::string FinestraQualitaStime::rapporto() const {
         for (const auto& q : l.quote.scartate)
             t += l.file + ":" + std::to_string(q.riga) + ": " + q.testo + "\n";
     return t;
+}
+
+bool FinestraQualitaStime::CalcolaQualitaInUso(IEsecutoreLavori& esecutore, std::function<void()> fine) {
+    if (inCorso_) return false;
+    std::shared_ptr<CCampionato> copia = CopiaPerValutazione(dati_.campionato(campionato_));
+    std::shared_ptr<CCampionato> inferiore;
+    if (DivisioneInferiore(campionato_) >= 0)
+        inferiore = CopiaPerValutazione(dati_.campionato(DivisioneInferiore(campionato_)));
+    const ModelloStime modello = modelloInUso();
+    inCorso_ = true;
+    AvviaLavoro<QualitaUltimaStagione>(
+        esecutore, "Qualità delle Stime",
+        [copia, inferiore, modello, quote = quote_, nomi = nomi_](ContestoLavoro& c) {
+            return ValutaUltimaStagione(*copia, inferiore.get(), modello, quote, nomi, &c);
+        },
+        [this, vivo = std::weak_ptr<int>(vivo_), fine = std::move(fine)](EsitoLavoro<QualitaUltimaStagione> e) {
+            if (vivo.expired()) return;
+            inCorso_ = false;
+            if (e.fine.riuscito()) qualitaInUso_ = std::move(e.risultato);
+            if (fine) fine();
+        });
+    return true;
+}
+
+std::string FinestraQualitaStime::testoQualitaInUso() const {
+    const ModelloStime m = modelloInUso();
+    std::string t = std::string("Modello in uso: ") + (m == ModelloStime::Rating ? "modello rating" : "motore");
+    if (qualitaInUso_ && qualitaInUso_->modello == m) {
+        const std::string rps = TestoQualitaUltimaStagione(*qualitaInUso_);
+        t += rps.empty() ? ". Nessuna stagione completa da misurare" : ". " + rps + " fuori campione";
+        if (!rps.empty() && qualitaInUso_->riepilogo.base.n > 0)
+            t += FormattaTesto(", frequenze di base %.4f", qualitaInUso_->riepilogo.base.Rps());
+    }
+    return t + ". L'RPS misura la qualita' delle previsioni (piu' basso e' meglio); la Precisione "
+               "Analisi Corrente misura solo quanto l'analisi del motore concorda con i segni passati.";
 }
 
 ModelloStime FinestraQualitaStime::modelloInUso() const {

@@ -61,6 +61,13 @@ public:
     DiagrammaQualita diagramma() const;
     std::string rapporto() const;
 
+    // The model in use measured out of sample over the last complete season
+    // (with the odds loaded, if any), as a job; `fine` as for Calcola.
+    bool CalcolaQualitaInUso(IEsecutoreLavori& esecutore, std::function<void()> fine);
+    // The line the window shows about it: the model in use, its RPS (and the
+    // market's), and what the engine's precision measures instead.
+    std::string testoQualitaInUso() const;
+
     ModelloStime modelloInUso() const;
     // The model that feeds the coupon and the bets of this championship; a
     // change marks the data modified and tells the shell to recompute.
@@ -73,6 +80,7 @@ private:
     std::vector<std::string> stagioni_;
     std::vector<LetturaQuote> quote_;
     std::optional<RisultatoValutazione> risultato_;
+    std::optional<QualitaUltimaStagione> qualitaInUso_;
     bool inCorso_ = false;
     std::shared_ptr<int> vivo_ = std::make_shared<int>(0);
 };

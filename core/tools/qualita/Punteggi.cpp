@@ -49,6 +49,22 @@ void Misure::Aggiungi(const Probabilita1X2& p, char esito) {
     brier += PunteggioBrier(p, esito);
     logloss += PunteggioLogLoss(p, esito);
     centrati += SegnoCentrato(p, esito);
+    double o[3];
+    Esiti(esito, o);
+    const double q[3] = {p.p1, p.pX, p.p2};
+    for (int i = 0; i < 3; ++i) {
+        sp += q[i];
+        spp += q[i] * q[i];
+        so += o[i];
+        spo += q[i] * o[i];
+    }
+}
+
+double Misure::Pendenza() const {
+    const double k = 3.0 * static_cast<double>(n);
+    if (n == 0) return 0;
+    const double varianza = spp - sp * sp / k;
+    return varianza > 1e-12 ? (spo - sp * so / k) / varianza : 0;
 }
 
 void DiagrammaAffidabilita::Aggiungi(const Probabilita1X2& p, char esito) {

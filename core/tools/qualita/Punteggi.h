@@ -22,8 +22,15 @@ struct Misure {
     long n = 0;
     double rps = 0, brier = 0, logloss = 0;
     long centrati = 0;
+    // Sums over the three signs of every match for the calibration slope.
+    double sp = 0, spp = 0, so = 0, spo = 0;
 
     void Aggiungi(const Probabilita1X2& p, char esito);
+    // Calibration slope: the least-squares slope of what happened (1 or 0)
+    // on the probability given, the three signs of every match together. 1
+    // for forecasts as sure as they should be, below 1 when too sure, above
+    // when too timid; 0 without matches.
+    double Pendenza() const;
     double Rps() const { return n ? rps / static_cast<double>(n) : 0; }
     double Brier() const { return n ? brier / static_cast<double>(n) : 0; }
     double LogLoss() const { return n ? logloss / static_cast<double>(n) : 0; }

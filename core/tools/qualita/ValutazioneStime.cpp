@@ -64,7 +64,7 @@ std::vector<IncontroValutato> PrevisioniFuoriCampione(CCampionato& copia,
 
     const auto filtro = copia.ultimoIncontroFiltro;
     const auto stagioneFiltro = copia.stagioneFiltro;
-    auto modello = o.modello == ModelloStime::Rating ? CreaModelloRating(copia, o.rating)
+    auto modello = o.modello == ModelloStime::Rating ? CreaModelloRating(copia, o.rating, o.inferiore)
                                                      : CreaModelloProbabilita(copia, ModelloStime::Motore);
     const long totale = static_cast<long>(giorni.size());
     for (long g = 0; g < totale; ++g) {
@@ -309,6 +309,47 @@ LetturaQuote LeggiQuoteDaValutare(std::string_view testo, const std::string& nom
     if (l.ok() && l.quote.insiemi.empty())
         l.errore = nomeFile + ": nessuna colonna di quote 1X2 (come AvgH, AvgD, AvgA)";
     return l;
+}
+
+int UltimaStagioneCompleta(const CCampionato& c) {
+    const auto& inc = c.incontri;
+    for (int s = std::min(c.config.numeroStagioni(), inc.numeroSeparatori()); s >= 1; --s) {
+        const int squadre = c.squadreStagione(s).numero();
+        const int inizio = inc.inizioStagione(s - 1) + 1;
+        const int fine = s < inc.numeroSeparatori() ? inc.inizioStagione(s) : inc.numero();
+        if (squadre >= 2 && fine - inizio >= squadre * (squadre - 1)) return s;
+    }
+    return 0;
+}
+
+QualitaUltimaStagione ValutaUltimaStagione(const CCampionato& c, const CCampionato* inferiore,
+                                           ModelloStime modello, const std::vector<LetturaQuote>& quote,
+                                           const NomeProgramma& nomi, const ContestoLavoro* lavoro) {
+    QualitaUltimaStagione q;
+    q.modello = modello;
+    q.stagione = UltimaStagioneCompleta(c);
+    if (q.stagione == 0) return q;
+    const int anno = AnnoStagione(c.id(), q.stagione);
+    q.etichetta = StagioneAnnoSolare(c.id()) ? std::to_string(anno)
+                                              : FormattaTesto("%d-%02d", anno, (anno + 1) % 100);
+    auto copia = CopiaPerValutazione(c);
+    std::unique_ptr<CCampionato> copiaInferiore = inferiore ? CopiaPerValutazione(*inferiore) : nullptr;
+    RichiestaValutazione r;
+    r.opzioni.dal = r.opzioni.al = q.stagione;
+    r.opzioni.modello = modello;
+    r.opzioni.rating = ParametriRatingPredefiniti(c.id());
+    r.opzioni.inferiore = copiaInferiore.get();
+    r.quote = quote;
+    r.nomi = nomi;
+    q.riepilogo = ValutaStime(*copia, r, lavoro).totale;
+    return q;
+}
+
+std::string TestoQualitaUltimaStagione(const QualitaUltimaStagione& q) {
+    if (q.stagione == 0 || q.riepilogo.modello.n == 0) return {};
+    std::string t = FormattaTesto("RPS %s: %.4f", q.etichetta.c_str(), q.riepilogo.modello.Rps());
+    if (q.riepilogo.mercato.n > 0) t += FormattaTesto(" (mercato %.4f)", q.riepilogo.mercato.Rps());
+    return t;
 }
 
 } // namespace veltra

@@ -39,6 +39,9 @@ struct OpzioniValutazione {
     int dal = 0, al = 0; // 1-based seasons, both included
     ModelloStime modello = ModelloStime::Motore;
     ParametriRating rating;
+    // The lower division, for the rating model's priors of promoted clubs
+    // (a copy that outlives the walk), or none.
+    const CCampionato* inferiore = nullptr;
     int stagioniBase = 5; // seasons before each one whose frequencies make the base rate
 };
 
@@ -126,5 +129,30 @@ struct RichiestaValutazione {
 };
 RisultatoValutazione ValutaStime(CCampionato& copia, const RichiestaValutazione& r,
                                  const ContestoLavoro* lavoro = nullptr);
+
+// The last season played whole (every club met every other at home and
+// away; 1-based), or 0 when none.
+int UltimaStagioneCompleta(const CCampionato& c);
+
+// What a model's forecasts were worth out of sample over a championship's
+// last complete season, shown beside the engine's precision (which only
+// measures how well the analysis agrees with past signs).
+struct QualitaUltimaStagione {
+    int stagione = 0; // 0: no complete season
+    std::string etichetta; // "2025-26"
+    ModelloStime modello = ModelloStime::Motore;
+    RiepilogoValutazione riepilogo;
+};
+// Walks that season on copies (`inferiore`: the lower division, for the
+// rating model; may be null), with the championship's rating parameters and
+// the odds given, if any.
+QualitaUltimaStagione ValutaUltimaStagione(const CCampionato& c, const CCampionato* inferiore,
+                                           ModelloStime modello,
+                                           const std::vector<LetturaQuote>& quote = {},
+                                           const NomeProgramma& nomi = {},
+                                           const ContestoLavoro* lavoro = nullptr);
+// "RPS 2025-26: 0.1960 (mercato 0.1914)", the market only with odds joined;
+// empty without a complete season.
+std::string TestoQualitaUltimaStagione(const QualitaUltimaStagione& q);
 
 } // namespace veltra

@@ -2,6 +2,8 @@
 
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
+#include "dati/ModelliStime.h"
+#include "engine/rating/ModelloProbabilita.h"
 
 #include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
@@ -45,6 +47,18 @@ TEST(CartellaDiLavoro, PrimoAvvioCopiaIDatiPredefinitiEPoiNonToccaNulla) {
     EXPECT_EQ(dati->datiModificati, 0);
     const auto stato = StimeAvvio(*dati, msg);
     ASSERT_TRUE(stato);
+    // A new folder gives every championship the rating model; a folder
+    // without that file (made before) keeps the engine.
+    for (int c = 0; c < kNumeroCampionati; ++c) EXPECT_EQ(ModelloInUso(*dati, c), ModelloStime::Rating) << c;
+    {
+        CartellaTemporanea vecchia;
+        for (const auto& f : std::filesystem::directory_iterator(cartella))
+            if (f.path().filename() != kFileModelliStime && f.is_regular_file())
+                std::filesystem::copy_file(f.path(), vecchia / f.path().filename().string());
+        auto vecchi = std::make_unique<DatiGlobali>();
+        ASSERT_TRUE(CaricaAvvio(*vecchi, vecchia.percorso(), msg));
+        for (int c = 0; c < kNumeroCampionati; ++c) EXPECT_EQ(ModelloInUso(*vecchi, c), ModelloStime::Motore) << c;
+    }
 
     // A folder with championship files is left alone.
     ScriviTesto(cartella / "Cfg.VLT", "mio");

@@ -233,3 +233,90 @@ TEST(VeltraCliRicerca, StampaDieciAnalisiESalva) {
     ASSERT_EQ(ra.size(), 11u);
     EXPECT_NE(ra[0].find(" punteggi="), std::string::npos);
 }
+
+namespace {
+
+// Lines "Casa - Trasferta  p1% pX% p2%" of a `stime` table, and those the model could not estimate.
+std::pair<int, int> RigheStime(const std::string& testo) {
+    int stimate = 0, mancanti = 0;
+    for (const auto& r : Righe(testo)) {
+        if (r.find(" - ") == std::string::npos || r.rfind("Casa ", 0) == 0) continue;
+        if (r.find("(dati insufficienti)") != std::string::npos)
+            ++mancanti;
+        else if (r.find('%') != std::string::npos && r.find("Stime: ") == std::string::npos &&
+                 r.find("Precisione Analisi") == std::string::npos)
+            ++stimate;
+    }
+    return {stimate, mancanti};
+}
+
+} // namespace
+
+// A new folder uses the rating model: Spain, whose newest season has its
+// clubs and (at most) its first matches, gets every pair.
+TEST(VeltraCliDatiPredefiniti, StimeDiUnaCartellaNuovaColModelloRating) {
+    CartellaTemporanea dir;
+    const std::string cartella = "--cartella " + (dir / "lavoro").string();
+    const Uscita u = EseguiCli("stime " + cartella + " --campionato SP");
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    EXPECT_EQ(Righe(u.testo).front(), "Spagna. Stime: modello rating");
+    EXPECT_EQ(RigheStime(u.testo), std::make_pair(20 * 19, 0));
+}
+
+// A season that has just begun: the engine says why it cannot and points to
+// the rating model, which estimates every pair from the seasons before.
+TEST(VeltraCliStagioneNuova, IlMotoreRimandaAlModelloRating) {
+    CartellaTemporanea dir;
+    {
+        auto dati = std::make_unique<DatiGlobali>();
+        OpzioniGenerazione o;
+        o.stagioni = 4;
+        o.squadre = 18;
+        ASSERT_EQ(GeneraStagioni(dati->campionato(8), o), 0);
+        auto& c = dati->campionato(8);
+        ASSERT_EQ(AggiungiStagione(c, c.config.stagioni.back().nomi), 0); // no match yet
+        ASSERT_TRUE(SalvaFileCampionati(*dati, dir.percorso()));
+    }
+    const std::string cartella = "--cartella " + dir.percorso().string();
+    for (const std::string modello : {"", " --modello motore"}) {
+        const Uscita u = EseguiCli("stime " + cartella + " --campionato GE" + modello);
+        ASSERT_EQ(u.codice, 0) << u.errori;
+        // Either no fit at all or a table of "(dati insufficienti)": never an estimate.
+        EXPECT_EQ(RigheStime(u.testo).first, 0) << u.testo;
+        EXPECT_NE(u.testo.find("(veltra-cli stime --modello rating)"), std::string::npos) << u.testo;
+    }
+    const Uscita r = EseguiCli("stime " + cartella + " --campionato GE --modello rating");
+    ASSERT_EQ(r.codice, 0) << r.errori;
+    EXPECT_EQ(RigheStime(r.testo), std::make_pair(18 * 17, 0));
+    const Uscita g = EseguiCli("stime " + cartella + " --campionato GE --modello rating --grezzo");
+    const auto righe = Righe(g.testo);
+    ASSERT_EQ(righe.size(), 2u + 18u * 17u);
+    EXPECT_EQ(righe[1], "modello rating");
+    EXPECT_EQ(EseguiCli("stime " + cartella + " --campionato GE --modello altro").codice, 2);
+}
+
+// valuta over every championship: one line each, then the count.
+TEST(VeltraCliStagioneNuova, ValutaTuttiUnaRigaPerCampionato) {
+    CartellaTemporanea dir;
+    {
+        auto dati = std::make_unique<DatiGlobali>();
+        OpzioniGenerazione o;
+        o.stagioni = 4;
+        o.squadre = 10;
+        ASSERT_EQ(GeneraStagioni(dati->campionato(8), o), 0);
+        ASSERT_EQ(GeneraStagioni(dati->campionato(9), o), 0);
+        ASSERT_TRUE(SalvaFileCampionati(*dati, dir.percorso()));
+    }
+    const Uscita u = EseguiCli("valuta --cartella " + dir.percorso().string() +
+                               " --campionato tutti --dal 1900 --al 2100 --modello migliore");
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    const auto righe = Righe(u.testo);
+    ASSERT_EQ(righe.size(), 3u) << u.testo;
+    EXPECT_EQ(righe[0].rfind("campionato=GE stagioni=", 0), 0u) << righe[0];
+    EXPECT_EQ(righe[1].rfind("campionato=IN stagioni=", 0), 0u) << righe[1];
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_NE(righe[static_cast<std::size_t>(i)].find(" rps_modello=0."), std::string::npos) << righe[i];
+        EXPECT_NE(righe[static_cast<std::size_t>(i)].find(" pendenza_modello="), std::string::npos);
+    }
+    EXPECT_EQ(righe[2], "campionati=2 modello=rating");
+}

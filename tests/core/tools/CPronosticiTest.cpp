@@ -4,6 +4,7 @@
 #include "app/DatiGlobali.h"
 #include "dati/GeneratoreStagioni.h"
 #include "engine/CMotoreStime.h"
+#include "engine/rating/ModelloProbabilita.h"
 #include "platform/Piattaforma.h"
 #include "platform/Stampa.h"
 
@@ -153,4 +154,38 @@ TEST_F(FinestraPronostici, AggiornamentiCambiDiCampionatoEFallimenti) {
     ge.limiteMaxCasa = ge.limiteMinCasa;
     EXPECT_FALSE(p.Aggiorna(false, msg));
     EXPECT_EQ(msg.mostrati.back().testo, kStimePronosticiImpossibili);
+}
+
+// A season with no match yet: the engine cannot estimate a single pair, and
+// the window offers the rating model; refused, the engine goes on as before.
+TEST(Pronostici, StagioneAppenaIniziataOffreIlModelloRating) {
+    for (const Risposta risposta : {Risposta::Si, Risposta::No}) {
+        auto dati = std::make_unique<DatiGlobali>();
+        OpzioniGenerazione o;
+        o.stagioni = 4;
+        ASSERT_EQ(GeneraStagioni(dati->campionato(0), o), 0);
+        auto& c = dati->campionato(0);
+        ASSERT_EQ(AggiungiStagione(c, c.config.stagioni.back().nomi), 0);
+        CPronostici p{*dati};
+        MessaggiRegistrati msg;
+        msg.risposte = {risposta};
+        const bool aperta = p.Aggiorna(false, msg);
+        ASSERT_FALSE(msg.mostrati.empty());
+        EXPECT_EQ(msg.mostrati[0].testo, kOffertaModelloRating);
+        if (risposta == Risposta::No) {
+            // The engine as before: no pair it can estimate yet.
+            EXPECT_EQ(c.modello, ModelloStime::Motore);
+            ASSERT_TRUE(aperta);
+            p.CambiaSelezione(0, 1, msg);
+            EXPECT_EQ(msg.mostrati.back().testo, kProbabilitaPronosticiImpossibili);
+            continue;
+        }
+        ASSERT_TRUE(aperta);
+        EXPECT_EQ(c.modello, ModelloStime::Rating);
+        EXPECT_EQ(dati->datiModificati, 1);
+        EXPECT_EQ(p.testoModello(), "Stime: modello rating");
+        p.CambiaSelezione(0, 1, msg);
+        EXPECT_TRUE(p.stampaAbilitata());
+        EXPECT_FALSE(p.testo(0).empty());
+    }
 }

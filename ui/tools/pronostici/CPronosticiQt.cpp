@@ -50,6 +50,8 @@ CPronosticiQt::CPronosticiQt(DatiGlobali& dati, IMessaggi& messaggi,
         segni_[i]->setMinimumWidth(70);
         griglia->addWidget(segni_[i], 1, 2 + i);
     }
+    modello_ = Nomina(new QLabel, "modelloPronostici");
+    griglia->addWidget(modello_, 2, 0, 1, 5);
 
     auto* ok = Pulsante("&OK", "IDOK");
     pulsanteStampa_ = Pulsante("&Stampa", "stampa", "Stampa il pronostico calcolato");
@@ -122,6 +124,7 @@ void CPronosticiQt::Mostra() {
     nomeTrasferta_->setText(Q(logica_.nomeTrasferta()));
     for (int i = 0; i < 3; ++i) segni_[i]->setText(Q(logica_.testo(i)));
     pulsanteStampa_->setEnabled(logica_.stampaAbilitata());
+    modello_->setText(Q(logica_.testoModello()));
 }
 
 void CPronosticiQt::mousePressEvent(QMouseEvent* e) {

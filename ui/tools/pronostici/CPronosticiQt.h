@@ -49,6 +49,7 @@ private:
     QLabel* nomeCasa_;
     QLabel* nomeTrasferta_;
     QLabel* segni_[3];
+    QLabel* modello_;
     QPushButton* pulsanteStampa_;
     bool riempimento_ = false;
 };

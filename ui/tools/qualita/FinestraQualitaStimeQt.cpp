@@ -2,6 +2,7 @@
 
 #include "app/importa/NomeDaFonte.h"
 #include "engine/rating/ModelloProbabilita.h"
+#include "platform/EsecutoreLavoriQt.h"
 #include "platform/Lavori.h"
 #include "platform/Messaggi.h"
 
@@ -21,8 +22,12 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <QPointer>
+
+#include <map>
 
 namespace veltra {
 
@@ -63,6 +68,7 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
     modello_->setObjectName("modello");
     modello_->addItem("Motore", static_cast<int>(ModelloStime::Motore));
     modello_->addItem("Modello rating", static_cast<int>(ModelloStime::Rating));
+    modello_->setCurrentIndex(logica_.modelloInUso() == ModelloStime::Rating ? 1 : 0);
     auto* quote = new QPushButton("&Quote...");
     quote->setObjectName("quote");
     quote->setToolTip("Carica i file di quote di football-data.co.uk (CSV) con cui confrontare le stime");
@@ -108,7 +114,7 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
     auto* uso = new QHBoxLayout;
     modelloInUso_ = new QComboBox;
     modelloInUso_->setObjectName("modelloInUso");
-    modelloInUso_->addItem("Motore (predefinito)", static_cast<int>(ModelloStime::Motore));
+    modelloInUso_->addItem("Motore", static_cast<int>(ModelloStime::Motore));
     modelloInUso_->addItem("Modello rating", static_cast<int>(ModelloStime::Rating));
     modelloInUso_->setCurrentIndex(logica_.modelloInUso() == ModelloStime::Rating ? 1 : 0);
     modelloInUso_->setToolTip("Il modello che da' le probabilita' alla schedina e alle scommesse di questo campionato");
@@ -118,7 +124,12 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
     auto* chiudi = new QPushButton("C&hiudi");
     uso->addWidget(chiudi);
 
+    qualitaInUso_ = new QLabel(Q(logica_.testoQualitaInUso()));
+    qualitaInUso_->setObjectName("qualitaInUso");
+    qualitaInUso_->setWordWrap(true);
+
     auto* corpo = new QVBoxLayout(this);
+    corpo->addWidget(qualitaInUso_);
     corpo->addLayout(scelte);
     corpo->addWidget(tabella_, 1);
     corpo->addWidget(vista, 2);
@@ -138,8 +149,20 @@ FinestraQualitaStimeQt::FinestraQualitaStimeQt(DatiGlobali& dati, IEsecutoreLavo
     connect(modelloInUso_, &QComboBox::currentIndexChanged, this,
             [this](int i) {
                 logica_.ScegliModelloInUso(static_cast<ModelloStime>(modelloInUso_->itemData(i).toInt()));
+                MisuraModelloInUso();
             });
     resize(1100, 800);
+    // The model in use measured once the window is up.
+    QTimer::singleShot(0, this, [this] { MisuraModelloInUso(); });
+}
+
+void FinestraQualitaStimeQt::MisuraModelloInUso() {
+    qualitaInUso_->setText(Q(logica_.testoQualitaInUso()));
+    if (logica_.CalcolaQualitaInUso(esecutore_, [this] {
+            qualitaInUso_->setText(Q(logica_.testoQualitaInUso()));
+            calcola_->setEnabled(!logica_.inCorso());
+        }))
+        calcola_->setEnabled(!logica_.inCorso());
 }
 
 void FinestraQualitaStimeQt::CaricaQuote(const std::vector<std::string>& file) {
@@ -208,14 +231,69 @@ void FinestraQualitaStimeQt::Aggiorna() {
     rapporto_->setPlainText(Q(logica_.rapporto()));
 }
 
+namespace {
+
+// The measured figures of the status bar, by championship, model and data
+// (user-interface thread only).
+std::map<std::string, std::string>& FigureMisurate() {
+    static std::map<std::string, std::string> figure;
+    return figure;
+}
+
+std::string ChiaveFigura(const DatiGlobali& dati) {
+    const CCampionato& c = dati.campionato(dati.campionatoCorrente);
+    return std::to_string(dati.campionatoCorrente) + ' ' + NomeModello(c.modello) + ' ' +
+           std::to_string(c.numeroIncontri()) + ' ' + std::to_string(c.config.numeroStagioni());
+}
+
+} // namespace
+
 void MostraModelloInUso(QMainWindow& finestra, const DatiGlobali& dati) {
     auto* etichetta = finestra.statusBar()->findChild<QLabel*>("modelloStime");
     if (!etichetta) {
         etichetta = new QLabel;
         etichetta->setObjectName("modelloStime");
+        etichetta->setToolTip("Il modello delle stime in uso e il suo RPS fuori campione sull'ultima stagione "
+                              "completa: misura la qualita' delle previsioni (piu' basso e' meglio)");
         finestra.statusBar()->addPermanentWidget(etichetta);
     }
-    etichetta->setText(Q(TestoModelloInUso(dati.campionato(dati.campionatoCorrente).modello)));
+    const CCampionato& c = dati.campionato(dati.campionatoCorrente);
+    const std::string chiave = ChiaveFigura(dati);
+    etichetta->setProperty("chiave", QString::fromStdString(chiave));
+    const auto it = FigureMisurate().find(chiave);
+    if (it != FigureMisurate().end()) {
+        etichetta->setText(Q(TestoModelloInUso(c.modello) + (it->second.empty() ? "" : " - " + it->second)));
+        return;
+    }
+    etichetta->setText(Q(TestoModelloInUso(c.modello)));
+    // Measured once in the background; the label shows it if still about
+    // the same championship and model.
+    FigureMisurate()[chiave] = "";
+    auto* esecutore = etichetta->findChild<EsecutoreLavoriQt*>();
+    if (!esecutore) {
+        esecutore = new EsecutoreLavoriQt(nullptr, EsecutoreLavoriQt::Progresso::Nessuna);
+        esecutore->setParent(etichetta);
+    }
+    std::shared_ptr<CCampionato> copia = CopiaPerValutazione(c);
+    std::shared_ptr<CCampionato> inferiore;
+    if (DivisioneInferiore(c.id()) >= 0) inferiore = CopiaPerValutazione(dati.campionato(DivisioneInferiore(c.id())));
+    const ModelloStime modello = c.modello;
+    QPointer<QLabel> vista(etichetta);
+    AvviaLavoro<QualitaUltimaStagione>(
+        *esecutore, "Qualità delle Stime",
+        [copia, inferiore, modello](ContestoLavoro& l) {
+            return ValutaUltimaStagione(*copia, inferiore.get(), modello, {}, {}, &l);
+        },
+        [vista, chiave, modello](EsitoLavoro<QualitaUltimaStagione> e) {
+            if (!e.fine.riuscito() || e.fine.fermato) {
+                FigureMisurate().erase(chiave);
+                return;
+            }
+            const std::string rps = TestoQualitaUltimaStagione(e.risultato);
+            FigureMisurate()[chiave] = rps;
+            if (vista && vista->property("chiave").toString().toStdString() == chiave)
+                vista->setText(Q(TestoModelloInUso(modello) + (rps.empty() ? "" : " - " + rps)));
+        });
 }
 
 } // namespace veltra

@@ -39,6 +39,10 @@ public:
     // Shows a result (what the job's end does).
     void Mostra(const RisultatoValutazione& r);
 
+    // Measures the model in use over the last complete season (done once the
+    // window opens, and when the model in use changes).
+    void MisuraModelloInUso();
+
     QTableWidget* tabella() const { return tabella_; }
     FinestraQualitaStime& logica() { return logica_; }
 
@@ -53,6 +57,7 @@ private:
     QComboBox* al_;
     QComboBox* modello_;
     QComboBox* modelloInUso_;
+    QLabel* qualitaInUso_;
     QLabel* testoQuote_;
     QPushButton* calcola_;
     QTableWidget* tabella_;
@@ -62,7 +67,9 @@ private:
 };
 
 // The status bar's indicator of the model the current championship uses
-// ("Stime: motore" / "Stime: modello rating"), made on first use.
+// ("Stime: motore" / "Stime: modello rating"), made on first use, followed by
+// its out-of-sample RPS over the last complete season once measured (in the
+// background, kept until the championship's matches change).
 void MostraModelloInUso(QMainWindow& finestra, const DatiGlobali& dati);
 
 } // namespace veltra
