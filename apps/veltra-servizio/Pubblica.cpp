@@ -4,6 +4,7 @@
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
 #include "dati/FileAtomico.h"
+#include "dati/FileDati.h"
 #include "dati/Testo1252.h"
 #include "engine/CMotoreStime.h"
 #include "engine/ValutazioneArchivio.h"
@@ -47,7 +48,7 @@ int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fi
     if (!CaricaAvvio(*dati, da, messaggi, &esito)) return 1;
 
     std::error_code ec;
-    for (const char* sotto : {kCartellaAggiornamenti, kCartellaSquadre, kCartellaRicevute})
+    for (const char* sotto : {kCartellaAggiornamenti, kCartellaSquadre})
         fs::create_directories(cartella / sotto, ec);
     if (!fs::is_directory(cartella / kCartellaAggiornamenti, ec)) {
         std::fprintf(stderr, "veltra-servizio: impossibile creare %s\n", cartella.c_str());
@@ -84,7 +85,10 @@ int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fi
     bool ok = true;
     for (int c = 0; c < kNumeroCampionati && ok; ++c)
         ok = aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / NomeFileAggiornamento(c),
-                                   ScriviTestoIncontri(dati->campionato(c).incontri));
+                                   ScriviTestoIncontri(dati->campionato(c).incontri)) &&
+             // The teams too: the service evaluates the analyses it receives on these data.
+             aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / NomeFileSquadrePubblicate(c),
+                                   ScriviTestoSquadre(dati->campionato(c).config));
     ok = ok && aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / kFileNews, news);
     ok = ok && aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / kFileMarcatore,
                                      std::string(data) + "\n");
@@ -105,13 +109,6 @@ int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fi
             if (VerificaAnalisi(a, camp.config.numeroStagioni()).empty() &&
                 camp.motore->parametriValidi()) {
                 testo = TestoProposta(a, std::string("VELTRA_") + data);
-                char rm[64];
-                std::snprintf(rm, sizeof rm, "%f\n",
-                              (static_cast<double>(a.analisi.precisione1) + a.analisi.precisioneX +
-                               a.analisi.precisione2) / 3.0);
-                ScriviFileAtomico(cartella / kCartellaRicevute /
-                                      ("migliore" + std::string(Campionato(c).codice) + ".txt"),
-                                  rm);
                 ++proposte;
             }
         }
