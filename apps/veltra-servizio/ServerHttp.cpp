@@ -158,6 +158,25 @@ StatoRichiesta EsaminaRichiesta(std::string_view t, std::size_t massimoIntestazi
     return t.size() - dopo >= lunghezza ? StatoRichiesta::Pronta : StatoRichiesta::Incompleta;
 }
 
+bool TogliAttesaContinua(std::string& ricevuti) {
+    const auto fine = ricevuti.find("\r\n\r\n");
+    if (fine == std::string::npos) return false;
+    std::size_t riga = ricevuti.find("\r\n");
+    while (riga != std::string::npos && riga < fine) {
+        const std::size_t inizio = riga + 2;
+        const std::size_t dopo = ricevuti.find("\r\n", inizio);
+        const std::string_view testo(ricevuti.data() + inizio, dopo - inizio);
+        const auto dp = testo.find(':');
+        if (dp != std::string_view::npos && Minuscolo(Spazi(testo.substr(0, dp))) == "expect" &&
+            Minuscolo(Spazi(testo.substr(dp + 1))) == "100-continue") {
+            ricevuti.erase(inizio, dopo + 2 - inizio);
+            return true;
+        }
+        riga = dopo;
+    }
+    return false;
+}
+
 // A connection's bytes as the parser reads them: first what the waiting
 // thread received, then the socket, never past the request's deadline.
 class Flusso : public httplib::Stream {
@@ -244,11 +263,12 @@ ServerHttp::ServerHttp(const LimitiServer& limiti) : limiti_(limiti) {
         return httplib::Server::HandlerResponse::Unhandled;
     });
     // Errors found by the parser come with a text, as every other reply.
-    set_error_handler([](const httplib::Request&, httplib::Response& r) {
-        if (!r.body.empty()) return httplib::Server::HandlerResponse::Unhandled;
-        r.set_content(TestoErrore(r.status), "text/plain; charset=windows-1252");
-        return httplib::Server::HandlerResponse::Handled;
-    });
+    set_error_handler(httplib::Server::HandlerWithResponse(
+        [](const httplib::Request&, httplib::Response& r) {
+            if (!r.body.empty()) return httplib::Server::HandlerResponse::Unhandled;
+            r.set_content(TestoErrore(r.status), "text/plain; charset=windows-1252");
+            return httplib::Server::HandlerResponse::Handled;
+        }));
     set_logger([this](const httplib::Request& q, const httplib::Response& r) {
         gUltimoStato = r.status;
         if (registro_) registro_(q, r);
@@ -397,7 +417,16 @@ void ServerHttp::Esegui() {
     auto esamina = [&](int fd) {
         Connessione& c = *attese.at(fd);
         const auto s = EsaminaRichiesta(c.ricevuti, limiti_.massimoIntestazioni, limiti_.massimoCorpo);
-        if (s == StatoRichiesta::Incompleta) return;
+        if (s == StatoRichiesta::Incompleta) {
+            // A client waiting for leave to send its body gets it here, so
+            // the body too arrives before a worker is given the request.
+            if (TogliAttesaContinua(c.ricevuti)) {
+                static constexpr char kContinua[] = "HTTP/1.1 100 Continue\r\n\r\n";
+                [[maybe_unused]] const auto n =
+                    ::send(fd, kContinua, sizeof kContinua - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+            }
+            return;
+        }
         auto tolta = togli(fd);
         if (s == StatoRichiesta::TroppoGrande) {
             static constexpr char kRisposta[] =

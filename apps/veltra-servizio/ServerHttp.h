@@ -91,5 +91,8 @@ private:
 enum class StatoRichiesta { Incompleta, Pronta, TroppoGrande };
 StatoRichiesta EsaminaRichiesta(std::string_view ricevuti, std::size_t massimoIntestazioni,
                                 std::size_t massimoCorpo);
+// Takes an "Expect: 100-continue" out of whole headers (the caller answers
+// it); false when there is none.
+bool TogliAttesaContinua(std::string& ricevuti);
 
 } // namespace veltra::servizio

@@ -129,7 +129,14 @@ Servizio::Servizio(fs::path cartella, const IOrologio& orologio, RegoleServizio 
 
 Servizio::~Servizio() = default;
 
-bool Servizio::Apri(std::string* errore) { return archivio_.Apri(cartella_, errore); }
+bool Servizio::Apri(std::string* errore) {
+    // A proposed analysis being written when the process died left its
+    // temporary file: the proposal itself is the old one or the new one.
+    std::error_code ec;
+    for (const auto& f : fs::directory_iterator(cartella_ / kCartellaSquadre, ec))
+        if (NomeTemporaneo(f.path().filename().string())) fs::remove(f.path(), ec);
+    return archivio_.Apri(cartella_, errore);
+}
 
 RispostaServizio Servizio::Gestisci(const RichiestaServizio& q) {
     std::string_view percorso = q.percorso;
