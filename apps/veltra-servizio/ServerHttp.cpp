@@ -245,6 +245,11 @@ private:
 
 ServerHttp::ServerHttp(const LimitiServer& limiti) : limiti_(limiti) {
     set_payload_max_length(limiti_.massimoCorpo);
+    // What the replies announce ("Keep-Alive: timeout=, max="): the limits
+    // this server applies itself.
+    set_keep_alive_max_count(static_cast<std::size_t>(std::max(1, limiti_.richiestePerConnessione)));
+    set_keep_alive_timeout(
+        std::max<time_t>(1, std::chrono::duration_cast<std::chrono::seconds>(limiti_.tempoInattivita).count()));
     // Both lengths at once let a proxy and this server disagree on where the
     // request ends: refused, and the connection closed.
     set_pre_routing_handler([](const httplib::Request& q, httplib::Response& r) {
@@ -318,12 +323,15 @@ int ServerHttp::Ascolta(const std::string& indirizzo, int porta) {
 }
 
 void ServerHttp::Ferma() {
-    bool atteso = false;
-    if (fermo_.compare_exchange_strong(atteso, true)) {
+    {
+        // Under the queue's lock, so no worker misses it between its check and its wait.
+        std::lock_guard<std::mutex> l(m_);
+        if (fermo_.load()) return;
         fermatoAl_ = Orologio::now().time_since_epoch().count();
-        Sveglia();
-        lavoro_.notify_all();
+        fermo_ = true;
     }
+    Sveglia();
+    lavoro_.notify_all();
 }
 
 void ServerHttp::Sveglia() {

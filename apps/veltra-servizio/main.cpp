@@ -203,7 +203,8 @@ int main(int argc, char** argv) {
                 corpo.append(d, n);
                 return true;
             })) {
-            rispondi(troppo ? RispostaServizio{413, "Analisi non accettate: invio troppo grande (al massimo 512 KB)\n"}
+            // The parser refuses a declared length over the limit itself (413).
+            rispondi(troppo || r.status == 413 ? RispostaServizio{413, "Analisi non accettate: invio troppo grande (al massimo 512 KB)\n"}
                             : RispostaServizio{400, "Richiesta non valida: corpo incompleto\n"},
                      r);
             return;

@@ -172,15 +172,16 @@ std::optional<AnalisiCampionato> AnalisiDaCampi(const std::vector<std::string_vi
         return std::nullopt;
     }
     if (campi.size() == kChiaviAnalisi.size()) {
+        // Precisions are fractions (rm, their mean, is recomputed but must be one too).
+        for (std::size_t k = 41; k <= 44; ++k)
+            if (!(v[k] >= 0.0 && v[k] <= 1.0)) {
+                if (errore) *errore = std::string("precisione fuori da 0..1 (") + kChiaviAnalisi[k] + ")";
+                return std::nullopt;
+            }
         a.precisione1 = reale();
         a.precisioneX = reale();
         a.precisione2 = reale();
-        // rm: the mean of the three, recomputed; still a fraction.
-        if (!(v[i] >= 0.0 && v[i] <= 1.0)) {
-            if (errore) *errore = "rm fuori da 0..1";
-            return std::nullopt;
-        }
-        ++i;
+        ++i; // rm: the mean of the three, recomputed
         a.datiUsati = reale();
     }
     return x;

@@ -111,7 +111,8 @@ bool ChiaveAmmessa(const std::vector<std::string>& chiavi, std::string_view auto
     constexpr std::size_t kConfronto = 256;
     unsigned trovata = 0;
     for (const std::string& k : chiavi) {
-        unsigned diversi = (k.size() != data.size()) | (data.size() > kConfronto);
+        unsigned diversi = static_cast<unsigned>(k.size() != data.size()) |
+                           static_cast<unsigned>(data.size() > kConfronto);
         for (std::size_t i = 0; i < kConfronto; ++i) {
             const unsigned char a = i < k.size() ? static_cast<unsigned char>(k[i]) : 0;
             const unsigned char b = i < data.size() ? static_cast<unsigned char>(data[i]) : 0;

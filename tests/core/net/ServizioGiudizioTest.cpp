@@ -10,6 +10,7 @@
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
 #include "app/DatiSupporto.h"
+#include "app/Salvataggio.h"
 #include "dati/FileAtomico.h"
 #include "engine/ValutazioneArchivio.h"
 #include "net/AnalisiRete.h"

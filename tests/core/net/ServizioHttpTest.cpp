@@ -7,6 +7,7 @@
 #include "net/AnalisiRete.h"
 #include "net/HttpCurl.h"
 #include "net/Internet.h"
+#include "net/servizio/Servizio.h"
 
 #include <gtest/gtest.h>
 
@@ -84,10 +85,10 @@ std::string Corpo(const std::string& risposta) {
     return h == std::string::npos ? "" : risposta.substr(h + 4);
 }
 
-struct Servizio {
+struct ServizioProva {
     CartellaTemporanea tmp;
     std::unique_ptr<ProcessoServizio> server;
-    explicit Servizio(const std::vector<std::string>& opzioni = {}) {
+    explicit ServizioProva(const std::vector<std::string>& opzioni = {}) {
         fs::create_directories(tmp / "aggiornamenti");
         ScriviTesto(tmp / "aggiornamenti" / "lastagg.txt", "11/12/2026\n");
         server = std::make_unique<ProcessoServizio>(tmp.percorso(), opzioni);
@@ -95,7 +96,7 @@ struct Servizio {
 };
 
 TEST(ServizioHttp, OgniRichiestaHaUnoStatoEUnTesto) {
-    Servizio s;
+    ServizioProva s;
     AnalisiCampionato a{5, CAnalisi{}};
     // About 60 KB of analyses: a form body well over 8 KB, within 512 KB.
     const std::string grande = CorpoInvio(std::vector<AnalisiCampionato>(100, a), "Club");
@@ -147,7 +148,7 @@ TEST(ServizioHttp, OgniRichiestaHaUnoStatoEUnTesto) {
 }
 
 TEST(ServizioHttp, IClientiLentiVengonoChiusi) {
-    Servizio s({"--tempo-richiesta", "3", "--tempo-inattivita", "1"});
+    ServizioProva s({"--tempo-richiesta", "3", "--tempo-inattivita", "1"});
     const int porta = s.server->porta();
     struct Caso {
         const char* nome;
@@ -190,7 +191,7 @@ TEST(ServizioHttp, IClientiLentiVengonoChiusi) {
 
 TEST(ServizioHttp, MoltiClientiLentiNonFermanoGliAltri) {
     // Far more slow clients than workers; the service must still answer.
-    Servizio s({"--connessioni", "4"});
+    ServizioProva s({"--connessioni", "4"});
     std::vector<int> lenti;
     for (int k = 0; k < 40; ++k) {
         const int fd = Connetti(s.server->porta());

@@ -87,7 +87,7 @@ public:
 
 private:
     int porta_;
-    pid_t pid_ = -1;
+    mutable pid_t pid_ = -1;
 };
 
 TEST(ServizioNginx, UnServerWebQualunqueServeIDatiEPassaGliInvii) {
