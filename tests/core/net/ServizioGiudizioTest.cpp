@@ -94,14 +94,22 @@ TEST(GiudizioServizio, LaPrecisioneDichiarataNonContaContaQuellaVera) {
     ASSERT_TRUE(CaricaAvvio(*dati, Pubblicata().lavoro, m));
 
     // In place: the club's current analysis of Serie A (published). A worse
-    // one: one matchday only.
+    // one: the first of a few variants that fits these data less well.
     const AnalisiCampionato pubblicata{0, AnalisiCorrente(dati->campionato(0))};
-    AnalisiCampionato peggiore = pubblicata;
-    peggiore.analisi.giornateAnalisi = 1;
-    const std::int16_t percentuali[5] = {100, 0, 0, 0, 0};
-    std::copy(std::begin(percentuali), std::end(percentuali), peggiore.analisi.percentualiImportanza);
     const float vera = PrecisioneVera(*dati, pubblicata);
-    const float peggio = PrecisioneVera(*dati, peggiore);
+    AnalisiCampionato peggiore = pubblicata;
+    float peggio = vera;
+    const int stagioni = dati->campionato(0).config.numeroStagioni();
+    for (int k = 0; k < 6 && !(peggio < vera); ++k) {
+        peggiore = pubblicata;
+        if (k < 2) {
+            peggiore.analisi.percentualiImportanza[0] = k == 0 ? 150 : 50;
+            peggiore.analisi.percentualiImportanza[1] = k == 0 ? 50 : 150;
+        } else {
+            peggiore.analisi.punteggiAvanzati.campionatiInclusi = static_cast<std::int16_t>(k - 1);
+        }
+        if (VerificaAnalisi(peggiore, stagioni).empty()) peggio = PrecisioneVera(*dati, peggiore);
+    }
     ASSERT_LT(peggio, vera);
     ASSERT_EQ(LeggiRispostaAnalisi(Proposta(cartella, 0), 0, 0).tipo, RispostaAnalisi::Analisi);
     AnalisiCampionato troppeStagioni = pubblicata;

@@ -123,7 +123,7 @@ TEST(ServizioHttp, OgniRichiestaHaUnoStatoEUnTesto) {
          "HTTP/1.1 404 Not Found", "File non trovato\n", ""},
         {"modulo oltre 8 KB", post(grande), "HTTP/1.1 200 OK", "Analisi ricevute: 100\n", ""},
         {"oltre 512 KB", post(std::string(kMaxCorpoInvio + 10, 'a')), "HTTP/1.1 413 Payload Too Large",
-         "Richiesta troppo grande: al massimo 512 KB\n", ""},
+         "Analisi non accettate: invio troppo grande (al massimo 512 KB)\n", ""},
         {"Content-Length e chunked",
          "POST /cgi-bin/AnalisiInvio7040.pl HTTP/1.1\r\nHost: x\r\nContent-Length: 5\r\nTransfer-Encoding: "
          "chunked\r\n\r\n0\r\n\r\n",
