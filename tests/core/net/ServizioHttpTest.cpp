@@ -147,6 +147,26 @@ TEST(ServizioHttp, OgniRichiestaHaUnoStatoEUnTesto) {
     }
 }
 
+TEST(ServizioHttp, UnClienteCheAttendeIlPermessoDiInviareIlCorpo) {
+    // "Expect: 100-continue": the body is sent only after the interim reply.
+    ServizioProva s;
+    const std::string corpo = CorpoInvio({}, "Club");
+    const int fd = Connetti(s.server->porta());
+    ASSERT_GE(fd, 0);
+    Invia(fd, "POST /cgi-bin/AnalisiInvio7040.pl HTTP/1.1\r\nHost: x\r\nExpect: 100-continue\r\n"
+              "Content-Length: " + std::to_string(corpo.size()) + "\r\n\r\n");
+    char buf[64] = {};
+    pollfd p{fd, POLLIN, 0};
+    ASSERT_GT(::poll(&p, 1, 5000), 0);
+    const ssize_t n = ::recv(fd, buf, sizeof buf - 1, 0);
+    EXPECT_EQ(std::string(buf, n > 0 ? static_cast<std::size_t>(n) : 0), "HTTP/1.1 100 Continue\r\n\r\n");
+    Invia(fd, corpo);
+    const std::string r = LeggiRisposta(fd);
+    ::close(fd);
+    EXPECT_EQ(Stato(r), "HTTP/1.1 200 OK");
+    EXPECT_EQ(Corpo(r), "Analisi ricevute: 0\n");
+}
+
 TEST(ServizioHttp, IClientiLentiVengonoChiusi) {
     ServizioProva s({"--tempo-richiesta", "3", "--tempo-inattivita", "1"});
     const int porta = s.server->porta();
