@@ -15,6 +15,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
+#include <arpa/inet.h>
+#include <atomic>
+#include <chrono>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -197,5 +205,112 @@ void BM_Servizio50AggiornamentiParalleli(benchmark::State& state) {
         state.SkipWithError("la memoria del server cresce da un giro all'altro");
 }
 BENCHMARK(BM_Servizio50AggiornamentiParalleli)->Unit(benchmark::kMillisecond)->Iterations(8)->UseRealTime();
+
+// 100 slow clients (a byte a second, never a whole request) hold
+// connections while 50 normal ones each fetch a results file: every normal
+// request must be answered, byte-identical; reported: the latencies of the
+// normal requests (p50, p99, max), and the same 50 requests without the slow
+// clients as the baseline of the same run.
+int ConnettiLento(int porta) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(static_cast<std::uint16_t>(porta));
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Latencies in ms of 50 parallel GETs; empty, with `errore`, when one failed.
+std::vector<double> CinquantaRichieste(const Banco& b, const std::string& nome, const std::string& atteso,
+                                       std::string& errore) {
+    std::vector<double> ms(kClienti, -1);
+    std::vector<std::string> errori(kClienti);
+    std::vector<std::thread> clienti;
+    HttpCurl http;
+    for (int k = 0; k < kClienti; ++k)
+        clienti.emplace_back([&, k] {
+            OpzioniSessione o;
+            o.secondiConnessione = 60;
+            o.secondiStallo = 60;
+            auto sessione = http.ApriSessione(o);
+            RichiestaHttp q;
+            q.indirizzo = "http://127.0.0.1:" + std::to_string(b.porta) + "/aggiornamenti/" + nome;
+            const auto inizio = std::chrono::steady_clock::now();
+            const RispostaHttp r = sessione->Esegui(q);
+            const auto fine = std::chrono::steady_clock::now();
+            if (!r.ok() || r.stato != 200 || r.corpo != atteso)
+                errori[static_cast<std::size_t>(k)] = "richiesta " + std::to_string(k) + " senza risposta giusta";
+            ms[static_cast<std::size_t>(k)] = std::chrono::duration<double, std::milli>(fine - inizio).count();
+        });
+    for (auto& t : clienti) t.join();
+    for (const auto& e : errori)
+        if (!e.empty()) errore = e;
+    std::sort(ms.begin(), ms.end());
+    return errore.empty() ? ms : std::vector<double>{};
+}
+
+double Percentile(const std::vector<double>& ordinati, double p) {
+    const auto i = static_cast<std::size_t>(std::ceil(p * static_cast<double>(ordinati.size()))) - 1;
+    return ordinati[std::min(i, ordinati.size() - 1)];
+}
+
+void BM_Servizio100LentiE50Normali(benchmark::State& state) {
+    Banco& b = BancoUnico();
+    if (!b.errore.empty()) {
+        state.SkipWithError(b.errore.c_str());
+        return;
+    }
+    const std::string nome = std::string(Campionato(0).fileIncontri) + ".txt";
+    const std::string atteso = Leggi(b.servizio / "aggiornamenti" / nome);
+    std::vector<double> tutte, base;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::string errore;
+        const auto senza = CinquantaRichieste(b, nome, atteso, errore);
+        if (senza.empty()) {
+            state.SkipWithError(errore.c_str());
+            break;
+        }
+        base.insert(base.end(), senza.begin(), senza.end());
+        std::vector<int> lenti;
+        for (int k = 0; k < 100; ++k)
+            if (const int fd = ConnettiLento(b.porta); fd >= 0) lenti.push_back(fd);
+        std::atomic<bool> fine{false};
+        std::thread goccia([&] {
+            static constexpr char kRichiesta[] = "GET /aggiornamenti/lastagg.txt HTTP/1.1\r\nHost: x\r\n";
+            for (std::size_t i = 0; !fine; ++i) {
+                for (int fd : lenti) ::send(fd, kRichiesta + i % (sizeof kRichiesta - 1), 1, MSG_NOSIGNAL);
+                for (int t = 0; t < 10 && !fine; ++t) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            }
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        state.ResumeTiming();
+        const auto con = CinquantaRichieste(b, nome, atteso, errore);
+        state.PauseTiming();
+        fine = true;
+        goccia.join();
+        for (int fd : lenti) ::close(fd);
+        if (con.empty()) {
+            state.SkipWithError(errore.c_str());
+            break;
+        }
+        tutte.insert(tutte.end(), con.begin(), con.end());
+        state.ResumeTiming();
+    }
+    if (tutte.empty() || base.empty()) return;
+    std::sort(tutte.begin(), tutte.end());
+    std::sort(base.begin(), base.end());
+    state.counters["normali_risposte"] = static_cast<double>(tutte.size());
+    state.counters["p50_ms"] = Percentile(tutte, 0.50);
+    state.counters["p99_ms"] = Percentile(tutte, 0.99);
+    state.counters["max_ms"] = tutte.back();
+    state.counters["p99_senza_lenti_ms"] = Percentile(base, 0.99);
+    state.counters["p99_rapporto"] = Percentile(tutte, 0.99) / std::max(0.001, Percentile(base, 0.99));
+}
+BENCHMARK(BM_Servizio100LentiE50Normali)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace

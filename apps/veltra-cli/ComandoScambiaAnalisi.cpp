@@ -10,6 +10,7 @@
 
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
+#include "app/DatiSupporto.h"
 #include "app/Salvataggio.h"
 #include "app/shell/SeguiCambiamenti.h"
 #include "app/shell/StatoShell.h"
@@ -84,6 +85,7 @@ int ComandoScambiaAnalisi(const std::vector<std::string>& a) {
     std::vector<std::pair<CampionatoId, int>> invio; // (championship, 1-based archive position)
     std::vector<CampionatoId> ricezione;
     std::string autore;
+    std::optional<std::string> chiave;
     bool correnti = true, archivio = true, scriviProva = false, daFile = false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--cartella")
@@ -107,6 +109,13 @@ int ComandoScambiaAnalisi(const std::vector<std::string>& a) {
             ricezione.push_back(CampionatoScelto(ValoreOpzione(a, i)));
         else if (a[i] == "--autore")
             autore = ValoreOpzione(a, i);
+        else if (a[i] == "--chiave") {
+            chiave = ValoreOpzione(a, i);
+            // Never echoed: it may be read over the user's shoulder or in a log.
+            if (*chiave != "-" && !ChiaveValida(*chiave))
+                throw ErroreUso{"--chiave: da 8 a 200 caratteri tra lettere, cifre e . _ ~ + / = - "
+                                "(oppure - per toglierla)"};
+        }
         else if (a[i] == "--correnti")
             correnti = SiNo(ValoreOpzione(a, i), "--correnti");
         else if (a[i] == "--archivio")
@@ -118,7 +127,7 @@ int ComandoScambiaAnalisi(const std::vector<std::string>& a) {
         else
             throw ErroreUso{"opzione sconosciuta: " + a[i]};
     }
-    if (invio.empty() && ricezione.empty() && !scriviProva)
+    if (invio.empty() && ricezione.empty() && !scriviProva && !chiave)
         throw ErroreUso{"niente da fare: indicare --invia e/o --ricevi"};
     if (autore.size() > kMaxAutore) throw ErroreUso{"--autore troppo lungo"};
 
@@ -141,6 +150,16 @@ int ComandoScambiaAnalisi(const std::vector<std::string>& a) {
             return kEsitoCaricamento;
         }
 
+    // The club's key: typed once, kept in the setting "AU" of Cfg2.VLT.
+    if (chiave) {
+        dati->impostazioneAU = *chiave == "-" ? kNessunaChiave : *chiave;
+        if (!ScriviDatiSupporto(cartella, *dati)) {
+            std::fprintf(stderr, "veltra-cli: %s\n", kErroreDatiSupporto);
+            return kEsitoCaricamento;
+        }
+        std::printf("chiave=%s\n", *chiave == "-" ? "tolta" : "salvata");
+        if (invio.empty() && ricezione.empty() && !scriviProva) return kEsitoOk;
+    }
     // As the window: the shell follows the changes of the current analyses
     // (the coupon and the betting events are recomputed).
     StatoShell shell;
@@ -155,6 +174,7 @@ int ComandoScambiaAnalisi(const std::vector<std::string>& a) {
         g.AggiungiInvio();
     }
     g.autore = autore;
+    if (ChiaveValida(dati->impostazioneAU)) g.chiave = dati->impostazioneAU;
     for (CampionatoId c : ricezione) g.AggiungiRicezione(c);
     g.comeCorrenti = correnti;
     g.inArchivio = archivio;

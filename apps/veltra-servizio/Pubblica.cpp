@@ -4,6 +4,7 @@
 #include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
 #include "dati/FileAtomico.h"
+#include "dati/FileDati.h"
 #include "dati/Testo1252.h"
 #include "engine/CMotoreStime.h"
 #include "engine/ValutazioneArchivio.h"
@@ -47,7 +48,7 @@ int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fi
     if (!CaricaAvvio(*dati, da, messaggi, &esito)) return 1;
 
     std::error_code ec;
-    for (const char* sotto : {kCartellaAggiornamenti, kCartellaSquadre, kCartellaRicevute})
+    for (const char* sotto : {kCartellaAggiornamenti, kCartellaSquadre})
         fs::create_directories(cartella / sotto, ec);
     if (!fs::is_directory(cartella / kCartellaAggiornamenti, ec)) {
         std::fprintf(stderr, "veltra-servizio: impossibile creare %s\n", cartella.c_str());
@@ -86,6 +87,9 @@ int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fi
         const CCampionato& camp = dati->campionato(c);
         ok = aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / NomeFileAggiornamento(c),
                                    ScriviTestoIncontri(camp.incontri));
+        // The teams too: the service evaluates the analyses it receives on these data.
+        ok = ok && aggiornamenti.Prepara(cartella / kCartellaAggiornamenti / NomeFileSquadrePubblicate(c),
+                                         ScriviTestoSquadre(camp.config));
         // The goals and dates beside the results; a scores file that could
         // not be read is not published (an old copy neither).
         const fs::path reti = cartella / kCartellaAggiornamenti / NomeFileRetiAggiornamento(c);
@@ -116,13 +120,6 @@ int Pubblica(const fs::path& da, const fs::path& cartella, const std::string& fi
             if (VerificaAnalisi(a, camp.config.numeroStagioni()).empty() &&
                 camp.motore->parametriValidi()) {
                 testo = TestoProposta(a, std::string("VELTRA_") + data);
-                char rm[64];
-                std::snprintf(rm, sizeof rm, "%f\n",
-                              (static_cast<double>(a.analisi.precisione1) + a.analisi.precisioneX +
-                               a.analisi.precisione2) / 3.0);
-                ScriviFileAtomico(cartella / kCartellaRicevute /
-                                      ("migliore" + std::string(Campionato(c).codice) + ".txt"),
-                                  rm);
                 ++proposte;
             }
         }

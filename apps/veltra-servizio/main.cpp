@@ -4,83 +4,38 @@
 // for the layout).
 //
 //   veltra-servizio [--cartella DIR] [--porta N] [--indirizzo IP] [--connessioni N]
+//                   [--connessioni-max N] [--tempo-richiesta S] [--tempo-inattivita S]
+//                   [--chiavi FILE] [--invii-al-minuto N] [--massimo-analisi N]
 //   veltra-servizio pubblica --da CARTELLA_DI_LAVORO --cartella DIR [--news FILE] [--pagine URL]
 //
 // With --porta 0 the system picks a free port. The first line on standard
 // output says where the server listens; one line per request goes to
 // standard error. SIGINT or SIGTERM stop it.
 #include "Pubblica.h"
+#include "ServerHttp.h"
+
+#include "dati/FileAtomico.h"
 
 #include "net/servizio/Servizio.h"
 #include "platform/Piattaforma.h"
 
 #include <httplib.h>
 
-#include <condition_variable>
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <deque>
-#include <mutex>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 
 using namespace veltra;
 
-// A fixed pool of workers and a bounded queue: when both are full the
-// accepting thread waits, and further connections wait in the system's
-// backlog instead of piling up in memory.
-class CodaLimitata : public httplib::TaskQueue {
-public:
-    CodaLimitata(std::size_t lavoratori, std::size_t massimo) : massimo_(massimo) {
-        for (std::size_t i = 0; i < lavoratori; ++i)
-            thread_.emplace_back([this] { Lavora(); });
-    }
-    void enqueue(std::function<void()> fn) override {
-        std::unique_lock<std::mutex> l(m_);
-        spazio_.wait(l, [this] { return coda_.size() < massimo_ || fine_; });
-        if (fine_) return;
-        coda_.push_back(std::move(fn));
-        lavoro_.notify_one();
-    }
-    void shutdown() override {
-        {
-            std::lock_guard<std::mutex> l(m_);
-            fine_ = true;
-        }
-        lavoro_.notify_all();
-        spazio_.notify_all();
-        for (auto& t : thread_) t.join();
-    }
-
-private:
-    void Lavora() {
-        for (;;) {
-            std::function<void()> fn;
-            {
-                std::unique_lock<std::mutex> l(m_);
-                lavoro_.wait(l, [this] { return !coda_.empty() || fine_; });
-                if (coda_.empty()) return;
-                fn = std::move(coda_.front());
-                coda_.pop_front();
-            }
-            spazio_.notify_one();
-            fn();
-        }
-    }
-    std::size_t massimo_;
-    std::mutex m_;
-    std::condition_variable lavoro_, spazio_;
-    std::deque<std::function<void()>> coda_;
-    std::vector<std::thread> thread_;
-    bool fine_ = false;
-};
-
 void Uso(std::FILE* f) {
     std::fputs("uso: veltra-servizio [--cartella DIR] [--porta N] [--indirizzo IP] [--connessioni N]\n"
+               "                     [--connessioni-max N] [--tempo-richiesta S] [--tempo-inattivita S]\n"
+               "                     [--chiavi FILE] [--invii-al-minuto N] [--massimo-analisi N]\n"
                "     veltra-servizio pubblica --da CARTELLA_DI_LAVORO --cartella DIR [--news FILE] [--pagine URL]\n",
                f);
 }
@@ -133,8 +88,17 @@ int ComandoPubblica(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "pubblica") == 0) return ComandoPubblica(argc, argv);
 
-    std::string cartella = ".", indirizzo = "127.0.0.1", testo;
-    int porta = 7040, connessioni = 16;
+    std::string cartella = ".", indirizzo = "127.0.0.1", testo, fileChiavi;
+    int porta = 7040, lavoratori = 16, connessioniMax = 512, tempoRichiesta = 10, tempoInattivita = 5;
+    int inviiAlMinuto = -1, massimoAnalisi = 100000;
+    // A number option: its value within bounds, or a message.
+    auto numero = [&](int& i, int minimo, int massimo, int& v) {
+        const std::string opzione = argv[i];
+        if (Valore(argc, argv, i, testo) && Numero(testo, minimo, massimo, v)) return true;
+        std::fprintf(stderr, "veltra-servizio: valore non valido per %s (da %d a %d)\n",
+                     opzione.c_str(), minimo, massimo);
+        return false;
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--cartella") {
@@ -142,15 +106,21 @@ int main(int argc, char** argv) {
         } else if (a == "--indirizzo") {
             if (!Valore(argc, argv, i, indirizzo)) return 2;
         } else if (a == "--porta") {
-            if (!Valore(argc, argv, i, testo) || !Numero(testo, 0, 65535, porta)) {
-                std::fprintf(stderr, "veltra-servizio: porta non valida: %s\n", testo.c_str());
-                return 2;
-            }
+            if (!numero(i, 0, 65535, porta)) return 2;
         } else if (a == "--connessioni") {
-            if (!Valore(argc, argv, i, testo) || !Numero(testo, 1, 256, connessioni)) {
-                std::fprintf(stderr, "veltra-servizio: numero di connessioni non valido\n");
-                return 2;
-            }
+            if (!numero(i, 1, 256, lavoratori)) return 2;
+        } else if (a == "--connessioni-max") {
+            if (!numero(i, 1, 10000, connessioniMax)) return 2;
+        } else if (a == "--tempo-richiesta") {
+            if (!numero(i, 1, 600, tempoRichiesta)) return 2;
+        } else if (a == "--tempo-inattivita") {
+            if (!numero(i, 1, 600, tempoInattivita)) return 2;
+        } else if (a == "--chiavi") {
+            if (!Valore(argc, argv, i, fileChiavi)) return 2;
+        } else if (a == "--invii-al-minuto") {
+            if (!numero(i, 0, 100000, inviiAlMinuto)) return 2;
+        } else if (a == "--massimo-analisi") {
+            if (!numero(i, 1, 100000000, massimoAnalisi)) return 2;
         } else if (a == "--help" || a == "-h") {
             Uso(stdout);
             return 0;
@@ -165,6 +135,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "veltra-servizio: %s non e' una cartella\n", cartella.c_str());
         return 1;
     }
+    RegoleServizio regole;
+    if (!fileChiavi.empty()) {
+        std::string perche;
+        const auto letto = LeggiFileControllato(fileChiavi, 1u << 20);
+        const auto chiavi = letto.testo ? LeggiChiavi(*letto.testo, &perche) : std::nullopt;
+        if (!chiavi) {
+            std::fprintf(stderr, "veltra-servizio: %s: %s\n", fileChiavi.c_str(),
+                         letto.testo ? perche.c_str() : letto.errore.c_str());
+            return 1;
+        }
+        regole.chiavi = *chiavi;
+    }
+    // With keys the members are known: no limit per address unless asked.
+    regole.inviiPerMinuto = inviiAlMinuto >= 0 ? inviiAlMinuto : regole.chiavi.empty() ? 20 : 0;
+    regole.massimoAnalisi = massimoAnalisi;
 
     // The signals are waited for by one thread; every other thread has them blocked.
     sigset_t segnali;
@@ -175,29 +160,75 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
 
     OrologioDiSistema orologio;
-    Servizio servizio(cartella, orologio);
-    httplib::Server server;
-    const std::size_t lavoratori = static_cast<std::size_t>(connessioni);
-    server.new_task_queue = [lavoratori] { return new CodaLimitata(lavoratori, lavoratori * 4); };
-    server.set_payload_max_length(kMaxCorpoInvio);
-    server.set_read_timeout(5, 0);
-    server.set_write_timeout(10, 0);
-    server.set_keep_alive_max_count(100);
-    server.set_keep_alive_timeout(5);
-    auto gestisci = [&servizio](const httplib::Request& q, httplib::Response& r) {
-        const RispostaServizio s = servizio.Gestisci(q.method, q.path, q.body);
+    Servizio servizio(cartella, orologio, regole);
+    std::string perche;
+    if (!servizio.Apri(&perche)) {
+        std::fprintf(stderr, "veltra-servizio: %s\n", perche.c_str());
+        return 1;
+    }
+    if (servizio.archivio().importate() > 0)
+        std::fprintf(stderr, "veltra-servizio: %d analisi ricevute prima prese nell'archivio %s\n",
+                     servizio.archivio().importate(), kFileArchivioRicevute);
+
+    servizio::LimitiServer limiti;
+    limiti.lavoratori = lavoratori;
+    limiti.connessioniMassime = connessioniMax;
+    limiti.tempoRichiesta = std::chrono::seconds(tempoRichiesta);
+    limiti.tempoInattivita = std::chrono::seconds(tempoInattivita);
+    limiti.massimoCorpo = kMaxCorpoInvio;
+    servizio::ServerHttp server(limiti);
+
+    auto rispondi = [](const RispostaServizio& s, httplib::Response& r) {
         r.status = s.stato;
+        for (const auto& [nome, valore] : s.intestazioni) r.set_header(nome.c_str(), valore.c_str());
         r.set_content(s.corpo, s.tipo.c_str());
+    };
+    auto gestisci = [&servizio, rispondi](const httplib::Request& q, httplib::Response& r) {
+        rispondi(servizio.Gestisci({q.method, q.path, q.body, q.remote_addr,
+                                    q.get_header_value("Authorization")}),
+                 r);
+    };
+    // A body is read here, up to the limit, whatever its type.
+    auto conCorpo = [&servizio, rispondi](const httplib::Request& q, httplib::Response& r,
+                                          const httplib::ContentReader& lettore) {
+        std::string corpo;
+        bool troppo = false;
+        // Other methods are refused without reading what they send.
+        if (q.method == "POST" &&
+            !lettore([&](const char* d, std::size_t n) {
+                if (corpo.size() + n > kMaxCorpoInvio) {
+                    troppo = true;
+                    return false;
+                }
+                corpo.append(d, n);
+                return true;
+            })) {
+            // The parser refuses a declared length over the limit itself (413).
+            rispondi(troppo || r.status == 413 ? RispostaServizio{413, "Analisi non accettate: invio troppo grande (al massimo 512 KB)\n"}
+                            : RispostaServizio{400, "Richiesta non valida: corpo incompleto\n"},
+                     r);
+            return;
+        }
+        rispondi(servizio.Gestisci({q.method, q.path, corpo, q.remote_addr,
+                                    q.get_header_value("Authorization")}),
+                 r);
     };
     server.Get(R"(/.*)", gestisci);
     server.Post(R"(/.*)", gestisci);
-    server.set_logger([](const httplib::Request& q, const httplib::Response& r) {
+    server.Post(R"(/.*)", conCorpo);
+    server.Put(R"(/.*)", gestisci);
+    server.Put(R"(/.*)", conCorpo);
+    server.Patch(R"(/.*)", gestisci);
+    server.Patch(R"(/.*)", conCorpo);
+    server.Delete(R"(/.*)", gestisci);
+    server.Delete(R"(/.*)", conCorpo);
+    server.Options(R"(/.*)", gestisci);
+    server.ImpostaRegistro([](const httplib::Request& q, const httplib::Response& r) {
         std::fprintf(stderr, "veltra-servizio: %s %s %s -> %d, %zu byte\n", q.remote_addr.c_str(),
                      q.method.c_str(), q.path.c_str(), r.status, r.body.size());
     });
 
-    const int scelta = porta == 0 ? server.bind_to_any_port(indirizzo)
-                                  : (server.bind_to_port(indirizzo, porta) ? porta : -1);
+    const int scelta = server.Ascolta(indirizzo, porta);
     if (scelta < 0) {
         std::fprintf(stderr, "veltra-servizio: impossibile ascoltare su %s:%d\n", indirizzo.c_str(),
                      porta);
@@ -207,17 +238,17 @@ int main(int argc, char** argv) {
                 scelta, cartella.c_str());
     std::fflush(stdout);
 
+    std::atomic<bool> segnalato{false};
     std::thread attesa([&] {
         int s = 0;
         sigwait(&segnali, &s);
+        segnalato = true;
         std::fprintf(stderr, "veltra-servizio: fermato (segnale %d)\n", s);
-        server.stop();
+        server.Ferma();
     });
-    const bool ok = server.listen_after_bind();
-    if (!ok) {
-        // Not stopped by a signal: wake the waiting thread.
-        pthread_kill(attesa.native_handle(), SIGTERM);
-    }
+    server.Esegui();
+    // Ended on its own (not by a signal): wake the waiting thread.
+    if (!segnalato) pthread_kill(attesa.native_handle(), SIGTERM);
     attesa.join();
-    return ok ? 0 : 1;
+    return 0;
 }

@@ -172,6 +172,12 @@ std::optional<AnalisiCampionato> AnalisiDaCampi(const std::vector<std::string_vi
         return std::nullopt;
     }
     if (campi.size() == kChiaviAnalisi.size()) {
+        // Precisions are fractions (rm, their mean, is recomputed but must be one too).
+        for (std::size_t k = 41; k <= 44; ++k)
+            if (!(v[k] >= 0.0 && v[k] <= 1.0)) {
+                if (errore) *errore = std::string("precisione fuori da 0..1 (") + kChiaviAnalisi[k] + ")";
+                return std::nullopt;
+            }
         a.precisione1 = reale();
         a.precisioneX = reale();
         a.precisione2 = reale();
@@ -241,8 +247,10 @@ std::string VerificaAnalisi(const AnalisiCampionato& x, int numeroStagioni) {
         !Multiplo(p.importanzaMax, 0.01) ||
         std::fabs(static_cast<double>(p.importanzaMin) + p.importanzaMax - 2.0) > 0.005)
         return "importanza delle stagioni passate non valida";
-    for (float r : {a.precisione1, a.precisioneX, a.precisione2, a.datiUsati})
-        if (!(r >= 0.0f && r <= 100.0f)) return "precisione fuori da 0..100";
+    // Precisions are fractions, the data usage a percentage.
+    for (float r : {a.precisione1, a.precisioneX, a.precisione2})
+        if (!(r >= 0.0f && r <= 1.0f)) return "precisione fuori da 0..1";
+    if (!(a.datiUsati >= 0.0f && a.datiUsati <= 100.0f)) return "dati usati fuori da 0..100";
     return {};
 }
 
@@ -307,6 +315,19 @@ std::optional<CorpoInvioLetto> LeggiCorpoInvio(std::string_view corpo, std::stri
     if (!autore || autore->size() > kMaxAutore) return fallisci("autore non valido");
     letto.autore = Da1252(*autore);
     return letto;
+}
+
+bool ChiaveValida(std::string_view chiave) {
+    if (chiave.size() < kMinChiave || chiave.size() > kMaxChiave) return false;
+    for (char c : chiave)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+              c == '.' || c == '_' || c == '~' || c == '+' || c == '/' || c == '=' || c == '-'))
+            return false;
+    return true;
+}
+
+std::string IntestazioneChiave(std::string_view chiave) {
+    return "Authorization: Bearer " + std::string(chiave) + "\r\n";
 }
 
 std::string NomeFileRicezione(CampionatoId c) {

@@ -61,6 +61,17 @@ struct CorpoInvioLetto {
 };
 std::optional<CorpoInvioLetto> LeggiCorpoInvio(std::string_view corpo, std::string* errore);
 
+// A club's service may take analyses only with a key: 8 to 200 characters
+// among letters, digits and ". _ ~ + / = -", sent as "Authorization: Bearer
+// KEY". The program keeps the user's key in the named setting "AU" ("?" when
+// there is none).
+inline constexpr std::size_t kMinChiave = 8;
+inline constexpr std::size_t kMaxChiave = 200;
+inline constexpr const char* kNessunaChiave = "?";
+bool ChiaveValida(std::string_view chiave);
+// The header line, with its "\r\n".
+std::string IntestazioneChiave(std::string_view chiave);
+
 // The file "AnalisiRicezione" + code + "7040.txt".
 std::string NomeFileRicezione(CampionatoId c);
 

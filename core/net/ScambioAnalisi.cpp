@@ -62,7 +62,9 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
             return e;
         }
         if (!scrivi("Sessione internet avviata.\r\r\n")) return e;
-        const RispostaHttp r = InviaDati(*sessione, *indirizzo, kIntestazioniAnalisi, corpo);
+        std::string intestazioni = kIntestazioniAnalisi;
+        if (!p.chiave.empty()) intestazioni += IntestazioneChiave(p.chiave);
+        const RispostaHttp r = InviaDati(*sessione, *indirizzo, intestazioni, corpo);
         if (r.esito == EsitoHttp::Interrotto) {
             e.interrotto = true;
             return e;
@@ -380,6 +382,7 @@ ParametriScambio CGestioneAnalisiInternet::Parametri() const {
             p.daInviare.push_back({c, archivio[static_cast<std::size_t>(i)]});
     }
     p.autore = autore;
+    p.chiave = chiave;
     p.daRicevere = Inclusi();
     for (int c = 0; c < kNumeroCampionati; ++c)
         p.stagioni[static_cast<std::size_t>(c)] = dati_.campionato(c).config.numeroStagioni();
@@ -392,6 +395,10 @@ ParametriScambio CGestioneAnalisiInternet::Parametri() const {
 void CGestioneAnalisiInternet::Connessione(IEsecutoreLavori& esecutore, IHttp& http,
                                            std::function<void()> fine) {
     if (inCorso_) return;
+    if (const std::string v = VerificaChiave(); !v.empty()) {
+        messaggi_.Errore(v);
+        return;
+    }
     inCorso_ = true;
     statoScambio_->fermo = false;
     statoScambio_->ignora = false;
@@ -413,6 +420,11 @@ void CGestioneAnalisiInternet::Connessione(IEsecutoreLavori& esecutore, IHttp& h
             inCorso_ = false;
             if (fine) fine();
         });
+}
+
+std::string CGestioneAnalisiInternet::VerificaChiave() const {
+    if (chiave.empty() || ChiaveValida(chiave)) return {};
+    return kChiaveNonValida;
 }
 
 void CGestioneAnalisiInternet::Pulsante() {

@@ -34,11 +34,16 @@ inline constexpr const char* kDomandaCaricaProva =
     "Vuoi che il caricamento delle analisi avvenga da file salvati nella cartella di VELTRA "
     "?\n\n(Funzionalità di test)";
 
+inline constexpr const char* kChiaveNonValida =
+    "La chiave del club non e' valida.\nDeve avere da 8 a 200 caratteri tra lettere, cifre e "
+    "i segni . _ ~ + / = -";
+
 struct ParametriScambio {
     std::string indirizzoServizio; // "http://host:port"
     bool invia = true;
     std::vector<AnalisiCampionato> daInviare;
     std::string autore;
+    std::string chiave; // the club's key for posting ("" when none)
     std::vector<CampionatoId> daRicevere; // in id order
     std::array<int, kNumeroCampionati> stagioni{}; // seasons of each championship, for the checks
     bool provaLocale = false;
@@ -112,6 +117,11 @@ public:
     std::vector<std::string> TestoAnalisiMostrata() const;
     std::string TestoPunteggiMostrata() const;
     std::string autore;
+    // The club's key, when its service asks one to post (kept by the caller
+    // in the setting "AU"); "" when none.
+    std::string chiave;
+    // "" when the key may be used; otherwise what is wrong with it.
+    std::string VerificaChiave() const;
 
     // "Ricezione Analisi".
     std::vector<CampionatoId> Esclusi() const;

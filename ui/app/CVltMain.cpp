@@ -418,7 +418,13 @@ void CVltMain::GestioneArchiviInternet() {
                                   ContestoAiutoFinestra(CDlgConfrontoAnalisiQt::kRisorsa));
                 confronto.exec();
             };
+        // The club's key is typed once and kept in the setting "AU".
+        const std::string prima = ChiaveValida(dati_.impostazioneAU) ? dati_.impostazioneAU : "";
+        dialogo.ImpostaChiave(prima);
         dialogo.exec();
+        const std::string chiave = dialogo.logica().chiave;
+        if (chiave != prima && (chiave.empty() || ChiaveValida(chiave)))
+            dati_.impostazioneAU = chiave.empty() ? kNessunaChiave : chiave;
     }
     ImpostaStato(AggiornaMessaggioStato(dati_.campionato(dati_.campionatoCorrente)));
 }

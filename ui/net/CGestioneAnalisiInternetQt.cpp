@@ -117,10 +117,17 @@ CGestioneAnalisiInternetQt::CGestioneAnalisiInternetQt(DatiCampionati& dati,
     autore_ = Nomina(new QLineEdit, "autore",
                      "Consente di inserire il nome dell'autore delle analisi da esaminare");
     autore_->setMaxLength(static_cast<int>(kMaxAutore));
+    chiave_ = Nomina(new QLineEdit, "chiave",
+                     "La chiave data dal club ai suoi soci, se il suo servizio accetta analisi "
+                     "solo con la chiave; resta memorizzata per le volte successive");
+    chiave_->setMaxLength(static_cast<int>(kMaxChiave));
+    chiave_->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     auto* li = new QVBoxLayout(invio);
     li->addLayout(centro, 1);
     li->addWidget(new QLabel("Autore delle Analisi sottoposte a valutazione"));
     li->addWidget(autore_);
+    li->addWidget(new QLabel("Chiave del club (solo se il servizio la richiede)"));
+    li->addWidget(chiave_);
     pagine_->addTab(invio, "Invio Analisi");
 
     // ---- "Ricezione Analisi" ----
@@ -221,6 +228,8 @@ CGestioneAnalisiInternetQt::CGestioneAnalisiInternetQt(DatiCampionati& dati,
     });
     connect(autore_, &QLineEdit::textChanged, this,
             [this](const QString& t) { logica_.autore = t.toStdString(); });
+    connect(chiave_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { logica_.chiave = t.trimmed().toStdString(); });
     const auto aggiungi = [this] {
         const auto e = logica_.Esclusi();
         const int r = esclusi_->currentRow();
@@ -294,6 +303,11 @@ void CGestioneAnalisiInternetQt::MostraLog() {
     log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
 }
 
+void CGestioneAnalisiInternetQt::ImpostaChiave(const std::string& chiave) {
+    chiave_->setText(Q(chiave));
+    logica_.chiave = chiave;
+}
+
 void CGestioneAnalisiInternetQt::MostraStato() {
     const bool inCorso = logica_.inCorso();
     connessione_->setText(Q(logica_.TestoPulsante()));
@@ -307,6 +321,7 @@ void CGestioneAnalisiInternetQt::MostraStato() {
     for (QWidget* w : {static_cast<QWidget*>(aggiungiInvio_), static_cast<QWidget*>(togliInvio_),
                        static_cast<QWidget*>(aggiungiRicezione_),
                        static_cast<QWidget*>(togliRicezione_), static_cast<QWidget*>(autore_),
+                       static_cast<QWidget*>(chiave_),
                        static_cast<QWidget*>(comeCorrenti_), static_cast<QWidget*>(inArchivio_)})
         w->setEnabled(!inCorso);
     if (!inCorso) aggiungiInvio_->setEnabled(logica_.AnalisiMostrata() != nullptr);

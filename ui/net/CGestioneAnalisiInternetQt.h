@@ -63,6 +63,9 @@ public:
     QPushButton* togliInvio() const { return togliInvio_; }
     QListWidget* listaInvio() const { return listaInvio_; }
     QLineEdit* autore() const { return autore_; }
+    QLineEdit* chiave() const { return chiave_; }
+    // The key the user typed before (the field and the logic).
+    void ImpostaChiave(const std::string& chiave);
     // "Ricezione Analisi"
     QListWidget* esclusi() const { return esclusi_; }
     QListWidget* inclusi() const { return inclusi_; }
@@ -107,6 +110,7 @@ private:
     QPushButton* togliInvio_;
     QListWidget* listaInvio_;
     QLineEdit* autore_;
+    QLineEdit* chiave_;
     QListWidget* esclusi_;
     QListWidget* inclusi_;
     QPushButton* aggiungiRicezione_;

@@ -82,9 +82,9 @@ AnalisiCampionato Analisi() {
     a.analisi.punteggiAvanzati.importanzaMax = 1.5f;
     a.analisi.punteggiAvanzati.importanzaMin = 0.5f;
     a.analisi.punteggiAvanzati.forteCasa = 1;
-    a.analisi.precisione1 = 50;
-    a.analisi.precisioneX = 30;
-    a.analisi.precisione2 = 40;
+    a.analisi.precisione1 = 0.5f;
+    a.analisi.precisioneX = 0.3f;
+    a.analisi.precisione2 = 0.4f;
     return a;
 }
 
@@ -97,8 +97,8 @@ TEST(AnalisiRete, CorpoDellInvio) {
                           0),
               0u)
         << corpo;
-    EXPECT_NE(corpo.find("&camp=6&fc=0.500000&lc=1.500000&r1=50.000000&rx=30.000000&r2=40.000000&"
-                         "rm=40.000000&perc=0.000000&aut=Bar+%E8"),
+    EXPECT_NE(corpo.find("&camp=6&fc=0.500000&lc=1.500000&r1=0.500000&rx=0.300000&r2=0.400000&"
+                         "rm=0.400000&perc=0.000000&aut=Bar+%E8"),
               std::string::npos)
         << corpo;
     // Read back as the service reads it.
@@ -129,6 +129,9 @@ TEST(AnalisiRete, ValoriCheNessunaFinestraImpostaSonoRifiutati) {
         {"inclusi", [](AnalisiCampionato& a) { a.analisi.punteggiAvanzati.campionatiInclusi = 31; }},
         {"importanza", [](AnalisiCampionato& a) { a.analisi.punteggiAvanzati.importanzaMin = 1.0f; }},
         {"precisione", [](AnalisiCampionato& a) { a.analisi.precisione1 = 150; }},
+        // Precisions are fractions: 7.5 is 750 %.
+        {"precisione oltre 1", [](AnalisiCampionato& a) { a.analisi.precisione1 = 7.5f; }},
+        {"dati usati", [](AnalisiCampionato& a) { a.analisi.datiUsati = 101; }},
     };
     EXPECT_EQ(VerificaAnalisi(Analisi(), 30), "");
     for (const auto& c : casi) {

@@ -61,7 +61,14 @@ TEST(ScambiaAnalisiCli, InviataDaUnaCartellaRicevutaInUnAltra) {
     const fs::path mittente = tmp / "mittente", destinatario = tmp / "destinatario";
     const CAnalisi inviata = PreparaMittente(mittente);
     ASSERT_TRUE(PreparaCartellaDiLavoro(destinatario, fs::path(VELTRA_RESOURCES_DIR) / "dati"));
-    fs::create_directories(tmp / "servizio");
+    // The service judges what it receives on its published data; nothing is
+    // proposed for Serie A or B yet.
+    ASSERT_EQ(std::system((std::string(VELTRA_SERVIZIO_PATH) + " pubblica --da " + destinatario.string() +
+                           " --cartella " + (tmp / "servizio").string() + " >/dev/null 2>&1")
+                              .c_str()),
+              0);
+    fs::remove(tmp / "servizio" / "Squadre" / NomeFileRicezione(0));
+    fs::remove(tmp / "servizio" / "Squadre" / NomeFileRicezione(1));
     ProcessoServizio server(tmp / "servizio");
     const std::string indirizzo = " --indirizzo " + server.Base();
 

@@ -29,18 +29,28 @@ namespace veltra::test {
 // waited for) when the object goes, whatever the test did.
 class ProcessoServizio {
 public:
-    explicit ProcessoServizio(const std::filesystem::path& cartella) {
+    // `opzioni` go after the folder and the port; with `errori` the standard
+    // error goes to that file.
+    explicit ProcessoServizio(const std::filesystem::path& cartella,
+                              const std::vector<std::string>& opzioni = {},
+                              const std::filesystem::path& errori = {}) {
+        std::vector<std::string> argomenti = {VELTRA_SERVIZIO_PATH, "--cartella", cartella.string(),
+                                              "--porta", "0", "--indirizzo", "127.0.0.1"};
+        argomenti.insert(argomenti.end(), opzioni.begin(), opzioni.end());
+        std::vector<char*> argv;
+        for (auto& a : argomenti) argv.push_back(a.data());
+        argv.push_back(nullptr);
         int tubo[2];
         if (::pipe(tubo) != 0) throw std::runtime_error("pipe");
         pid_ = ::fork();
         if (pid_ == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL); // never outlives the tests
             ::dup2(tubo[1], 1);
-            const int nulla = ::open("/dev/null", O_WRONLY);
+            const int nulla = errori.empty() ? ::open("/dev/null", O_WRONLY)
+                                             : ::open(errori.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
             ::dup2(nulla, 2);
             ::close(tubo[0]);
-            ::execl(VELTRA_SERVIZIO_PATH, VELTRA_SERVIZIO_PATH, "--cartella", cartella.c_str(),
-                    "--porta", "0", "--indirizzo", "127.0.0.1", static_cast<char*>(nullptr));
+            ::execv(VELTRA_SERVIZIO_PATH, argv.data());
             ::_exit(127);
         }
         ::close(tubo[1]);
@@ -57,7 +67,32 @@ public:
     }
     ~ProcessoServizio() { Ferma(); }
     int porta() const { return porta_; }
+    pid_t pid() const { return pid_; }
     std::string Base() const { return "http://127.0.0.1:" + std::to_string(porta_); }
+    // Kills it at once (as a crash would) and waits for it.
+    void Uccidi() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+    // Sends `segnale` and waits at most `attesa` for the end: the exit
+    // status, or -1 when it did not end (it is then killed).
+    int FermaCon(int segnale, std::chrono::milliseconds attesa) {
+        if (pid_ <= 0) return -1;
+        ::kill(pid_, segnale);
+        const auto fine = std::chrono::steady_clock::now() + attesa;
+        int stato = 0;
+        while (std::chrono::steady_clock::now() < fine) {
+            if (::waitpid(pid_, &stato, WNOHANG) == pid_) {
+                pid_ = -1;
+                return WIFEXITED(stato) ? WEXITSTATUS(stato) : 128 + WTERMSIG(stato);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        Uccidi();
+        return -1;
+    }
 
 private:
     void Ferma() {

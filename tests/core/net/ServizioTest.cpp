@@ -17,6 +17,7 @@
 #include "net/ScambioAnalisi.h"
 #include "net/servizio/Servizio.h"
 #include "platform/Messaggi.h"
+#include "platform/Piattaforma.h"
 
 #include <gtest/gtest.h>
 
@@ -283,9 +284,9 @@ AnalisiCampionato AnalisiDiProva() {
     a.analisi.punteggiAvanzati.campionatiInclusi = 4;
     a.analisi.punteggiAvanzati.importanzaMax = 1.25f;
     a.analisi.punteggiAvanzati.importanzaMin = 0.75f;
-    a.analisi.precisione1 = 99;
-    a.analisi.precisioneX = 99;
-    a.analisi.precisione2 = 99;
+    a.analisi.precisione1 = 0.99f;
+    a.analisi.precisioneX = 0.99f;
+    a.analisi.precisione2 = 0.99f;
     a.analisi.datiUsati = 80;
     return a;
 }
@@ -299,8 +300,17 @@ ParametriScambio Parametri(const std::string& base) {
 }
 
 TEST(Servizio, UnAnalisiInviataTornaComeProposta) {
-    CartellaTemporanea servizio;
-    ProcessoServizio server(servizio.percorso());
+    CartellaTemporanea tmp;
+    const fs::path mia = tmp / "mia", servizio = tmp / "servizio";
+    NuovaCartella(mia);
+    ASSERT_EQ(Esegui(VELTRA_SERVIZIO_PATH, "pubblica --da " + mia.string() + " --cartella " +
+                                               servizio.string())
+                  .codice,
+              0);
+    // Nothing proposed for Serie A and B yet: any analysis the engine can fit wins.
+    fs::remove(servizio / "Squadre" / NomeFileRicezione(0));
+    fs::remove(servizio / "Squadre" / NomeFileRicezione(1));
+    ProcessoServizio server(servizio);
     HttpCurl http;
     std::atomic<bool> fermo{false};
     ContestoLavoro lavoro(fermo, nullptr);
@@ -317,11 +327,17 @@ TEST(Servizio, UnAnalisiInviataTornaComeProposta) {
               std::string::npos)
         << log.Testo();
     EXPECT_NE(log.Testo().find("Grazie per la tua partecipazione"), std::string::npos);
-    int conservate = 0;
-    for (const auto& f : fs::directory_iterator(servizio / "ricevute"))
-        if (LeggiTesto(f.path()).rfind("autore Mario Rossi & C.\n-2 0 3 1 120 100 80 ", 0) == 0)
-            ++conservate;
-    EXPECT_EQ(conservate, 1);
+    {
+        OrologioDiSistema orologio;
+        Servizio letto(servizio, orologio);
+        std::string perche;
+        ASSERT_TRUE(letto.Apri(&perche)) << perche;
+        const auto conservate = letto.archivio().Tutte();
+        ASSERT_EQ(conservate.size(), 1u);
+        EXPECT_EQ(conservate[0].autore, "Mario Rossi & C.");
+        EXPECT_EQ(conservate[0].campi.rfind("0 3 1 120 100 80 ", 0), 0u) << conservate[0].campi;
+        EXPECT_TRUE(conservate[0].proposta);
+    }
 
     ParametriScambio ricezione = Parametri(server.Base());
     ricezione.daRicevere = {0, 1};

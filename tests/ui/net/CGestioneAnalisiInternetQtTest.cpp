@@ -280,3 +280,44 @@ TEST(CGestioneAnalisiInternetQt, IlClicNascostoPreparaLaProvaLocale) {
     EXPECT_TRUE(AnalisiCorrente(a).StessiParametri(archiviata));
     w.annulla()->click();
 }
+
+TEST(CGestioneAnalisiInternetQt, LaChiaveDelClubVaColPostENonSiVede) {
+    Ambiente amb;
+    CartellaTemporanea tmp;
+    ScriviTesto(tmp / "chiavi.txt", "chiave-del-club-77\n");
+    ProcessoServizio server(amb.servizio, {"--chiavi", (tmp / "chiavi.txt").string()});
+    auto dati = std::make_unique<DatiGlobali>();
+    MessaggiRegistrati msg;
+    ASSERT_TRUE(CaricaAvvio(*dati, amb.mia, msg));
+    HttpCurl http;
+    CGestioneAnalisiInternetQt w(*dati, amb.mia, server.Base(), http, msg);
+    w.logica().secondiIgnora = 0;
+    w.ImpostaChiave("chiave-del-club-77");
+    w.show();
+    EXPECT_EQ(w.chiave()->text(), "chiave-del-club-77");
+    EXPECT_EQ(w.chiave()->echoMode(), QLineEdit::PasswordEchoOnEdit);
+    Foto(w, "chiave");
+    struct Caso {
+        const char* chiave;
+        const char* nelLog; // "" when the exchange must not start
+    };
+    for (const Caso& c : {Caso{"corta", ""}, Caso{"chiave-sbagliata-1", "(risposta 401)"},
+                          Caso{"chiave-del-club-77", "Analisi ricevute: 0"}}) {
+        SCOPED_TRACE(c.chiave);
+        w.chiave()->setText(c.chiave);
+        EXPECT_EQ(w.logica().chiave, c.chiave);
+        w.messaggi()->clear();
+        const std::size_t prima = msg.mostrati.size();
+        w.pagine()->setCurrentIndex(2);
+        w.connessione()->click();
+        ASSERT_TRUE(AttendiFinche([&] { return !w.logica().inCorso(); }));
+        if (*c.nelLog == '\0') {
+            ASSERT_EQ(msg.mostrati.size(), prima + 1);
+            EXPECT_EQ(msg.mostrati.back().testo, kChiaveNonValida);
+            continue;
+        }
+        const std::string log = w.messaggi()->toPlainText().toStdString();
+        EXPECT_NE(log.find(c.nelLog), std::string::npos) << log;
+    }
+    w.annulla()->click();
+}
