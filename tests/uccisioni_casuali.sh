@@ -48,17 +48,19 @@ in_volo() {
 con_giornale() { [ -n "$(find "$1" -name Giornale.VLT -print -quit)" ]; }
 
 # The service on a free port, serving what `pubblica` made of a folder; its
-# address on standard output.
+# address in INDIRIZZO.
 avvia_servizio() {
     local da=$1 dir=$2
+    INDIRIZZO=
     "$SERVIZIO" pubblica --da "$da" --cartella "$dir" >/dev/null 2>&1 || return 1
     "$SERVIZIO" --cartella "$dir" --porta 0 >"$dir.porta" 2>/dev/null &
     SERVIZI+=($!)
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         grep -qo 'http://[0-9.]*:[0-9]*' "$dir.porta" 2>/dev/null && break
         sleep 0.05
     done
-    grep -o 'http://[0-9.]*:[0-9]*' "$dir.porta" | head -1
+    INDIRIZZO=$(grep -o 'http://[0-9.]*:[0-9]*' "$dir.porta" | head -1)
+    [ -n "$INDIRIZZO" ]
 }
 
 # --- the folders every run starts from ------------------------------------
@@ -96,11 +98,13 @@ mkdir -p "$LAVORO/settimane"
 # A folder whose last season is under way, and the service publishing it whole.
 "$CLI" genera --stagioni 6 --squadre 12 --seme 5 --in-corso --cartella "$LAVORO/incorso" >/dev/null || exit 2
 "$CLI" genera --stagioni 6 --squadre 12 --seme 5 --cartella "$LAVORO/completa" >/dev/null || exit 2
-AGGIORNAMENTI=$(avvia_servizio "$LAVORO/completa" "$LAVORO/servizio-agg") ||
+avvia_servizio "$LAVORO/completa" "$LAVORO/servizio-agg" ||
     { echo "servizio degli aggiornamenti non avviato" >&2; exit 2; }
+AGGIORNAMENTI=$INDIRIZZO
 # The service proposing the shipped analyses.
-ANALISI=$(avvia_servizio "$LAVORO/base" "$LAVORO/servizio-analisi") ||
+avvia_servizio "$LAVORO/base" "$LAVORO/servizio-analisi" ||
     { echo "servizio delle analisi non avviato" >&2; exit 2; }
+ANALISI=$INDIRIZZO
 
 # name | base folder | command (@W the folder under test) | extra folder
 # checked with it (@W too), empty for none

@@ -158,7 +158,8 @@ std::vector<fs::path> SottocartelleArchivi(const fs::path& cartella) {
         if (!fs::is_directory(r, ec)) continue;
         v.push_back(r);
         for (fs::directory_iterator it(r, ec), fine; !ec && it != fine; it.increment(ec))
-            if (it->is_directory(ec) && !it->is_symlink(ec)) v.push_back(it->path());
+            if (std::error_code e2; it->is_directory(e2) && !it->is_symlink(e2))
+                v.push_back(it->path());
     }
     std::sort(v.begin(), v.end());
     return v;

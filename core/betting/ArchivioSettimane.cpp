@@ -290,7 +290,7 @@ std::vector<std::string> SettimaneDaiFile(const fs::path& cartella) {
         if (Minuscolo(p.extension().string()) != ".txt") continue;
         const std::string nome = p.stem().string();
         const auto d = DataDaNome(nome);
-        if (!d || !it->is_regular_file(ec)) continue;
+        if (std::error_code e2; !d || !it->is_regular_file(e2)) continue;
         trovate.emplace_back(d->chiave(), nome);
     }
     std::sort(trovate.begin(), trovate.end());

@@ -83,8 +83,10 @@ const char* Descrizione(CURLcode codice, bool connesso, bool troppoGrande) {
     case CURLE_ABORTED_BY_CALLBACK:
         return "operazione interrotta";
     case CURLE_URL_MALFORMAT:
-    case CURLE_UNSUPPORTED_PROTOCOL:
         return "indirizzo non valido";
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        // Once connected, it is the reply that speaks no HTTP.
+        return connesso ? "risposta del server non valida" : "indirizzo non valido";
     case CURLE_OUT_OF_MEMORY:
         return "memoria insufficiente";
     default:
@@ -210,7 +212,7 @@ public:
             risposta.esito = EsitoHttp::Interrotto;
         else if (t.troppoGrande)
             risposta.esito = EsitoHttp::TroppoGrande;
-        else if (codice == CURLE_URL_MALFORMAT || codice == CURLE_UNSUPPORTED_PROTOCOL)
+        else if (codice == CURLE_URL_MALFORMAT || (codice == CURLE_UNSUPPORTED_PROTOCOL && connesso == 0))
             risposta.esito = EsitoHttp::Indirizzo;
         else if (codice == CURLE_COULDNT_CONNECT || codice == CURLE_COULDNT_RESOLVE_HOST ||
                  (codice == CURLE_OPERATION_TIMEDOUT && connesso == 0))

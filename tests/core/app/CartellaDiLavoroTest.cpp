@@ -105,8 +105,9 @@ int gOperazioni = 0, gMuori = 0;
 // with no journal or temporary file anywhere.
 TEST(CartellaDiLavoro, UnArchivioInterrottoSiRecuperaAllApertura) {
     CartellaTemporanea tmp(CartellaTemporanea::InMemoria());
+    // The archives alone: the championship files play no part here.
     const fs::path cartella = tmp / "w";
-    ASSERT_TRUE(PreparaCartellaDiLavoro(cartella, kDatiPredefiniti));
+    fs::create_directories(cartella);
     ASSERT_TRUE(CreaCartelleEsportazione(cartella));
     const fs::path snai = cartella / kCartellaEsportate / "SNAI";
     auto m = std::make_unique<ScommessaMgr>();

@@ -324,15 +324,20 @@ TEST(ArchivioSettimane, RiepilogoMancanteODanneggiatoRicostruitoDaiFile) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         CartellaTemporanea dir;
-        if (c.riepilogo) ASSERT_TRUE(ScriviFileAtomico(dir / "Settimane.txt", *c.riepilogo));
+        if (c.riepilogo) {
+            ASSERT_TRUE(ScriviFileAtomico(dir / "Settimane.txt", *c.riepilogo));
+        }
         for (const auto& w : c.settimane) ASSERT_TRUE(ScriviFileAtomico(dir / (w + ".txt"), testo));
         ScriviFileAtomico(dir / "leggimi.txt", "non una settimana");
         const EsitoRiepilogo e = RiparaRiepilogo(dir.percorso());
         ASSERT_TRUE(e.ok) << e.messaggio;
         EXPECT_EQ(Leggi(dir / "Settimane.txt"), c.atteso);
         EXPECT_EQ(!e.messaggio.empty(), c.messaggio) << e.messaggio;
-        if (c.copia) EXPECT_EQ(Leggi(dir / "Settimane.txt.danneggiato"), *c.riepilogo);
-        else EXPECT_FALSE(fs::exists(dir / "Settimane.txt.danneggiato"));
+        if (c.copia) {
+            EXPECT_EQ(Leggi(dir / "Settimane.txt.danneggiato"), *c.riepilogo);
+        } else {
+            EXPECT_FALSE(fs::exists(dir / "Settimane.txt.danneggiato"));
+        }
         // The archive can be filed into again.
         EXPECT_EQ(EsportaSettimana(dir / "010302.txt", *m), "");
     }
