@@ -211,3 +211,19 @@ TEST(ArchiviaSettimaneCli, DopoUnaInterruzioneLArchivioSiRimetteInSesto) {
     ASSERT_EQ(u.codice, 0) << u.errori;
     EXPECT_EQ(LeggiFile(snai / "Settimane.txt"), "3 \n010102 \n080102 \n150102 \n");
 }
+
+// The temporary files a killed importa-quote left in its odds folder are gone
+// after the next run, whatever that run imports.
+TEST(ImportaQuoteCli, ITemporaneiDiUnaCorsaUccisaSonoRimossi) {
+    CartellaTemporanea dir;
+    const fs::path dest = dir / "quo";
+    fs::create_directories(dest);
+    ScriviTesto(dest / "060426.QUO.tmp-Ab12Cd", "a meta'");
+    ScriviTesto(dest / "130426.QUO", "di prima");
+    ScriviTesto(dir / "vuoto.csv", "Div,Date,HomeTeam,AwayTeam\n");
+    const Uscita u = EseguiCli("importa-quote --cartella " + Q(dir / "w") + " --destinazione " + Q(dest) +
+                               " " + Q(dir / "vuoto.csv"));
+    EXPECT_EQ(u.codice, 0) << u.errori;
+    EXPECT_FALSE(fs::exists(dest / "060426.QUO.tmp-Ab12Cd"));
+    EXPECT_EQ(LeggiTesto(dest / "130426.QUO"), "di prima");
+}
