@@ -6,7 +6,7 @@ set(STRATI platform dati engine pools/riduzioni tools pools betting net quote ap
 set(USA_platform platform)
 set(USA_dati dati platform)
 set(USA_engine engine dati platform)
-set(USA_pools/riduzioni pools/riduzioni)
+set(USA_pools/riduzioni pools/riduzioni dati platform)
 set(USA_tools tools engine dati platform)
 set(USA_pools pools engine dati platform)
 set(USA_betting betting engine dati platform)

@@ -180,6 +180,7 @@ int ComandoAggiorna(const std::vector<std::string>& a) {
     if (indirizzo.back() != '/') indirizzo += '/';
     ParametriAggiornamento p = PreparaAggiornamento(*dati, campionati, indirizzo, cartella);
     p.secondiAttesa = attesa;
+    p.pulsanteInterrompi = false; // a terminal has Ctrl-C, not the window's button
     p.secondiStallo = stallo;
 
     const std::string ultimo = UltimoAggiornamento(cartella);

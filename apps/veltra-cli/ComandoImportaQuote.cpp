@@ -7,6 +7,7 @@
 #include "app/DatiGlobali.h"
 #include "app/importa/ImportaQuote.h"
 #include "app/importa/TabellaAlias.h"
+#include "app/CartellaDiLavoro.h"
 #include "betting/FileQuote.h"
 #include "dati/FileAtomico.h"
 #include "platform/Messaggi.h"
@@ -65,6 +66,20 @@ int ComandoImportaQuote(const std::vector<std::string>& a) {
         }
         letti.push_back({std::filesystem::path(f).filename().string(), std::move(*testo)});
     }
+    // The destination is written as a working folder is: one save under its
+    // own lock, and whatever a run cut short left there is finished or
+    // removed first.
+    BloccoCartella bloccoDestinazione;
+    {
+        std::error_code ec;
+        std::filesystem::create_directories(destinazione, ec);
+        if (!std::filesystem::is_directory(destinazione, ec))
+            throw ErroreUso{"impossibile creare la cartella " + destinazione};
+        if (const EsitoFile e = ApriCartellaInScrittura(destinazione, bloccoDestinazione); !e) {
+            std::fprintf(stderr, "veltra-cli: %s (%s)\n", e.messaggio.c_str(), e.dettaglio.c_str());
+            return bloccoDestinazione.Occupata() ? kEsitoCartellaOccupata : kEsitoCaricamento;
+        }
+    }
     const std::string cartella = ApriCartellaLettura(opzioneCartella);
     auto dati = std::make_unique<DatiGlobali>();
     MessaggiSuErrore messaggi;
@@ -79,15 +94,11 @@ int ComandoImportaQuote(const std::vector<std::string>& a) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
     for (const std::string& r : esito.rapporto)
         std::fprintf(stderr, "%s\n", r.c_str());
-    std::error_code ec;
-    std::filesystem::create_directories(destinazione, ec);
-    int scritte = 0;
-    for (const auto& [nome, settimana] : esito.settimane) {
-        if (!SalvaQuote(settimana, std::filesystem::path(destinazione) / nome, messaggi,
-                        static_cast<char>(dati->versioneDati)))
-            return kEsitoCaricamento;
-        ++scritte;
-    }
+    std::vector<QuoteDaSalvare> daSalvare;
+    for (const auto& [nome, settimana] : esito.settimane) daSalvare.push_back({nome, &settimana});
+    if (!SalvaQuoteInsieme(daSalvare, destinazione, messaggi, static_cast<char>(dati->versioneDati)))
+        return kEsitoCaricamento;
+    const int scritte = static_cast<int>(daSalvare.size());
     std::printf("settimane=%d eventi=%d scartate=%d file_rifiutati=%d secondi=%.2f\n", scritte,
                 esito.importate, esito.scartate,
                 esito.fileRifiutati + static_cast<int>(file.size() - letti.size()), secondi);

@@ -7,6 +7,7 @@
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
 #include "app/Salvataggio.h"
+#include "dati/FileAtomico.h"
 #include "engine/ImpostaParametro.h"
 #include "platform/Lavori.h"
 #include "platform/Messaggi.h"
@@ -57,8 +58,10 @@ struct Errore {
 // Reads "CAMPIONATO;CASA;TRASFERTA" lines and builds the coupon in `nuova`
 // (the stored one is untouched until every line is good).
 void LeggiNuova(const std::string& file, DatiGlobali& dati, Schedina& nuova) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw Errore{"file non leggibile: " + file};
+    std::string perche;
+    const auto testo = LeggiFile(file, &perche);
+    if (!testo) throw Errore{"file non leggibile: " + file + " (" + perche + ")"};
+    std::istringstream in(*testo);
     std::string riga;
     int numero = 0, righe = 0;
     std::set<std::pair<int, std::string>> usate;

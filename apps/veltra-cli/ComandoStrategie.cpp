@@ -6,6 +6,7 @@
 #include "Comandi.h"
 
 #include "app/Avvio.h"
+#include "app/CartellaDiLavoro.h"
 #include "app/DatiGlobali.h"
 #include "app/Salvataggio.h"
 #include "betting/ArchivioSettimane.h"
@@ -145,6 +146,12 @@ int ComandoArchiviaSettimane(const std::vector<std::string>& a) {
     const fs::path origine = PercorsoPiattaforma(quote);
     std::error_code ec;
     if (!fs::is_directory(origine, ec)) throw ErroreUso{"non e' una cartella: " + quote};
+    // The odds folder as importa-quote leaves it: a run of it cut short is
+    // finished or undone before its files are read.
+    if (const EsitoFile e = ApriCartellaInLettura(origine); !e) {
+        std::fprintf(stderr, "veltra-cli: %s (%s)\n", e.messaggio.c_str(), e.dettaglio.c_str());
+        return kEsitoCaricamento;
+    }
     std::vector<fs::path> file;
     for (const auto& voce : fs::directory_iterator(origine, ec)) {
         std::string est = voce.path().extension().string();
@@ -169,6 +176,9 @@ int ComandoArchiviaSettimane(const std::vector<std::string>& a) {
     int archiviate = 0, eventi = 0, rifiutate = 0;
     MessaggiNulli messaggi;
     auto m = std::make_unique<ScommessaMgr>();
+    // Every week goes into the archive in one save: a run cut short leaves
+    // the archive as it was.
+    std::vector<SettimanaDaArchiviare> settimane;
     for (const fs::path& f : file) {
         const std::string nome = f.stem().string();
         if (!DataDaNome(nome)) {
@@ -188,14 +198,17 @@ int ComandoArchiviaSettimane(const std::vector<std::string>& a) {
         for (Evento& e : m->eventi)
             e.esito = '?';
         if (!RecuperaRisultati(*m, *dati, messaggi)) return kEsitoCaricamento;
-        const std::string e = EsportaSettimana(destinazione / (nome + ".txt"), *m);
-        if (!e.empty()) {
-            std::fprintf(stderr, "%s: %s\n", nome.c_str(), e.c_str());
-            return kEsitoCaricamento;
-        }
+        settimane.push_back({nome, TestoSettimana(*m)});
         ++archiviate;
         eventi += m->nEventi;
     }
+    if (!settimane.empty())
+        if (const std::string e = EsportaSettimane(destinazione, settimane); !e.empty()) {
+            std::string riga = e;
+            std::replace(riga.begin(), riga.end(), '\n', ' ');
+            std::fprintf(stderr, "%s\n", riga.c_str());
+            return kEsitoCaricamento;
+        }
     std::printf("settimane=%d eventi=%d nulli=%d rifiutate=%d cartella=%s\n", archiviate, eventi,
                 messaggi.nulli, rifiutate, destinazione.string().c_str());
     return kEsitoOk;

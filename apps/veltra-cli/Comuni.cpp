@@ -55,6 +55,11 @@ std::string UnaRiga(std::string s) {
     throw ErroreCartella{m, blocco && blocco->Occupata() ? kEsitoCartellaOccupata : kEsitoCaricamento};
 }
 
+// What the repair of the folder did, one line each on standard error.
+void Avvisi(const std::vector<std::string>& avvisi) {
+    for (const std::string& a : avvisi) std::fprintf(stderr, "veltra-cli: %s\n", UnaRiga(a).c_str());
+}
+
 } // namespace
 
 std::string ApriCartellaScrittura(const std::optional<std::string>& opzione, BloccoCartella& blocco,
@@ -65,7 +70,9 @@ std::string ApriCartellaScrittura(const std::optional<std::string>& opzione, Blo
     if (!std::filesystem::is_directory(cartella, ec))
         throw ErroreUso{"impossibile creare la cartella di lavoro " + cartella +
                         (std::filesystem::exists(cartella, ec) ? " (e' un file)" : "")};
-    if (const EsitoFile e = ApriCartellaInScrittura(cartella, blocco); !e) Fallita(e, &blocco);
+    std::vector<std::string> avvisi;
+    if (const EsitoFile e = ApriCartellaInScrittura(cartella, blocco, &avvisi); !e) Fallita(e, &blocco);
+    Avvisi(avvisi);
     if (primoAvvio)
         if (const EsitoFile e = PreparaCartellaDiLavoro(cartella, CartellaRisorse() / "dati"); !e)
             Fallita(e);
@@ -81,7 +88,9 @@ std::string ApriCartellaLettura(const std::optional<std::string>& opzione) {
         BloccoCartella blocco;
         return ApriCartellaScrittura(cartella, blocco, true);
     }
-    if (const EsitoFile e = ApriCartellaInLettura(cartella); !e) Fallita(e);
+    std::vector<std::string> avvisi;
+    if (const EsitoFile e = ApriCartellaInLettura(cartella, &avvisi); !e) Fallita(e);
+    Avvisi(avvisi);
     VerificaCartella(cartella);
     return cartella;
 }

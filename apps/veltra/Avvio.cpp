@@ -95,11 +95,14 @@ int AvviaProgramma(QApplication& app) {
     // The folder is this program's alone while it runs; a save a crash
     // interrupted is finished or undone before anything is read.
     BloccoCartella blocco;
-    if (const EsitoFile e = ApriCartellaInScrittura(cartella, blocco); !e) {
+    std::vector<std::string> avvisi;
+    if (const EsitoFile e = ApriCartellaInScrittura(cartella, blocco, &avvisi); !e) {
         avvio.close();
         messaggi.Errore(e.messaggio);
         return 1;
     }
+    // What the repair rebuilt (a list of archived weeks), said once.
+    for (const std::string& a : avvisi) messaggi.Mostra(a, Icona::Informazione);
     if (const EsitoFile e = PreparaCartellaDiLavoro(cartella, CartellaRisorse() / "dati"); !e) {
         avvio.close();
         messaggi.Errore(e.messaggio);

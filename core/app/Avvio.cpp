@@ -8,6 +8,7 @@
 #include "dati/FileDati.h"
 #include "dati/CArchivio.h"
 #include "engine/CMotoreStime.h"
+#include "betting/ArchivioSettimane.h"
 #include "betting/RicalcolaEventi.h"
 #include "platform/Messaggi.h"
 
@@ -41,6 +42,17 @@ bool CaricaAvvio(DatiGlobali& dati, const std::filesystem::path& cartella, IMess
                                              f.string() + ": file mancante o non leggibile"));
     }
     if (EsitoFile e = CaricaDati(dati, cartella); !e) return fallita(std::move(e));
+    // A scores file that cannot be read does not stop the start, but the user
+    // learns that its championship is without scores and dates, and that the
+    // file is left as it is until it is mended.
+    for (int c = 0; c < kNumeroCampionati; ++c)
+        if (const std::string& r = dati.campionato(c).retiNonLette; !r.empty())
+            messaggi.Mostra("Il file dei punteggi del campionato " +
+                                std::string(dati.campionato(c).descrizione().nome) +
+                                " e' danneggiato e non e' stato letto:\n" + r +
+                                "\nIl campionato resta senza punteggi e date; il file non viene "
+                                "modificato.",
+                            Icona::Esclamazione);
     // A strategy number is never given twice, even when Cfg2.VLT was lost or
     // is older than the strategy list.
     for (const auto& s : dati.strategie.strategie)
@@ -71,10 +83,10 @@ bool CreaCartelleEsportazione(const std::filesystem::path& cartella) {
     std::vector<std::string> esportazioni(std::begin(kBookmaker), std::end(kBookmaker));
     esportazioni.push_back("ALTROBOOKMAKER");
     for (const auto& b : esportazioni) {
-        const fs::path f = cartella / "QUOTE-ESPORTATE" / b;
-        if (fs::is_directory(f, ec)) continue;
-        if (!fs::create_directories(f, ec) || !ScriviFileAtomico(f / "Settimane.txt", "0"))
-            ok = false;
+        const fs::path f = cartella / kCartellaEsportate / b;
+        fs::create_directories(f, ec);
+        // Also a folder whose creation was cut short before its list of weeks.
+        if (!fs::is_directory(f, ec) || !RiparaRiepilogo(f).ok) ok = false;
     }
     return ok;
 }

@@ -2,9 +2,11 @@
 
 #include "app/ArchivioConfigurazione.h"
 #include "app/DatiGlobali.h"
+#include "betting/ArchivioSettimane.h"
 #include "dati/FileAtomico.h"
 #include "dati/ModelliStime.h"
 #include "engine/rating/ModelloProbabilita.h"
+#include "quote/LettoriPagine.h"
 
 #include <algorithm>
 #include <chrono>
@@ -100,17 +102,34 @@ EsitoFile ControllaCartella(const fs::path& cartella) {
     return {};
 }
 
-EsitoFile Ripara(const fs::path& cartella) {
+EsitoFile Ripara(const fs::path& cartella, std::vector<std::string>* avvisi) {
     const EsitoRecupero r = RecuperaCartella(cartella);
-    if (r.ok) return {};
-    return EsitoFile::Errore("Impossibile riparare la cartella di lavoro " + cartella.string() +
-                                 " dopo un salvataggio interrotto.",
-                             r.errore);
+    if (!r.ok)
+        return EsitoFile::Errore("Impossibile riparare la cartella di lavoro " + cartella.string() +
+                                     " dopo un salvataggio interrotto.",
+                                 r.errore);
+    for (const fs::path& sotto : SottocartelleArchivi(cartella)) {
+        const EsitoRecupero s = RecuperaCartella(sotto);
+        if (!s.ok)
+            return EsitoFile::Errore("Impossibile riparare la cartella " + sotto.string() +
+                                         " dopo un salvataggio interrotto.",
+                                     s.errore);
+    }
+    // The lists of archived weeks, once every save in them is whole.
+    std::error_code ec;
+    for (const char* b : kCartelleBookmaker) {
+        const fs::path archivio = cartella / kCartellaEsportate / b;
+        if (!fs::is_directory(archivio, ec)) continue;
+        const EsitoRiepilogo e = RiparaRiepilogo(archivio);
+        if (!e.messaggio.empty() && avvisi) avvisi->push_back(e.messaggio);
+    }
+    return {};
 }
 
 } // namespace
 
-EsitoFile ApriCartellaInScrittura(const fs::path& cartella, BloccoCartella& blocco) {
+EsitoFile ApriCartellaInScrittura(const fs::path& cartella, BloccoCartella& blocco,
+                                  std::vector<std::string>* avvisi) {
     if (EsitoFile e = ControllaCartella(cartella); !e) return e;
     std::error_code ec;
     fs::create_directories(cartella, ec);
@@ -118,27 +137,42 @@ EsitoFile ApriCartellaInScrittura(const fs::path& cartella, BloccoCartella& bloc
         return EsitoFile::Errore("Impossibile creare la cartella di lavoro " + cartella.string(),
                                  ec ? ec.message() : "non e' una cartella");
     if (!blocco.Prendi(cartella)) return EsitoFile::Errore(blocco.Messaggio(), blocco.Messaggio());
-    if (EsitoFile e = Ripara(cartella); !e) {
+    if (EsitoFile e = Ripara(cartella, avvisi); !e) {
         blocco.Rilascia();
         return e;
     }
     return {};
 }
 
-EsitoFile ApriCartellaInLettura(const fs::path& cartella) {
+EsitoFile ApriCartellaInLettura(const fs::path& cartella, std::vector<std::string>* avvisi) {
     if (EsitoFile e = ControllaCartella(cartella); !e) return e;
     std::error_code ec;
     if (!fs::is_directory(cartella, ec))
         return EsitoFile::Errore("La cartella di lavoro " + cartella.string() + " non esiste.",
                                  cartella.string() + ": cartella mancante");
     BloccoCartella blocco;
-    if (blocco.Prendi(cartella)) return Ripara(cartella);
+    if (blocco.Prendi(cartella)) return Ripara(cartella, avvisi);
     if (!blocco.Occupata()) return {}; // a folder this user may only read: read it as it is
     // Another program writes the folder: a journal means it is replacing files
     // right now.
     for (int i = 0; i < 250 && fs::exists(cartella / kFileGiornale, ec); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     return {};
+}
+
+std::vector<fs::path> SottocartelleArchivi(const fs::path& cartella) {
+    std::vector<fs::path> v;
+    for (const char* radice : {kCartellaEsportate, kCartellaPagineQuote}) {
+        const fs::path r = cartella / radice;
+        std::error_code ec;
+        if (!fs::is_directory(r, ec)) continue;
+        v.push_back(r);
+        for (fs::directory_iterator it(r, ec), fine; !ec && it != fine; it.increment(ec))
+            if (std::error_code e2; it->is_directory(e2) && !it->is_symlink(e2))
+                v.push_back(it->path());
+    }
+    std::sort(v.begin(), v.end());
+    return v;
 }
 
 std::string ImprontaCartella(const fs::path& cartella) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace veltra {
 
@@ -29,13 +30,23 @@ EsitoFile PreparaCartellaDiLavoro(const std::filesystem::path& cartella,
 // folder, while another program holds it), then finishes or undoes a save
 // that a crash interrupted and removes temporary files left behind. The
 // folder stays locked while `blocco` lives.
-EsitoFile ApriCartellaInScrittura(const std::filesystem::path& cartella, BloccoCartella& blocco);
+// The same repair runs on every sub-folder the program writes (the archives
+// of weeks, the copies of the bookmakers' pages), and a missing or damaged
+// list of archived weeks is rebuilt from the week files: what was done is
+// added to `avvisi`, when given, one message each.
+EsitoFile ApriCartellaInScrittura(const std::filesystem::path& cartella, BloccoCartella& blocco,
+                                  std::vector<std::string>* avvisi = nullptr);
 
 // Opens a working folder for a command that only reads it. When no program
 // writes it, it is repaired as above (holding the lock for that moment
 // only); when one does, a save it has under way is waited for (a few
 // seconds at most).
-EsitoFile ApriCartellaInLettura(const std::filesystem::path& cartella);
+EsitoFile ApriCartellaInLettura(const std::filesystem::path& cartella,
+                                std::vector<std::string>* avvisi = nullptr);
+
+// The sub-folders of `cartella` that the program writes with its saves, each
+// to be repaired as the folder itself.
+std::vector<std::filesystem::path> SottocartelleArchivi(const std::filesystem::path& cartella);
 
 // What a folder's files are at this moment (name, identity, size, time of
 // change of each): two equal fingerprints around a read mean no save

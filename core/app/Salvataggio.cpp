@@ -20,34 +20,40 @@ bool SalvaDati(DatiGlobali& dati, const std::filesystem::path& cartella, IMessag
     // as it only costs the user's backup copy.
     if (const auto vecchia = LeggiFile(cartella / kFileConfigurazione))
         salvataggio.Prepara(cartella / kFileConfigurazioneVecchia, *vecchia);
-
-    bool creato = false;
-    if (!salvataggio.Prepara(cartella / kFileStrategie, Testo(ScriviArchivioStrategie(dati)),
-                             &creato)) {
-        messaggi.Errore(creato ? kErroreScritturaStrategie : kErroreCreazioneStrategie);
+    // The message names the file that could not be written and why, whichever it is.
+    bool creato = true;
+    auto fallito = [&] {
+        const std::string& perche = salvataggio.Errore();
+        if (salvataggio.FileFallito().filename() == kFileStrategie)
+            messaggi.Errore((creato ? kErroreScritturaStrategie : kErroreCreazioneStrategie) + perche);
+        else
+            messaggi.Errore("Errore nella scrittura del file " +
+                            salvataggio.FileFallito().filename().string() + ".\n" + perche);
         return false;
-    }
+    };
+    if (!salvataggio.Prepara(cartella / kFileStrategie, Testo(ScriviArchivioStrategie(dati)),
+                             &creato))
+        return fallito();
     if (!salvataggio.Prepara(cartella / kFileConfigurazione,
                              Testo(ScriviArchivioConfigurazione(dati))))
-        return false;
-    if (!PreparaFileCampionati(dati, cartella, salvataggio)) return false;
+        return fallito();
+    if (!PreparaFileCampionati(dati, cartella, salvataggio)) return fallito();
     // The archive of checked plays, when it was read whole (a damaged file
     // is never overwritten) and there is something to keep.
     if (dati.giocateToto &&
         (!dati.giocateToto->giocate.empty() || std::filesystem::exists(cartella / kFileStatisticheToto)) &&
         !salvataggio.Prepara(cartella / kFileStatisticheToto, ScriviListaGiocate(*dati.giocateToto)))
-        return false;
+        return fallito();
     // The date of a loaded update goes with the data it dates.
     if (!dati.marcatoreAggiornamento.empty() &&
         !salvataggio.Prepara(cartella / kFileMarcatore, dati.marcatoreAggiornamento + "\n"))
-        return false;
+        return fallito();
     // The support file too, so that strategy numbers survive a crash.
     ++dati.contatoreSalvataggi;
-    const bool supporto =
-        salvataggio.Prepara(cartella / kFileDatiSupporto, ScriviTestoDatiSupporto(dati));
-    if (!supporto || !salvataggio.Conferma()) {
+    if (!salvataggio.Prepara(cartella / kFileDatiSupporto, ScriviTestoDatiSupporto(dati)) ||
+        !salvataggio.Conferma()) {
         --dati.contatoreSalvataggi;
-        return false;
+        return fallito();
     }
     dati.versioneDati = kVersioneDati;
     dati.datiModificati = 0;

@@ -256,6 +256,85 @@ std::string EsportaSettimana(const fs::path& percorso, const ScommessaMgr& m) {
     return {};
 }
 
+std::string EsportaSettimane(const fs::path& cartella,
+                             const std::vector<SettimanaDaArchiviare>& settimane) {
+    const fs::path riepilogo = cartella / kFileSettimane;
+    std::string errore;
+    const auto testo = LeggiFile(riepilogo, &errore);
+    if (!testo)
+        return "Errore nella lettura del file di riepilogo delle settimane archiviate.\n" +
+               riepilogo.string() + ": " + errore;
+    auto elenco = LeggiRiepilogo(*testo, &errore);
+    if (!elenco)
+        return "Errore nella lettura del file di riepilogo delle settimane archiviate.\n" +
+               riepilogo.string() + ": " + errore;
+    SalvataggioAtomico s;
+    for (const SettimanaDaArchiviare& w : settimane) {
+        // A week filed again replaces its file and keeps its one place.
+        if (std::find(elenco->begin(), elenco->end(), w.nome) == elenco->end())
+            *elenco = InserisciSettimana(std::move(*elenco), w.nome);
+        if (!s.Prepara(cartella / (w.nome + ".txt"), w.testo))
+            return "Errore nella scrittura del file della settimana.\n" + s.Errore();
+    }
+    if (!s.Prepara(riepilogo, TestoRiepilogo(*elenco)) || !s.Conferma())
+        return "Errore nella scrittura del file di riepilogo delle settimane archiviate.\n" +
+               s.Errore();
+    return {};
+}
+
+std::vector<std::string> SettimaneDaiFile(const fs::path& cartella) {
+    std::vector<std::pair<long, std::string>> trovate;
+    std::error_code ec;
+    for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+        const fs::path& p = it->path();
+        if (Minuscolo(p.extension().string()) != ".txt") continue;
+        const std::string nome = p.stem().string();
+        const auto d = DataDaNome(nome);
+        if (std::error_code e2; !d || !it->is_regular_file(e2)) continue;
+        trovate.emplace_back(d->chiave(), nome);
+    }
+    std::sort(trovate.begin(), trovate.end());
+    std::vector<std::string> v;
+    for (auto& [chiave, nome] : trovate)
+        if (v.empty() || v.back() != nome) v.push_back(std::move(nome));
+    return v;
+}
+
+EsitoRiepilogo RiparaRiepilogo(const fs::path& cartella) {
+    EsitoRiepilogo r;
+    const fs::path riepilogo = cartella / kFileSettimane;
+    const LetturaFile l = LeggiFileControllato(riepilogo);
+    std::string perche;
+    if (l.testo && LeggiRiepilogo(*l.testo, &perche)) return r;
+    if (!l.testo && !l.mancante) {
+        // Not a file the program can replace (a folder, a fifo...): left alone.
+        r.ok = false;
+        r.messaggio = riepilogo.string() + ": " + l.errore;
+        return r;
+    }
+    const std::vector<std::string> settimane = SettimaneDaiFile(cartella);
+    SalvataggioAtomico s;
+    if (l.testo) s.Prepara(cartella / (std::string(kFileSettimane) + ".danneggiato"), *l.testo);
+    // An empty list is written as the folder's creation writes it.
+    const std::string nuovo = settimane.empty() ? std::string("0") : TestoRiepilogo(settimane);
+    if (!s.Prepara(riepilogo, nuovo) || !s.Conferma()) {
+        r.ok = false;
+        r.messaggio = "Impossibile ricostruire il file di riepilogo delle settimane archiviate.\n" +
+                      s.Errore();
+        return r;
+    }
+    if (l.testo)
+        r.messaggio = "Il file di riepilogo delle settimane archiviate " + riepilogo.string() +
+                      " era danneggiato (" + perche + "): e' stato ricostruito dai file delle " +
+                      "settimane presenti (" + std::to_string(settimane.size()) +
+                      "); il vecchio e' conservato come " + kFileSettimane + ".danneggiato.";
+    else if (!settimane.empty())
+        r.messaggio = "Il file di riepilogo delle settimane archiviate " + riepilogo.string() +
+                      " mancava: e' stato ricostruito dai file delle settimane presenti (" +
+                      std::to_string(settimane.size()) + ").";
+    return r;
+}
+
 std::vector<Evento> LeggiSettimana(std::string_view testo,
                                    const std::array<bool, kNumeroCampionati>& maschera,
                                    int* scartate, std::size_t massimo) {

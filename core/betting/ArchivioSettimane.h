@@ -88,6 +88,32 @@ std::string ControllaPercorsoEsportazione(const std::filesystem::path& radiceEsp
 // save (both or neither). The message of the failure, "" on success.
 std::string EsportaSettimana(const std::filesystem::path& percorso, const ScommessaMgr& m);
 
+// A week to file: its name GGMMAA and the text of its week file.
+struct SettimanaDaArchiviare {
+    std::string nome;
+    std::string testo;
+};
+// Files several weeks into the bookmaker folder `cartella` with its updated
+// "Settimane.txt" as one save: all of them or nothing. The message of the
+// failure, "" on success.
+std::string EsportaSettimane(const std::filesystem::path& cartella,
+                             const std::vector<SettimanaDaArchiviare>& settimane);
+
+// The weeks of a bookmaker folder as its week files say (GGMMAA.txt, in
+// date order).
+std::vector<std::string> SettimaneDaiFile(const std::filesystem::path& cartella);
+
+struct EsitoRiepilogo {
+    bool ok = true;
+    std::string messaggio; // what was done, for the user; empty when nothing was
+};
+// Makes sure the bookmaker folder `cartella` has a readable "Settimane.txt":
+// a missing one is written from the week files present (silently when there
+// are none: a folder whose creation was interrupted), a damaged one is
+// rebuilt the same way with a message and kept as "Settimane.txt.danneggiato".
+// Not ok (with the reason) when it cannot be written or is not a file.
+EsitoRiepilogo RiparaRiepilogo(const std::filesystem::path& cartella);
+
 // One week of the archive, as the statistics read it.
 struct SettimanaArchiviata {
     std::string nome;

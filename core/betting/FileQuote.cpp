@@ -217,6 +217,22 @@ bool SalvaQuote(const ScommessaMgr& m, const std::filesystem::path& file, IMessa
     return true;
 }
 
+bool SalvaQuoteInsieme(const std::vector<QuoteDaSalvare>& settimane,
+                       const std::filesystem::path& cartella, IMessaggi& messaggi,
+                       char versioneDati) {
+    SalvataggioAtomico s;
+    bool ok = true;
+    for (const QuoteDaSalvare& q : settimane) {
+        ok = s.Prepara(cartella / q.nome, ScriviQuote(*q.settimana, versioneDati));
+        if (!ok) break;
+    }
+    if (!ok || !s.Conferma()) {
+        messaggi.Errore(std::string(kErroreSalvataggioQuote) + "\n" + s.Errore());
+        return false;
+    }
+    return true;
+}
+
 bool CaricaQuote(ScommessaMgr& m, const std::filesystem::path& file, DatiCampionati& dati,
                  IMessaggi& messaggi) {
     const LetturaFile f = LeggiFileControllato(file);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltra {
 
@@ -42,6 +43,16 @@ std::optional<ScommessaMgr> LeggiQuote(std::string_view testo, std::string* erro
 // Saves the manager; on failure the message is shown and false.
 bool SalvaQuote(const ScommessaMgr& m, const std::filesystem::path& file, IMessaggi& messaggi,
                 char versioneDati = 'p');
+
+// Saves several weeks into one folder as one save, all or none; on failure
+// the message (naming the file and why) is shown and false.
+struct QuoteDaSalvare {
+    std::string nome; // the file's name in `cartella`
+    const ScommessaMgr* settimana = nullptr;
+};
+bool SalvaQuoteInsieme(const std::vector<QuoteDaSalvare>& settimane,
+                       const std::filesystem::path& cartella, IMessaggi& messaggi,
+                       char versioneDati = 'p');
 
 // Loads a file into the manager and recomputes every event from the current
 // analyses (RicalcolaEventi, which may still lose the events with its own

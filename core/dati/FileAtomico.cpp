@@ -1,5 +1,6 @@
 #include "dati/FileAtomico.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,7 +20,7 @@ constexpr std::string_view kSuffissoTemporaneo = ".tmp-";
 constexpr std::string_view kSuffissoPrecedente = ".prec";
 constexpr std::string_view kIntestazioneGiornale = "VELTRA giornale 1";
 
-std::string Errno() { return std::strerror(errno); }
+std::string Errno() { return DescriviErroreSistema(errno); }
 
 // Every file operation of a save goes through these, so that a test can stop
 // or fail any of them.
@@ -105,7 +106,9 @@ std::string ScriviTemporaneo(const fs::path& percorso, std::string_view contenut
     ::fchmod(fd, modo);
     ok = Chiudi(fd, nome) && ok;
     if (!ok) {
+        const int perche = errno;
         ::unlink(nome.c_str());
+        errno = perche;
         return {};
     }
     return nome;
@@ -230,6 +233,29 @@ std::vector<VoceGiornale> VociGiornale(const auto& voci) {
     return g;
 }
 
+// Carries out or undoes the journal of `cartella`, if there is one: 1 when
+// one was applied, 0 when there was none, -1 (with the reason in `errore`)
+// when it cannot be read or applied; nothing is touched then.
+int RecuperaGiornale(const fs::path& cartella, std::string& errore, bool* avantiApplicato) {
+    const fs::path giornale = cartella / kFileGiornale;
+    const LetturaFile l = LeggiFileControllato(giornale, 1u << 20);
+    if (l.mancante) return 0;
+    if (!l.testo) {
+        errore = giornale.string() + ": " + l.errore;
+        return -1;
+    }
+    std::vector<VoceGiornale> voci;
+    bool avanti = true;
+    if (!LeggiGiornale(*l.testo, voci, avanti)) {
+        errore = giornale.string() +
+                 ": giornale di un salvataggio interrotto danneggiato; nessun file e' stato toccato";
+        return -1;
+    }
+    if (!ApplicaGiornale(cartella, voci, avanti, &errore)) return -1;
+    if (avantiApplicato) *avantiApplicato = avanti;
+    return 1;
+}
+
 } // namespace
 
 void ImpostaOsservatoreOperazioni(OsservatoreOperazioni osservatore, bool sincronizza) {
@@ -250,60 +276,117 @@ bool NomeTemporaneo(std::string_view nome) {
     return true;
 }
 
-LetturaFile LeggiFileControllato(const fs::path& percorso, std::size_t limite) {
-    LetturaFile r;
-    struct stat st {};
-    if (::stat(percorso.c_str(), &st) != 0) {
-        r.mancante = errno == ENOENT;
-        r.errore = r.mancante ? "file mancante" : "impossibile aprire il file (" + Errno() + ")";
-        return r;
+std::string DescriviErroreSistema(int numero) {
+    switch (numero) {
+    case ENOSPC:
+    case EDQUOT:
+        return "spazio esaurito sul disco";
+    case EACCES:
+    case EPERM:
+        return "permesso negato";
+    case EROFS:
+        return "disco in sola lettura";
+    case EIO:
+        return "errore di input/output del disco";
+    case ENOENT:
+        return "file o cartella inesistente";
+    case ENOTDIR:
+        return "una parte del percorso non e' una cartella";
+    case EISDIR:
+        return "e' una cartella";
+    case EMFILE:
+    case ENFILE:
+        return "troppi file aperti";
+    case ENAMETOOLONG:
+        return "nome troppo lungo";
+    default:
+        break;
     }
+    return std::string("errore di sistema (") + std::strerror(numero) + ")";
+}
+
+FileRegolare::FileRegolare(const fs::path& percorso, std::size_t limite) {
+    struct stat st {};
     auto nonRegolare = [&] {
-        r.errore = S_ISDIR(st.st_mode) ? "e' una cartella, non un file"
-                                       : "non e' un file regolare (dispositivo, fifo o socket)";
-        return r;
+        errore_ = S_ISDIR(st.st_mode) ? "e' una cartella, non un file"
+                                      : "non e' un file regolare (dispositivo, fifo o socket)";
     };
-    if (!S_ISREG(st.st_mode)) return nonRegolare();
+    if (::stat(percorso.c_str(), &st) != 0) {
+        mancante_ = errno == ENOENT;
+        errore_ = mancante_ ? "file mancante" : "impossibile aprire il file (" + Errno() + ")";
+        return;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        nonRegolare();
+        return;
+    }
     // Opened without blocking, in case it was swapped for a fifo meanwhile.
     const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        r.mancante = errno == ENOENT;
-        r.errore = "impossibile aprire il file (" + Errno() + ")";
+        mancante_ = errno == ENOENT;
+        errore_ = "impossibile aprire il file (" + Errno() + ")";
+        return;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        nonRegolare();
+        return;
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > limite) {
+        errore_ = "file troppo grande (piu' di " + std::to_string(limite) + " byte)";
+        ::close(fd);
+        return;
+    }
+    fd_ = fd;
+    dimensione_ = static_cast<std::size_t>(st.st_size);
+}
+
+FileRegolare::~FileRegolare() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FileRegolare::Leggi(void* dove, std::size_t n) {
+    auto* p = static_cast<char*>(dove);
+    while (n > 0 && fd_ >= 0) {
+        const ssize_t k = ::read(fd_, p, n);
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) return false;
+        p += k;
+        n -= static_cast<std::size_t>(k);
+    }
+    return n == 0;
+}
+
+LetturaFile LeggiFileControllato(const fs::path& percorso, std::size_t limite) {
+    LetturaFile r;
+    FileRegolare f(percorso, limite);
+    if (!f.aperto()) {
+        r.mancante = f.mancante();
+        r.errore = f.errore();
         return r;
     }
     auto troppoGrande = [&] {
         r.errore = "file troppo grande (piu' di " + std::to_string(limite) + " byte)";
-        ::close(fd);
         return r;
     };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return nonRegolare();
-    }
-    if (static_cast<std::uintmax_t>(st.st_size) > limite) return troppoGrande();
     std::string testo;
-    testo.resize(static_cast<std::size_t>(st.st_size) + 1);
+    testo.resize(f.dimensione() + 1);
     std::size_t letti = 0;
     for (;;) {
         if (letti == testo.size()) {
             if (testo.size() > limite) return troppoGrande(); // it grew while read
             testo.resize(std::min(limite + 1, testo.size() * 2 + 4096));
         }
-        const ssize_t n = ::read(fd, testo.data() + letti, testo.size() - letti);
+        const ssize_t n = ::read(f.fd(), testo.data() + letti, testo.size() - letti);
         if (n < 0) {
             if (errno == EINTR) continue;
             r.errore = "errore di lettura (" + Errno() + ")";
-            ::close(fd);
             return r;
         }
         if (n == 0) break;
         letti += static_cast<std::size_t>(n);
     }
-    ::close(fd);
-    if (letti > limite) {
-        r.errore = "file troppo grande (piu' di " + std::to_string(limite) + " byte)";
-        return r;
-    }
+    if (letti > limite) return troppoGrande();
     testo.resize(letti);
     r.testo = std::move(testo);
     return r;
@@ -317,24 +400,60 @@ std::optional<std::string> LeggiFile(const fs::path& percorso, std::string* erro
 
 SalvataggioAtomico::~SalvataggioAtomico() { Annulla(); }
 
+bool SalvataggioAtomico::Fallito(const fs::path& file) {
+    errore_ = file.string() + ": " + Errno();
+    fileFallito_ = file;
+    return false;
+}
+
+namespace {
+// Whether `percorso` is a regular file holding exactly `contenuto`.
+bool UgualeA(const fs::path& percorso, std::string_view contenuto) {
+    struct stat st {};
+    if (::lstat(percorso.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::uintmax_t>(st.st_size) != contenuto.size())
+        return false;
+    FileRegolare f(percorso, contenuto.size());
+    if (!f.aperto() || f.dimensione() != contenuto.size()) return false;
+    std::string blocco(std::min<std::size_t>(contenuto.size(), 1u << 16), '\0');
+    for (std::size_t letti = 0; letti < contenuto.size();) {
+        const std::size_t n = std::min(blocco.size(), contenuto.size() - letti);
+        if (!f.Leggi(blocco.data(), n) || contenuto.substr(letti, n) != std::string_view(blocco.data(), n))
+            return false;
+        letti += n;
+    }
+    char oltre = 0;
+    return ::read(f.fd(), &oltre, 1) == 0;
+}
+} // namespace
+
 bool SalvataggioAtomico::Prepara(const fs::path& percorso, std::string_view contenuto,
                                  bool* creato) {
-    if (!voci_.empty() && voci_.front().destinazione.parent_path() != percorso.parent_path()) {
+    if (haCartella_ && cartella_ != percorso.parent_path()) {
         if (creato) *creato = false;
-        return false;
+        errno = EINVAL;
+        return Fallito(percorso);
+    }
+    haCartella_ = true;
+    cartella_ = percorso.parent_path();
+    if (UgualeA(percorso, contenuto)) {
+        if (creato) *creato = true;
+        return true;
     }
     const std::string temporaneo = ScriviTemporaneo(percorso, contenuto, ModoDi(percorso), creato);
-    if (temporaneo.empty()) return false;
+    if (temporaneo.empty()) return Fallito(percorso);
     voci_.push_back({percorso, temporaneo, {}});
     return true;
 }
 
 bool SalvataggioAtomico::Conferma() {
+    haCartella_ = false;
     if (voci_.empty()) return true;
     if (voci_.size() > 1) return ConfermaConGiornale();
     // One file: its rename is the whole transaction.
     const Voce v = voci_.front();
     if (!Rinomina(v.temporaneo, v.destinazione)) {
+        Fallito(v.destinazione);
         Annulla();
         return false;
     }
@@ -345,10 +464,16 @@ bool SalvataggioAtomico::Conferma() {
 
 bool SalvataggioAtomico::ConfermaConGiornale() {
     const fs::path cartella = voci_.front().destinazione.parent_path();
-    // A journal of an earlier save whose last step failed is finished with.
-    if (Esiste(cartella / kFileGiornale) && !Rimuovi(cartella / kFileGiornale)) {
-        Annulla();
-        return false;
+    // A journal of an earlier save that did not end is carried out (or
+    // undone) first: dropping it would leave that save half made.
+    if (Esiste(cartella / kFileGiornale)) {
+        std::string perche;
+        if (RecuperaGiornale(cartella, perche, nullptr) < 0) {
+            errore_ = perche;
+            fileFallito_ = cartella / kFileGiornale;
+            Annulla();
+            return false;
+        }
     }
     // The files being replaced are kept under a second name until the save
     // is over, so that it can still be undone.
@@ -356,6 +481,8 @@ bool SalvataggioAtomico::ConfermaConGiornale() {
         struct stat st {};
         if (::lstat(v.destinazione.c_str(), &st) != 0) continue; // a new file
         if (!S_ISREG(st.st_mode)) {
+            errno = EISDIR;
+            Fallito(v.destinazione);
             Annulla();
             return false;
         }
@@ -368,6 +495,8 @@ bool SalvataggioAtomico::ConfermaConGiornale() {
                                  ? LeggiFile(v.destinazione)
                                  : std::nullopt;
         if (!vecchio) {
+            errno = perche;
+            Fallito(v.destinazione);
             v.precedente.clear();
             Annulla();
             return false;
@@ -375,6 +504,7 @@ bool SalvataggioAtomico::ConfermaConGiornale() {
         const std::string copia =
             ScriviTemporaneo(v.destinazione, *vecchio, ModoDi(v.destinazione), nullptr);
         if (copia.empty() || !Rinomina(copia, v.precedente)) {
+            Fallito(v.destinazione);
             if (!copia.empty()) ::unlink(copia.c_str());
             v.precedente.clear();
             Annulla();
@@ -383,6 +513,7 @@ bool SalvataggioAtomico::ConfermaConGiornale() {
     }
     const auto giornale = VociGiornale(voci_);
     if (!SincronizzaCartella(cartella) || !ScriviGiornale(cartella, giornale, true)) {
+        Fallito(cartella / kFileGiornale);
         Annulla();
         return false;
     }
@@ -390,6 +521,7 @@ bool SalvataggioAtomico::ConfermaConGiornale() {
     // next start.
     for (std::size_t i = 0; i < voci_.size(); ++i) {
         if (Rinomina(voci_[i].temporaneo, voci_[i].destinazione)) continue;
+        Fallito(voci_[i].destinazione);
         voci_.clear();
         // Undone when the journal can say so; otherwise finished if possible.
         if (ScriviGiornale(cartella, giornale, false)) {
@@ -405,6 +537,7 @@ bool SalvataggioAtomico::ConfermaConGiornale() {
 }
 
 void SalvataggioAtomico::Annulla() {
+    haCartella_ = false;
     for (const auto& v : voci_) {
         Rimuovi(v.temporaneo);
         if (!v.precedente.empty()) Rimuovi(v.precedente);
@@ -419,29 +552,13 @@ bool ScriviFileAtomico(const fs::path& percorso, std::string_view contenuto) {
 
 EsitoRecupero RecuperaCartella(const fs::path& cartella) {
     EsitoRecupero r;
-    const fs::path giornale = cartella / kFileGiornale;
-    const LetturaFile l = LeggiFileControllato(giornale, 1u << 20);
-    if (!l.mancante) {
-        std::vector<VoceGiornale> voci;
-        bool avanti = true;
-        if (!l.testo) {
-            r.ok = false;
-            r.errore = giornale.string() + ": " + l.errore;
-            return r;
-        }
-        if (!LeggiGiornale(*l.testo, voci, avanti)) {
-            r.ok = false;
-            r.errore = giornale.string() +
-                       ": giornale di un salvataggio interrotto danneggiato; nessun file e' "
-                       "stato toccato";
-            return r;
-        }
-        if (!ApplicaGiornale(cartella, voci, avanti, &r.errore)) {
-            r.ok = false;
-            return r;
-        }
-        (avanti ? r.salvataggiCompletati : r.salvataggiAnnullati) = 1;
+    bool avanti = true;
+    const int esito = RecuperaGiornale(cartella, r.errore, &avanti);
+    if (esito < 0) {
+        r.ok = false;
+        return r;
     }
+    if (esito > 0) (avanti ? r.salvataggiCompletati : r.salvataggiAnnullati) = 1;
     std::error_code ec;
     for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
         const std::string nome = it->path().filename().string();

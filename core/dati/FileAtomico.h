@@ -28,8 +28,33 @@ struct LetturaFile {
     std::string errore;               // why it could not be read
 };
 
-// Reads a whole regular file of at most `limite` bytes. A FIFO, a device, a
-// folder or a larger file is refused without blocking or reading it all.
+// Every reader of a file opens it through here: a regular file is opened
+// for reading (the descriptor, its size); a FIFO, a device, a socket or a
+// folder is refused without blocking on it (`errore` says which), and so is
+// a file larger than `limite`. The descriptor is closed by the object.
+class FileRegolare {
+public:
+    FileRegolare(const std::filesystem::path& percorso, std::size_t limite = kDimensioneMassimaFile);
+    FileRegolare(const FileRegolare&) = delete;
+    FileRegolare& operator=(const FileRegolare&) = delete;
+    ~FileRegolare();
+    bool aperto() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    std::size_t dimensione() const { return dimensione_; }
+    bool mancante() const { return mancante_; }
+    const std::string& errore() const { return errore_; }
+    // Reads exactly `n` bytes at the current position; false at a short file
+    // or a read error.
+    bool Leggi(void* dove, std::size_t n);
+
+private:
+    int fd_ = -1;
+    std::size_t dimensione_ = 0;
+    bool mancante_ = false;
+    std::string errore_;
+};
+
+// Reads a whole regular file of at most `limite` bytes (through FileRegolare).
 LetturaFile LeggiFileControllato(const std::filesystem::path& percorso,
                                  std::size_t limite = kDimensioneMassimaFile);
 
@@ -49,13 +74,21 @@ public:
     // Writes `contenuto` to a temporary file beside `percorso` and flushes it.
     // false when it could not be written (nothing of the old file is touched);
     // `creato`, when given, tells whether the file could at least be created.
-    // Every file of one save must be in the same folder.
+    // Every file of one save must be in the same folder. A file that already
+    // holds exactly `contenuto` is left alone: it is not part of the save, so
+    // a save of one changed file needs room for that file only.
     bool Prepara(const std::filesystem::path& percorso, std::string_view contenuto,
                  bool* creato = nullptr);
 
     // Puts every prepared file in place, all or none (see above). false when
     // the save could not be made: then every old file is as it was.
     bool Conferma();
+
+    // After a failure: the file concerned and why ("PATH: reason"), of the
+    // last operation that failed.
+    const std::string& Errore() const { return errore_; }
+    // The file of the failure (empty when none failed).
+    const std::filesystem::path& FileFallito() const { return fileFallito_; }
 
     // Discards every prepared file.
     void Annulla();
@@ -67,7 +100,12 @@ private:
         std::filesystem::path precedente; // empty when there was no file to replace
     };
     bool ConfermaConGiornale();
+    bool Fallito(const std::filesystem::path& file);
     std::vector<Voce> voci_;
+    std::string errore_;
+    std::filesystem::path fileFallito_;
+    std::filesystem::path cartella_; // of every file of the save
+    bool haCartella_ = false;
 };
 
 // One file, written safely.
@@ -86,6 +124,10 @@ struct EsitoRecupero {
 // Only the holder of the folder's lock (BloccoCartella) may call it. A
 // journal that cannot be read is an error and nothing is touched.
 EsitoRecupero RecuperaCartella(const std::filesystem::path& cartella);
+
+// The message of the system's error `numero` in Italian, for the user
+// ("spazio esaurito sul disco"...).
+std::string DescriviErroreSistema(int numero);
 
 // Whether a name is one of the temporary files of a save.
 bool NomeTemporaneo(std::string_view nome);

@@ -195,9 +195,10 @@ static void CaricaReti(CCampionato& c, const fs::path& cartella) {
     const fs::path f = cartella / NomeFileReti(c.descrizione().codice);
     std::error_code ec;
     if (!fs::exists(f, ec)) return;
-    const auto testo = LeggiFile(f);
+    std::string perche;
+    const auto testo = LeggiFile(f, &perche);
     if (!testo) {
-        c.retiNonLette = f.string() + ": impossibile aprire il file";
+        c.retiNonLette = f.string() + ": " + perche;
         return;
     }
     LetturaReti l = LeggiTestoReti(*testo, c.incontri);

@@ -61,6 +61,7 @@ struct Scaricato {
     std::optional<std::string> testo;
     bool interrotto = false;
     bool lettura = false; // the reply began but broke off (or was too large)
+    bool irraggiungibile = false; // no connection, or the server went silent
     std::string perche;
 };
 
@@ -82,6 +83,8 @@ Scaricato Scarica(ISessioneHttp& s, const std::string& indirizzo, std::size_t ma
     }
     if (!risposta.ok()) {
         r.perche = DescriviErrore(risposta);
+        r.irraggiungibile = risposta.esito == EsitoHttp::Connessione ||
+                            (risposta.esito == EsitoHttp::TempoScaduto && risposta.stato == 0);
         r.lettura = risposta.esito == EsitoHttp::TroppoGrande ||
                     ((risposta.esito == EsitoHttp::TempoScaduto || risposta.esito == EsitoHttp::Errore) &&
                      risposta.stato == 200);
@@ -122,6 +125,9 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
 
     // The marker.
     bool copiati = false;
+    // Once the server could not be reached, nothing more is asked of it: one
+    // time-out is enough to know.
+    bool irraggiungibile = false;
     std::vector<std::string> testi;
     std::vector<std::optional<std::string>> testiReti;
     [&] {
@@ -135,6 +141,7 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
         if (!m.testo) {
             log.Aggiungi("Ricevuto un errore nel tentativo di reperire il File d'Inizializzazione.");
             Dettaglio(log, m.perche);
+            irraggiungibile = m.irraggiungibile;
             e.errore = "file d'inizializzazione non trovato: " + m.perche;
             return;
         }
@@ -152,9 +159,12 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
             return;
         }
         e.data = data;
-        log.Aggiungi("\r\r\nE' disponibile l'Aggiornamento datato: " + data +
-                     ".\r\r\nSe non si vuole proseguire, premere 'Interrompi' entro " +
-                     std::to_string(p.secondiAttesa) + " secondi\r\r\n");
+        if (p.pulsanteInterrompi)
+            log.Aggiungi("\r\r\nE' disponibile l'Aggiornamento datato: " + data +
+                         ".\r\r\nSe non si vuole proseguire, premere 'Interrompi' entro " +
+                         std::to_string(p.secondiAttesa) + " secondi\r\r\n");
+        else
+            log.Aggiungi("\r\r\nE' disponibile l'Aggiornamento datato: " + data + ".\r\r\n");
         if (Attendi(p.secondiAttesa, fermo)) {
             Interrotta(log);
             e.interrotto = true;
@@ -176,6 +186,7 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
                 break;
             }
             if (!f.testo) {
+                irraggiungibile = f.irraggiungibile;
                 if (f.lettura) {
                     log.Aggiungi("Ricevuto un errore nella lettura del File di Aggiornamento.");
                     Dettaglio(log, f.perche);
@@ -280,8 +291,8 @@ EsitoScaricamento ScaricaAggiornamento(IHttp& http, const ParametriAggiornamento
         copiati = true;
     }();
 
-    // The news, unless the user stopped.
-    if (!e.interrotto) {
+    // The news, unless the user stopped or the server is out of reach.
+    if (!e.interrotto && !irraggiungibile) {
         log.Aggiungi("\r\r\nRicerca delle News...");
         Scaricato n = Scarica(*sessione, p.indirizzo + kFileNews, kMaxNews, fermo);
         if (n.interrotto) {

@@ -40,6 +40,7 @@ struct ParametriAggiornamento {
     std::vector<std::vector<ElencoSquadre>> stagioni;
     std::filesystem::path cartella; // the working folder
     int secondiAttesa = 10;         // the wait after the marker, to let the user stop
+    bool pulsanteInterrompi = true; // the log may tell of the window's "Interrompi"
     long secondiConnessione = 10;
     long secondiStallo = 20;
     // The window's own stop button, besides the job's stop request.

@@ -60,6 +60,41 @@ std::string Minuscolo(std::string_view s) {
     return r;
 }
 
+const char* Descrizione(CURLcode codice, bool connesso, bool troppoGrande) {
+    switch (codice) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return "connessione impossibile: nome del server sconosciuto";
+    case CURLE_COULDNT_CONNECT:
+        return "connessione impossibile: il server non accetta connessioni";
+    case CURLE_OPERATION_TIMEDOUT:
+        return connesso ? "il server non risponde piu'" : "connessione impossibile: il server non risponde";
+    case CURLE_RECV_ERROR:
+        return "connessione interrotta dal server";
+    case CURLE_SEND_ERROR:
+        return "invio dei dati al server non riuscito";
+    case CURLE_GOT_NOTHING:
+        return "il server ha chiuso la connessione senza rispondere";
+    case CURLE_PARTIAL_FILE:
+        return "risposta del server incompleta";
+    case CURLE_WEIRD_SERVER_REPLY:
+        return "risposta del server non valida";
+    case CURLE_WRITE_ERROR:
+        return troppoGrande ? "risposta troppo grande" : "errore nella ricezione della risposta";
+    case CURLE_ABORTED_BY_CALLBACK:
+        return "operazione interrotta";
+    case CURLE_URL_MALFORMAT:
+        return "indirizzo non valido";
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        // Once connected, it is the reply that speaks no HTTP.
+        return connesso ? "risposta del server non valida" : "indirizzo non valido";
+    case CURLE_OUT_OF_MEMORY:
+        return "memoria insufficiente";
+    default:
+        break;
+    }
+    return "errore di comunicazione con il server";
+}
+
 // The lines of a header block, without their line ends.
 std::vector<std::string> Righe(std::string_view blocco) {
     std::vector<std::string> r;
@@ -169,14 +204,16 @@ public:
             risposta.esito = EsitoHttp::Ok;
             return risposta;
         }
-        risposta.errore = erroreCurl[0] ? erroreCurl : curl_easy_strerror(codice);
         curl_off_t connesso = 0;
         curl_easy_getinfo(easy_, CURLINFO_CONNECT_TIME_T, &connesso);
+        // What happened in the program's words, the library's own after it.
+        risposta.errore = std::string(Descrizione(codice, connesso != 0, t.troppoGrande)) + " (" +
+                          (erroreCurl[0] ? erroreCurl : curl_easy_strerror(codice)) + ")";
         if (t.fermato)
             risposta.esito = EsitoHttp::Interrotto;
         else if (t.troppoGrande)
             risposta.esito = EsitoHttp::TroppoGrande;
-        else if (codice == CURLE_URL_MALFORMAT || codice == CURLE_UNSUPPORTED_PROTOCOL)
+        else if (codice == CURLE_URL_MALFORMAT || (codice == CURLE_UNSUPPORTED_PROTOCOL && connesso == 0))
             risposta.esito = EsitoHttp::Indirizzo;
         else if (codice == CURLE_COULDNT_CONNECT || codice == CURLE_COULDNT_RESOLVE_HOST ||
                  (codice == CURLE_OPERATION_TIMEDOUT && connesso == 0))

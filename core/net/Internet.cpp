@@ -61,10 +61,13 @@ std::string DescriviErrore(const RispostaHttp& r) {
         return "risposta " + std::to_string(r.stato);
     case EsitoHttp::Indirizzo:
         return "indirizzo non valido";
+    // The internet layer describes its failures itself, in the program's
+    // words with the technical detail after them; these are for a layer
+    // that says nothing.
     case EsitoHttp::Connessione:
-        return "connessione impossibile (" + r.errore + ")";
+        return r.errore.empty() ? "connessione impossibile" : r.errore;
     case EsitoHttp::TempoScaduto:
-        return "il server non risponde piu' (" + r.errore + ")";
+        return r.errore.empty() ? "il server non risponde piu'" : r.errore;
     case EsitoHttp::Interrotto:
         return "interrotto";
     case EsitoHttp::TroppoGrande:

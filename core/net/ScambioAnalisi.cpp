@@ -109,7 +109,17 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
             }
         }
         std::vector<std::optional<std::string>> testi;
+        std::vector<std::string> motivi; // why a text is missing
+        // After a failed connection the server is not asked again: one
+        // time-out is enough to know it cannot be reached.
+        std::string irraggiungibile;
         for (CampionatoId c : p.daRicevere) {
+            motivi.emplace_back();
+            if (!irraggiungibile.empty()) {
+                motivi.back() = irraggiungibile;
+                testi.push_back(std::nullopt);
+                continue;
+            }
             const std::string nome = NomeFileRicezione(c);
             if (p.provaLocale) {
                 const auto t = LeggiFileControllato(p.cartella / nome, 64 * 1024);
@@ -135,6 +145,11 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
                     LettoreRisposta righe(r.corpo);
                     for (std::string riga; righe.LeggiRiga(riga);) unito += riga + "\r\r\n";
                     testo = std::move(unito);
+                } else {
+                    motivi.back() = r.ok() ? "risposta " + std::to_string(r.stato) : DescriviErrore(r);
+                    if (r.esito == EsitoHttp::Connessione ||
+                        (r.esito == EsitoHttp::TempoScaduto && r.stato == 0))
+                        irraggiungibile = motivi.back();
                 }
             }
             testi.push_back(std::move(testo));
@@ -144,6 +159,7 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
             if (!testi[k]) {
                 e.esiti.push_back({EsitoRicezione::Mancante, c, {}});
                 if (!scrivi("Impossibile reperire le analisi richieste.\r\r\n")) return e;
+                if (!motivi[k].empty() && !scrivi("(" + motivi[k] + ")")) return e;
                 continue;
             }
             const RispostaAnalisi r = LeggiRispostaAnalisi(*testi[k], c, p.stagioni[static_cast<std::size_t>(c)]);
@@ -159,9 +175,12 @@ EsitoScambio EseguiScambio(IHttp& http, const ParametriScambio& p, StatoScambio&
                 scrivi("(" + std::string(Campionato(c).nome) + ": " + r.messaggio + ")");
                 break;
             }
+            // Without a wait (the terminal) there is no "Ignora" to speak of.
             if (!scrivi("L'Analisi proposta per il Campionato di " + std::string(Campionato(c).nome) +
-                        " ha come titolo:\r\n" + r.titolo + "\r\r\nSe non vuoi conservarla premi "
-                        "'Ignora' entro " + std::to_string(p.secondiIgnora) + " secondi."))
+                        " ha come titolo:\r\n" + r.titolo +
+                        (p.secondiIgnora > 0 ? "\r\r\nSe non vuoi conservarla premi 'Ignora' entro " +
+                                                   std::to_string(p.secondiIgnora) + " secondi."
+                                             : std::string())))
                 return e;
             stato.ignora = false;
             stato.inAttesa = true;

@@ -4,6 +4,7 @@
 #include "betting/RicalcolaEventi.h"
 #include "dati/Campionato.h"
 #include "dati/DatiCampionati.h"
+#include "dati/FileAtomico.h"
 #include "engine/CMotoreStime.h"
 #include "engine/rating/ModelloProbabilita.h"
 #include "platform/Lavori.h"
@@ -11,7 +12,6 @@
 #include "quote/FileEventi.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 namespace veltra {
@@ -88,16 +88,15 @@ EsitoCaricamento CaricaFileEventi(const fs::path& file, Bookmaker b, const Param
     EsitoCaricamento r;
     r.scommesse.Azzera();
     log.Aggiungi("Analisi della pagina delle quote...");
-    std::ifstream f(file, std::ios::binary);
-    std::ostringstream testo;
-    if (f) testo << f.rdbuf();
-    if (!f || f.bad()) {
+    const LetturaFile f = LeggiFileControllato(file);
+    if (!f.testo) {
         log.Aggiungi("Errore nell'apertura del file degli eventi!\r\n");
+        log.Aggiungi("(" + file.string() + ": " + f.errore + ")");
         log.Aggiungi(kOperazioneInterrotta);
         r.interrotto = true;
         return r;
     }
-    ContenutoEventi c = LeggiFileEventi(testo.str());
+    ContenutoEventi c = LeggiFileEventi(*f.testo);
     std::vector<RecordEvento> letti =
         b == Bookmaker::Eurobet ? UnisciSezioni(std::move(c.eventi), p, log) : std::move(c.eventi);
 

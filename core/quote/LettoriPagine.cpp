@@ -1,9 +1,10 @@
 #include "quote/LettoriPagine.h"
 
+#include "dati/FileAtomico.h"
 #include "net/Internet.h"
 #include "quote/FileEventi.h"
 
-#include <fstream>
+#include <map>
 
 namespace veltra {
 
@@ -76,6 +77,7 @@ public:
 
     EsitoLettura Esegui() {
         const EsitoLettura e = Leggi();
+        ScriviCopie();
         if (!ScriviFile()) log_.Aggiungi("Impossibile scrivere il file degli eventi " +
                                          FileEventiBookmaker(p_.bookmaker));
         return e;
@@ -84,11 +86,28 @@ public:
 private:
     bool Fermo() const { return p_.fermo && p_.fermo(); }
 
-    bool ScriviFile() {
-        std::ofstream f(p_.cartella / FileEventiBookmaker(p_.bookmaker), std::ios::binary | std::ios::trunc);
-        f << eventi_;
-        f.close();
-        return !f.fail();
+    // The events file replaces the old one whole, or not at all.
+    bool ScriviFile() { return ScriviFileAtomico(p_.cartella / FileEventiBookmaker(p_.bookmaker), eventi_); }
+
+    // The copies of the pages read, as one save: the old copies give way to
+    // the new ones all together, then those of pages not read again go.
+    void ScriviCopie() {
+        if (!svuota_) return;
+        SalvataggioAtomico s;
+        bool ok = true;
+        for (const auto& [nome, corpo] : copie_) ok = ok && s.Prepara(cartellaPagine_ / nome, corpo);
+        if (!ok || !s.Conferma()) {
+            log_.Aggiungi("Impossibile scrivere le copie delle pagine (" + s.Errore() + ")");
+            return;
+        }
+        std::error_code ec;
+        for (fs::directory_iterator it(cartellaPagine_, ec), fine; !ec && it != fine; it.increment(ec)) {
+            const auto est = it->path().extension().string();
+            if ((est == ".htm" || est == ".HTM") && !copie_.count(it->path().filename().string())) {
+                std::error_code e2;
+                fs::remove(it->path(), e2);
+            }
+        }
     }
 
     std::unique_ptr<ISessioneHttp> Sessione(bool senzaCache) {
@@ -124,21 +143,11 @@ private:
     void SvuotaCopie() {
         std::error_code ec;
         fs::create_directories(cartellaPagine_, ec);
-        for (fs::directory_iterator it(cartellaPagine_, ec), fine; !ec && it != fine; it.increment(ec)) {
-            const auto est = it->path().extension().string();
-            if (est == ".htm" || est == ".HTM") {
-                std::error_code e2;
-                fs::remove(it->path(), e2);
-            }
-        }
+        copie_.clear();
+        svuota_ = true;
     }
 
-    void Copia(const std::string& nomeFile, std::string_view corpo) {
-        std::ofstream f(cartellaPagine_ / nomeFile, std::ios::binary | std::ios::trunc);
-        f.write(corpo.data(), static_cast<std::streamsize>(corpo.size()));
-        f.close();
-        if (f.fail()) log_.Aggiungi("Impossibile scrivere la copia della pagina " + nomeFile);
-    }
+    void Copia(const std::string& nomeFile, std::string_view corpo) { copie_[nomeFile] = std::string(corpo); }
 
     static std::vector<std::string> Testo(std::string_view corpo) {
         // The body as it would arrive, in blocks of at most 1023 bytes.
@@ -357,6 +366,8 @@ private:
     fs::path cartellaPagine_;
     TabellaNomiBookmaker tabella_;
     std::string eventi_;
+    std::map<std::string, std::string> copie_; // the pages' copies, by file name
+    bool svuota_ = false;                      // the copies are to be replaced
     bool chiuso_ = false; // the events text ends with an error record: no trailer
     std::array<std::vector<int>, kNumeroCampionati> coppie_;
 };

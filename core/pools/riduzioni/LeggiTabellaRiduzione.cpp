@@ -2,8 +2,7 @@
 
 #include "pools/riduzioni/SpazioMisto.h"
 
-#include <fstream>
-#include <system_error>
+#include "dati/FileAtomico.h"
 
 namespace veltra::riduzioni {
 
@@ -20,11 +19,11 @@ LetturaTabella Errore(EsitoLettura esito, std::string dettaglio) {
 
 // Reads the header and works out the number of columns from the count and the length.
 // Leaves the stream just past the header.
-LetturaTabella LeggiIntestazione(std::ifstream& in, uintmax_t lunghezza, int triple, int doppie) {
+LetturaTabella LeggiIntestazione(FileRegolare& in, uintmax_t lunghezza, int triple, int doppie) {
     if (triple < 0 || doppie < 0 || triple + doppie < 1 || triple + doppie > kMaxRigheVariabili)
         return Errore(EsitoLettura::ErroreApertura, "combinazione di righe senza tabella");
     unsigned char testa[4];
-    if (lunghezza < 4 || !in.read(reinterpret_cast<char*>(testa), 4))
+    if (lunghezza < 4 || !in.Leggi(testa, 4))
         return Errore(EsitoLettura::ErroreLettura, "intestazione incompleta");
     const uint32_t conteggio = testa[0] | (testa[1] << 8);
     if (testa[2] != triple || testa[3] != doppie)
@@ -59,26 +58,25 @@ LetturaTabella LeggiIntestazione(std::ifstream& in, uintmax_t lunghezza, int tri
 
 } // namespace
 
+// The table's file, opened as every reader opens a file: a fifo or a device
+// in its place is refused at once instead of blocking the reader.
 LetturaTabella LeggiDimensioneTabella(const std::filesystem::path& file, int triple, int doppie) {
-    std::error_code ec;
-    std::ifstream in(file, std::ios::binary);
-    const uintmax_t lunghezza = std::filesystem::file_size(file, ec);
-    if (!in || ec) return Errore(EsitoLettura::ErroreApertura, "file mancante o illeggibile");
-    return LeggiIntestazione(in, lunghezza, triple, doppie);
+    FileRegolare in(file);
+    if (!in.aperto())
+        return Errore(EsitoLettura::ErroreApertura, "file mancante o illeggibile: " + in.errore());
+    return LeggiIntestazione(in, in.dimensione(), triple, doppie);
 }
 
 LetturaTabella LeggiFileTabella(const std::filesystem::path& file, int triple, int doppie) {
-    std::error_code ec;
-    std::ifstream in(file, std::ios::binary);
-    const uintmax_t lunghezza = std::filesystem::file_size(file, ec);
-    if (!in || ec) return Errore(EsitoLettura::ErroreApertura, "file mancante o illeggibile");
-    LetturaTabella esito = LeggiIntestazione(in, lunghezza, triple, doppie);
+    FileRegolare in(file);
+    if (!in.aperto())
+        return Errore(EsitoLettura::ErroreApertura, "file mancante o illeggibile: " + in.errore());
+    LetturaTabella esito = LeggiIntestazione(in, in.dimensione(), triple, doppie);
     if (!esito.ok()) return esito;
 
     TabellaRiduzione& tabella = esito.tabella;
     tabella.valori.resize(static_cast<size_t>(tabella.numColonne) * tabella.righe());
-    if (!tabella.valori.empty() && !in.read(reinterpret_cast<char*>(tabella.valori.data()),
-                                            static_cast<std::streamsize>(tabella.valori.size())))
+    if (!tabella.valori.empty() && !in.Leggi(tabella.valori.data(), tabella.valori.size()))
         return Errore(EsitoLettura::ErroreLettura, "file troppo corto");
 
     const SpazioMisto spazio(triple, doppie);

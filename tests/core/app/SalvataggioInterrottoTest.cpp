@@ -14,9 +14,12 @@
 #include "platform/Messaggi.h"
 
 #include "Supporto.h"
+#include "doppi/MessaggiRegistrati.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <map>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -63,14 +66,15 @@ std::unique_ptr<DatiGlobali> Prima() {
 }
 
 // What the save writes over it: other matches, other teams, other parameters,
-// a strategy, another counter.
+// a strategy, another counter. Every championship changes, so that every
+// file is part of the save (an unchanged file is left out of it).
 std::unique_ptr<DatiGlobali> Dopo() {
     auto d = Prima();
     OpzioniGenerazione o;
     o.stagioni = 3;
     o.squadre = 8;
     o.seme = 9;
-    GeneraStagioni(d->campionato(8), o);
+    for (int c = 1; c < kNumeroCampionati; ++c) GeneraStagioni(d->campionato(c), o);
     d->campionato(0).config.giornateAnalisi = 3;
     CStrategiaDesc s;
     s.nome = "Nuova";
@@ -290,4 +294,109 @@ TEST(RecuperoCartella, TemporaneiRimossiGiornaleDanneggiatoRifiutato) {
     EXPECT_EQ(r.salvataggiCompletati, 1);
     EXPECT_EQ(LeggiTesto(dir / "Cfg.VLT"), "nuovo");
     EXPECT_FALSE(fs::exists(dir / kFileGiornale));
+}
+
+// A save leaves out the files whose text has not changed: a change of one
+// strategy writes the strategy list and the small files that count saves,
+// so that it needs no room for the championships' files; those stay the very
+// as they were.
+TEST_F(SalvataggioInterrotto, UnSalvataggioRiscriveSoloIFileCambiati) {
+    MessaggiSilenziosi m;
+    auto d = Prima();
+    ASSERT_TRUE(SalvaDati(*d, dir.percorso(), m));
+    const StatoCartella salvato = Stato(dir.percorso());
+    static std::vector<std::string> creati;
+    creati.clear();
+    ImpostaOsservatoreOperazioni(
+        [](OperazioneFile op, const fs::path& p) {
+            if (op == OperazioneFile::Crea) {
+                std::string nome = p.filename().string();
+                creati.push_back(nome.substr(0, nome.find(".tmp-")));
+            }
+            return true;
+        },
+        false);
+    CStrategiaDesc s;
+    s.nome = "Una";
+    s.numero = 3;
+    s.eventiStrategia.resize(1);
+    s.giocate = {{0}};
+    d->strategie.strategie = {s};
+    const bool ok = SalvaDati(*d, dir.percorso(), m);
+    ImpostaOsservatoreOperazioni(nullptr);
+    ASSERT_TRUE(ok);
+    std::sort(creati.begin(), creati.end());
+    // Cfg.VLT did not change, so neither did its copy Cfg.OLD.
+    EXPECT_EQ(creati, (std::vector<std::string>{"Cfg2.VLT", "Giornale.VLT", "Strategie.VLT"}))
+        << testing::PrintToString(creati);
+    const StatoCartella nuovo = Stato(dir.percorso());
+    EXPECT_EQ(Differenze(nuovo, salvato), "Cfg2.VLT Strategie.VLT ");
+    Carica(dir.percorso(), "dopo");
+}
+
+// The message of a failed save names the file that could not be written and
+// why, whichever it is.
+TEST_F(SalvataggioInterrotto, IlMessaggioNominaIlFileCheNonSiPuoScrivere) {
+    static std::string bersaglio;
+    struct Caso {
+        std::string file;
+        const char* inizio;
+    } casi[] = {
+        {"Strategie.VLT", kErroreScritturaStrategie},
+        {"squadreb.VLT", "Errore nella scrittura del file squadreb.VLT."},
+        {"Cfg2.VLT", "Errore nella scrittura del file Cfg2.VLT."},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.file);
+        Ripristina(dir.percorso(), prima);
+        bersaglio = c.file;
+        // The disk fills up when that file is written.
+        ImpostaOsservatoreOperazioni(
+            [](OperazioneFile op, const fs::path& p) {
+                if (op == OperazioneFile::Scrivi && p.filename().string().rfind(bersaglio + ".tmp-", 0) == 0) {
+                    errno = ENOSPC;
+                    return false;
+                }
+                return true;
+            },
+            false);
+        test::MessaggiRegistrati m;
+        const bool ok = SalvaDati(*Dopo(), dir.percorso(), m);
+        ImpostaOsservatoreOperazioni(nullptr);
+        EXPECT_FALSE(ok);
+        ASSERT_EQ(m.testi().size(), 1u);
+        EXPECT_EQ(m.testi()[0].rfind(c.inizio, 0), 0u) << m.testi()[0];
+        EXPECT_NE(m.testi()[0].find(c.file + ": "), std::string::npos) << m.testi()[0];
+        EXPECT_EQ(Stato(dir.percorso()), prima);
+    }
+}
+
+// A journal that an earlier save left in the folder (its process died after
+// writing it) is carried out by the next save, not dropped half done.
+TEST(RecuperoCartella, UnGiornaleRimastoVieneCompletatoDalSalvataggioSeguente) {
+    CartellaTemporanea dir;
+    ScriviTesto(dir / "a.txt", "a vecchio");
+    ScriviTesto(dir / "b.txt", "b vecchio");
+    // The first renamed, the second still to be.
+    ScriviTesto(dir / "a.txt", "a nuovo");
+    ScriviTesto(dir / "b.txt.tmp-Zz0099", "b nuovo");
+    ScriviTesto(dir / kFileGiornale,
+                "VELTRA giornale 1\navanti\n2\na.txt\ta.txt.tmp-Aa0011\t\nb.txt\tb.txt.tmp-Zz0099\t\nfine\n");
+    SalvataggioAtomico s;
+    ASSERT_TRUE(s.Prepara(dir / "c.txt", "c"));
+    ASSERT_TRUE(s.Prepara(dir / "d.txt", "d"));
+    ASSERT_TRUE(s.Conferma()) << s.Errore();
+    EXPECT_EQ(LeggiTesto(dir / "a.txt"), "a nuovo");
+    EXPECT_EQ(LeggiTesto(dir / "b.txt"), "b nuovo");
+    EXPECT_EQ(LeggiTesto(dir / "c.txt"), "c");
+    EXPECT_FALSE(fs::exists(dir / kFileGiornale));
+    EXPECT_FALSE(fs::exists(dir / "b.txt.tmp-Zz0099"));
+    // A damaged one stops the save and is left for a look.
+    ScriviTesto(dir / kFileGiornale, "VELTRA giornale 1\navanti\n");
+    SalvataggioAtomico t;
+    ASSERT_TRUE(t.Prepara(dir / "c.txt", "c2"));
+    ASSERT_TRUE(t.Prepara(dir / "d.txt", "d2"));
+    EXPECT_FALSE(t.Conferma());
+    EXPECT_NE(t.Errore().find(kFileGiornale), std::string::npos) << t.Errore();
+    EXPECT_EQ(LeggiTesto(dir / "c.txt"), "c");
 }

@@ -177,3 +177,53 @@ TEST(ArchiviaSettimaneCli, FileRealeRisultatiConcordi) {
     }
     EXPECT_GT(controllati, importate * 5);
 }
+
+// What a killed run leaves behind is put right by the next one: the odds
+// folder of an importa-quote stopped after its journal, a bookmaker folder
+// whose list of weeks was never written though a week file is there. Filing
+// the same weeks again lists each once.
+TEST(ArchiviaSettimaneCli, DopoUnaInterruzioneLArchivioSiRimetteInSesto) {
+    auto m = std::make_unique<ScommessaMgr>();
+    ASSERT_TRUE(m->AggiungiEvento(0, 0, "Nessuno", "Mai", {2, 3, 4, 0, 0, 0}, 0.45f, 0.3f, 0.25f));
+    CartellaTemporanea dir;
+    const fs::path quo = dir / "quo";
+    fs::create_directories(quo);
+    ASSERT_TRUE(ScriviFileAtomico(quo / "080102.QUO", ScriviQuote(*m)));
+    // importa-quote killed after its journal: the second week still under
+    // its temporary name, a third's temporary file from before the journal.
+    ScriviTesto(quo / "150102.QUO.tmp-Ab12Cd", ScriviQuote(*m));
+    ScriviTesto(quo / "220102.QUO.tmp-Zz99Yy", "mezzo");
+    ScriviTesto(quo / kFileGiornale, "VELTRA giornale 1\navanti\n1\n150102.QUO\t150102.QUO.tmp-Ab12Cd\t\nfine\n");
+    const fs::path snai = dir / "w" / "QUOTE-ESPORTATE" / "SNAI";
+    fs::create_directories(snai);
+    ASSERT_TRUE(ScriviFileAtomico(snai / "010102.txt", TestoSettimana(*m)));
+    const std::string comando =
+        "archivia-settimane --cartella " + Q(dir / "w") + " --quote " + Q(quo) + " --bookmaker SNAI";
+    Uscita u = EseguiCli(comando);
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    EXPECT_EQ(Campi(u.testo)["settimane"], "2") << u.testo;
+    EXPECT_NE(u.errori.find("Settimane.txt"), std::string::npos) << u.errori;
+    EXPECT_FALSE(fs::exists(quo / kFileGiornale));
+    EXPECT_FALSE(fs::exists(quo / "220102.QUO.tmp-Zz99Yy"));
+    EXPECT_TRUE(fs::exists(quo / "150102.QUO"));
+    EXPECT_EQ(LeggiFile(snai / "Settimane.txt"), "3 \n010102 \n080102 \n150102 \n");
+    u = EseguiCli(comando);
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    EXPECT_EQ(LeggiFile(snai / "Settimane.txt"), "3 \n010102 \n080102 \n150102 \n");
+}
+
+// The temporary files a killed importa-quote left in its odds folder are gone
+// after the next run, whatever that run imports.
+TEST(ImportaQuoteCli, ITemporaneiDiUnaCorsaUccisaSonoRimossi) {
+    CartellaTemporanea dir;
+    const fs::path dest = dir / "quo";
+    fs::create_directories(dest);
+    ScriviTesto(dest / "060426.QUO.tmp-Ab12Cd", "a meta'");
+    ScriviTesto(dest / "130426.QUO", "di prima");
+    ScriviTesto(dir / "vuoto.csv", "Div,Date,HomeTeam,AwayTeam\n");
+    const Uscita u = EseguiCli("importa-quote --cartella " + Q(dir / "w") + " --destinazione " + Q(dest) +
+                               " " + Q(dir / "vuoto.csv"));
+    EXPECT_EQ(u.codice, 0) << u.errori;
+    EXPECT_FALSE(fs::exists(dest / "060426.QUO.tmp-Ab12Cd"));
+    EXPECT_EQ(LeggiTesto(dest / "130426.QUO"), "di prima");
+}

@@ -271,3 +271,80 @@ TEST(RecuperaRisultati, DopoLaGiornataConCambioDiStagione) {
     ASSERT_EQ(no.testi().size(), 2u);
     EXPECT_EQ(no.testi()[1], kMessaggioInterrottoSenzaRisultato);
 }
+
+TEST(ArchivioSettimane, PiuSettimaneInUnSoloSalvataggio) {
+    CartellaTemporanea dir;
+    auto m = DueEventi();
+    ASSERT_TRUE(ScriviFileAtomico(dir / "Settimane.txt", "1 \n150102 \n"));
+    const std::string testo = TestoSettimana(*m);
+    ASSERT_EQ(EsportaSettimane(dir.percorso(), {{"220102", testo}, {"080102", testo}, {"150102", testo}}),
+              "");
+    // Weeks in date order; one filed again keeps its one place.
+    EXPECT_EQ(Leggi(dir / "Settimane.txt"), "3 \n080102 \n150102 \n220102 \n");
+    for (const char* w : {"080102.txt", "150102.txt", "220102.txt"}) EXPECT_EQ(Leggi(dir / w), testo);
+    // A failure at any operation: every file as before.
+    ASSERT_TRUE(ScriviFileAtomico(dir / "Settimane.txt", "0"));
+    for (const char* w : {"080102.txt", "150102.txt", "220102.txt"}) fs::remove(dir / w);
+    static int conta, fallisci;
+    for (fallisci = 1;; ++fallisci) {
+        conta = 0;
+        ImpostaOsservatoreOperazioni([](OperazioneFile, const fs::path&) { return ++conta != fallisci; },
+                                     false);
+        const std::string e = EsportaSettimane(dir.percorso(), {{"080102", testo}, {"150102", testo}});
+        ImpostaOsservatoreOperazioni(nullptr);
+        if (e.empty()) break;
+        SCOPED_TRACE(fallisci);
+        EXPECT_EQ(Leggi(dir / "Settimane.txt"), "0");
+        EXPECT_FALSE(fs::exists(dir / "080102.txt"));
+        EXPECT_FALSE(fs::exists(dir / "150102.txt"));
+        // The message names the file that could not be written.
+        EXPECT_NE(e.find(dir.percorso().string()), std::string::npos) << e;
+    }
+    EXPECT_GT(fallisci, 5);
+    EXPECT_EQ(Leggi(dir / "Settimane.txt"), "2 \n080102 \n150102 \n");
+}
+
+TEST(ArchivioSettimane, RiepilogoMancanteODanneggiatoRicostruitoDaiFile) {
+    auto m = DueEventi();
+    const std::string testo = TestoSettimana(*m);
+    struct Caso {
+        const char* nome;
+        std::optional<std::string> riepilogo; // nullopt: missing
+        std::vector<std::string> settimane;   // week files present
+        const char* atteso;
+        bool messaggio, copia;
+    } casi[] = {
+        {"sano", "2 \n080102 \n150102 \n", {"080102", "150102", "220102"}, "2 \n080102 \n150102 \n", false, false},
+        {"mancante in una cartella appena creata", std::nullopt, {}, "0", false, false},
+        {"mancante", std::nullopt, {"220102", "080102"}, "2 \n080102 \n220102 \n", true, false},
+        {"conteggio sbagliato", "3 \n080102 \n", {"080102", "150102"}, "2 \n080102 \n150102 \n", true, true},
+        {"nome non data", "1 \nabcdef \n", {"150102"}, "1 \n150102 \n", true, true},
+        {"vuoto", "", {}, "0", true, true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        CartellaTemporanea dir;
+        if (c.riepilogo) {
+            ASSERT_TRUE(ScriviFileAtomico(dir / "Settimane.txt", *c.riepilogo));
+        }
+        for (const auto& w : c.settimane) ASSERT_TRUE(ScriviFileAtomico(dir / (w + ".txt"), testo));
+        ScriviFileAtomico(dir / "leggimi.txt", "non una settimana");
+        const EsitoRiepilogo e = RiparaRiepilogo(dir.percorso());
+        ASSERT_TRUE(e.ok) << e.messaggio;
+        EXPECT_EQ(Leggi(dir / "Settimane.txt"), c.atteso);
+        EXPECT_EQ(!e.messaggio.empty(), c.messaggio) << e.messaggio;
+        if (c.copia) {
+            EXPECT_EQ(Leggi(dir / "Settimane.txt.danneggiato"), *c.riepilogo);
+        } else {
+            EXPECT_FALSE(fs::exists(dir / "Settimane.txt.danneggiato"));
+        }
+        // The archive can be filed into again.
+        EXPECT_EQ(EsportaSettimana(dir / "010302.txt", *m), "");
+    }
+    // Not a file: left alone, and said.
+    CartellaTemporanea dir;
+    fs::create_directory(dir / "Settimane.txt");
+    const EsitoRiepilogo e = RiparaRiepilogo(dir.percorso());
+    EXPECT_FALSE(e.ok);
+    EXPECT_NE(e.messaggio.find("cartella"), std::string::npos) << e.messaggio;
+}

@@ -186,6 +186,87 @@ TEST(GuastiRete, UnaRispostaFermaAMetaFinisceColTempoMassimo) {
     EXPECT_EQ(Istantanea(f.cartella.percorso()), prima);
 }
 
+// A server that takes the connection and then says nothing costs one
+// time-out: once the marker did not come, the news is not asked for; the
+// exchange of analyses does not ask again for each championship either.
+TEST(GuastiRete, UnServerMutoCostaUnSoloTempoMassimo) {
+    {
+        ServerCattivo server([](const std::string&) { return ServerCattivo::Risposta{"", true}; });
+        Fixture f(server.Base());
+        std::atomic<bool> fermo{false};
+        const Esecuzione e = Esegui(f.p, fermo);
+        EXPECT_FALSE(e.esito.completo);
+        EXPECT_EQ(server.richieste(), 1) << e.log;
+        EXPECT_EQ(e.log.find("Ricerca delle News"), std::string::npos) << e.log;
+    }
+    ServerCattivo server([](const std::string&) { return ServerCattivo::Risposta{"", true}; });
+    ParametriScambio p;
+    p.indirizzoServizio = server.Base();
+    p.invia = false;
+    p.daRicevere = {0, 1, 2};
+    p.stagioni.fill(30);
+    p.secondiIgnora = 0;
+    p.secondiStallo = 1;
+    HttpCurl http;
+    RegistroInternet log;
+    StatoScambio stato;
+    std::atomic<bool> fermo{false};
+    ContestoLavoro lavoro(fermo, nullptr);
+    const EsitoScambio e = EseguiScambio(http, p, stato, log, lavoro);
+    EXPECT_EQ(server.richieste(), 1) << log.Testo();
+    ASSERT_EQ(e.esiti.size(), 3u);
+    for (const auto& r : e.esiti) EXPECT_EQ(r.tipo, EsitoRicezione::Mancante);
+    EXPECT_NE(log.Testo().find("(il server non risponde piu' ("), std::string::npos) << log.Testo();
+}
+
+// What the network did is told in the program's words, the library's own
+// after it in brackets.
+TEST(GuastiRete, GliErroriDiReteSonoInItalianoColDettaglioDopo) {
+    struct Caso {
+        const char* nome;
+        ServerCattivo::Risposta risposta;
+        const char* parole;
+    } casi[] = {
+        {"chiusa senza risposta", {""}, "(il server ha chiuso la connessione senza rispondere ("},
+        {"risposta non http", {"SALVE\r\n\r\n"}, "(risposta del server non valida ("},
+        {"corpo incompleto", {"HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n12/09/2005"},
+         "(risposta del server incompleta ("},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        ServerCattivo server([&c](const std::string&) { return c.risposta; });
+        Fixture f(server.Base());
+        std::atomic<bool> fermo{false};
+        const Esecuzione e = Esegui(f.p, fermo);
+        EXPECT_FALSE(e.esito.completo);
+        const auto i = e.log.find(c.parole);
+        ASSERT_NE(i, std::string::npos) << e.log;
+        // The technical detail closes the line.
+        EXPECT_NE(e.log.find(")\r\r\n", i), std::string::npos);
+    }
+    Fixture f("http://127.0.0.1:" + std::to_string(PortaChiusa()));
+    std::atomic<bool> fermo{false};
+    const Esecuzione e = Esegui(f.p, fermo);
+    EXPECT_NE(e.log.find("(connessione impossibile: il server non accetta connessioni ("), std::string::npos)
+        << e.log;
+}
+
+// From a terminal the log speaks of no window's button.
+TEST(GuastiRete, SenzaFinestraNessunInvitoAPremereUnPulsante) {
+    ServerCattivo server(Con("", {}));
+    Fixture f(server.Base());
+    std::atomic<bool> fermo{false};
+    Esecuzione e = Esegui(f.p, fermo);
+    EXPECT_TRUE(e.esito.completo) << e.log;
+    EXPECT_NE(e.log.find("premere 'Interrompi' entro 0 secondi"), std::string::npos) << e.log;
+    f.p.pulsanteInterrompi = false;
+    ScriviTesto(f.cartella / "lastagg.txt", "01/01/2020\n");
+    e = Esegui(f.p, fermo);
+    EXPECT_TRUE(e.esito.completo) << e.log;
+    EXPECT_NE(e.log.find("E' disponibile l'Aggiornamento datato: 12/09/2005."), std::string::npos) << e.log;
+    EXPECT_EQ(e.log.find("Interrompi"), std::string::npos) << e.log;
+}
+
 TEST(GuastiRete, LaPaginaSegueUnaSolaRedirezione) {
     std::string base;
     ServerCattivo server([&base](const std::string& p) -> ServerCattivo::Risposta {

@@ -349,6 +349,8 @@ TEST(Servizio, UnAnalisiInviataTornaComeProposta) {
     EXPECT_EQ(ricevuta.ricevute[0].titolo.rfind("Mario_Rossi_&_C._", 0), 0u);
     // Nothing for Serie B on this service.
     EXPECT_NE(log2.Testo().find("Impossibile reperire le analisi richieste."), std::string::npos);
+    // Without a wait there is no "Ignora" to press, and the log does not ask.
+    EXPECT_EQ(log2.Testo().find("'Ignora'"), std::string::npos) << log2.Testo();
 
     // An analysis no window could make is refused by the service.
     ParametriScambio cattiva = Parametri(server.Base());
@@ -388,6 +390,7 @@ TEST(Servizio, IgnoraSaltaUnaSolaAnalisiENonFermaLoScambio) {
     ASSERT_EQ(e.ricevute.size(), 1u);
     EXPECT_EQ(e.ricevute[0].proposta.campionato, 7);
     EXPECT_NE(log.Testo().find("Analisi ignorata."), std::string::npos);
+    EXPECT_NE(log.Testo().find("premi 'Ignora' entro 3 secondi."), std::string::npos);
     EXPECT_NE(log.Testo().find("OPERAZIONE CONCLUSA."), std::string::npos);
 }
 

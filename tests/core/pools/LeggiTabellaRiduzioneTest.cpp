@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 namespace veltra::riduzioni {
 namespace {
 
@@ -38,6 +45,36 @@ TEST(LeggiTabellaRiduzione, FileMancanteDaErroreDiApertura) {
     EXPECT_EQ(l.messaggio, "Errore nell'apertura del file per il Sistema Ridotto!\n"
                            "VELTRA verra' ora terminato.");
     EXPECT_TRUE(l.tabella.valori.empty());
+}
+
+// A fifo, or a folder, where a table should be is refused at once: the reader
+// never waits for a writer. (Should it wait, a writer comes after two seconds
+// and the read ends in another error, so the test fails rather than hangs.)
+TEST(LeggiTabellaRiduzione, FifoOCartellaRifiutateSenzaAttendere) {
+    CartellaTemporanea cartella;
+    const auto fifo = cartella / "2t1d.VLT";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directory(cartella / "1t2d.VLT");
+    std::atomic<bool> letto{false};
+    std::thread sblocca([&] {
+        for (int i = 0; i < 200 && !letto; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        while (!letto) {
+            const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    const LetturaTabella tabella = LeggiTabellaRiduzione(cartella.percorso(), 2, 1);
+    const LetturaTabella dimensione = LeggiDimensioneTabella(fifo, 2, 1);
+    const LetturaTabella suCartella = LeggiTabellaRiduzione(cartella.percorso(), 1, 2);
+    letto = true;
+    sblocca.join();
+    for (const LetturaTabella* l : {&tabella, &dimensione}) {
+        EXPECT_EQ(l->esito, EsitoLettura::ErroreApertura) << l->dettaglio;
+        EXPECT_NE(l->dettaglio.find("non e' un file regolare"), std::string::npos) << l->dettaglio;
+    }
+    EXPECT_EQ(suCartella.esito, EsitoLettura::ErroreApertura);
+    EXPECT_NE(suCartella.dettaglio.find("cartella"), std::string::npos) << suCartella.dettaglio;
 }
 
 TEST(LeggiTabellaRiduzione, FileDanneggiatiDannoErroreDiLettura) {
