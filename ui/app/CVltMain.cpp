@@ -309,6 +309,7 @@ template <class W, class... A> void CVltMain::ApriFinestra(A&&... argomenti) {
     FinestraNonModaleQt::Apri<W>(stato_.finestre, stato_.datiCambiati, [&]() -> W* {
         auto* w = new W(std::forward<A>(argomenti)..., this);
         CollegaTastoAiuto(*w, aiuto_, ContestoAiutoFinestra(W::kRisorsa));
+        connect(w, &FinestraNonModaleQt::abilitazioniCambiate, this, &CVltMain::AggiornaAbilitazioni);
         return w;
     });
 }
