@@ -199,22 +199,22 @@ TEST(VeltraCliRicerca, StampaDieciAnalisiESalva) {
     ASSERT_EQ(EseguiCli("verifica --cartella " + nuova).codice, 0);
     const std::string cartella = "--cartella " + nuova;
     const Uscita u = EseguiCli("ricerca " + cartella +
-                            " --campionato GE --tipo percentuali --passo 7 --thread 2 --salva");
+                            " --campionato GE --tipo percentuali --passo 5 --thread 2 --salva");
     ASSERT_EQ(u.codice, 0) << u.errori;
     const auto r = Righe(u.testo);
-    // Only the analyses found, each with its percentages, then the count.
-    ASSERT_GE(r.size(), 2u);
-    ASSERT_LE(r.size(), 11u);
+    // Only the analyses found (two with this step), each with its
+    // percentages, then the count.
+    ASSERT_EQ(r.size(), 3u) << u.testo;
     for (std::size_t i = 0; i + 1 < r.size(); ++i) {
         EXPECT_EQ(r[i].rfind("posizione=" + std::to_string(i + 1) + " precisione=", 0), 0u) << r[i];
         EXPECT_NE(r[i].find(" giornate=2 percentuali="), std::string::npos) << r[i];
         EXPECT_EQ(r[i].find("percentuali=0,"), std::string::npos) << r[i];
         EXPECT_NE(r[i].find(" limiti=-1,0,-1,0"), std::string::npos) << r[i];
     }
-    EXPECT_EQ(r.back().rfind("candidati=15 secondi=", 0), 0u);
+    EXPECT_EQ(r.back().rfind("candidati=21 secondi=", 0), 0u);
     // The same search with one thread prints the same analyses.
     const Uscita uno = EseguiCli("ricerca " + cartella +
-                              " --campionato GE --tipo percentuali --passo 7 --thread 1");
+                              " --campionato GE --tipo percentuali --passo 5 --thread 1");
     const auto r1 = Righe(uno.testo);
     ASSERT_EQ(r1.size(), r.size());
     for (std::size_t i = 0; i + 1 < r.size(); ++i) EXPECT_EQ(r1[i], r[i]);
@@ -223,9 +223,18 @@ TEST(VeltraCliRicerca, StampaDieciAnalisiESalva) {
     ASSERT_TRUE(CaricaConfigurazione(nuova, *dati));
     const CDumpRicerca& d = dati->campionato(CercaCampionato("GE").value()).ricerca;
     EXPECT_EQ(d.tipo, CDumpRicerca::kPercentuali);
-    EXPECT_EQ(d.passo, 7);
+    EXPECT_EQ(d.passo, 5);
     EXPECT_EQ(d.giornate, 2);
     EXPECT_EQ(EseguiCli("ricerca " + cartella + " --campionato GE --tipo avanzati --passo 2").codice, 2);
+    // Nothing better with step 7: said, exit 1, and the saved search stays.
+    const std::string cfg = LeggiTesto(std::filesystem::path(nuova) / "Cfg.VLT");
+    const Uscita niente = EseguiCli("ricerca " + cartella +
+                                    " --campionato GE --tipo percentuali --passo 7 --thread 2 --salva");
+    EXPECT_EQ(niente.codice, 1);
+    EXPECT_EQ(Righe(niente.testo).size(), 1u) << niente.testo;
+    EXPECT_EQ(niente.errori,
+              "veltra-cli: Nessuna analisi migliore di quella corrente e' stata trovata.\n");
+    EXPECT_EQ(LeggiTesto(std::filesystem::path(nuova) / "Cfg.VLT"), cfg);
 }
 
 // The advanced search keeps only analyses that use the minimum of the data:
