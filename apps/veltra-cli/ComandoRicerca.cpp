@@ -14,6 +14,7 @@
 #include "engine/ValutatorePercentuali.h"
 #include "platform/Messaggi.h"
 #include "tools/ricerche/DumpRicerca.h"
+#include "tools/ricerche/RicercaAvanzata.h"
 
 #include <atomic>
 #include <chrono>
@@ -138,6 +139,27 @@ int ComandoRicerca(const std::vector<std::string>& a) {
         return kEsitoCaricamento;
     }
     const float j = c.motore->precisioneMedia();
+    if (!percentuali) {
+        // The climb keeps only candidates with the minimum of the data: from
+        // a start below it nothing can be found, so say why instead of
+        // printing an empty list.
+        const UtilizzoPartenza u = ControllaUtilizzo(c, utilizzo.value_or(70));
+        if (!u.sufficiente) {
+            std::fprintf(stderr, "veltra-cli: %s\n", MotivoUtilizzo(u, utilizzo.value_or(70)).c_str());
+            if (u.limiti) {
+                const auto& l = *u.limiti;
+                std::fprintf(stderr,
+                             "veltra-cli: %s Per partire da questi: --imposta limiteMinCasa=%d "
+                             "--imposta limiteMaxCasa=%d --imposta limiteMinTrasferta=%d "
+                             "--imposta limiteMaxTrasferta=%d\n",
+                             TestoLimitiUtilizzo(u).c_str(), l[0], l[1], l[2], l[3]);
+            } else {
+                std::fprintf(stderr, "veltra-cli: nemmeno allargando i limiti di punteggio si "
+                                     "arriva al minimo.\n");
+            }
+            return kEsitoCaricamento;
+        }
+    }
     auto copia = CopiaPerCalcolo(c);
 
     gFermo = false;
@@ -175,8 +197,13 @@ int ComandoRicerca(const std::vector<std::string>& a) {
     const std::array<std::int16_t, 4> limiti = {partenza.limiteMinCasa, partenza.limiteMaxCasa,
                                                 partenza.limiteMinTrasferta,
                                                 partenza.limiteMaxTrasferta};
+    // Only the places the search filled: an empty place is no analysis.
+    int trovate = 0;
     for (int i = 0; i < kAnalisiTrovate; ++i) {
         const auto k = static_cast<std::size_t>(i);
+        if (percentuali ? esitoP.trovate[k].percentuali[0] == 0 : esitoA.trovate[k].precisione < 0)
+            continue;
+        ++trovate;
         if (percentuali) {
             const auto& t = esitoP.trovate[k];
             std::printf("posizione=%d precisione=%.9g giornate=%d percentuali=%s limiti=%s\n", i + 1,
@@ -195,6 +222,13 @@ int ComandoRicerca(const std::vector<std::string>& a) {
     }
     std::printf("candidati=%ld secondi=%.3f\n", candidati, secondi);
     if (interrotta) std::fprintf(stderr, "veltra-cli: ricerca interrotta\n");
+    const bool nessuna = trovate == 0 && !interrotta;
+    if (nessuna) {
+        // Nothing to keep: the folder is left as it was, as the window leaves it.
+        std::fprintf(stderr, "veltra-cli: Nessuna analisi migliore di quella corrente e' stata "
+                             "trovata.\n");
+        return kEsitoCaricamento;
+    }
 
     if (salva) {
         if (percentuali)

@@ -226,10 +226,10 @@ int ComandoSchedina(const std::vector<std::string>& a) {
         }
     }
     // The conditioned system counted as the system window counts it (a
-    // reduced one with the STANDARD method: no one is there to choose).
+    // reduced one with the method stored with the conditions).
     if (StatoNumeroSegni(s).triple + StatoNumeroSegni(s).doppie > 0) {
         EsecutoreSincrono esecutore;
-        ContestoSistema ctx{esecutore, messaggi, riduzioni, MetodoRiduzione::Standard, 0};
+        ContestoSistema ctx{esecutore, messaggi, riduzioni, std::nullopt, 0};
         ContaCondizionato(s, dati->condizionamenti, true, ctx, [](bool) {});
     }
     StampaSchedina(s, riduzioni);

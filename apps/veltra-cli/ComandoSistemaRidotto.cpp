@@ -102,19 +102,22 @@ int ComandoSistemaRidotto(const std::vector<std::string>& a) {
         return kEsitoOk;
     }
 
+    // Only fixed rows: no reduced system of any kind (a conditioned count
+    // would otherwise give the one column of the coupon).
+    const NumeroSegni forma = StatoNumeroSegni(s);
+    if (forma.triple + forma.doppie == 0) {
+        std::fprintf(stderr, "veltra-cli: la schedina non ha doppie ne' triple: nessun sistema ridotto\n");
+        return kEsitoCaricamento;
+    }
     EsecutoreSincrono esecutore;
-    ContestoSistema ctx{esecutore, messaggi, CartellaRiduzioni(), metodo.value_or(MetodoRiduzione::Standard), 0};
+    ContestoSistema ctx{esecutore, messaggi, CartellaRiduzioni(), metodo, 0}; // else the stored method
     bool ok = false;
     if (conta && s.riduzioneMin == -2) {
         ContaCondizionato(s, cond, true, ctx, [&](bool b) { ok = b; });
     } else {
         CostruisciSistema(s, cond, ctx, [&](bool b) { ok = b; });
     }
-    if (!ok) {
-        if (StatoNumeroSegni(s).triple + StatoNumeroSegni(s).doppie == 0)
-            std::fprintf(stderr, "veltra-cli: la schedina non ha doppie ne' triple: nessun sistema ridotto\n");
-        return kEsitoCaricamento;
-    }
+    if (!ok) return kEsitoCaricamento;
     const int totale = s.ridotto.numColonne;
     std::printf("%d\n", totale);
     if (colonne) {

@@ -43,7 +43,7 @@ int ComandoSpoglio(const std::vector<std::string>& a) {
     const EsitoIntegrale integrale = SpogliaIntegrale(s, *risultati);
 
     EsecutoreSincrono esecutore;
-    ContestoSistema ctx{esecutore, messaggi, CartellaRiduzioni(), MetodoRiduzione::Standard, 0};
+    ContestoSistema ctx{esecutore, messaggi, CartellaRiduzioni(), std::nullopt, 0}; // the stored method
     bool ok = false;
     CostruisciSistema(s, dati->condizionamenti, ctx, [&](bool b) { ok = b; });
     if (!ok) {

@@ -119,7 +119,7 @@ int ComandoStampa(const std::vector<std::string>& a) {
         m.scommesse = CercaScommesse(m, gambe);
     }
     EsecutoreSincrono esecutore;
-    ContestoSistema ctx{esecutore, messaggi, CartellaRiduzioni(), MetodoRiduzione::Standard, 0};
+    ContestoSistema ctx{esecutore, messaggi, CartellaRiduzioni(), std::nullopt, 0}; // the stored method
     Schedina& s = dati->schedina;
     const bool ridotto = *voce == VoceStampa::SchedineRidotto || *voce == VoceStampa::TabulatoRidotto;
     if (ridotto && s.schedinaAssente == 0) {

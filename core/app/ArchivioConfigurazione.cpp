@@ -41,6 +41,26 @@ void SerializzaVoci(Archivio& ar, DatiGlobali& d) {
     if (ar.versione() < 'm') d.strategie.Serializza(ar);
 }
 
+// After the last item of version 'p', fields added since: a file that ends
+// before them was written without them and keeps their defaults, so older
+// files read as before and the version letter stays. Each is all there or
+// the file is damaged.
+void SerializzaCoda(Archivio& ar, DatiGlobali& d) {
+    if (ar.inLettura() && ar.restanti() == 0) {
+        d.condizionamenti.metodoRiduzione = d.condizionamentiLavoro.metodoRiduzione = 0; // STANDARD
+        return;
+    }
+    std::int32_t metodo = d.condizionamenti.metodoRiduzione;
+    ar.campo(metodo);
+    if (ar.inLettura()) {
+        if (metodo != 0 && metodo != 1)
+            throw ErroreArchivio("condizioni: metodo di riduzione non valido (" +
+                                 std::to_string(metodo) + ")");
+        d.condizionamenti.metodoRiduzione = metodo;
+        d.condizionamentiLavoro.metodoRiduzione = metodo;
+    }
+}
+
 // The parameters of an analysis within what the parameter windows and
 // `veltra-cli stime --imposta` can set; nullopt when they are, else what is
 // wrong. A value outside them would change every estimate without a word.
@@ -149,6 +169,7 @@ std::vector<std::uint8_t> ScriviArchivioConfigurazione(DatiGlobali& d) {
     ar.campo(versione);
     SerializzaVoci(ar, d);
     ar.stringa(d.indirizzoAggiornamenti);
+    SerializzaCoda(ar, d);
     return ar.dati();
 }
 
@@ -200,6 +221,7 @@ EsitoFile LeggiArchivioConfigurazione(std::span<const std::uint8_t> cfg,
     }
     try {
         ar.stringa(d.indirizzoAggiornamenti);
+        SerializzaCoda(ar, d);
     } catch (const ErroreArchivio& e) {
         return EsitoFile::Errore(kMessaggioFileCorrotti,
                                  std::string(kFileConfigurazione) + ": " + e.what());

@@ -32,6 +32,11 @@ struct CondizioniRiduzione {
     std::int32_t maxGruppi = 0;
     std::array<std::int32_t, kNumeroGruppi> colonneNelGruppo = {};
     std::int32_t condizionatoRidotto = 0;
+    // How "Condizionato Ridotto" reduces: 0 STANDARD, 1 AVANZATO (the user's
+    // last answer, so every build of these conditions gives the same system).
+    // Not in this record's bytes: the configuration archive keeps it after
+    // its last item, where files written before it simply end (STANDARD).
+    std::int32_t metodoRiduzione = 0;
 
     friend bool operator==(const CondizioniRiduzione&, const CondizioniRiduzione&) = default;
 };

@@ -29,6 +29,15 @@ std::string Percento(double v) {
     return b;
 }
 
+// The step of the scale a limit stands on: its whole part, once a value a
+// rounding error away from a step is taken as that step (a limit set on step
+// 5 comes back as 4.9999999, not 4).
+int Passo(double x) {
+    const double vicino = std::round(x);
+    const double passo = std::fabs(x - vicino) < 1e-6 ? vicino : std::floor(x);
+    return std::clamp(static_cast<int>(passo), 0, 100);
+}
+
 } // namespace
 
 std::string FraseVincolo(int h, int l, int n, bool g) {
@@ -321,8 +330,8 @@ void CFoglioCondizioni::ImpostaLimiti(const LimitiProbabilita& l) {
     c_.probMax = std::min(c_.probMax, pAlta_);
     if (c_.probMax < c_.probMin) c_.probMax = c_.probMin;
     if (Larghezza() > 0.0) {
-        k1_ = std::clamp(static_cast<int>((c_.probMin - pBassa_) * 100.0 / Larghezza()), 0, 100);
-        k2_ = std::clamp(static_cast<int>((c_.probMax - pBassa_) * 100.0 / Larghezza()), 0, 100);
+        k1_ = Passo((c_.probMin - pBassa_) * 100.0 / Larghezza());
+        k2_ = Passo((c_.probMax - pBassa_) * 100.0 / Larghezza());
     } else {
         // A single column (or all columns equally likely): the scale has no
         // width, the controls show its two ends.
@@ -386,6 +395,14 @@ std::string CFoglioCondizioni::spiegazione() const {
 }
 
 void CFoglioCondizioni::Applica(ContestoSistema& ctx, std::function<void()> fine) {
+    // The reduction is about to run: the method is asked here, once, and kept
+    // with the conditions, so the system window, the view, the check, the
+    // print and the terminal build the same system without asking again.
+    const SistemaRidotto& r = s_.ridotto;
+    const bool daContare = !(r.contato && r.erroriMin == -2);
+    const NumeroSegni n = StatoNumeroSegni(s_);
+    if (daContare && c_.condizionatoRidotto && n.triple + n.doppie > 0 && !ctx.metodo)
+        ChiediMetodo(c_, ctx.messaggi);
     ContaCondizionato(s_, c_, true, ctx, [this, fine = std::move(fine)](bool ok) {
         if (ok) applica_ = false;
         if (fine) fine();

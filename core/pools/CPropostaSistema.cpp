@@ -64,6 +64,7 @@ void CPropostaSistema::AggiornaRighe() {
         v.pronostico = TestoPronostico(p);
         v.manuale = Manuale(p);
         v.altroIncontro = p.campionato < 0;
+        v.campionato = p.campionato;
         v.p1 = Formatta("%.1f%%", static_cast<double>(p.prob1 * 100.0f));
         v.pX = Formatta("%.1f%%", static_cast<double>(p.probX * 100.0f));
         v.p2 = Formatta("%.1f%%", static_cast<double>(100.0f * (1.0f - p.prob1 - p.probX)));
@@ -216,7 +217,11 @@ void CPropostaSistema::ScegliCorrezione(int indice) {
 void CPropostaSistema::ScegliCondizionato() {
     scelta_ = SceltaRiduzione::Condizionato;
     MemorizzaRiduzione();
-    InvalidaRidotto(s_);
+    // A conditioned system counted under the present conditions (the
+    // conditions window's "Applica") stays: every change of the conditions
+    // has already marked it not counted.
+    const SistemaRidotto& r = s_.ridotto;
+    if (!(r.contato && r.erroriMin == -2)) InvalidaRidotto(s_);
 }
 
 void CPropostaSistema::Chiudi() {

@@ -29,6 +29,9 @@ struct RigaProposta {
     bool manuale = false;
     bool vuota = true;
     bool altroIncontro = false; // no event data for a match of another competition
+    int campionato = -1;
+    // The "i" button: the event data of a match of one of the championships.
+    bool datiEvento() const { return !vuota && !altroIncontro && campionato >= 0; }
 };
 
 enum class SceltaRiduzione { Nessuna, Ridotto, Correzione, Condizionato };

@@ -7,6 +7,7 @@
 #include "pools/EnumeratoreCondizionato.h"
 #include "pools/OperazioniSchedina.h"
 #include "pools/StampaSchedine.h"
+#include "pools/VerificaColonna.h"
 #include "pools/riduzioni/LeggiTabellaRiduzione.h"
 
 #include <algorithm>
@@ -107,14 +108,7 @@ void CostruisciCondizionato(Schedina& s, const CCondizionamenti& c, ContestoSist
             }
             return fine(true);
         }
-        MetodoRiduzione metodo;
-        if (ctx.metodo)
-            metodo = *ctx.metodo;
-        else
-            metodo = ctx.messaggi.Mostra(kDomandaMetodoRiduzione, Icona::Domanda, Pulsanti::SiNo) ==
-                             Risposta::Si
-                         ? MetodoRiduzione::Avanzato
-                         : MetodoRiduzione::Standard;
+        const MetodoRiduzione metodo = ctx.metodo.value_or(MetodoDelleCondizioni(c));
         AvviaLavoro<EsitoRidotto>(
             ctx.esecutore, kTitoloRiduzioneCondizionato,
             [e, metodo](ContestoLavoro& lc) {
@@ -230,6 +224,17 @@ void ContaCondizionato(Schedina& s, const CCondizionamenti& c, bool permesso, Co
     });
 }
 
+MetodoRiduzione MetodoDelleCondizioni(const CondizioniRiduzione& c) {
+    return c.metodoRiduzione == 1 ? MetodoRiduzione::Avanzato : MetodoRiduzione::Standard;
+}
+
+MetodoRiduzione ChiediMetodo(CondizioniRiduzione& c, IMessaggi& messaggi) {
+    const bool avanzato =
+        messaggi.Mostra(kDomandaMetodoRiduzione, Icona::Domanda, Pulsanti::SiNo) == Risposta::Si;
+    c.metodoRiduzione = avanzato ? 1 : 0;
+    return MetodoDelleCondizioni(c);
+}
+
 bool SistemaPronto(const Schedina& s) {
     const SistemaRidotto& r = s.ridotto;
     const NumeroSegni n = StatoNumeroSegni(s);
@@ -270,6 +275,23 @@ void CostruisciSistema(Schedina& s, const CCondizionamenti& c, ContestoSistema& 
 
 int TotaleColonne(const Schedina& s) { return SistemaPronto(s) ? s.ridotto.numColonne : -1; }
 
+std::int32_t ColonneRiduzioneScelta(const Schedina& s, const std::filesystem::path& cartella) {
+    const NumeroSegni n = StatoNumeroSegni(s);
+    if (n.triple + n.doppie == 0) return -1;
+    const int e = s.riduzioneMin, f = s.riduzioneMax;
+    if (e == -2) {
+        const SistemaRidotto& r = s.ridotto;
+        const bool contato = r.contato && r.erroriMin == -2 && r.numTriple == n.triple &&
+                             r.numDoppie == n.doppie;
+        return contato && r.numColonne > 0 ? r.numColonne : -1;
+    }
+    if (e == -1) return DimensioneRidotto(cartella, n.triple, n.doppie);
+    if (e < 0 || f <= e) return -1;
+    const auto l = riduzioni::LeggiDimensioneTabella(
+        cartella / riduzioni::NomeTabellaCorrezione(n.triple, n.doppie, e, f), n.triple, n.doppie);
+    return l.ok() && l.tabella.numColonne > 0 ? l.tabella.numColonne : -1;
+}
+
 LettoreSistema::LettoreSistema(const Schedina& s) : r_(s.ridotto) {
     int triple = 0, doppie = 0;
     for (int riga = 0; riga < kRigheSchedina; ++riga) {
@@ -287,7 +309,20 @@ LettoreSistema::LettoreSistema(const Schedina& s) : r_(s.ridotto) {
         l.fisso = 0;
         l.rigaMatrice = mr;
         for (int v = 0; v < 4; ++v) l.codice[static_cast<std::size_t>(v)] = v;
-        if (t.size() == 3 || s.riduzioneMin == -2) continue;
+        if (s.riduzioneMin == -2) continue;
+        if (t.size() == 3) {
+            // An error-correcting table counts errors from its base column,
+            // stored 1 on every row: on a triple that is the row's first sign,
+            // and stored 3 and 2 its second and third (the order of "1X2"),
+            // so "2X1" plays 2 in the base column. An N-1 table covers every
+            // outcome whichever sign a code stands for: it is read as stored.
+            if (s.riduzioneMin >= 0) {
+                l.codice[1] = CodiceSegno(t[0]);
+                l.codice[3] = CodiceSegno(t[1]);
+                l.codice[2] = CodiceSegno(t[2]);
+            }
+            continue;
+        }
         // A double of a table: stored 1 is the row's first sign, 3 its second.
         struct Traduzione {
             const char* testo;

@@ -20,6 +20,7 @@
 namespace veltra {
 
 struct CCondizionamenti;
+struct CondizioniRiduzione;
 class IEsecutoreLavori;
 class IMessaggi;
 
@@ -41,11 +42,17 @@ struct ContestoSistema {
     IEsecutoreLavori& esecutore;
     IMessaggi& messaggi;
     std::filesystem::path cartellaRiduzioni;
-    // The reduction method of a reduced conditioned system; without one the
-    // user is asked.
+    // The reduction method of a reduced conditioned system; without one, the
+    // method stored with the conditions.
     std::optional<MetodoRiduzione> metodo;
     int thread = 0; // 0: the machine's cores, at most 2
 };
+
+// The method stored with the conditions.
+MetodoRiduzione MetodoDelleCondizioni(const CondizioniRiduzione& c);
+// The question of the two methods: the answer is stored with the conditions
+// and returned.
+MetodoRiduzione ChiediMetodo(CondizioniRiduzione& c, IMessaggi& messaggi);
 
 // The conditioned system's size. When it is known, or counting is not
 // allowed, the record is left alone. Otherwise the passing columns are
@@ -99,6 +106,11 @@ private:
 
 // Columns of the system held for the selected reduction, -1 when none is.
 int TotaleColonne(const Schedina& s);
+// The size of the selected reduction, whether built or not: the table's count
+// for an N-1 or error-correcting system, the count held for a conditioned one
+// (known only once counted); -1 for none or unknown. What the commands that
+// use the reduced system are enabled by: a table needs no building first.
+std::int32_t ColonneRiduzioneScelta(const Schedina& s, const std::filesystem::path& cartella);
 // Sign code of row r in column `colonna` of the held system: 1 "1", 2 "2",
 // 3 "X", 4 "1X", 5 "X2", 6 "12", 7 all three, 8 nothing.
 int SegnoColonna(const Schedina& s, int colonna, int riga);

@@ -120,11 +120,14 @@ CVltMain::CVltMain(DatiGlobali& dati, std::filesystem::path cartella, IMessaggi&
 
     pannello1_ = Nomina(new QLabel, "40078");
     pannello2_ = Nomina(new QLabel, "pannelloArchivio");
+    // These two may narrow below their text (pane 1 may not).
+    pannello2_->setMinimumWidth(40);
     statusBar()->addWidget(pannello1_, 3);
     statusBar()->addWidget(pannello2_, 1);
     filtroStorico_ = Nomina(new QLabel, "pannelloFiltroStorico");
     filtroStorico_->setStyleSheet("QLabel { color: #a00000; font-weight: bold; }");
     filtroStorico_->hide();
+    filtroStorico_->setMinimumWidth(40);
     statusBar()->addWidget(filtroStorico_);
 
     consiglio_ = new CDlgConsiglioQt(dati_, this);
@@ -182,6 +185,9 @@ void CVltMain::CreaMenuEBarre() {
                 menu->addAction(crea(id));
         }
         connect(menu, &QMenu::aboutToShow, this, [this] { AggiornaAbilitazioni(); });
+        // The prompt of the last item under the mouse goes with the menu:
+        // left there it would hide the status line until the mouse moved again.
+        connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
     }
     auto barra = [&](const char* nome, std::span<const int> pulsanti) {
         QToolBar* b = addToolBar(QString::fromUtf8(nome));
@@ -224,7 +230,25 @@ void CVltMain::MostraFiltroStorico() {
     // Beside the archive text, where the user reads what the estimates rest on.
     const std::string filtro = TestoFiltroStorico(dati_);
     filtroStorico_->setText(Q(filtro));
+    filtroStorico_->setToolTip(filtroStorico_->text());
     filtroStorico_->setVisible(!filtro.empty());
+    AdattaBarraDiStato();
+}
+
+void CVltMain::AdattaBarraDiStato() {
+    // Pane 1 keeps its whole text: the archive text and the cut-off give way
+    // first (whole in their tool tips), and the window widens, as far as the
+    // screen allows, when the line has grown (a cut-off shown, a longer name).
+    pannello1_->setMinimumWidth(pannello1_->fontMetrics().horizontalAdvance(pannello1_->text()) +
+                                2 * pannello1_->margin() + 4);
+    pannello2_->setToolTip(pannello2_->text());
+    int riga = 0;
+    for (const QLabel* l : statusBar()->findChildren<QLabel*>())
+        if (!l->isHidden()) riga += l->sizeHint().width() + 12;
+    if (isMaximized() || isFullScreen() || width() >= riga) return;
+    const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int massimo = schermo ? schermo->availableGeometry().width() : riga;
+    resize(std::min(massimo, riga), height());
 }
 
 QString CVltMain::testoPannello1() const { return pannello1_->text(); }
@@ -309,6 +333,8 @@ void CVltMain::Esegui(int id) {
     if (ComandoRifiutato(id, stato_.finestre, messaggi_)) return;
     if (const auto azione = tabellaComandi_.find(id); azione != tabellaComandi_.end())
         azione->second();
+    // The command's prompt (menu or toolbar) has done its job.
+    statusBar()->clearMessage();
     AggiornaAbilitazioni();
 }
 
@@ -316,6 +342,7 @@ template <class W, class... A> W* CVltMain::ApriFinestra(A&&... argomenti) {
     return FinestraNonModaleQt::Apri<W>(stato_.finestre, stato_.datiCambiati, [&]() -> W* {
         auto* w = new W(std::forward<A>(argomenti)..., this);
         CollegaTastoAiuto(*w, aiuto_, ContestoAiutoFinestra(W::kRisorsa));
+        connect(w, &FinestraNonModaleQt::abilitazioniCambiate, this, &CVltMain::AggiornaAbilitazioni);
         return w;
     });
 }

@@ -82,6 +82,7 @@ private:
     void AggiornaAbilitazioni();
     void ImpostaStato(const TestiStato& testi);
     void MostraFiltroStorico();
+    void AdattaBarraDiStato();
     // Opens (or refreshes and brings forward) the modeless window W, made
     // with `argomenti` and this window as its parent.
     template <class W, class... A> W* ApriFinestra(A&&... argomenti);

@@ -28,6 +28,12 @@ public:
     // to do with it. false keeps the program running.
     virtual bool PermettiUscita() { return true; }
 
+signals:
+    // The window changed something the main window's commands are enabled
+    // by (the pools window: the selected reduction).
+    void abilitazioniCambiate();
+
+public:
     // The window behind an entry of the registry (nullptr for none).
     static FinestraNonModaleQt* Di(IFinestraNonModale* voce);
 

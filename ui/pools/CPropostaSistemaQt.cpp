@@ -5,6 +5,7 @@
 #include "DlgSistemaBase.h"
 #include "DlgStampaSchedine.h"
 #include "app/DatiGlobali.h"
+#include "betting/CDlgDatiEventoQt.h"
 #include "platform/Messaggi.h"
 #include "platform/Risorse.h"
 #include "pools/OperazioniSchedina.h"
@@ -47,8 +48,8 @@ CPropostaSistemaQt::CPropostaSistemaQt(DatiGlobali& dati, IMessaggi& messaggi,
         info_[r]->setObjectName(QString("info%1").arg(r + 1));
         info_[r]->setFixedWidth(22);
         info_[r]->setToolTip("Dati Evento");
-        // The event data window belongs to the betting module, not built yet.
         info_[r]->setEnabled(false);
+        connect(info_[r], &QPushButton::clicked, this, [this, r] { DatiEvento(r); });
         righe->addWidget(info_[r], y, 1);
         casa_[r] = new QLabel;
         trasferta_[r] = new QLabel;
@@ -248,6 +249,7 @@ void CPropostaSistemaQt::Mostra() {
         const QSignalBlocker b(manuali_[r]);
         manuali_[r]->setChecked(v.manuale);
         manuali_[r]->setEnabled(!v.manuale && !v.vuota);
+        info_[r]->setEnabled(v.datiEvento());
     }
     const auto& on = logica_.comandiAbilitati();
     for (int c = 0; c < kNumeroComandiSistema; ++c)
@@ -283,6 +285,7 @@ void CPropostaSistemaQt::Mostra() {
         break;
     }
     mostra_ = false;
+    emit abilitazioniCambiate();
 }
 
 void CPropostaSistemaQt::Comando(ComandoSistema c) {
@@ -305,6 +308,16 @@ void CPropostaSistemaQt::Manuale(int riga) {
         return;
     }
     Mostra();
+}
+
+void CPropostaSistemaQt::DatiEvento(int riga) {
+    const RigaProposta& v = logica_.righe()[static_cast<std::size_t>(riga)];
+    if (!v.datiEvento()) return;
+    CDlgDatiEventoQt d(dati_, v.campionato, v.casa, v.trasferta, "MARVEN", this);
+    if (mostraDatiEvento)
+        mostraDatiEvento(d);
+    else
+        d.exec();
 }
 
 void CPropostaSistemaQt::Impostazioni() {

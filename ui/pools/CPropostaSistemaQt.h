@@ -49,6 +49,10 @@ public:
     // Opens "MARVEN - Condizioni" (modal).
     void Condizioni();
 
+    QPushButton* datiEvento(int riga) const { return info_[static_cast<std::size_t>(riga)]; }
+    // Test hook: the event data window of a row, instead of running it.
+    std::function<void(QDialog&)> mostraDatiEvento;
+
     // Test hook: what the row check box opens, instead of the real dialog.
     std::function<std::optional<std::string>(const std::string&)> sceltaPronostico;
 
@@ -59,6 +63,7 @@ private:
     void Mostra();
     void Comando(ComandoSistema c);
     void Manuale(int riga);
+    void DatiEvento(int riga);
     void Impostazioni();
     void Stampa(bool integrale);
     // The conditioned system selected and its size not known: counted (a job).

@@ -1,6 +1,7 @@
 #include "app/shell/Comandi.h"
 
 #include "app/DatiGlobali.h"
+#include "pools/CostruzioneSistema.h"
 
 #include <array>
 #include <string>
@@ -109,12 +110,7 @@ bool RegolaSoddisfatta(RegolaAbilitazione regola, const DatiGlobali& dati,
     case R::SchedinaPresente:
         return dati.schedina.schedinaAssente == 0;
     case R::SistemaRidottoPresente:
-        // The reduced system is never saved: it exists once the system window
-        // has built or counted it for the selected reduction, and any change
-        // of predictions, reduction or conditions makes its size unknown
-        // again. So "a coupon with a reduced system" is a coupon whose
-        // reduced system has a known, non-empty size.
-        return dati.schedina.schedinaAssente == 0 && dati.schedina.ridotto.numColonne > 0;
+        return SchedinaConRidotto(dati, stato.cartellaRiduzioni);
     case R::EventiPresenti:
         return dati.scommesse.nEventi > 0;
     case R::StrategiePresenti:
@@ -123,6 +119,14 @@ bool RegolaSoddisfatta(RegolaAbilitazione regola, const DatiGlobali& dati,
         return stato.consiglioPresente;
     }
     return false;
+}
+
+bool SchedinaConRidotto(const DatiGlobali& dati, const std::filesystem::path& cartellaRiduzioni) {
+    // The columns are never saved and are built on demand, so what counts is
+    // the size of the selected reduction: an N-1 or error-correcting table
+    // has it at once, also after a restart; a conditioned system once counted.
+    return dati.schedina.schedinaAssente == 0 &&
+           ColonneRiduzioneScelta(dati.schedina, cartellaRiduzioni) > 0;
 }
 
 bool ComandoAbilitato(int id, const DatiGlobali& dati, const StatoAbilitazione& stato) {

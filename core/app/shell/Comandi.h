@@ -2,7 +2,9 @@
 // The commands of the main window: id, menu text, prompt and tooltip, when
 // each is enabled, and whether its window is already part of the program.
 #include "dati/Campionati.h"
+#include "platform/Risorse.h"
 
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -57,7 +59,7 @@ enum class RegolaAbilitazione {
     SenzaFiltroCorrente,    // no historical cut-off on the current championship
     SenzaFiltri,            // no historical cut-off on any championship
     SchedinaPresente,       // a pools coupon exists
-    SistemaRidottoPresente, // a coupon whose reduced system is known (see Comandi.cpp)
+    SistemaRidottoPresente, // a coupon whose selected reduction has columns (see Comandi.cpp)
     EventiPresenti,         // the betting manager holds events
     StrategiePresenti,      // at least one strategy exists
     ConsiglioPresente,      // the tip-of-the-day object exists
@@ -86,7 +88,14 @@ std::optional<CampionatoId> CampionatoDelComando(int id);
 // Facts the enabling rules look at that the store does not hold.
 struct StatoAbilitazione {
     bool consiglioPresente = false;
+    // Where the reduction tables are: an N-1 or error-correcting system has
+    // the size of its table.
+    std::filesystem::path cartellaRiduzioni = CartellaRiduzioni();
 };
+
+// A coupon whose selected reduction has columns (the reduced-system commands
+// of the menu and of the print manager).
+bool SchedinaConRidotto(const DatiGlobali& dati, const std::filesystem::path& cartellaRiduzioni);
 
 // The rule alone, whether the command is built or not.
 bool RegolaSoddisfatta(RegolaAbilitazione regola, const DatiGlobali& dati,

@@ -1,6 +1,7 @@
 #include "app/stampe/CDlgGestoreStampe.h"
 
 #include "app/DatiGlobali.h"
+#include "app/shell/Comandi.h"
 #include "betting/SelezioneScommesse.h"
 #include "engine/StampaAnalisi.h"
 #include "platform/Messaggi.h"
@@ -71,9 +72,8 @@ std::string CDlgGestoreStampe::etichettaScommesse() const {
 
 bool CDlgGestoreStampe::abilitata(VoceStampa v) const {
     const bool schedina = dati_.schedina.schedinaAssente == 0;
-    // The selected reduction has a size once the system window has counted
-    // or built it (the same rule as the main window's reduced-system items).
-    const bool ridotto = schedina && dati_.schedina.ridotto.numColonne > 0;
+    // The same rule as the main window's reduced-system commands.
+    const bool ridotto = SchedinaConRidotto(dati_, cartellaRiduzioni_);
     switch (v) {
     case VoceStampa::AnalisiCorrente:
     case VoceStampa::ArchivioAnalisi:

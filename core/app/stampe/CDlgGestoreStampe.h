@@ -3,7 +3,10 @@
 // subsystem, when each can be ticked, and the run that prints the ticked
 // ones in a fixed order, each after its own confirmation (Cancel skips only
 // that item).
+#include "platform/Risorse.h"
+
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,7 +46,9 @@ public:
     static constexpr const char* kTitolo = "VELTRA - Gestore Stampe";
     static constexpr const char* kSelezionaCampionato = "Seleziona un Campionato.";
 
-    explicit CDlgGestoreStampe(DatiGlobali& dati) : dati_(dati) {}
+    explicit CDlgGestoreStampe(DatiGlobali& dati,
+                               std::filesystem::path cartellaRiduzioni = CartellaRiduzioni())
+        : dati_(dati), cartellaRiduzioni_(std::move(cartellaRiduzioni)) {}
 
     // Shown text and tool tip of an item.
     static const char* Etichetta(VoceStampa v);
@@ -82,6 +87,7 @@ private:
     static int Indice(VoceStampa v) { return static_cast<int>(v); }
 
     DatiGlobali& dati_;
+    std::filesystem::path cartellaRiduzioni_;
     std::array<bool, kVociStampa> spunte_{};
     std::optional<int> campionatoAnalisi_, campionatoArchivio_;
 };

@@ -128,6 +128,29 @@ void CRicercaAnalisiCorrente::Cerca(std::function<void()> fine) {
         return;
     }
     if (stato_.inCorso) return; // the other page is searching
+    // The climb accepts only candidates that keep the minimum of the data:
+    // from a start far below it, it could only end with nothing. Say which
+    // limit stops it and offer limits that reach the minimum.
+    limitiPartenza_.reset();
+    if (!percentuali_ && !ripresa_) {
+        ApplicaAnalisi(camp(), partenza_);
+        const UtilizzoPartenza u = ControllaUtilizzo(camp(), utilizzo_);
+        if (!u.sufficiente) {
+            const std::string motivo = MotivoUtilizzo(u, utilizzo_);
+            if (!u.limiti) {
+                messaggi_.Mostra(motivo + "\nNemmeno allargando i limiti di punteggio si arriva al "
+                                          "minimo: abbassare l'Utilizzo Minimo della Base Dati o "
+                                          "modificare i Parametri Configurabili.",
+                                 Icona::Esclamazione);
+                return;
+            }
+            if (messaggi_.Mostra(motivo + "\n\n" + TestoLimitiUtilizzo(u) +
+                                     "\nDesideri avviare la ricerca partendo da questi limiti ?",
+                                 Icona::Domanda, Pulsanti::SiNo) != Risposta::Si)
+                return;
+            limitiPartenza_ = u.limiti;
+        }
+    }
     *stato_.fermo = false;
     stato_.inCorso = inCorso_ = true;
     fermando_ = false;
@@ -139,6 +162,13 @@ void CRicercaAnalisiCorrente::Cerca(std::function<void()> fine) {
     ApplicaAnalisi(camp(), partenza_);
     tipoCercato_ = percentuali_;
     partenzaCercata_ = partenza_;
+    if (limitiPartenza_) {
+        // Only the search starts from them: the championship keeps its own.
+        partenzaCercata_.limiteMinCasa = (*limitiPartenza_)[0];
+        partenzaCercata_.limiteMaxCasa = (*limitiPartenza_)[1];
+        partenzaCercata_.limiteMinTrasferta = (*limitiPartenza_)[2];
+        partenzaCercata_.limiteMaxTrasferta = (*limitiPartenza_)[3];
+    }
     passoCercato_ = passo_;
     ampiezzaCercata_ = ampiezza_;
     utilizzoCercato_ = utilizzo_;
@@ -201,6 +231,11 @@ void CRicercaAnalisiCorrente::AvviaAvanzata(std::function<void()> fine) {
     progresso_ = 0;
     progressoTotale_ = 30;
     std::shared_ptr<CCampionato> copia = CopiaPerCalcolo(camp());
+    if (limitiPartenza_) {
+        ParametriAvanzati p = LeggiParametriAvanzati(*copia);
+        p.limiti = *limitiPartenza_;
+        ApplicaParametriAvanzati(*copia, p);
+    }
     const auto iniziale = trovateA_;
     auto condiviso = condiviso_;
     auto fermo = stato_.fermo;
@@ -343,6 +378,20 @@ std::optional<CAnalisi> CRicercaAnalisiCorrente::Trovata() const {
         a.limiteMaxTrasferta = trovateA_[k].limiti[3];
     }
     return a;
+}
+
+std::string CRicercaAnalisiCorrente::testoTrovata() const {
+    const auto a = inCorso_ ? std::nullopt : Trovata();
+    if (!a) return {};
+    char b[200];
+    if (tipoCercato_) {
+        std::snprintf(b, sizeof b, "Analisi trovata n. %d - Percentuali d'Importanza: ", indice_ + 1);
+        return b + TestoPercentuali(*a);
+    }
+    std::snprintf(b, sizeof b, "Analisi trovata n. %d - Limiti Casa da %d a %d, Trasferta da %d a %d",
+                  indice_ + 1, a->limiteMinCasa, a->limiteMaxCasa, a->limiteMinTrasferta,
+                  a->limiteMaxTrasferta);
+    return b;
 }
 
 bool CRicercaAnalisiCorrente::Valuta(CAnalisi& a) {

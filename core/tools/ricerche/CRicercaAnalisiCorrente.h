@@ -89,6 +89,10 @@ public:
     void PrecedenteTrovata();
     void SuccessivaTrovata();
     bool inserisciAbilitato() const;
+    // What the displayed found analysis is beside its precision: its
+    // percentages (percentages kind) or its limits (advanced kind); empty
+    // when none is displayed.
+    std::string testoTrovata() const;
     // The displayed found analysis (the starting one with the slot's values).
     std::optional<CAnalisi> Trovata() const;
     // "&Inserisci"
@@ -168,6 +172,8 @@ private:
     bool tipoCercato_ = false;
     CAnalisi partenzaCercata_;
     int passoCercato_ = 1, ampiezzaCercata_ = 10, utilizzoCercato_ = 70;
+    // Limits the user accepted for the advanced search to start from.
+    std::optional<std::array<std::int16_t, 4>> limitiPartenza_;
     EsitoRicercaPercentuali esitoP_; // of the last percentages search
     TrovatePercentuali trovateP_ = ListaPercentualiIniziale(-1.0f);
     TrovateAvanzate trovateA_ = ListaAvanzataIniziale();

@@ -343,4 +343,64 @@ EsitoRicercaAvanzata CercaAvanzata(const CCampionato& campionato,
     return esito;
 }
 
+UtilizzoPartenza ControllaUtilizzo(const CCampionato& campionato, int utilizzoMinimo) {
+    UtilizzoPartenza u;
+    auto copia = CopiaPerCalcolo(campionato);
+    ParametriAvanzati p = LeggiParametriAvanzati(campionato);
+    const Valutazione partenza = Valuta(*copia, p);
+    const float minimo = static_cast<float>(utilizzoMinimo);
+    u.valutata = partenza.riuscita;
+    u.datiUsati = partenza.datiUsati;
+    u.sufficiente = partenza.riuscita && partenza.datiUsati >= minimo;
+    if (u.sufficiente) return u;
+    float minCasa, maxCasa, minTrasferta, maxTrasferta;
+    Intervalli(p.punteggi, minCasa, maxCasa, minTrasferta, maxTrasferta);
+    const float nf = static_cast<float>(std::clamp<int>(campionato.config.giornateAnalisi, 1, 5));
+    // The data usage's grid starts one point below the range: its whole.
+    const int lo[2] = {Arrotonda(minCasa * nf) - 1, Arrotonda(minTrasferta * nf) - 1};
+    const int hi[2] = {Arrotonda(maxCasa * nf) + 1, Arrotonda(maxTrasferta * nf) + 1};
+    for (;;) {
+        const auto prima = p.limiti;
+        for (int lato = 0; lato < 2; ++lato) {
+            auto& mn = p.limiti[static_cast<std::size_t>(2 * lato)];
+            auto& mx = p.limiti[static_cast<std::size_t>(2 * lato + 1)];
+            mn = static_cast<std::int16_t>(std::clamp(mn - 1, lo[lato], hi[lato]));
+            mx = static_cast<std::int16_t>(std::clamp(mx + 1, static_cast<int>(mn), hi[lato]));
+        }
+        if (p.limiti == prima) return u;
+        const Valutazione v = Valuta(*copia, p);
+        if (v.riuscita && v.datiUsati >= minimo) {
+            u.limiti = p.limiti;
+            u.datiUsatiLimiti = v.datiUsati;
+            return u;
+        }
+    }
+}
+
+std::string MotivoUtilizzo(const UtilizzoPartenza& u, int utilizzoMinimo) {
+    char b[320];
+    if (!u.valutata)
+        std::snprintf(b, sizeof b,
+                      "Le stime dell'analisi di partenza non si possono calcolare: la ricerca non "
+                      "ha un punto di partenza.");
+    else
+        std::snprintf(b, sizeof b,
+                      "L'analisi di partenza usa il %.1f%% della Base Dati, meno dell'Utilizzo "
+                      "Minimo della Base Dati (%d%%): nessuna analisi trovata potrebbe essere "
+                      "accettata.",
+                      static_cast<double>(u.datiUsati), utilizzoMinimo);
+    return b;
+}
+
+std::string TestoLimitiUtilizzo(const UtilizzoPartenza& u) {
+    if (!u.limiti) return {};
+    const auto& l = *u.limiti;
+    char b[200];
+    std::snprintf(b, sizeof b,
+                  "Limiti di punteggio Casa da %d a %d, Trasferta da %d a %d: Base Dati usata "
+                  "%.1f%%.",
+                  l[0], l[1], l[2], l[3], static_cast<double>(u.datiUsatiLimiti));
+    return b;
+}
+
 } // namespace veltra

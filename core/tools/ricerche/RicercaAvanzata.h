@@ -12,6 +12,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace veltra {
@@ -63,6 +65,26 @@ EsitoRicercaAvanzata CercaAvanzata(const CCampionato& campionato,
                                    const ImpostazioniRicercaAvanzata& imp,
                                    const TrovateAvanzate& iniziale, const ContestoLavoro& contesto,
                                    const std::function<void(float)>& migliorato = {});
+
+// Whether the climb can accept anything from the championship's current
+// analysis: a candidate must keep `utilizzoMinimo` percent of the data, and
+// the climb moves one parameter at a time, so a start far below it finds
+// nothing. When the start is below, limits that reach the minimum: the
+// start's four limits widened one point on every side at a time (within the
+// reachable range of totals), the first that reach it.
+struct UtilizzoPartenza {
+    bool valutata = false; // the start's estimates could be computed
+    float datiUsati = -1.0f;
+    bool sufficiente = false; // datiUsati >= the minimum
+    std::optional<std::array<std::int16_t, 4>> limiti; // when not sufficient and found
+    float datiUsatiLimiti = -1.0f;                     // with `limiti`
+};
+UtilizzoPartenza ControllaUtilizzo(const CCampionato& campionato, int utilizzoMinimo);
+// Why the climb cannot start ("L'analisi di partenza usa il 15.4% ..."),
+// for a start that is not sufficient.
+std::string MotivoUtilizzo(const UtilizzoPartenza& u, int utilizzoMinimo);
+// The limits that reach the minimum, as the user reads them.
+std::string TestoLimitiUtilizzo(const UtilizzoPartenza& u);
 
 // A fresh list: every slot empty (precision -1).
 TrovateAvanzate ListaAvanzataIniziale();

@@ -54,6 +54,7 @@ std::unique_ptr<DatiGlobali> DatiRicchi() {
     d->schedina.partite[0].squadraCasa = "Alfa";
     d->schedina.partite[0].prob1 = 0.5f;
     d->condizionamenti.numColonneFiltro = 1;
+    d->condizionamenti.metodoRiduzione = 1; // AVANZATO
     d->stampa.spazioColonne = 77;
     d->scommesse.nEventi = 2;
     CStrategiaDesc s;
@@ -258,14 +259,62 @@ TEST(Configurazione, NumeriDellaSchedinaEDelleScommesseFuoriIntervallo) {
     }
 }
 
+// The reduction method of the conditions is kept after the archive's last
+// item: a file that ends before it (written before it was kept) reads as
+// STANDARD, a value other than 0 or 1 is a damaged file.
+TEST(Configurazione, MetodoDiRiduzioneConLeCondizioni) {
+    CartellaTemporanea dir;
+    auto d = DatiRicchi();
+    MessaggiRegistrati msg;
+    ASSERT_TRUE(SalvaDati(*d, dir.percorso(), msg));
+    const std::string cfg = LeggiTesto(dir / "Cfg.VLT");
+    ASSERT_EQ(cfg.substr(cfg.size() - 4), std::string("\x01\x00\x00\x00", 4));
+    const std::string senza = cfg.substr(0, cfg.size() - 4);
+    struct Caso {
+        const char* nome;
+        std::string byte;
+        bool letto;
+        int metodo;
+    };
+    const Caso casi[] = {
+        {"avanzato", cfg, true, 1},
+        {"standard", senza + std::string("\x00\x00\x00\x00", 4), true, 0},
+        {"file di prima", senza, true, 0},
+        {"valore estraneo", senza + std::string("\x07\x00\x00\x00", 4), false, 0},
+        {"metodo troncato", senza + std::string("\x01\x00", 2), false, 0},
+    };
+    for (const Caso& c : casi) {
+        auto letti = std::make_unique<DatiGlobali>();
+        letti->condizionamenti.metodoRiduzione = 5; // overwritten by any read
+        const EsitoFile e =
+            LeggiArchivioConfigurazione(Byte(c.byte), LeggiFile(dir / "Strategie.VLT"), *letti);
+        EXPECT_EQ(static_cast<bool>(e), c.letto) << c.nome << ": " << e.dettaglio;
+        if (!c.letto) {
+            EXPECT_EQ(e.messaggio, "Errore nell'inizializzazione.\nFile corrotti!") << c.nome;
+            continue;
+        }
+        EXPECT_EQ(letti->condizionamenti.metodoRiduzione, c.metodo) << c.nome;
+        EXPECT_EQ(letti->condizionamentiLavoro.metodoRiduzione, c.metodo) << c.nome;
+        // Everything else as saved.
+        auto atteso = d->condizionamenti;
+        atteso.metodoRiduzione = c.metodo;
+        EXPECT_EQ(letti->condizionamenti, atteso) << c.nome;
+        EXPECT_EQ(letti->indirizzoAggiornamenti, d->indirizzoAggiornamenti) << c.nome;
+    }
+}
+
 TEST(Configurazione, ArchivioDanneggiatoInOgniPuntoNonAvviaNulla) {
     CartellaTemporanea dir;
     auto d = DatiRicchi();
     MessaggiRegistrati msg;
     ASSERT_TRUE(SalvaDati(*d, dir.percorso(), msg));
     const std::string cfg = LeggiTesto(dir / "Cfg.VLT");
-    // Every cut of the archive is refused with the program's message.
+    // Every cut of the archive is refused with the program's message, but
+    // the one just before the reduction method: that is a whole file of the
+    // version before it was kept (tested on its own below).
+    const std::size_t senzaMetodo = cfg.size() - 4;
     for (std::size_t n = 0; n < cfg.size(); n += (n < 2000 ? 1 : 97)) {
+        if (n == senzaMetodo) continue;
         auto letti = std::make_unique<DatiGlobali>();
         const EsitoFile e = LeggiArchivioConfigurazione(
             Byte(cfg.substr(0, n)), LeggiFile(dir / "Strategie.VLT"), *letti);

@@ -3,11 +3,16 @@
 // that leave the folder as it was.
 #include "EseguiCli.h"
 #include "Supporto.h"
+#include "app/Avvio.h"
+#include "app/DatiGlobali.h"
+#include "app/Salvataggio.h"
+#include "doppi/MessaggiRegistrati.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -114,4 +119,73 @@ TEST(VeltraCliSistema, ColonneDeiSistemi) {
     }
     EXPECT_EQ(EseguiCli(base + "3-2").codice, 2);
     EXPECT_EQ(EseguiCli(base + "integrale --colonne --conta").codice, 2);
+}
+
+// A coupon of fixed rows only has no reduced system of any kind: every form
+// says so and exits with 1 (a conditioned count would otherwise be its one
+// column).
+TEST(VeltraCliSistema, SchedinaDiSoleFisseSenzaRidotto) {
+    CartellaTemporanea dir;
+    const std::string cartella = (dir / "lavoro").string();
+    ScriviTesto(dir / "schedina.txt", "0;Atalanta;Bologna\n0;Cagliari;Como\n1;Bari;Empoli\n");
+    ASSERT_EQ(EseguiCli("schedina --cartella " + cartella + " --nuova " +
+                        (dir / "schedina.txt").string() +
+                        " --pronostico 1=1 --pronostico 2=X --pronostico 3=2")
+                  .codice,
+              0);
+    struct Caso {
+        std::string argomenti;
+        std::string errore;
+    };
+    const std::string senza = "veltra-cli: la schedina non ha doppie ne' triple: nessun sistema ridotto\n";
+    const Caso casi[] = {
+        {"sistema --conta", senza},
+        {"sistema --riduzione condizionato --conta", senza},
+        {"sistema --riduzione condizionato --colonne", senza},
+        {"sistema --riduzione 0-2 --conta", senza},
+        {"spoglio --risultati 1X2XXXXXXXXXXX",
+         "veltra-cli: la schedina non ha un sistema ridotto da controllare\n"},
+    };
+    for (const Caso& c : casi) {
+        const Uscita u = EseguiCli(c.argomenti + " --cartella " + cartella);
+        EXPECT_EQ(u.codice, 1) << c.argomenti;
+        EXPECT_EQ(u.testo, "") << c.argomenti;
+        EXPECT_EQ(u.errori, c.errore) << c.argomenti;
+    }
+    // The full system is one column.
+    EXPECT_EQ(EseguiCli("sistema --riduzione integrale --cartella " + cartella).testo, "1\n");
+}
+
+// The reduction method kept with the conditions is the one the terminal uses
+// when none is given: the same system as the window built.
+TEST(VeltraCliSistema, MetodoDelleCondizioni) {
+    CartellaTemporanea dir;
+    const std::string cartella = (dir / "lavoro").string();
+    ScriviTesto(dir / "schedina.txt",
+                "0;Atalanta;Bologna\n0;Cagliari;Como\n0;Cremonese;Fiorentina\n0;Genoa;Inter\n"
+                "0;Juventus;Lazio\n0;Lecce;Milan\n");
+    ASSERT_EQ(EseguiCli("schedina --cartella " + cartella + " --nuova " +
+                        (dir / "schedina.txt").string() +
+                        " --pronostico 1=1X2 --pronostico 2=1X2 --pronostico 3=1X2"
+                        " --pronostico 4=1X2 --pronostico 5=X2 --pronostico 6=1X")
+                  .codice,
+              0);
+    const std::string base = "sistema --cartella " + cartella + " --riduzione condizionato --conta";
+    const std::string standard = EseguiCli(base + " --metodo standard").testo;
+    const std::string avanzato = EseguiCli(base + " --metodo avanzato").testo;
+    ASSERT_NE(standard, avanzato); // the shape tells the two methods apart
+    for (const int metodo : {1, 0}) {
+        {
+            auto dati = std::make_unique<DatiGlobali>();
+            MessaggiRegistrati m;
+            ASSERT_TRUE(CaricaAvvio(*dati, cartella, m));
+            dati->condizionamenti.condizionatoRidotto = 1;
+            dati->condizionamenti.metodoRiduzione = metodo;
+            dati->datiModificati = 1;
+            ASSERT_TRUE(SalvaDati(*dati, cartella, m));
+        }
+        const Uscita u = EseguiCli(base);
+        ASSERT_EQ(u.codice, 0) << u.errori;
+        EXPECT_EQ(u.testo, metodo == 1 ? avanzato : standard) << metodo;
+    }
 }

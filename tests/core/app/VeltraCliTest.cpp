@@ -205,33 +205,71 @@ TEST(VeltraCliRicerca, StampaDieciAnalisiESalva) {
     ASSERT_EQ(EseguiCli("verifica --cartella " + nuova).codice, 0);
     const std::string cartella = "--cartella " + nuova;
     const Uscita u = EseguiCli("ricerca " + cartella +
-                            " --campionato GE --tipo percentuali --passo 7 --thread 2 --salva");
+                            " --campionato GE --tipo percentuali --passo 5 --thread 2 --salva");
     ASSERT_EQ(u.codice, 0) << u.errori;
     const auto r = Righe(u.testo);
-    ASSERT_EQ(r.size(), 11u);
-    EXPECT_EQ(r[0].rfind("posizione=1 precisione=", 0), 0u);
-    EXPECT_NE(r[0].find(" giornate=2 percentuali="), std::string::npos);
-    EXPECT_NE(r[0].find(" limiti=-1,0,-1,0"), std::string::npos);
-    EXPECT_EQ(r[10].rfind("candidati=15 secondi=", 0), 0u);
+    // Only the analyses found (two with this step), each with its
+    // percentages, then the count.
+    ASSERT_EQ(r.size(), 3u) << u.testo;
+    for (std::size_t i = 0; i + 1 < r.size(); ++i) {
+        EXPECT_EQ(r[i].rfind("posizione=" + std::to_string(i + 1) + " precisione=", 0), 0u) << r[i];
+        EXPECT_NE(r[i].find(" giornate=2 percentuali="), std::string::npos) << r[i];
+        EXPECT_EQ(r[i].find("percentuali=0,"), std::string::npos) << r[i];
+        EXPECT_NE(r[i].find(" limiti=-1,0,-1,0"), std::string::npos) << r[i];
+    }
+    EXPECT_EQ(r.back().rfind("candidati=21 secondi=", 0), 0u);
     // The same search with one thread prints the same analyses.
     const Uscita uno = EseguiCli("ricerca " + cartella +
-                              " --campionato GE --tipo percentuali --passo 7 --thread 1");
+                              " --campionato GE --tipo percentuali --passo 5 --thread 1");
     const auto r1 = Righe(uno.testo);
-    ASSERT_EQ(r1.size(), 11u);
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(r1[static_cast<std::size_t>(i)], r[static_cast<std::size_t>(i)]);
+    ASSERT_EQ(r1.size(), r.size());
+    for (std::size_t i = 0; i + 1 < r.size(); ++i) EXPECT_EQ(r1[i], r[i]);
     // Saved: the folder's configuration now holds the search.
     auto dati = std::make_unique<DatiGlobali>();
     ASSERT_TRUE(CaricaConfigurazione(nuova, *dati));
     const CDumpRicerca& d = dati->campionato(CercaCampionato("GE").value()).ricerca;
     EXPECT_EQ(d.tipo, CDumpRicerca::kPercentuali);
-    EXPECT_EQ(d.passo, 7);
+    EXPECT_EQ(d.passo, 5);
     EXPECT_EQ(d.giornate, 2);
     EXPECT_EQ(EseguiCli("ricerca " + cartella + " --campionato GE --tipo avanzati --passo 2").codice, 2);
-    const Uscita a = EseguiCli("ricerca " + cartella + " --campionato GE --tipo avanzati --utilizzo-minimo 100 --thread 2");
-    ASSERT_EQ(a.codice, 0) << a.errori;
-    const auto ra = Righe(a.testo);
-    ASSERT_EQ(ra.size(), 11u);
-    EXPECT_NE(ra[0].find(" punteggi="), std::string::npos);
+    // Nothing better with step 7: said, exit 1, and the saved search stays.
+    const std::string cfg = LeggiTesto(std::filesystem::path(nuova) / "Cfg.VLT");
+    const Uscita niente = EseguiCli("ricerca " + cartella +
+                                    " --campionato GE --tipo percentuali --passo 7 --thread 2 --salva");
+    EXPECT_EQ(niente.codice, 1);
+    EXPECT_EQ(Righe(niente.testo).size(), 1u) << niente.testo;
+    EXPECT_EQ(niente.errori,
+              "veltra-cli: Nessuna analisi migliore di quella corrente e' stata trovata.\n");
+    EXPECT_EQ(LeggiTesto(std::filesystem::path(nuova) / "Cfg.VLT"), cfg);
+}
+
+// The advanced search keeps only analyses that use the minimum of the data:
+// from a start below it the terminal says why, offers the limits that reach
+// it, and exits with 1 without an empty list.
+TEST(VeltraCliRicerca, AvanzataSottoLUtilizzoMinimo) {
+    CartellaTemporanea dir;
+    const std::string nuova = (dir / "lavoro").string();
+    ASSERT_EQ(EseguiCli("verifica --cartella " + nuova).codice, 0);
+    const std::string ricerca = "ricerca --cartella " + nuova + " --campionato GE --tipo avanzati --thread 2";
+    const Uscita a = EseguiCli(ricerca + " --utilizzo-minimo 60");
+    EXPECT_EQ(a.codice, 1);
+    EXPECT_EQ(a.testo, "");
+    const auto righe = Righe(a.errori);
+    ASSERT_EQ(righe.size(), 2u) << a.errori;
+    EXPECT_EQ(righe[0].rfind("veltra-cli: L'analisi di partenza usa il ", 0), 0u) << righe[0];
+    EXPECT_NE(righe[0].find("meno dell'Utilizzo Minimo della Base Dati (60%)"), std::string::npos);
+    const auto imposta = righe[1].find("--imposta limiteMinCasa=");
+    ASSERT_NE(imposta, std::string::npos) << righe[1];
+
+    // The offered limits are accepted by --imposta and do reach the minimum.
+    const Uscita b = EseguiCli("stime --cartella " + nuova + " --campionato GE --grezzo " +
+                               righe[1].substr(imposta));
+    ASSERT_EQ(b.codice, 0) << b.errori;
+    const auto rb = Righe(b.testo);
+    ASSERT_GE(rb.size(), 3u);
+    float usati = 0;
+    ASSERT_EQ(std::sscanf(rb[2].c_str(), "datiUsati %f", &usati), 1) << rb[2];
+    EXPECT_GE(usati, 60.0f);
 }
 
 namespace {

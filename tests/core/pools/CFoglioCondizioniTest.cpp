@@ -3,6 +3,7 @@
 #include "app/DatiGlobali.h"
 #include "platform/Lavori.h"
 #include "pools/CFoglioCondizioni.h"
+#include "pools/CPropostaSistema.h"
 #include "pools/CostruzioneSistema.h"
 #include "pools/OperazioniSchedina.h"
 #include "pools/VerificaColonna.h"
@@ -195,4 +196,65 @@ TEST(CFoglioCondizioni, ScalaDiProbabilita) {
     fu.ImpostaK(false, 30);
     EXPECT_EQ(fu.condizioni().probMin, fu.condizioni().probMax);
     EXPECT_EQ(fu.testoProbMin().find("nan"), std::string::npos);
+}
+
+// Limits set on a step come back on that step when the page is shown again
+// (the limits recomputed): the whole part must not lose a step to a rounding
+// error. A limit between two steps still shows the lower one.
+TEST(CFoglioCondizioni, LimitiRilettiSulloStessoPasso) {
+    Foglio f;
+    EsecutoreSincrono esecutore;
+    const LimitiProbabilita l = CalcolaLimitiProbabilita(f.dati.schedina);
+    for (int k = 0; k <= 100; ++k) {
+        CFoglioCondizioni fc(f.dati, f.dati.schedina, f.dati.condizionamenti);
+        fc.ImpostaLimiti(l);
+        fc.ImpostaK(false, std::min(k, 50));
+        fc.ImpostaK(true, std::max(k, 50));
+        CFoglioCondizioni riaperto(f.dati, f.dati.schedina, f.dati.condizionamenti);
+        riaperto.ImpostaLimiti(l);
+        EXPECT_EQ(riaperto.k1(), std::min(k, 50)) << k;
+        EXPECT_EQ(riaperto.k2(), std::max(k, 50)) << k;
+    }
+    CFoglioCondizioni fc(f.dati, f.dati.schedina, f.dati.condizionamenti);
+    fc.ImpostaLimiti(l);
+    f.dati.condizionamenti.probMin = l.minima + (l.massima - l.minima) * 0.057;
+    fc.ImpostaLimiti(l);
+    EXPECT_EQ(fc.k1(), 5);
+}
+
+// The method question is asked once, where the conditions are applied; the
+// answer is kept with them, and the system window taking the conditioned
+// system afterwards keeps the count instead of building (and asking) again.
+TEST(CFoglioCondizioni, MetodoChiestoUnaVoltaEConservato) {
+    Foglio f;
+    Schedina& s = f.dati.schedina;
+    EsecutoreSincrono esecutore;
+    MessaggiRegistrati messaggi;
+    ContestoSistema ctx{esecutore, messaggi, {}, std::nullopt, 1};
+    for (const Risposta risposta : {Risposta::Si, Risposta::No}) {
+        InvalidaRidotto(s);
+        messaggi.mostrati.clear();
+        CFoglioCondizioni fc(f.dati, s, f.dati.condizionamenti);
+        fc.ImpostaCondizionatoRidotto(true);
+        fc.ImpostaSegni(0, true, risposta == Risposta::Si ? 12 : 13);
+        messaggi.risposte = {risposta};
+        fc.Applica(ctx, nullptr);
+        ASSERT_EQ(messaggi.mostrati.size(), 1u);
+        EXPECT_EQ(messaggi.mostrati[0].testo, kDomandaMetodoRiduzione);
+        EXPECT_EQ(f.dati.condizionamenti.metodoRiduzione, risposta == Risposta::Si ? 1 : 0);
+        const SistemaRidotto contato = s.ridotto;
+        EXPECT_TRUE(fc.Ok());
+        CPropostaSistema proposta(f.dati, s, f.dati.condizionamenti, {});
+        proposta.ScegliCondizionato();
+        EXPECT_EQ(s.ridotto, contato);
+        EXPECT_TRUE(SistemaPronto(s));
+        // Built again elsewhere (the view, the check, the terminal): the same
+        // system, without the question.
+        InvalidaRidotto(s);
+        bool ok = false;
+        CostruisciSistema(s, f.dati.condizionamenti, ctx, [&](bool b) { ok = b; });
+        ASSERT_TRUE(ok);
+        EXPECT_EQ(s.ridotto.numColonne, contato.numColonne);
+        EXPECT_EQ(messaggi.mostrati.size(), 1u);
+    }
 }

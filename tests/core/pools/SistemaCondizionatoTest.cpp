@@ -392,14 +392,13 @@ TEST(CostruzioneSistema, CondizionatoCostruitoRidottoELetto) {
     while (sp.rigaMatrice[variabile] < 0) ++variabile;
     EXPECT_EQ(SegnoColonna(c.s, static_cast<int>(passanti.size()), variabile), 8);
 
-    // Reduced: the user's answer chooses the method.
+    // Reduced: the method kept with the conditions, without a question.
     cond.condizionatoRidotto = 1;
+    cond.metodoRiduzione = 1;
     InvalidaRidotto(c.s);
-    f.messaggi.risposte = {Risposta::Si};
     ContaCondizionato(c.s, cond, true, f.ctx, [&](bool b) { ok = b; });
     ASSERT_TRUE(ok);
-    ASSERT_EQ(f.messaggi.mostrati.size(), 1u);
-    EXPECT_EQ(f.messaggi.mostrati[0].testo, kDomandaMetodoRiduzione);
+    EXPECT_TRUE(f.messaggi.mostrati.empty());
     const auto avanzata = riferimento::RiduzioneAvanzata(Matrice(sp, passanti));
     EXPECT_EQ(c.s.ridotto.numColonne, static_cast<std::int32_t>(avanzata.size()));
     EXPECT_TRUE(SistemaPronto(c.s));
@@ -472,4 +471,44 @@ TEST(CostruzioneSistema, InterruzioneETabellaMancanteLascianoTutto) {
     EXPECT_FALSE(ok);
     EXPECT_EQ(d.messaggi.testi(), std::vector<std::string>{"Errore nella lettura del file per il Sistema Ridotto!"});
     EXPECT_EQ(una.ridotto, primaUna);
+}
+
+// An error-correcting system counts errors from the base column, every row
+// on its first sign: a triple "2X1" plays 2 there, and its two variants the
+// other two signs. An N-1 table is read as stored.
+TEST(CostruzioneSistema, CorrezioneDiErroriCentrataSulPrimoSegno) {
+    CartellaTemporanea tabelle;
+    // One triple and one double, 0 to 1 errors: the base and its three variants.
+    ScriviByte(tabelle / "1t1d01e.VLT", {4, 0, 1, 1, 1, 1, 2, 1, 3, 1, 1, 3});
+    ScriviByte(tabelle / "1t1d.VLT", {4, 0, 1, 1, 1, 1, 2, 1, 3, 1, 1, 3});
+    struct Caso {
+        const char* tripla;
+        int min, max;
+        const char* base; // the first column's triple and double signs
+        const char* variante; // the triple's signs in columns 2 and 3
+    };
+    const Caso casi[] = {
+        {"1X2", 0, 1, "1X", "2X"},
+        {"2X1", 0, 1, "2X", "1X"},
+        {"X12", 0, 1, "XX", "21"},
+        {"21X", 0, 1, "2X", "X1"},
+        {"2X1", -1, -1, "1X", "2X"}, // N-1: as stored
+    };
+    auto carattere = [](int codice) { return codice == 1 ? '1' : codice == 3 ? 'X' : codice == 2 ? '2' : '?'; };
+    for (const Caso& c : casi) {
+        Schedina s = Coupon({c.tripla, "X2"});
+        s.riduzioneMin = static_cast<std::int16_t>(c.min);
+        s.riduzioneMax = static_cast<std::int16_t>(c.max);
+        const CaricamentoTabella t = CaricaTabella(tabelle.percorso(), 1, 1, c.min, c.max);
+        ASSERT_TRUE(t.ok) << t.messaggio;
+        s.ridotto = t.sistema;
+        ASSERT_EQ(TotaleColonne(s), 4);
+        const std::string base{carattere(SegnoColonna(s, 0, 0)), carattere(SegnoColonna(s, 0, 1))};
+        EXPECT_EQ(base, c.base) << c.tripla << " " << c.min;
+        const std::string varianti{carattere(SegnoColonna(s, 1, 0)), carattere(SegnoColonna(s, 2, 0))};
+        EXPECT_EQ(varianti, c.variante) << c.tripla << " " << c.min;
+        // The double's variant and the fixed rows are untouched.
+        EXPECT_EQ(carattere(SegnoColonna(s, 3, 1)), '2') << c.tripla;
+        EXPECT_EQ(SegnoColonna(s, 3, 5), 1) << c.tripla;
+    }
 }

@@ -97,6 +97,19 @@ TEST(PaginaRicercaCorrente, RicercaPercentualiFinitaMostraLaMiglioreELaPartenzaT
     EXPECT_EQ(p.indiceTrovata(), 0);
     EXPECT_EQ(f.c().config.percentualiImportanza[0], atteso[0].percentuali[0]);
     EXPECT_NE(p.testoPrecisione().find("('1' = "), std::string::npos);
+    // Beside the precision, the percentages of the analysis shown.
+    auto percentuali = [&](int k) {
+        std::string t;
+        for (int g = 0; g < std::max(2, static_cast<int>(partenza.giornateAnalisi)); ++g)
+            t += (g ? " - " : "") + std::to_string(atteso[static_cast<std::size_t>(k)].percentuali[static_cast<std::size_t>(g)]) + "%";
+        return t;
+    };
+    EXPECT_EQ(p.testoTrovata(), "Analisi trovata n. 1 - Percentuali d'Importanza: " + percentuali(0));
+    if (atteso[1].percentuali[0] != 0) {
+        p.SuccessivaTrovata();
+        EXPECT_EQ(p.testoTrovata(), "Analisi trovata n. 2 - Percentuali d'Importanza: " + percentuali(1));
+        p.PrecedenteTrovata();
+    }
     EXPECT_FALSE(p.precedenteTrovataAbilitato());
     EXPECT_EQ(p.successivaTrovataAbilitato(), atteso[1].percentuali[0] != 0);
     EXPECT_TRUE(p.inserisciAbilitato());
@@ -126,6 +139,65 @@ TEST(PaginaRicercaCorrente, NienteDiMeglioLoDiceELasciaLaPartenza) {
     ASSERT_EQ(f.messaggi.testi(), std::vector<std::string>{kNessunaAnalisiMigliore});
     EXPECT_TRUE(AnalisiCorrente(f.c()).StessiParametri(partenza));
     EXPECT_FALSE(p.inserisciAbilitato());
+}
+
+// The advanced search from a start that keeps less data than its minimum
+// could accept nothing: the page says which limit stops it and offers score
+// limits that reach the minimum. "No" starts nothing; "Si" starts from them,
+// while the championship keeps its own limits.
+TEST(PaginaRicercaCorrente, AvanzataSottoLUtilizzoMinimoOffreILimiti) {
+    Finestra f;
+    const CAnalisi partenza = AnalisiCorrente(f.c());
+    const UtilizzoPartenza u = ControllaUtilizzo(f.c(), 95);
+    ASSERT_TRUE(u.valutata);
+    ASSERT_LT(u.datiUsati, 95.0f) << "the fixture must start below the minimum";
+    ASSERT_TRUE(u.limiti.has_value());
+    EXPECT_GE(u.datiUsatiLimiti, 95.0f);
+    // The first widening that reaches it: one point narrower on every side does not.
+    {
+        auto copia = CopiaPerCalcolo(f.c());
+        ParametriAvanzati stretti = LeggiParametriAvanzati(*copia);
+        stretti.limiti = *u.limiti;
+        stretti.limiti[0]++, stretti.limiti[1]--, stretti.limiti[2]++, stretti.limiti[3]--;
+        if (stretti.limiti[0] <= stretti.limiti[1] && stretti.limiti[2] <= stretti.limiti[3] &&
+            stretti.limiti != LeggiParametriAvanzati(f.c()).limiti) {
+            ApplicaParametriAvanzati(*copia, stretti);
+            ASSERT_EQ(copia->motore->AggiornaStime(), 0);
+            EXPECT_LT(copia->motore->PercentualeDatiUsati().value_or(0), 95.0f);
+        }
+    }
+
+    CRicercheMiglioriAnalisi finestra(*f.dati);
+    CRicercaAnalisiCorrente p(*f.dati, finestra.stato(), f.esecutore, f.messaggi, f.orologio, 2);
+    p.ImpostaPercentuali(false);
+    p.ImpostaUtilizzoMinimo(95);
+    f.messaggi.risposte = {Risposta::No};
+    bool finita = false;
+    p.Cerca([&] { finita = true; });
+    EXPECT_FALSE(finita);
+    EXPECT_FALSE(p.inCorso());
+    ASSERT_EQ(f.messaggi.mostrati.size(), 1u);
+    const std::string domanda = f.messaggi.mostrati[0].testo;
+    EXPECT_EQ(domanda.rfind("L'analisi di partenza usa il ", 0), 0u) << domanda;
+    EXPECT_NE(domanda.find("meno dell'Utilizzo Minimo della Base Dati (95%)"), std::string::npos);
+    EXPECT_NE(domanda.find(TestoLimitiUtilizzo(u)), std::string::npos) << domanda;
+    EXPECT_NE(domanda.find("Desideri avviare la ricerca partendo da questi limiti ?"), std::string::npos);
+
+    f.messaggi.mostrati.clear();
+    f.messaggi.risposte = {Risposta::Si};
+    p.Cerca([&] { finita = true; });
+    ASSERT_TRUE(finita);
+    EXPECT_FALSE(p.inCorso());
+    // Whatever it found keeps the minimum; the championship keeps its limits.
+    for (const auto& t : p.trovateAvanzate()) {
+        if (t.precisione < 0) continue;
+        auto copia = CopiaPerCalcolo(f.c());
+        ApplicaParametriAvanzati(*copia, {t.punteggi, t.limiti});
+        ASSERT_EQ(copia->motore->AggiornaStime(), 0);
+        EXPECT_GE(copia->motore->PercentualeDatiUsati().value_or(0), 95.0f);
+    }
+    p.RimettiPartenza();
+    EXPECT_TRUE(AnalisiCorrente(f.c()).StessiParametri(partenza));
 }
 
 // Interrupted after some of the 101 pairs, saved, reloaded on a new page and

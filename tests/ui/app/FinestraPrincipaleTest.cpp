@@ -21,7 +21,13 @@
 #include "platform/Modale.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QShortcut>
 
 #include <gtest/gtest.h>
@@ -234,6 +240,44 @@ TEST_F(FinestraPrincipaleTest, FiltroStoricoVisibileNellaBarraDiStato) {
     a.stagioneFiltro = a.ultimoIncontroFiltro = -1;
     finestra->Esegui(40066);
     EXPECT_TRUE(finestra->testoFiltroStorico().isEmpty());
+}
+
+// The status line with a cut-off keeps pane 1 whole (the cut-off and the
+// archive text give way), and a menu's or a command's prompt leaves with the
+// menu or the command instead of hiding the line until the mouse moves.
+TEST_F(FinestraPrincipaleTest, BarraDiStatoInteraEPromptCheNonResta) {
+    finestra->resize(700, 500);
+    finestra->show();
+    CCampionato& a = dati->campionato(0);
+    a.stagioneFiltro = 3;
+    a.ultimoIncontroFiltro = a.incontri.inizioStagione(2) + 15;
+    finestra->Esegui(40066);
+    QApplication::processEvents();
+    auto* pannello1 = finestra->findChild<QLabel*>("40078");
+    ASSERT_NE(pannello1, nullptr);
+    EXPECT_FALSE(finestra->testoFiltroStorico().isEmpty());
+    EXPECT_TRUE(pannello1->text().contains("Dati Usati:"));
+    EXPECT_GE(pannello1->width(), pannello1->fontMetrics().horizontalAdvance(pannello1->text()))
+        << pannello1->text().toStdString();
+
+    QStatusBar* barra = finestra->statusBar();
+    for (const char* via : {"menu", "comando"}) {
+        QStatusTipEvent prompt("Accede al gestore delle Stampe");
+        QApplication::sendEvent(finestra.get(), &prompt);
+        EXPECT_EQ(barra->currentMessage(), "Accede al gestore delle Stampe") << via;
+        if (std::string(via) == "menu") {
+            QMenu* menu = finestra->menuBar()->findChildren<QMenu*>().front();
+            menu->popup(QPoint(0, 0));
+            QApplication::processEvents();
+            menu->hide();
+        } else {
+            finestra->Esegui(40066);
+        }
+        QApplication::processEvents();
+        EXPECT_TRUE(barra->currentMessage().isEmpty()) << via;
+        EXPECT_FALSE(pannello1->isHidden()) << via;
+    }
+    a.stagioneFiltro = a.ultimoIncontroFiltro = -1;
 }
 
 TEST_F(FinestraPrincipaleTest, OgniFinestraHaLaSuaPaginaDiAiuto) {

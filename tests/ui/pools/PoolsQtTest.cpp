@@ -6,6 +6,7 @@
 #include "engine/CMotoreStime.h"
 #include "platform/DispositivoStampaQt.h"
 #include "pools/DlgStampaSchedine.h"
+#include "betting/CDlgDatiEventoQt.h"
 #include "pools/CPropostaSistemaQt.h"
 #include "pools/NuovaSchedinaQt.h"
 #include "pools/OperazioniSchedina.h"
@@ -231,6 +232,34 @@ TEST_F(PoolsQt, PropostaDiSistemaComandiEManuali) {
         EXPECT_EQ(dati.schedina.riduzioneMin, -1);
     }
     f.close();
+}
+
+// The "i" of each row opens the event data window of its two teams, with the
+// pools prefix; a row of another competition has none.
+TEST_F(PoolsQt, PropostaDiSistemaDatiEvento) {
+    ASSERT_TRUE(Compila());
+    Partita& altro = dati.schedina.partite[13];
+    altro.campionato = -1;
+    altro.squadraCasa = "Real_Madrid";
+    altro.squadraTrasferta = "Squadra_2";
+    CPropostaSistemaQt f(dati, msg, nullptr);
+    ASSERT_TRUE(f.Aggiorna());
+    std::vector<std::string> aperte;
+    f.mostraDatiEvento = [&](QDialog& d) {
+        const auto& l = static_cast<CDlgDatiEventoQt&>(d).logica();
+        aperte.push_back(d.windowTitle().toStdString() + "|" + l.casa() + "|" + l.trasferta());
+    };
+    for (int r = 0; r < kRigheSchedina; ++r) {
+        const Partita& p = dati.schedina.partite[static_cast<std::size_t>(r)];
+        EXPECT_EQ(f.datiEvento(r)->isEnabled(), r != 13) << r;
+        f.datiEvento(r)->click();
+        if (r == 13) continue;
+        ASSERT_EQ(aperte.size(), static_cast<std::size_t>(r + 1));
+        EXPECT_EQ(aperte.back(), "MARVEN - " + std::string(Campionato(p.campionato).nome) +
+                                     ". Informazioni sull'evento selezionato|" + p.squadraCasa +
+                                     "|" + p.squadraTrasferta);
+    }
+    EXPECT_EQ(aperte.size(), 13u);
 }
 
 TEST_F(PoolsQt, StampaSchedinaCalibrazioneEProvaSuPdf) {

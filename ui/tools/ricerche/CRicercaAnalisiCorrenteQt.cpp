@@ -87,10 +87,13 @@ CRicercaAnalisiCorrenteQt::CRicercaAnalisiCorrenteQt(DatiCampionati& dati, Stato
     precedenteTrovata_ = Pulsante("<<", "precedenteTrovata", S("precedenteTrovata"));
     successivaTrovata_ = Pulsante(">>", "successivaTrovata", S("successivaTrovata"));
     ricarica_ = Pulsante("&Ricarica Ultima Ricerca", "ricarica", S("ricarica"));
+    trovata_ = Nomina(new QLabel, "trovata");
+    trovata_->setWordWrap(true);
     gt->addWidget(precisione_, 0, 0, 1, 3);
-    gt->addWidget(precedenteTrovata_, 1, 0);
-    gt->addWidget(successivaTrovata_, 1, 1);
-    gt->addWidget(ricarica_, 1, 2);
+    gt->addWidget(trovata_, 1, 0, 1, 3);
+    gt->addWidget(precedenteTrovata_, 2, 0);
+    gt->addWidget(successivaTrovata_, 2, 1);
+    gt->addWidget(ricarica_, 2, 2);
 
     auto* sinistra = new QVBoxLayout;
     sinistra->addWidget(motore);
@@ -238,6 +241,7 @@ void CRicercaAnalisiCorrenteQt::Mostra() {
     progresso_->setValue(static_cast<int>(logica_.progresso()));
     contatore_->setText(Q(logica_.contatore()));
     precisione_->setText(Q(logica_.testoPrecisione()));
+    trovata_->setText(Q(logica_.testoTrovata()));
     precedenteTrovata_->setEnabled(logica_.precedenteTrovataAbilitato());
     successivaTrovata_->setEnabled(logica_.successivaTrovataAbilitato());
     ricarica_->setEnabled(logica_.ricaricaAbilitato());

@@ -50,6 +50,7 @@ private:
     QProgressBar* progresso_;
     QLabel* contatore_;
     QLabel* precisione_;
+    QLabel* trovata_;
     QPushButton* precedenteTrovata_;
     QPushButton* successivaTrovata_;
     QPushButton* ricarica_;

@@ -4,6 +4,9 @@
 #include "app/DatiGlobali.h"
 #include "app/shell/BarreStrumenti.h"
 #include "app/shell/MenuPrincipale.h"
+#include "app/stampe/CDlgGestoreStampe.h"
+
+#include "Supporto.h"
 
 #include <gtest/gtest.h>
 
@@ -90,10 +93,16 @@ TEST(Comandi, RegoleDiAbilitazione) {
          {comando::NuovoCampionato, comando::NuoviIncontri}},
         {"schedina", [](DatiGlobali& d) { d.schedina.schedinaAssente = 0; },
          piu({comando::SistemaIntegrale})},
-        {"schedina con ridotto",
+        {"schedina con condizionato contato",
          [](DatiGlobali& d) {
              d.schedina.schedinaAssente = 0;
-             d.schedina.ridotto.numColonne = 12;
+             d.schedina.partite[0].pronosticoManuale = "1X";
+             d.schedina.riduzioneMin = d.schedina.riduzioneMax = -2;
+             d.schedina.ridotto.numTriple = 0;
+             d.schedina.ridotto.numDoppie = 1;
+             d.schedina.ridotto.erroriMin = d.schedina.ridotto.erroriMax = -2;
+             d.schedina.ridotto.contato = 1;
+             d.schedina.ridotto.numColonne = 2;
          },
          piu({comando::SistemaIntegrale, comando::SistemaRidotto, comando::SpoglioSchedine})},
         {"ridotto senza schedina", [](DatiGlobali& d) { d.schedina.ridotto.numColonne = 12; },
@@ -115,6 +124,58 @@ TEST(Comandi, RegoleDiAbilitazione) {
         for (int id : dipendenti)
             EXPECT_EQ(RegolaSoddisfatta(CercaComando(id)->regola, d), c.abilitati.count(id) == 1)
                 << c.nome << ": " << id;
+    }
+}
+
+// The reduced-system commands follow the size of the selected reduction: a
+// table's size is there at once (after a restart, or right after another
+// reduction is picked), without the columns having been built; a conditioned
+// system needs its count. The print manager's reduced-system items agree.
+TEST(Comandi, SistemaRidottoSecondoLaRiduzioneScelta) {
+    using test::CartellaTemporanea;
+    CartellaTemporanea tabelle;
+    // One double row: the N-1 table of one column, the error-correcting (0, 1) of two.
+    test::ScriviByte(tabelle / "0t1d.VLT", {1, 0, 0, 1, 1});
+    test::ScriviByte(tabelle / "0t1d01e.VLT", {2, 0, 0, 1, 1, 3});
+    struct Caso {
+        const char* nome;
+        const char* pronostico; // of row 1, the others fixed
+        int min, max;           // the selected reduction
+        int contato;            // the conditioned count held (0: none)
+        bool abilitato;
+    };
+    const Caso casi[] = {
+        {"N-1 dopo un riavvio", "1X", -1, -1, 0, true},
+        {"correzione di errori scelta", "1X", 0, 1, 0, true},
+        {"correzione senza tabella", "1X", 1, 3, 0, false},
+        {"condizionato non contato", "1X", -2, -2, 0, false},
+        {"condizionato contato", "1X", -2, -2, 2, true},
+        {"tutte fisse", "1", -1, -1, 0, false},
+    };
+    for (const Caso& c : casi) {
+        auto d = std::make_unique<DatiGlobali>();
+        Schedina& s = d->schedina;
+        s.schedinaAssente = 0;
+        for (auto& p : s.partite) p.pronosticoManuale = "1";
+        s.partite[0].pronosticoManuale = c.pronostico;
+        s.riduzioneMin = static_cast<std::int16_t>(c.min);
+        s.riduzioneMax = static_cast<std::int16_t>(c.max);
+        if (c.contato) {
+            s.ridotto.numTriple = 0;
+            s.ridotto.numDoppie = 1;
+            s.ridotto.erroriMin = s.ridotto.erroriMax = -2;
+            s.ridotto.contato = 1;
+            s.ridotto.numColonne = c.contato;
+        }
+        const StatoAbilitazione stato{.cartellaRiduzioni = tabelle.percorso()};
+        for (int id : {comando::SistemaRidotto, comando::SpoglioSchedine})
+            EXPECT_EQ(ComandoAbilitato(id, *d, stato), c.abilitato) << c.nome << ": " << id;
+        CDlgGestoreStampe stampe(*d, tabelle.percorso());
+        EXPECT_EQ(stampe.abilitata(VoceStampa::TabulatoRidotto), c.abilitato) << c.nome;
+        EXPECT_EQ(stampe.abilitata(VoceStampa::SchedineRidotto), c.abilitato) << c.nome;
+        // Without a coupon nothing is.
+        s.schedinaAssente = 1;
+        EXPECT_FALSE(ComandoAbilitato(comando::SistemaRidotto, *d, stato)) << c.nome;
     }
 }
 

@@ -36,6 +36,21 @@ struct AzioniRegistrate : IAzioniGestoreStampe {
     std::size_t confermeAlleSchedine = 0;
 };
 
+// A coupon of one double row whose selected (conditioned) reduction has been
+// counted: it has a reduced system, with no columns held.
+void ConRidotto(Schedina& s, bool ridotto) {
+    for (auto& p : s.partite) p.pronosticoManuale = "1";
+    s.partite[0].pronosticoManuale = "1X";
+    s.riduzioneMin = s.riduzioneMax = -2;
+    s.ridotto = {};
+    if (!ridotto) return;
+    s.ridotto.numTriple = 0;
+    s.ridotto.numDoppie = 1;
+    s.ridotto.erroriMin = s.ridotto.erroriMax = -2;
+    s.ridotto.contato = 1;
+    s.ridotto.numColonne = 12;
+}
+
 Scommessa UnaScommessa() {
     Scommessa s;
     s.voci[0].campionato = 0;
@@ -67,7 +82,7 @@ TEST(GestoreStampe, AbilitazioneDelleVoci) {
     };
     for (const Caso& c : casi) {
         dati->schedina.schedinaAssente = c.schedina ? 0 : 1;
-        dati->schedina.ridotto.numColonne = c.ridotto ? 12 : 0;
+        ConRidotto(dati->schedina, c.ridotto);
         dati->scommesse.scommesse.clear();
         if (c.scommesse) dati->scommesse.scommesse.push_back(UnaScommessa());
         for (int i = 0; i < kVociStampa; ++i)
@@ -103,7 +118,7 @@ TEST(GestoreStampe, SequenzaConConferme) {
     ASSERT_EQ(GeneraStagioni(dati->campionato(0), o), 0);
     CreaMotore(dati->campionato(0));
     dati->schedina.schedinaAssente = 0;
-    dati->schedina.ridotto.numColonne = 12;
+    ConRidotto(dati->schedina, true);
     dati->scommesse.scommesse.push_back(UnaScommessa());
 
     CDlgGestoreStampe g(*dati);
