@@ -24,6 +24,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
 #include <QTimer>
 #include <QListWidget>
 #include <QShortcut>
@@ -360,6 +362,17 @@ TEST_F(FinestraPrincipaleTest, GiocateRealiNonModali) {
     EXPECT_TRUE(giocate->isVisible());
     EXPECT_EQ(giocate->windowTitle(), "TALBOR - Visualizzazione Strategie");
 
+    // VELTRA_FOTO: the whole screen (under Xvfb), the three windows side by side.
+    if (const QByteArray foto = qgetenv("VELTRA_FOTO"); !foto.isEmpty()) {
+        finestra->show();
+        finestra->move(0, 0);
+        scommesse->move(420, 40);
+        giocate->move(120, 420);
+        giocate->raise();
+        QApplication::processEvents();
+        QApplication::primaryScreen()->grabWindow(0).save(
+            QDir(QString::fromUtf8(foto)).filePath("giocate-reali-non-modali.png"));
+    }
     msg.mostrati.clear();
     finestra->Esegui(comando::VisualizzaStrategie);
     ASSERT_EQ(msg.mostrati.size(), 1u);
