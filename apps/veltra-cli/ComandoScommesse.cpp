@@ -1,12 +1,14 @@
-// veltra-cli scommesse: a week of odds (a ".QUO" file) against the analyses of
-// a working folder: the events recomputed, ranked with the selection
-// criteria, every combination evaluated, the ranked bets printed one a line.
-// The folder is only read.
+// veltra-cli scommesse: a week of odds (a ".QUO" file) ranked with the
+// selection criteria, every combination evaluated, the ranked bets printed
+// one a line. The probabilities are the week's own (for a past week, those
+// estimated before it was played); --ricalcola estimates the events again
+// with the analyses of the working folder. The folder is only read.
 #include "Comandi.h"
 
 #include "app/Avvio.h"
 #include "app/DatiGlobali.h"
 #include "betting/FileQuote.h"
+#include "betting/RicalcolaEventi.h"
 #include "betting/SelezioneScommesse.h"
 #include "platform/Lavori.h"
 #include "platform/Messaggi.h"
@@ -76,6 +78,7 @@ int ComandoScommesse(const std::vector<std::string>& a) {
     std::string fileQuote;
     int gambe = 1;
     std::vector<std::string> impostazioni;
+    bool ricalcola = false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--cartella") {
             opzioneCartella = ValoreCartella(a, i);
@@ -86,6 +89,8 @@ int ComandoScommesse(const std::vector<std::string>& a) {
             if (v.size() != 1 || v[0] < '1' || v[0] > '6')
                 throw ErroreUso{"--gambe vuole un numero da 1 a 6: " + v};
             gambe = v[0] - '0';
+        } else if (a[i] == "--ricalcola") {
+            ricalcola = true;
         } else if (a[i] == "--imposta") {
             impostazioni.push_back(ValoreOpzione(a, i));
         } else {
@@ -103,10 +108,24 @@ int ComandoScommesse(const std::vector<std::string>& a) {
         return kEsitoCaricamento;
     ScommessaMgr& m = dati->scommesse;
     m.Azzera();
-    if (!CaricaQuote(m, fileQuote, *dati, messaggi) || m.nEventi == 0) {
-        if (m.nEventi == 0 && messaggi.mostrati == 0)
-            std::fprintf(stderr, "veltra-cli: nessun evento nel file di quote\n");
+    if (!CaricaQuoteSalvate(m, fileQuote, messaggi)) return kEsitoCaricamento;
+    if (m.nEventi == 0) {
+        std::fprintf(stderr, "veltra-cli: nessun evento nel file di quote\n");
         return kEsitoCaricamento;
+    }
+    if (ricalcola) {
+        // Events the analyses cannot estimate (clubs no longer in the
+        // current season) are left out, each named; the rest are ranked.
+        std::vector<std::string> scartati;
+        RicalcolaEventi(m, *dati, nullptr, &scartati);
+        for (const std::string& e : scartati)
+            std::fprintf(stderr, "veltra-cli: evento non stimabile con le analisi correnti, "
+                                 "escluso: %s\n",
+                         e.c_str());
+        if (m.nEventi == 0) {
+            std::fprintf(stderr, "veltra-cli: nessun evento stimabile con le analisi correnti\n");
+            return kEsitoCaricamento;
+        }
     }
     CriteriPredefiniti(m);
     for (const std::string& s : impostazioni)

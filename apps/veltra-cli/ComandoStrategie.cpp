@@ -286,6 +286,14 @@ int ComandoStrategia(const std::vector<std::string>& a) {
     }
     for (const auto& avviso : settimane->avvisi)
         std::fprintf(stderr, "%s\n", avviso.c_str());
+    if (settimane->settimane.empty()) {
+        // A record of zeros would read as a strategy that never played.
+        std::fprintf(stderr,
+                     "nessuna settimana archiviata in %s dal %d/%d/%d per i campionati della "
+                     "strategia\n",
+                     archivio.string().c_str(), inizio->giorno, inizio->mese, inizio->anno);
+        return kEsitoCaricamento;
+    }
     const StatisticheStrategia s = CalcolaStatistiche(*trovata, settimane->settimane);
     std::printf("%s\n", RigaStatistiche(s).c_str());
     return kEsitoOk;

@@ -37,7 +37,7 @@ void Uso(std::FILE* f) {
         "  aggiorna [--cartella DIR] --fonti\n"
         "  sistema [--cartella DIR] [--riduzione integrale|n-1|E-F|condizionato] "
         "[--metodo standard|avanzato] [--colonne|--conta]\n"
-        "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--imposta NOME=VALORE]...\n"
+        "  scommesse [--cartella DIR] --quote FILE.QUO [--gambe K] [--ricalcola] [--imposta NOME=VALORE]...\n"
         "  importa-quote [--cartella DIR] --destinazione DIR2 [--quote SCELTA] [--alias FILE] FILE...\n"
         "  spoglio [--cartella DIR] --risultati 1X2...\n"
         "  scambia-analisi [--cartella DIR] [--indirizzo URL] [--invia ID:POSIZIONE]... [--autore TESTO] "

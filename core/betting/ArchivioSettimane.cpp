@@ -1,5 +1,6 @@
 #include "betting/ArchivioSettimane.h"
 
+#include "betting/RicalcolaEventi.h"
 #include "betting/ScommessaMgr.h"
 #include "dati/Campionato.h"
 #include "dati/DatiCampionati.h"
@@ -190,8 +191,28 @@ std::optional<std::vector<std::string>> LeggiRiepilogo(std::string_view testo, s
     return v;
 }
 
+std::vector<std::string> TogliSettimaneRipetute(std::vector<std::string>& settimane) {
+    std::vector<std::string> viste, ripetute;
+    std::vector<std::string> tenute;
+    for (std::string& w : settimane) {
+        if (std::find(viste.begin(), viste.end(), w) != viste.end()) {
+            if (std::find(ripetute.begin(), ripetute.end(), w) == ripetute.end())
+                ripetute.push_back(w);
+            continue;
+        }
+        viste.push_back(w);
+        tenute.push_back(std::move(w));
+    }
+    settimane = std::move(tenute);
+    return ripetute;
+}
+
 std::vector<std::string> InserisciSettimana(std::vector<std::string> settimane,
                                             const std::string& nome) {
+    // The week file is written anew: its name is listed once, where its date
+    // goes, and a list that repeated weeks is mended on the way.
+    TogliSettimaneRipetute(settimane);
+    settimane.erase(std::remove(settimane.begin(), settimane.end(), nome), settimane.end());
     const auto nuova = DataDaNome(nome);
     auto pos = settimane.end();
     if (nuova) {
@@ -369,6 +390,7 @@ std::vector<Evento> LeggiSettimana(std::string_view testo,
         if (!maschera[static_cast<std::size_t>(campionato)]) continue;
         e.esito = c[0][0];
         e.campionato = static_cast<std::int16_t>(campionato);
+        CorreggiProbabilitaEvento(e); // estimates outside 0..1 of older archives
         e.casa = Da1252(c[2]);
         e.trasferta = Da1252(c[3]);
         e.data = Da1252(c[31]);
@@ -388,12 +410,18 @@ std::optional<ArchivioCaricato> CaricaSettimane(const fs::path& cartella, const 
     const auto testo = LeggiFile(cartella / kFileSettimane, errore);
     if (!testo) return std::nullopt;
     std::string perche;
-    const auto nomi = LeggiRiepilogo(*testo, &perche);
+    auto nomi = LeggiRiepilogo(*testo, &perche);
     if (!nomi) {
         if (errore) *errore = (cartella / kFileSettimane).string() + ": " + perche;
         return std::nullopt;
     }
     ArchivioCaricato a;
+    // A week listed twice (archived twice by older versions) would count
+    // twice in every record: it is read once, and the next archiving
+    // rewrites the list without the repeats.
+    for (const std::string& w : TogliSettimaneRipetute(*nomi))
+        a.avvisi.push_back(std::string(kFileSettimane) + ": la settimana " + w +
+                           " era elencata piu' volte: letta una volta sola");
     for (const std::string& nome : *nomi) {
         const auto d = DataDaNome(nome);
         if (!d || d->chiave() < dal.chiave()) continue;

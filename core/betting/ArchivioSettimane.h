@@ -73,9 +73,14 @@ std::string TestoSettimana(const ScommessaMgr& m);
 std::string TestoRiepilogo(const std::vector<std::string>& settimane);
 std::optional<std::vector<std::string>> LeggiRiepilogo(std::string_view testo,
                                                        std::string* errore = nullptr);
-// The list with `nome` placed before the first later week (after any equal).
+// The list with `nome` placed before the first later week. A week is listed
+// once: archiving it again replaces it, and repeats already in the list are
+// dropped (the first of each stays).
 std::vector<std::string> InserisciSettimana(std::vector<std::string> settimane,
                                             const std::string& nome);
+// The weeks listed more than once, each once, in list order; the list keeps
+// only the first of each.
+std::vector<std::string> TogliSettimaneRipetute(std::vector<std::string>& settimane);
 
 // Why the export cannot go to `percorso` (the message to show; "" when it
 // can): outside the bookmaker folders of `radiceEsportate`, a name that is
@@ -126,8 +131,9 @@ struct ArchivioCaricato {
     std::vector<std::string> avvisi; // weeks or lines left out, and why
 };
 
-// The weeks listed in the folder's "Settimane.txt", in listed order, dated
-// on or after `dal`, each with its lines of all 32 fields whose championship
+// The weeks listed in the folder's "Settimane.txt", in listed order, each
+// once (a week listed again is read once, with a warning), dated on or after
+// `dal`, each with its lines of all 32 fields whose championship
 // is in `maschera` (at most `massimo` per week: the betting manager's
 // capacity unless told otherwise); weeks left without events are dropped.
 // nullopt (with the reason) when "Settimane.txt" cannot be read.
@@ -136,7 +142,8 @@ std::optional<ArchivioCaricato> CaricaSettimane(const std::filesystem::path& car
                                                 const std::array<bool, kNumeroCampionati>& maschera,
                                                 std::string* errore = nullptr,
                                                 std::size_t massimo = kMaxEventi);
-// The lines of one week file.
+// The lines of one week file (an estimate outside 0..1 brought inside,
+// CorreggiProbabilitaEvento).
 std::vector<Evento> LeggiSettimana(std::string_view testo,
                                    const std::array<bool, kNumeroCampionati>& maschera,
                                    int* scartate = nullptr, std::size_t massimo = kMaxEventi);

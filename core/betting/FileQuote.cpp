@@ -195,6 +195,9 @@ std::optional<ScommessaMgr> LeggiQuote(std::string_view testo, std::string* erro
             e.data = data;
             if (i < m.nEventi) {
                 if (e.vuoto()) throw ErroreQuote("evento vuoto tra quelli inseriti");
+                // Estimates outside 0..1 (written before they were bounded)
+                // would keep the event out of every selection.
+                CorreggiProbabilitaEvento(e);
                 m.eventi[i] = std::move(e);
             }
             // Slots past the count stay empty whatever the file says.
@@ -233,8 +236,7 @@ bool SalvaQuoteInsieme(const std::vector<QuoteDaSalvare>& settimane,
     return true;
 }
 
-bool CaricaQuote(ScommessaMgr& m, const std::filesystem::path& file, DatiCampionati& dati,
-                 IMessaggi& messaggi) {
+bool CaricaQuoteSalvate(ScommessaMgr& m, const std::filesystem::path& file, IMessaggi& messaggi) {
     const LetturaFile f = LeggiFileControllato(file);
     if (!f.testo) {
         messaggi.Errore(kErroreAperturaQuote);
@@ -247,6 +249,12 @@ bool CaricaQuote(ScommessaMgr& m, const std::filesystem::path& file, DatiCampion
     }
     m = std::move(*letto);
     m.SvuotaScommesse();
+    return true;
+}
+
+bool CaricaQuote(ScommessaMgr& m, const std::filesystem::path& file, DatiCampionati& dati,
+                 IMessaggi& messaggi) {
+    if (!CaricaQuoteSalvate(m, file, messaggi)) return false;
     if (m.nEventi > 0) RicalcolaEventi(m, dati, &messaggi);
     return true;
 }

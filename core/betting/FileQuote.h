@@ -33,8 +33,8 @@ inline constexpr const char* kErroreCaricamentoQuote =
 // so that every field stays one token.
 std::string ScriviQuote(const ScommessaMgr& m, char versioneDati = 'p');
 
-// The manager a file's text describes, its probabilities as stored (the
-// loader recomputes them); nullopt, with the reason in `errore`, when the
+// The manager a file's text describes, its probabilities as stored (an
+// estimate outside 0..1 brought inside, CorreggiProbabilitaEvento); nullopt, with the reason in `errore`, when the
 // text ends before the last event line, a number does not parse, a count or
 // championship is out of range, a team name is longer than 15 characters or
 // an event slot below the event count is empty.
@@ -54,9 +54,15 @@ bool SalvaQuoteInsieme(const std::vector<QuoteDaSalvare>& settimane,
                        const std::filesystem::path& cartella, IMessaggi& messaggi,
                        char versioneDati = 'p');
 
+// Loads a file into the manager with the probabilities and equities stored
+// in it (those of the analyses the week was made with). On a file that cannot
+// be opened or read the message is shown, the manager is left exactly as it
+// was, and the result is false.
+bool CaricaQuoteSalvate(ScommessaMgr& m, const std::filesystem::path& file, IMessaggi& messaggi);
+
 // Loads a file into the manager and recomputes every event from the current
-// analyses (RicalcolaEventi, which may still lose the events with its own
-// message). On a file that cannot be opened or read the message is shown,
+// analyses (RicalcolaEventi, which drops, with its message, the events it
+// cannot estimate). On a file that cannot be opened or read the message is shown,
 // the manager is left exactly as it was, and the result is false.
 bool CaricaQuote(ScommessaMgr& m, const std::filesystem::path& file, DatiCampionati& dati,
                  IMessaggi& messaggi);

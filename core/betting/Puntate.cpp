@@ -27,16 +27,24 @@ std::vector<double> QuoteDiSpesa(const std::vector<double>& quote) {
     return s;
 }
 
-double LeggiImporto(std::string_view testo) {
+std::optional<double> LeggiImporto(std::string_view testo, std::string* errore) {
     std::string n = "0";
-    bool punto = false;
+    int separatori = 0;
     for (char c : testo) {
         if (c >= '0' && c <= '9') {
             n += c;
-        } else if ((c == ',' || c == '.') && !punto) {
-            n += '.';
-            punto = true;
+        } else if (c == ',' || c == '.') {
+            if (++separatori == 1) n += '.';
         }
+    }
+    if (separatori > 1) {
+        // "1.234,50" read as 1.2345 would split a budget a thousand times too
+        // small without a word.
+        if (errore)
+            *errore = "L'importo \"" + std::string(testo) +
+                      "\" non e' valido: va scritto senza separatore delle migliaia, con al "
+                      "piu' una virgola (o un punto) prima dei decimali, ad esempio 1234,50.";
+        return std::nullopt;
     }
     return std::strtod(n.c_str(), nullptr);
 }

@@ -5,6 +5,7 @@
 #include "betting/CStrategiaDesc.h"
 #include "betting/Scommessa.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +23,11 @@ std::vector<double> QuoteDelleGiocate(const CStrategiaDesc& s, const std::vector
 // and the others split the budget.
 std::vector<double> QuoteDiSpesa(const std::vector<double>& quote);
 
-// The amount typed: digits kept in order, the first ',' or '.' the decimal
-// point, every later separator and any other character dropped; no digit
-// gives 0.
-double LeggiImporto(std::string_view testo);
+// The amount typed: digits kept in order, the one ',' or '.' the decimal
+// point, any other character dropped; no digit gives 0. A text with more
+// than one separator ("1.234,50", "1.000.000": a thousands separator) cannot
+// be read without guessing: nullopt, with the message to show in `errore`.
+std::optional<double> LeggiImporto(std::string_view testo, std::string* errore = nullptr);
 
 // The lines of the list: for each play "Giocata n.%d", its legs, total odds,
 // share, stake, expected payout, "======".

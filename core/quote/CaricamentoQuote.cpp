@@ -337,6 +337,13 @@ bool CDlgCaricamentoQuote::SalvataggioNascosto(const std::tm& ora, IMessaggi& me
     return SalvaQuote(cartella_ / nome, messaggi);
 }
 
-void CDlgCaricamentoQuote::Ok(ScommessaMgr& principale) const { principale = scommesse_; }
+bool CDlgCaricamentoQuote::Ok(ScommessaMgr& principale, IMessaggi& messaggi) const {
+    if (scommesse_.nEventi == 0) {
+        if (principale.nEventi > 0) messaggi.Mostra(kNessunEventoScaricato, Icona::Informazione);
+        return false;
+    }
+    principale = scommesse_;
+    return true;
+}
 
 } // namespace veltra

@@ -32,6 +32,8 @@ inline constexpr const char* kMessaggioInterruzione =
     "\r\r\n\r\r\nAttendere prego.\r\r\nProcedura di interruzione in corso...\r\r\n\r\r\n";
 inline constexpr const char* kSelezionareSinistra = "Selezionare un campionato dalla lista di sinistra.";
 inline constexpr const char* kSelezionareDestra = "Selezionare un campionato dalla lista di destra.";
+inline constexpr const char* kNessunEventoScaricato =
+    "Non e' stato scaricato alcun evento: gli eventi gia' inseriti restano invariati.";
 
 // "DISCLAIMER..." with the bookmaker's name.
 std::string TestoDisclaimer(Bookmaker b);
@@ -121,8 +123,11 @@ public:
     // user said no.
     bool SalvataggioNascosto(const std::tm& ora, IMessaggi& messaggi);
 
-    // "&OK": the download's events replace those of the betting module.
-    void Ok(ScommessaMgr& principale) const;
+    // "&OK": the download's events replace those of the betting module, and
+    // true. A download that found nothing (no site reachable, every page
+    // refused) leaves the events in place, says so when there were some, and
+    // gives false.
+    bool Ok(ScommessaMgr& principale, IMessaggi& messaggi) const;
 
 private:
     DatiCampionati& dati_;

@@ -42,6 +42,7 @@
 #include "betting/ComandiStrategieQt.h"
 #include "betting/CWizardStrategiaQt.h"
 #include "betting/CDlgScommesseQt.h"
+#include "betting/CVisualizzaStrategieQt.h"
 #include "betting/DlgQuoteQt.h"
 #include "betting/ComandiQuote.h"
 #include "betting/DlgRicercaStrategieQt.h"
@@ -307,7 +308,7 @@ void CVltMain::CreaTabellaComandi() {
         {comando::SistemaIntegrale, [this] { ApriFinestra<CPropostaSistemaQt>(dati_, messaggi_, &stampa_); }},
         {comando::ImmissioneQuote, [this] { ComandoQuote(false); }},
         {comando::ModificaQuote, [this] { ComandoQuote(true); }},
-        {comando::CalcoloScommesse, [this] { ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_, cartella_); }},
+        {comando::CalcoloScommesse, [this] { ApriScommesse(); }},
         {comando::SistemaRidotto, [this] {
              SuoniQt suoni(CartellaSuoni());
              CDlgSistemaRidottoQt(dati_, messaggi_, suoni, this).exec(); }},
@@ -345,6 +346,18 @@ template <class W, class... A> W* CVltMain::ApriFinestra(A&&... argomenti) {
         connect(w, &FinestraNonModaleQt::abilitazioniCambiate, this, &CVltMain::AggiornaAbilitazioni);
         return w;
     });
+}
+
+void CVltMain::ApriScommesse() {
+    ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_, cartella_);
+    // Its "S&trategie..." opens the real plays beside it and this window,
+    // known to the registry (so the strategy commands here are refused while
+    // it is open).
+    if (auto* w = static_cast<CDlgScommesseQt*>(finestra(Finestra::ScommesseSportive)))
+        w->apriGiocateReali = [this] {
+            ApriFinestra<CVisualizzaStrategieQt>(CVisualizzaStrategieQt::Modo::GiocateReali, dati_, cartella_,
+                                                 messaggi_);
+        };
 }
 
 template <class D> void CVltMain::ApriInserimento(std::optional<int> contestoAiuto) {
@@ -387,7 +400,7 @@ void CVltMain::ComandoQuote(bool modifica) {
         return CDlgAggiuntaEventoQt(l, messaggi_, this).exec() == QDialog::Accepted;
     };
     d.apriScommesse = [this] {
-        ApriFinestra<CDlgScommesseQt>(dati_, messaggi_, stampa_, orologio_, cartella_);
+        ApriScommesse();
         return finestra(Finestra::ScommesseSportive) != nullptr;
     };
     if (modifica)
@@ -464,7 +477,7 @@ void CVltMain::CaricamentoQuote() {
     HttpCurl http;
     CDlgCaricamentoQuoteQt dialogo(dati_, cartella_, kIndirizzoServizio, http, messaggi_, this);
     if (dialogo.exec() == QDialog::Accepted) {
-        dialogo.logica().Ok(dati_.scommesse);
+        if (!dialogo.logica().Ok(dati_.scommesse, messaggi_)) return;
         dati_.datiModificati = 1;
         DopoInserimento(true, std::nullopt);
     } else {

@@ -91,6 +91,8 @@ private:
     // historical archive's cut-off), then takes in what it changed.
     template <class D> void ApriInserimento(std::optional<int> contestoAiuto = std::nullopt);
     void CambiaCampionatoCorrente(int id);
+    // The bet selection, its real plays of the strategies opened through the registry.
+    void ApriScommesse();
     void ComandoQuote(bool modifica);
     void CaricamentoQuote();
     void AggiornamentoDati();

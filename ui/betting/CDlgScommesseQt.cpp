@@ -161,9 +161,14 @@ CDlgScommesseQt::CDlgScommesseQt(DatiGlobali& dati, IMessaggi& messaggi, IServiz
     stampaPulsante_ = Pulsante("&Stampa", "stampa", "Stampa la scommessa visualizzata");
     salva_ = Pulsante("&Salva Quote", "salvaQuote", "Salva gli eventi e le quote in un file");
     strategie_ = Pulsante("S&trategie...", "strategie", "Giocate reali delle strategie");
-    strategie_->setEnabled(!cartella_.empty());
-    connect(strategie_, &QPushButton::clicked, this,
-            [this] { ApriGiocateReali(dati_, cartella_, messaggi_, this); });
+    connect(strategie_, &QPushButton::clicked, this, [this] {
+        if (cartella_.empty() || dati_.strategie.strategie.empty()) return;
+        if (apriGiocateReali)
+            apriGiocateReali();
+        else
+            ApriGiocateReali(dati_, cartella_, messaggi_, proprie_, nessunCambio_, this);
+    });
+    strategie_->setEnabled(!cartella_.empty() && !dati_.strategie.strategie.empty());
     auto* ok = Pulsante("&OK", "IDOK");
 
     auto* tutto = new QVBoxLayout(this);
@@ -294,6 +299,8 @@ void CDlgScommesseQt::Mostra() {
     calcolata_->setVisible(logica_.calcolataVisibile());
     stampaPulsante_->setEnabled(logica_.stampaAbilitata());
     salva_->setEnabled(libero);
+    // The real plays need a strategy to resolve (and the folder that holds them).
+    strategie_->setEnabled(!cartella_.empty() && !dati_.strategie.strategie.empty());
 }
 
 void CDlgScommesseQt::Calcola() {

@@ -52,6 +52,10 @@ public:
 
     // Test hook: the file "Salva Quote" writes, instead of the save dialog.
     std::function<std::string()> sceltaFileSalvataggio;
+    // The shell's opening of the real plays of the strategies, through its
+    // registry of modeless windows. Unset (a bet window on its own), the
+    // window keeps a registry of its own for it.
+    std::function<void()> apriGiocateReali;
 
     // Starts (or, while running, offers to stop) the calculation.
     void Calcola();
@@ -93,6 +97,8 @@ private:
     QPushButton* stampaPulsante_;
     QPushButton* salva_;
     QPushButton* strategie_;
+    FinestreNonModali proprie_;
+    bool nessunCambio_ = false;
 };
 
 } // namespace veltra

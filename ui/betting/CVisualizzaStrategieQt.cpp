@@ -45,7 +45,7 @@ QString Formato(const char* f, double v) {
 
 CVisualizzaStrategieQt::CVisualizzaStrategieQt(Modo modo, DatiGlobali& dati, std::filesystem::path cartella,
                                                IMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), modo_(modo), dati_(dati), cartella_(std::move(cartella)), messaggi_(messaggi),
+    : FinestraNonModaleQt(parent), modo_(modo), dati_(dati), cartella_(std::move(cartella)), messaggi_(messaggi),
       esecutore_(std::make_unique<EsecutoreLavoriQt>(this)), lavoro_(std::make_unique<ScommessaMgr>()) {
     if (modo_ == Modo::GiocateReali) *lavoro_ = dati_.scommesse;
     Costruisci();
@@ -54,7 +54,7 @@ CVisualizzaStrategieQt::CVisualizzaStrategieQt(Modo modo, DatiGlobali& dati, std
 CVisualizzaStrategieQt::CVisualizzaStrategieQt(DatiGlobali& dati, std::filesystem::path cartella,
                                                IMessaggi& messaggi, std::unique_ptr<ScommessaMgr> settimana,
                                                RendimentiSettimana rendimenti, QWidget* parent)
-    : QDialog(parent), modo_(Modo::Rendimenti), dati_(dati), cartella_(std::move(cartella)),
+    : FinestraNonModaleQt(parent), modo_(Modo::Rendimenti), dati_(dati), cartella_(std::move(cartella)),
       messaggi_(messaggi), esecutore_(std::make_unique<EsecutoreLavoriQt>(this)),
       lavoro_(std::move(settimana)), rendimenti_(std::move(rendimenti)) {
     for (const auto& r : rendimenti_.risoluzioni)
@@ -63,6 +63,26 @@ CVisualizzaStrategieQt::CVisualizzaStrategieQt(DatiGlobali& dati, std::filesyste
 }
 
 CVisualizzaStrategieQt::~CVisualizzaStrategieQt() = default;
+
+bool CVisualizzaStrategieQt::Aggiorna(bool) {
+    if (modo_ != Modo::GiocateReali) return true;
+    if (dati_.scommesse.nEventi <= 0) {
+        messaggi_.Mostra("In mancanza di eventi disponibili, la finestra del calcolo delle giocate delle "
+                         "strategie viene chiusa.",
+                         Icona::Esclamazione);
+        return false;
+    }
+    // Plays resolved on other events (or other probabilities) would be
+    // wrong: new events, every resolution cleared.
+    if (lavoro_->nEventi != dati_.scommesse.nEventi || lavoro_->eventi != dati_.scommesse.eventi) {
+        *lavoro_ = dati_.scommesse;
+        ++generazione_;
+        for (auto& r : risoluzioni_)
+            r.reset();
+    }
+    Rinfresca();
+    return true;
+}
 
 void CVisualizzaStrategieQt::Costruisci() {
     setWindowTitle(QStringLiteral("TALBOR - Visualizzazione Strategie"));
@@ -184,7 +204,7 @@ void CVisualizzaStrategieQt::Costruisci() {
             if (CWizardStrategiaQt(dati_, messaggi_, CWizardStrategiaQt::Modifica::Evento, indice_, evento_, this)
                     .exec() == QDialog::Accepted) {
                 risoluzioni_[static_cast<std::size_t>(indice_)].reset();
-                Aggiorna();
+                Rinfresca();
             }
         });
         auto* descrizione = Pulsante(QStringLiteral("Modifica &Descrizione"), QStringLiteral("modificaDescrizione"));
@@ -192,27 +212,32 @@ void CVisualizzaStrategieQt::Costruisci() {
             if (dati_.strategie.strategie.empty()) return;
             if (CWizardStrategiaQt(dati_, messaggi_, CWizardStrategiaQt::Modifica::Descrizione, indice_, 0, this)
                     .exec() == QDialog::Accepted)
-                Aggiorna();
+                Rinfresca();
         });
         auto* sposta = Pulsante(QStringLiteral("&Sposta Strategia"), QStringLiteral("sposta"));
         connect(sposta, &QPushButton::clicked, this, [this] { Sposta(); });
         comandi = {elimina, evento, descrizione, sposta, carica, statistiche};
+        comandi_ = {elimina, evento, descrizione, sposta, statistiche};
     } else if (modo_ == Modo::GiocateReali) {
         auto* calcola = Pulsante(QStringLiteral("C&alcola..."), QStringLiteral("calcola"));
         connect(calcola, &QPushButton::clicked, this, [this] { Calcola(); });
         budget_ = Pulsante(QStringLiteral("&Imposta Budget"), QStringLiteral("budget"));
         connect(budget_, &QPushButton::clicked, this, [this] {
-            const auto& r = risoluzioni_[static_cast<std::size_t>(indice_)];
+            const auto i = static_cast<std::size_t>(indice_);
+            if (i >= dati_.strategie.strategie.size() || i >= risoluzioni_.size()) return;
+            const auto& r = risoluzioni_[i];
             if (!r || !r->realizzata) return;
-            CCalcolaPuntateQt(dati_.strategie.strategie[static_cast<std::size_t>(indice_)], r->gambe, this).exec();
+            CCalcolaPuntateQt(dati_.strategie.strategie[i], r->gambe, messaggi_, this).exec();
         });
         auto* esporta = Pulsante(QStringLiteral("Esporta &Giocate"), QStringLiteral("esportaGiocate"));
         connect(esporta, &QPushButton::clicked, this, [this] { EsportaGiocate(); });
         comandi = {calcola, budget_, esporta, statistiche};
+        comandi_ = {calcola, budget_, esporta, statistiche};
     } else {
         auto* salva = Pulsante(QStringLiteral("Salva &Rendimenti"), QStringLiteral("salvaRendimenti"));
         connect(salva, &QPushButton::clicked, this, [this] { SalvaRendimenti(); });
         comandi = {salva, statistiche};
+        comandi_ = {statistiche};
     }
     auto* chiudi = Pulsante(QStringLiteral("Chiudi"), QStringLiteral("IDCANCEL"));
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
@@ -233,7 +258,7 @@ void CVisualizzaStrategieQt::Costruisci() {
 
 void CVisualizzaStrategieQt::ImpostaFileRendimenti(std::optional<CRendimento> r) {
     file_ = std::move(r);
-    Aggiorna();
+    Rinfresca();
 }
 
 void CVisualizzaStrategieQt::MostraStrategia(int indice) {
@@ -241,17 +266,17 @@ void CVisualizzaStrategieQt::MostraStrategia(int indice) {
     indice_ = std::clamp(indice, 0, std::max(0, n - 1));
     evento_ = 0;
     giocata_n_ = 0;
-    Aggiorna();
+    Rinfresca();
 }
 
 void CVisualizzaStrategieQt::MostraEvento(int indice) {
     evento_ = indice;
-    Aggiorna();
+    Rinfresca();
 }
 
 void CVisualizzaStrategieQt::MostraGiocata(int indice) {
     giocata_n_ = indice;
-    Aggiorna();
+    Rinfresca();
 }
 
 QString CVisualizzaStrategieQt::RigaGamba(int e, bool conEsito) const {
@@ -273,17 +298,30 @@ QString CVisualizzaStrategieQt::RigaGamba(int e, bool conEsito) const {
     return s;
 }
 
-void CVisualizzaStrategieQt::Aggiorna() {
+void CVisualizzaStrategieQt::Rinfresca() {
     const auto& lista = dati_.strategie.strategie;
     const int n = static_cast<int>(lista.size());
+    // The list may have changed while the window was open (a search that
+    // saved strategies): one resolution per strategy, always.
+    risoluzioni_.resize(lista.size());
+    indice_ = std::clamp(indice_, 0, std::max(0, n - 1));
     giocata_->clear();
     for (auto* b : {prima_, precedente_})
         b->setEnabled(indice_ > 0);
     for (auto* b : {successiva_, ultima_})
         b->setEnabled(indice_ + 1 < n);
+    for (auto* b : comandi_)
+        b->setEnabled(n > 0);
     if (n == 0) {
+        // Nothing to compute, split, export or count: every command idle.
         nome_->clear();
         descrizione_->clear();
+        lettera_->clear();
+        evento_testo_->clear();
+        numeroGiocata_->clear();
+        for (auto* b : {eventoPrec_, eventoSucc_, giocataPrec_, giocataSucc_})
+            b->setEnabled(false);
+        settimane_->clear(), vincenti_->clear(), rendimento_->clear();
         posizione_->setText(QStringLiteral("nessuna strategia"));
         return;
     }
@@ -399,12 +437,14 @@ void CVisualizzaStrategieQt::Calcola() {
     const CStrategiaDesc s = dati_.strategie.strategie[static_cast<std::size_t>(indice_)];
     auto copia = std::make_shared<ScommessaMgr>(*lavoro_);
     const int indice = indice_;
+    const int generazione = generazione_;
     QPointer<CVisualizzaStrategieQt> io = this;
     AvviaLavoro<RisoluzioneStrategia>(
         *esecutore_, "CALCOLO DELLE GIOCATE IN CORSO...",
         [s, copia](ContestoLavoro& c) { return RealizzaStrategia(s, *copia, &c); },
-        [io, indice](EsitoLavoro<RisoluzioneStrategia> e) {
-            if (!io || e.fine.fermato || e.risultato.fermata) return;
+        [io, indice, generazione](EsitoLavoro<RisoluzioneStrategia> e) {
+            // Events replaced meanwhile: the resolution belongs to the old ones.
+            if (!io || e.fine.fermato || e.risultato.fermata || io->generazione_ != generazione) return;
             if (!e.fine.riuscito()) {
                 io->messaggi_.Errore(e.fine.errore);
                 return;
@@ -412,11 +452,12 @@ void CVisualizzaStrategieQt::Calcola() {
             if (!e.risultato.realizzata) io->messaggi_.Errore(TestoStrategiaNonRealizzabile(indice + 1));
             if (static_cast<std::size_t>(indice) < io->risoluzioni_.size())
                 io->risoluzioni_[static_cast<std::size_t>(indice)] = std::move(e.risultato);
-            io->Aggiorna();
+            io->Rinfresca();
         });
 }
 
 QString CVisualizzaStrategieQt::EsportaGiocate() {
+    if (dati_.strategie.strategie.empty()) return {};
     if (messaggi_.Mostra("Vuoi che le strategie per le quali sono state calcolate le relative giocate vengano "
                          "ora salvate su file HTML ?",
                          Icona::Domanda, Pulsanti::SiNo) != Risposta::Si)
@@ -544,8 +585,9 @@ void CVisualizzaStrategieQt::SalvaRendimenti() {
                      Icona::Informazione);
 }
 
-CCalcolaPuntateQt::CCalcolaPuntateQt(const CStrategiaDesc& s, std::vector<VoceScommessa> gambe, QWidget* parent)
-    : QDialog(parent), strategia_(s), gambe_(std::move(gambe)) {
+CCalcolaPuntateQt::CCalcolaPuntateQt(const CStrategiaDesc& s, std::vector<VoceScommessa> gambe,
+                                     IMessaggi& messaggi, QWidget* parent)
+    : QDialog(parent), strategia_(s), gambe_(std::move(gambe)), messaggi_(messaggi) {
     setWindowTitle(Q(kTitoloCalcolaPuntate));
     setObjectName(QString::number(kRisorsa));
     auto* importo = Nomina(new QLineEdit(this), QStringLiteral("importo"));
@@ -565,10 +607,17 @@ CCalcolaPuntateQt::CCalcolaPuntateQt(const CStrategiaDesc& s, std::vector<VoceSc
     v->addLayout(RigaPulsanti({}, {chiudi}));
 }
 
-void CCalcolaPuntateQt::Calcola(const QString& importo) {
+bool CCalcolaPuntateQt::Calcola(const QString& importo) {
+    std::string errore;
+    const auto budget = LeggiImporto(importo.toStdString(), &errore);
+    if (!budget) {
+        messaggi_.Mostra(errore, Icona::Esclamazione);
+        return false;
+    }
     elenco_->clear();
-    for (const auto& r : RigheDistribuzione(strategia_, gambe_, LeggiImporto(importo.toStdString())))
+    for (const auto& r : RigheDistribuzione(strategia_, gambe_, *budget))
         elenco_->addItem(Q(r));
+    return true;
 }
 
 } // namespace veltra

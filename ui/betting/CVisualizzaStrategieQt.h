@@ -3,9 +3,12 @@
 // abstract events and plays. Views: browse, delete, a yields file's summary,
 // statistics. Real plays: the strategies resolved on the current events, the
 // budget split, the plays as an HTML page. Yields: a past week's outcomes and
-// yields, "Salva &Rendimenti".
+// yields, "Salva &Rendimenti". Views and yields are modal; real plays stay
+// open beside the bet selection and the main window (one at a time, known to
+// the shell's registry, refreshed when the events or the analyses change).
 #include "betting/Rendimenti.h"
 #include "betting/ScommessaMgr.h"
+#include "platform/FinestraNonModaleQt.h"
 
 #include <QDialog>
 
@@ -24,10 +27,11 @@ struct DatiGlobali;
 class IMessaggi;
 class EsecutoreLavoriQt;
 
-class CVisualizzaStrategieQt : public QDialog {
+class CVisualizzaStrategieQt : public FinestraNonModaleQt {
     Q_OBJECT
 public:
     static constexpr int kRisorsa = 239;
+    static constexpr Finestra kFinestra = Finestra::GiocateReali;
     enum class Modo { Viste = 0, GiocateReali = 1, Rendimenti = 2 };
 
     // Views and real plays. Real plays take a copy of the current events.
@@ -38,6 +42,10 @@ public:
                            std::unique_ptr<ScommessaMgr> settimana, RendimentiSettimana rendimenti,
                            QWidget* parent = nullptr);
     ~CVisualizzaStrategieQt() override;
+
+    // Real plays: the current events copied again when they changed (every
+    // resolution then cleared); false, after its message, without events.
+    bool Aggiorna(bool datiCambiati) override;
 
     // Views: the yields file whose summary is shown.
     void ImpostaFileRendimenti(std::optional<CRendimento> r);
@@ -64,7 +72,7 @@ public:
 
 private:
     void Costruisci();
-    void Aggiorna();
+    void Rinfresca();
     QString RigaGamba(int evento, bool conEsito) const;
     Modo modo_;
     DatiGlobali& dati_;
@@ -76,6 +84,7 @@ private:
     std::vector<std::optional<RisoluzioneStrategia>> risoluzioni_;
     std::optional<CRendimento> file_;
     int indice_ = 0, evento_ = 0, giocata_n_ = 0;
+    int generazione_ = 0; // counts the replacements of the real plays' events
     QLabel* nome_ = nullptr;
     QLabel* descrizione_ = nullptr;
     QLabel* posizione_ = nullptr;
@@ -95,6 +104,7 @@ private:
     QPushButton* giocataPrec_ = nullptr;
     QPushButton* giocataSucc_ = nullptr;
     QPushButton* budget_ = nullptr;
+    std::vector<QPushButton*> comandi_; // the mode's commands, idle without strategies
 };
 
 // The stake split of a resolved strategy (256).
@@ -102,13 +112,17 @@ class CCalcolaPuntateQt : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kRisorsa = 256;
-    CCalcolaPuntateQt(const CStrategiaDesc& s, std::vector<VoceScommessa> gambe, QWidget* parent = nullptr);
-    void Calcola(const QString& importo);
+    CCalcolaPuntateQt(const CStrategiaDesc& s, std::vector<VoceScommessa> gambe, IMessaggi& messaggi,
+                      QWidget* parent = nullptr);
+    // A budget that cannot be read is refused with its message: the list
+    // and the typed text stay as they were (false).
+    bool Calcola(const QString& importo);
     QListWidget* elenco() const { return elenco_; }
 
 private:
     CStrategiaDesc strategia_;
     std::vector<VoceScommessa> gambe_;
+    IMessaggi& messaggi_;
     QListWidget* elenco_;
 };
 

@@ -99,17 +99,15 @@ void ComandoCalcoloRendimenti(DatiGlobali& dati, const std::filesystem::path& ca
         });
 }
 
-bool ApriGiocateReali(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,
-                      QWidget* parent) {
-    if (dati.scommesse.nEventi <= 0) {
-        messaggi.Mostra("In mancanza di eventi disponibili, la finestra del calcolo delle giocate delle strategie "
-                        "viene chiusa.",
-                        Icona::Esclamazione);
-        return false;
-    }
-    CVisualizzaStrategieQt w(CVisualizzaStrategieQt::Modo::GiocateReali, dati, cartella, messaggi, parent);
-    w.exec();
-    return true;
+CVisualizzaStrategieQt* ApriGiocateReali(DatiGlobali& dati, const std::filesystem::path& cartella,
+                                         IMessaggi& messaggi, FinestreNonModali& finestre,
+                                         const bool& datiCambiati, QWidget* parent) {
+    // The first refresh (CVisualizzaStrategieQt::Aggiorna) refuses a window
+    // without events with its message.
+    return FinestraNonModaleQt::Apri<CVisualizzaStrategieQt>(finestre, datiCambiati, [&] {
+        return new CVisualizzaStrategieQt(CVisualizzaStrategieQt::Modo::GiocateReali, dati, cartella,
+                                          messaggi, parent);
+    });
 }
 
 std::string ComandoEsportaEventi(DatiGlobali& dati, const std::filesystem::path& cartella, IMessaggi& messaggi,

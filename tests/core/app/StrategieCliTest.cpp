@@ -106,6 +106,35 @@ TEST(ArchiviaSettimaneCli, RisultatiNulliENomiRifiutati) {
         EXPECT_FALSE(u.errori.empty()) << riga;
     }
     EXPECT_EQ(LeggiFile(snai / "Settimane.txt"), "1 \n150102 \n");
+
+    // The same folder archived again: the week replaced, listed and counted once.
+    u = EseguiCli("archivia-settimane " + cartella + " --quote " + Q(dir / "quo") + " --bookmaker SNAI");
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    EXPECT_EQ(LeggiFile(snai / "Settimane.txt"), "1 \n150102 \n");
+    const std::string record = "strategia " + cartella + " --numero " + numero + " --bookmaker SNAI --dal 010102";
+    u = EseguiCli(record);
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    EXPECT_EQ(Campi(u.testo)["settimane"], "1");
+    // A summary that already lists it twice: counted once, with a warning;
+    // the next archiving writes it back without the repeat.
+    ASSERT_TRUE(ScriviFileAtomico(snai / "Settimane.txt", "2 \n150102 \n150102 \n"));
+    u = EseguiCli(record);
+    ASSERT_EQ(u.codice, 0) << u.errori;
+    EXPECT_EQ(Campi(u.testo)["settimane"], "1");
+    EXPECT_NE(u.errori.find("la settimana 150102 era elencata piu' volte"), std::string::npos) << u.errori;
+    ASSERT_EQ(EseguiCli("archivia-settimane " + cartella + " --quote " + Q(dir / "quo") + " --bookmaker SNAI")
+                  .codice,
+              0);
+    EXPECT_EQ(LeggiFile(snai / "Settimane.txt"), "1 \n150102 \n");
+
+    // No week to read (an empty archive, or every week before the date): said, exit 1.
+    for (const std::string& vuoto : {"strategia " + cartella + " --numero " + numero + " --bookmaker BETZONE",
+                                     record.substr(0, record.size() - 6) + "010103"}) {
+        u = EseguiCli(vuoto);
+        EXPECT_EQ(u.codice, 1) << vuoto;
+        EXPECT_TRUE(u.testo.empty()) << u.testo;
+        EXPECT_NE(u.errori.find("nessuna settimana archiviata"), std::string::npos) << u.errori;
+    }
 }
 
 // Only where the shared data are present (a user's clone has none): a real

@@ -89,7 +89,7 @@ TEST(VeltraCliScommesse, SettimanaClassificataComeNellaFinestra) {
         // The same here: the file loaded, defaults, the options, ranking, the
         // plain enumeration.
         ScommessaMgr atteso;
-        ASSERT_TRUE(CaricaQuote(atteso, fileQuote, *dati, msg));
+        ASSERT_TRUE(CaricaQuoteSalvate(atteso, fileQuote, msg));
         CriteriPredefiniti(atteso);
         c.criteri(atteso);
         OrdinaEventi(atteso, atteso.tipoPronostico,
@@ -126,6 +126,8 @@ TEST(VeltraCliScommesse, SettimanaClassificataComeNellaFinestra) {
     EXPECT_EQ(EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote +
                   " --imposta minQuota=abc").codice, 2);
     EXPECT_EQ(EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote +
+                  " --ricalcola=si").codice, 2);
+    EXPECT_EQ(EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote +
                   " --imposta ignoto=1").codice, 2);
     EXPECT_EQ(EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote + " --gambe 7")
                   .codice, 2);
@@ -134,4 +136,72 @@ TEST(VeltraCliScommesse, SettimanaClassificataComeNellaFinestra) {
                          (dir / "rotto.QUO").string());
     EXPECT_EQ(u.codice, 1);
     EXPECT_EQ(u.errori, "Errore nel caricamento del file di quote. File corrotto!\n");
+}
+
+// A past week (as importa-quote writes it) names clubs the current season
+// does not have: its stored probabilities rank it whole; re-estimating with
+// the current analyses leaves out, and names, only the events it cannot
+// estimate.
+TEST(VeltraCliScommesse, SettimanaPassataConLeSueProbabilita) {
+    CartellaTemporanea dir;
+    const std::string cartella = (dir / "lavoro").string();
+    ASSERT_EQ(EseguiCli("schedina --cartella " + cartella).codice, 0);
+    auto dati = std::make_unique<DatiGlobali>();
+    MessaggiRegistrati msg;
+    ASSERT_TRUE(CaricaAvvio(*dati, cartella, msg));
+    const auto& nomi = dati->campionato(0).squadreCorrenti().nomi;
+    ScommessaMgr m;
+    // Probabilities of the week's own (not the current analysis').
+    m.AggiungiEvento(0, 10, nomi[0], nomi[1], {1.9f, 3.4f, 4.2f, 0, 0, 0}, 0.61f, 0.22f, 0.17f);
+    m.AggiungiEvento(0, 10, "Retrocessa", nomi[3], {2.5f, 3.1f, 2.9f, 0, 0, 0}, 0.52f, 0.27f, 0.21f);
+    m.AggiungiEvento(0, 10, nomi[4], nomi[5], {2.1f, 3.3f, 3.5f, 0, 0, 0}, 0.57f, 0.24f, 0.19f);
+    const std::string fileQuote = (dir / "020106.QUO").string();
+    ASSERT_TRUE(SalvaQuote(m, fileQuote, msg));
+
+    struct Caso {
+        const char* opzioni;
+        int eventi;
+        std::string errori;
+    } casi[] = {
+        {"", 3, ""},
+        {"--ricalcola", 2,
+         "veltra-cli: evento non stimabile con le analisi correnti, escluso: Retrocessa-" + nomi[3] +
+             " (Serie A)\n"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.opzioni);
+        const Uscita u =
+            EseguiCli("scommesse --cartella " + cartella + " --quote " + fileQuote + " " + c.opzioni);
+        ASSERT_EQ(u.codice, 0) << u.errori;
+        EXPECT_EQ(u.errori, c.errori);
+        ScommessaMgr atteso;
+        if (*c.opzioni) {
+            ASSERT_TRUE(CaricaQuote(atteso, fileQuote, *dati, msg));
+        } else {
+            ASSERT_TRUE(CaricaQuoteSalvate(atteso, fileQuote, msg));
+            EXPECT_FLOAT_EQ(atteso.eventi[0].prob[kQuota1], 0.61f);
+        }
+        ASSERT_EQ(atteso.nEventi, c.eventi);
+        CriteriPredefiniti(atteso);
+        OrdinaEventi(atteso, atteso.tipoPronostico, 0);
+        const auto bets = CercaScommesseSemplice(atteso, 1);
+        const auto righe = Righe(u.testo);
+        ASSERT_EQ(righe.size(), bets.size() + 1);
+        EXPECT_EQ(righe[0].substr(0, 8), "eventi=" + std::to_string(c.eventi));
+        for (std::size_t i = 0; i < bets.size(); ++i)
+            EXPECT_NE(righe[i + 1].find(" probabilita=" + G(bets[i].probTotale) + " "), std::string::npos)
+                << righe[i + 1];
+    }
+
+    // Nothing the current analyses can estimate: said, exit code 1.
+    ScommessaMgr vecchia;
+    vecchia.AggiungiEvento(0, 10, "Retrocessa", "Scomparsa", {2.5f, 3.1f, 2.9f, 0, 0, 0}, 0.5f, 0.3f, 0.2f);
+    ASSERT_TRUE(SalvaQuote(vecchia, dir / "090106.QUO", msg));
+    const Uscita u = EseguiCli("scommesse --cartella " + cartella + " --quote " +
+                               (dir / "090106.QUO").string() + " --ricalcola");
+    EXPECT_EQ(u.codice, 1);
+    EXPECT_NE(u.errori.find("nessun evento stimabile con le analisi correnti"), std::string::npos) << u.errori;
+    EXPECT_EQ(EseguiCli("scommesse --cartella " + cartella + " --quote " + (dir / "090106.QUO").string())
+                  .codice,
+              0);
 }

@@ -91,7 +91,9 @@ TEST(ArchivioSettimane, NomiERiepilogo) {
         {"in mezzo", {"080102", "220102"}, "150102", {"080102", "150102", "220102"}},
         {"in coda", {"080102"}, "150102", {"080102", "150102"}},
         {"in testa, anno dopo", {"010103"}, "311202", {"311202", "010103"}},
-        {"gia' presente: due volte", {"080102", "150102"}, "080102", {"080102", "080102", "150102"}},
+        {"gia' presente: una volta sola", {"080102", "150102"}, "080102", {"080102", "150102"}},
+        {"ripetute nella lista: tolte", {"080102", "080102", "150102", "080102"}, "220102",
+         {"080102", "150102", "220102"}},
         {"lista vuota", {}, "080102", {"080102"}},
     };
     for (const Inserimento& c : casi) {
@@ -99,6 +101,9 @@ TEST(ArchivioSettimane, NomiERiepilogo) {
         EXPECT_EQ(dopo, c.dopo) << c.cosa;
         EXPECT_EQ(LeggiRiepilogo(TestoRiepilogo(dopo)), dopo) << c.cosa;
     }
+    std::vector<std::string> ripetute = {"150102", "080102", "150102", "080102", "150102", "220102"};
+    EXPECT_EQ(TogliSettimaneRipetute(ripetute), (std::vector<std::string>{"150102", "080102"}));
+    EXPECT_EQ(ripetute, (std::vector<std::string>{"150102", "080102", "220102"}));
     EXPECT_EQ(TestoRiepilogo({"080102", "150102"}), "2 \n080102 \n150102 \n");
     EXPECT_EQ(LeggiRiepilogo("0"), std::vector<std::string>{});
     for (const char* guasto : {"", "x", "2 \n080102 \n", "1 \n321205 \n", "1 \nabc \n", "-1"}) {
@@ -168,9 +173,9 @@ TEST(ArchivioSettimane, EsportazioneInUnSoloSalvataggio) {
         ImpostaOsservatoreOperazioni(nullptr);
         EXPECT_EQ(Leggi(snai / "Settimane.txt"), "3 \n080102 \n150102 \n220102 \n");
         EXPECT_EQ(Leggi(snai / "150102.txt"), TestoSettimana(*m));
-        // Again: listed twice, the week file rewritten.
+        // Again: the week file rewritten, the week still listed once.
         ASSERT_EQ(EsportaSettimana(snai / "150102.txt", *m), "");
-        EXPECT_EQ(Leggi(snai / "Settimane.txt"), "4 \n080102 \n150102 \n150102 \n220102 \n");
+        EXPECT_EQ(Leggi(snai / "Settimane.txt"), "3 \n080102 \n150102 \n220102 \n");
     }
     ASSERT_GT(operazioni, 2);
     // Each operation failing in turn: both files new, or both as before.
@@ -223,6 +228,17 @@ TEST(ArchivioSettimane, CaricaSettimaneDalEMaschera) {
     a = CaricaSettimane(dir.percorso(), *DataDaNome("010103"), tutti);
     ASSERT_TRUE(a);
     EXPECT_TRUE(a->settimane.empty());
+    // A summary that lists a week twice (older versions did): read once, said.
+    ASSERT_TRUE(ScriviFileAtomico(dir / "Settimane.txt", "4 \n080102 \n150102 \n080102 \n150102 \n"));
+    ASSERT_TRUE(ScriviFileAtomico(dir / "080102.txt", TestoSettimana(*m)));
+    a = CaricaSettimane(dir.percorso(), *DataDaNome("010101"), tutti);
+    ASSERT_TRUE(a);
+    ASSERT_EQ(a->settimane.size(), 2u);
+    EXPECT_EQ(a->settimane[0].nome, "080102");
+    EXPECT_EQ(a->settimane[1].nome, "150102");
+    EXPECT_EQ(a->avvisi, (std::vector<std::string>{
+                             "Settimane.txt: la settimana 080102 era elencata piu' volte: letta una volta sola",
+                             "Settimane.txt: la settimana 150102 era elencata piu' volte: letta una volta sola"}));
     // A summary naming a week that is no date is refused with the reason.
     ASSERT_TRUE(ScriviFileAtomico(dir / "Settimane.txt", "1 \n991399 \n"));
     std::string errore;

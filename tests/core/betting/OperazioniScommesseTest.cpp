@@ -2,9 +2,11 @@
 // calculated double chances, the probability floor, the recompute when the
 // analysis changes and its failure, the insertion order, and the odds file.
 #include "app/DatiGlobali.h"
+#include "betting/ArchivioSettimane.h"
 #include "betting/FileQuote.h"
 #include "betting/RicalcolaEventi.h"
 #include "betting/ScommessaMgr.h"
+#include "betting/SelezioneScommesse.h"
 #include "dati/GeneratoreStagioni.h"
 
 #include "Supporto.h"
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <functional>
 #include <cmath>
 
 using namespace veltra;
@@ -98,18 +101,79 @@ TEST(ScommessaMgr, CentottantaEventiAlPiu) {
 }
 
 TEST(ScommessaMgr, MinimoDelleProbabilita) {
-    std::array<float, 3> p = {0.55f, -0.02f, 0.47f};
-    MinimoProbabilita(p);
-    EXPECT_FLOAT_EQ(p[1], 0.01f);
-    EXPECT_FLOAT_EQ(p[0], 0.55f - 0.015f);
-    EXPECT_FLOAT_EQ(p[2], 0.47f - 0.015f);
-    // One pass in order: the correction of the third may push the first,
-    // already corrected, below zero again.
-    std::array<float, 3> q = {0.0f, 1.2f, -0.2f};
-    MinimoProbabilita(q);
-    EXPECT_FLOAT_EQ(q[0], 0.01f - 0.1075f);
-    EXPECT_FLOAT_EQ(q[1], 1.2f - 0.005f - 0.1075f);
-    EXPECT_FLOAT_EQ(q[2], 0.01f);
+    // Values in (0, 1) pass as they are; one at or below 0 becomes 0.01 and
+    // one at or above 1 becomes 0.99, the others each taking half of the
+    // difference; the passes go on until all three are in range.
+    struct Caso {
+        std::array<float, 3> p, attese;
+    } casi[] = {
+        {{0.5f, 0.3f, 0.2f}, {0.5f, 0.3f, 0.2f}},
+        {{0.55f, -0.02f, 0.47f}, {0.55f - 0.015f, 0.01f, 0.47f - 0.015f}},
+        {{1.04f, 0.2f, 0.1f}, {0.99f, 0.2f + 0.025f, 0.1f + 0.025f}},
+        // The third's correction pushes the first below 0 again, and the
+        // second stays above 1: two more corrections.
+        {{0.0f, 1.2f, -0.2f}, {0.01f, 0.960625f, 0.029375f}},
+    };
+    for (const Caso& c : casi) {
+        std::array<float, 3> p = c.p;
+        MinimoProbabilita(p);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(p[k], c.attese[k], 2e-6f) << c.p[0] << " " << c.p[1] << " " << c.p[2] << " k=" << k;
+    }
+    // Whatever a model gives with a sum of 1, the three end inside (0, 1)
+    // and still sum to 1.
+    for (float a = -0.6f; a <= 1.6f; a += 0.1f)
+        for (float b = -0.6f; b <= 1.6f; b += 0.1f) {
+            std::array<float, 3> p = {a, b, 1 - a - b};
+            MinimoProbabilita(p);
+            for (float x : p) {
+                EXPECT_GT(x, 0) << a << " " << b;
+                EXPECT_LT(x, 1) << a << " " << b;
+            }
+            EXPECT_NEAR(p[0] + p[1] + p[2], 1.0f, 1e-5f) << a << " " << b;
+        }
+}
+
+// Weeks written before the bounds held on both sides carry estimates above 1
+// and below 0: read back (odds file or archived week) they are brought
+// inside, their doubles and equities following, and even open limits then
+// select them. An event without all three single odds stays as stored.
+TEST(ScommessaMgr, ProbabilitaFuoriIntervalloCorretteNelleSettimaneSalvate) {
+    ScommessaMgr m;
+    m.AggiungiEvento(0, 1, "Alta", "Bassa", {1.9f, 3.5f, 4.0f, 1.2f, 0, 1.6f}, 1.07f, -0.02f, -0.05f);
+    m.AggiungiEvento(0, 1, "Casa", "Ospite", {2.0f, 3.2f, 3.6f, 0, 0, 0}, 0.5f, 0.28f, 0.22f);
+    m.AggiungiEvento(0, 1, "Senza", "Pari", {1.5f, 0, 5.0f, 0, 0, 0}, 1.1f, -0.04f, -0.06f);
+    m.eventi[0].esito = '1', m.eventi[1].esito = '2', m.eventi[2].esito = '1';
+    const auto daQuote = LeggiQuote(ScriviQuote(m));
+    ASSERT_TRUE(daQuote);
+    std::array<bool, kNumeroCampionati> tutti{};
+    tutti.fill(true);
+    const std::vector<Evento> daSettimana = LeggiSettimana(TestoSettimana(m), tutti);
+    ASSERT_EQ(daSettimana.size(), 3u);
+    for (const Evento* e : {&daQuote->eventi[0], &daSettimana[0]}) {
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_GT(e->prob[k], 0);
+            EXPECT_LT(e->prob[k], 1);
+        }
+        EXPECT_NEAR(e->prob[0] + e->prob[1] + e->prob[2], 1.0f, 1e-5f);
+        EXPECT_FLOAT_EQ(e->prob[kQuota1X], e->prob[0] + e->prob[1]);
+        EXPECT_EQ(e->prob[kQuota12], 0); // not offered
+        EXPECT_FLOAT_EQ(e->prob[kQuotaX2], e->prob[1] + e->prob[2]);
+        for (int k = 0; k < kVociQuota; ++k)
+            EXPECT_FLOAT_EQ(e->equita[k], e->prob[k] * e->quote[k]) << k;
+    }
+    // In range, or missing an odds: as stored (six decimals).
+    EXPECT_NEAR(daQuote->eventi[1].prob[0], 0.5f, 1e-6f);
+    EXPECT_NEAR(daSettimana[2].prob[0], 1.1f, 1e-6f);
+    EXPECT_NEAR(daQuote->eventi[2].prob[2], -0.06f, 1e-6f);
+
+    // Open limits on sign 1 by probability: both complete events selected.
+    ScommessaMgr aperta = *daQuote;
+    aperta.minProb1 = aperta.minProbX = aperta.minProb2 = 0;
+    aperta.maxProb1 = aperta.maxProbX = aperta.maxProb2 = 1;
+    aperta.minEquita = 0, aperta.maxEquita = 10, aperta.minQuota = 1, aperta.maxQuota = 100;
+    OrdinaEventi(aperta, 1, 0);
+    EXPECT_EQ(aperta.nSelezionati, 2);
 }
 
 TEST(ScommessaMgr, RipristinaOrdineRiportaLOrdineDiInserimento) {
@@ -151,16 +215,70 @@ TEST(RicalcolaEventi, SegueLAnalisiCorrenteESvuotaLeScommesse) {
     EXPECT_EQ(d->scommesse, prima);
 }
 
-TEST(RicalcolaEventi, UnEventoNonPiuStimabileCancellaLaSettimana) {
-    auto d = DueCampionati();
-    Settimana(*d);
-    d->scommesse.eventi[1].trasferta = "Sconosciuta";
-    d->datiModificati = 0;
-    MessaggiRegistrati msg;
-    EXPECT_FALSE(RicalcolaEventi(d->scommesse, *d, &msg));
-    ASSERT_EQ(msg.testi(), std::vector<std::string>{kEventiNonRicalcolabili});
-    EXPECT_EQ(d->scommesse, ScommessaMgr{});
-    EXPECT_EQ(d->datiModificati, 1);
+TEST(RicalcolaEventi, SoloGliEventiNonPiuStimabiliSonoTolti) {
+    // Serie A (0) and B (1) have data; championship 2 has none and cannot be
+    // estimated. Each case spoils some events of the week; only those go.
+    struct Caso {
+        const char* nome;
+        std::function<void(ScommessaMgr&)> guasta;
+        std::vector<int> tenuti; // indices in the week as made
+    } casi[] = {
+        {"squadra sconosciuta", [](ScommessaMgr& m) { m.eventi[1].trasferta = "Sconosciuta"; }, {0, 2}},
+        {"campionato senza stime",
+         [](ScommessaMgr& m) {
+             m.AggiungiEvento(2, 0, "Alfa", "Beta", {2, 3, 4, 0, 0, 0}, 0.4f, 0.3f, 0.3f);
+         },
+         {0, 1, 2}},
+        {"tutti",
+         [](ScommessaMgr& m) {
+             for (int i = 0; i < m.nEventi; ++i) m.eventi[i].casa = "Nessuno";
+         },
+         {}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto d = DueCampionati();
+        const ScommessaMgr settimana = Settimana(*d);
+        c.guasta(d->scommesse);
+        // The kept ones in another slot order: the insertion order survives.
+        std::swap(d->scommesse.eventi[0], d->scommesse.eventi[2]);
+        const ScommessaMgr prima = d->scommesse;
+        d->scommesse.scommesse.resize(2);
+        d->datiModificati = 0;
+        MessaggiRegistrati msg;
+        std::vector<std::string> scartati;
+        EXPECT_FALSE(RicalcolaEventi(d->scommesse, *d, &msg, &scartati));
+        EXPECT_EQ(d->datiModificati, 1);
+        EXPECT_EQ(d->scommesse.nScommesse(), 0);
+        ASSERT_EQ(msg.mostrati.size(), 1u);
+        const ScommessaMgr& m = d->scommesse;
+        ASSERT_EQ(m.nEventi, static_cast<int>(c.tenuti.size()));
+        ASSERT_EQ(scartati.size(), static_cast<std::size_t>(prima.nEventi) - c.tenuti.size());
+        if (c.tenuti.empty()) {
+            EXPECT_EQ(msg.testi()[0], kEventiNonRicalcolabili);
+            EXPECT_EQ(m, ScommessaMgr{});
+            continue;
+        }
+        std::string atteso = kEventiNonRicalcolati;
+        for (const std::string& e : scartati)
+            atteso += "\n" + e;
+        EXPECT_EQ(msg.testi()[0], atteso);
+        for (const std::string& e : scartati)
+            EXPECT_TRUE(e.find("Sconosciuta") != std::string::npos || e == "Alfa-Beta (Serie C1)") << e;
+        // Kept events: their odds and probabilities as the analysis gives
+        // them, their order restorable, the empty slots after them.
+        ScommessaMgr ordinato = m;
+        ordinato.RipristinaOrdine();
+        for (std::size_t k = 0; k < c.tenuti.size(); ++k) {
+            const Evento& e = ordinato.eventi[k];
+            const Evento& s = settimana.eventi[static_cast<std::size_t>(c.tenuti[k])];
+            EXPECT_EQ(e.numero, static_cast<int>(k));
+            EXPECT_EQ(e.casa, s.casa);
+            EXPECT_EQ(e.quote, s.quote);
+            EXPECT_EQ(e.prob, s.prob);
+        }
+        EXPECT_TRUE(m.eventi[c.tenuti.size()].vuoto());
+    }
 }
 
 TEST(FileQuote, AndataERitornoByteEsatti) {

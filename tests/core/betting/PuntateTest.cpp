@@ -34,14 +34,26 @@ TEST(Puntate, DistribuzioneEImporti) {
     EXPECT_EQ(QuoteDiSpesa({0.0, 2.0}), (std::vector<double>{0.0, 1.0}));
     EXPECT_EQ(QuoteDiSpesa({0.0}), std::vector<double>{0.0});
 
+    // More than one separator is refused, never guessed: nullopt.
     struct Importo {
         const char* testo;
-        double valore;
-    } importi[] = {{"90", 90},      {"1.234,50", 1.2345}, {"12,5", 12.5}, {"abc", 0},
-                   {"", 0},         {"€ 100", 100},       {".5", 0.5},    {"1,2,3", 1.23}};
-    for (const Importo& i : importi)
-        EXPECT_DOUBLE_EQ(LeggiImporto(i.testo), i.valore) << i.testo;
-    const auto zero = RigheDistribuzione(s, gambe, LeggiImporto("niente"));
+        std::optional<double> valore;
+    } importi[] = {{"90", 90},        {"12,5", 12.5},     {"abc", 0},          {"", 0},
+                   {"€ 100", 100},    {".5", 0.5},        {"1234.50", 1234.5}, {"1.234,50", {}},
+                   {"1,234.50", {}},  {"1.000.000", {}},  {"1,2,3", {}},       {"2,,5", {}}};
+    for (const Importo& i : importi) {
+        std::string errore;
+        const auto v = LeggiImporto(i.testo, &errore);
+        ASSERT_EQ(v.has_value(), i.valore.has_value()) << i.testo;
+        if (v) {
+            EXPECT_DOUBLE_EQ(*v, *i.valore) << i.testo;
+            EXPECT_TRUE(errore.empty());
+        } else {
+            EXPECT_NE(errore.find(std::string("\"") + i.testo + "\" non e' valido"), std::string::npos)
+                << errore;
+        }
+    }
+    const auto zero = RigheDistribuzione(s, gambe, *LeggiImporto("niente"));
     EXPECT_EQ(zero[4], "Puntata:0.00");
     EXPECT_EQ(zero[5], "Vincita attesa:0.00");
 }

@@ -420,7 +420,7 @@ TEST(CaricamentoQuote, LaFinestraCambiaIlModuloScommesseSoloConOk) {
     ASSERT_GT(dlg.scommesse().nEventi, 0) << dlg.log().Testo();
     // Annulla: the betting module as it was.
     EXPECT_EQ(principale, prima);
-    dlg.Ok(principale);
+    EXPECT_TRUE(dlg.Ok(principale, m));
     EXPECT_EQ(principale, dlg.scommesse());
     std::tm ora{};
     ora.tm_year = 126;
@@ -443,6 +443,17 @@ TEST(CaricamentoQuote, LaFinestraCambiaIlModuloScommesseSoloConOk) {
     dlg.Carica(esecutore, http);
     EXPECT_EQ(dlg.scommesse().nEventi, 0);
     EXPECT_NE(dlg.log().Testo().find(kOperazioneInterrotta), std::string::npos);
+    // OK after a download that found nothing keeps the events in place and
+    // says so; with no events there is nothing to say.
+    const ScommessaMgr tenuto = principale;
+    const std::size_t mostrati = m.testi().size();
+    EXPECT_FALSE(dlg.Ok(principale, m));
+    EXPECT_EQ(principale, tenuto);
+    ASSERT_EQ(m.testi().size(), mostrati + 1);
+    EXPECT_EQ(m.testi().back(), kNessunEventoScaricato);
+    ScommessaMgr vuoto;
+    EXPECT_FALSE(dlg.Ok(vuoto, m));
+    EXPECT_EQ(m.testi().size(), mostrati + 1);
 }
 
 TEST(CaricamentoQuote, VeltraServizioPubblicaLeTabelleDeiNomi) {

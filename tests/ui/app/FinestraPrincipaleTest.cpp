@@ -6,6 +6,8 @@
 #include "app/DatiGlobali.h"
 #include "app/Salvataggio.h"
 #include "app/shell/Comandi.h"
+#include "betting/RicalcolaEventi.h"
+#include "betting/Strategie.h"
 #include "dati/GeneratoreStagioni.h"
 #include "engine/MessaggioStato.h"
 #include "engine/parametri/CDlgImpostazioneParametriQt.h"
@@ -22,6 +24,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -351,4 +356,73 @@ TEST_F(FinestraPrincipaleTest, OgniFinestraHaLaSuaPaginaDiAiuto) {
     }
     EXPECT_EQ(tabella.PaginaDelContesto(contesti[9].second), "aggiornamento.html");
     EXPECT_EQ(tabella.PaginaDelContesto(contesti[10].second), "scambio-analisi.html");
+}
+
+// "S&trategie..." of the bet selection opens the real plays beside it and the
+// main window (modeless, once): the main window's strategy commands are
+// refused while it is open, pressing it again brings the same one forward.
+TEST_F(FinestraPrincipaleTest, GiocateRealiNonModali) {
+    ASSERT_TRUE(AggiornaStimeScommesse(*dati, 0));
+    const auto& nomi = dati->campionato(0).squadreCorrenti().nomi;
+    for (int k = 0; k < 2; ++k) {
+        const auto p = StimaEvento(*dati, 0, 2 * k, 2 * k + 1);
+        ASSERT_TRUE(p);
+        ASSERT_TRUE(dati->scommesse.AggiungiEvento(0, dati->campionato(0).numeroIncontriCorrenti(),
+                                                   nomi[static_cast<std::size_t>(2 * k)],
+                                                   nomi[static_cast<std::size_t>(2 * k + 1)],
+                                                   {1.9f, 3.3f, 4.0f, 0, 0, 0}, (*p)[0], (*p)[1], (*p)[2]));
+    }
+    CStrategiaDesc s;
+    s.nome = "Favorita";
+    EventoStrategia e;
+    e.tipo = 1;
+    e.posizione = 1;
+    e.maxProb1 = e.maxProbX = e.maxProb2 = 1, e.maxEquita = 3, e.minQuota = 1, e.maxQuota = 10;
+    s.eventiStrategia = {e};
+    s.giocate = {{0}};
+    AggiungiStrategia(dati->strategie, dati->prossimoIdStrategia, s);
+
+    finestra->Esegui(comando::CalcoloScommesse);
+    QDialog* scommesse = finestra->finestra(Finestra::ScommesseSportive);
+    ASSERT_NE(scommesse, nullptr);
+    auto* strategie = scommesse->findChild<QPushButton*>("strategie");
+    ASSERT_NE(strategie, nullptr);
+    ASSERT_TRUE(strategie->isEnabled());
+    // A modal window would hold the click until closed: note it and close it.
+    bool modale = false;
+    QTimer::singleShot(0, [&modale] {
+        if (QWidget* m = QApplication::activeModalWidget()) {
+            modale = true;
+            m->close();
+        }
+    });
+    strategie->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(modale);
+    QDialog* giocate = finestra->finestra(Finestra::GiocateReali);
+    ASSERT_NE(giocate, nullptr);
+    EXPECT_FALSE(giocate->isModal());
+    EXPECT_TRUE(giocate->isVisible());
+    EXPECT_EQ(giocate->windowTitle(), "TALBOR - Visualizzazione Strategie");
+
+    // VELTRA_FOTO: the whole screen (under Xvfb), the three windows side by side.
+    if (const QByteArray foto = qgetenv("VELTRA_FOTO"); !foto.isEmpty()) {
+        finestra->show();
+        finestra->move(0, 0);
+        scommesse->move(420, 40);
+        giocate->move(120, 420);
+        giocate->raise();
+        QApplication::processEvents();
+        QApplication::primaryScreen()->grabWindow(0).save(
+            QDir(QString::fromUtf8(foto)).filePath("giocate-reali-non-modali.png"));
+    }
+    msg.mostrati.clear();
+    finestra->Esegui(comando::VisualizzaStrategie);
+    ASSERT_EQ(msg.mostrati.size(), 1u);
+    EXPECT_EQ(msg.testi()[0].rfind("Attualmente è aperta la finestra del calcolo delle giocate reali", 0), 0u);
+    strategie->click();
+    EXPECT_EQ(finestra->finestra(Finestra::GiocateReali), giocate);
+    giocate->reject();
+    EXPECT_EQ(finestra->finestra(Finestra::GiocateReali), nullptr);
+    scommesse->reject();
 }

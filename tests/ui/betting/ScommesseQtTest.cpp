@@ -102,12 +102,22 @@ TEST_F(ScommesseQt, ImmissioneCalcoloEInformazioni) {
     CDlgScommesseQt w(dati, msg, stampa, orologio);
     ASSERT_TRUE(w.Aggiorna());
     EXPECT_EQ(w.windowTitle(), "TALBOR - Selezione Scommesse");
-    // The real plays of the strategies need the folder that holds them.
+    // The real plays of the strategies need the folder that holds them and
+    // a strategy to resolve.
     EXPECT_FALSE(Controllo<QPushButton>(w, "strategie")->isEnabled());
     {
         CDlgScommesseQt conCartella(dati, msg, stampa, orologio,
                                     std::filesystem::temp_directory_path());
+        EXPECT_FALSE(Controllo<QPushButton>(conCartella, "strategie")->isEnabled());
+        CStrategiaDesc s;
+        s.eventiStrategia.resize(1);
+        s.giocate = {{0}};
+        dati.strategie.strategie.push_back(s);
+        ASSERT_TRUE(conCartella.Aggiorna());
         EXPECT_TRUE(Controllo<QPushButton>(conCartella, "strategie")->isEnabled());
+        dati.strategie.strategie.clear();
+        ASSERT_TRUE(conCartella.Aggiorna());
+        EXPECT_FALSE(Controllo<QPushButton>(conCartella, "strategie")->isEnabled());
     }
     w.tipo()->setCurrentIndex(12);
     Controllo<QCheckBox>(w, "doppieCalcolate")->setChecked(true);

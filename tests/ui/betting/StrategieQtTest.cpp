@@ -152,9 +152,18 @@ TEST_F(StrategieQt, GiocateRealiBudgetEPagina) {
     EXPECT_TRUE(w.findChild<QPushButton*>("budget")->isEnabled());
     EXPECT_EQ(Righe(w.giocata()).last(), "Quota Totale:3.96");
     Fotografa(w, "239-giocate-reali");
-    CCalcolaPuntateQt p(dati.strategie.strategie[0], w.risoluzioni()[0]->gambe);
-    p.Calcola("100");
+    CCalcolaPuntateQt p(dati.strategie.strategie[0], w.risoluzioni()[0]->gambe, msg);
+    EXPECT_TRUE(p.Calcola("100"));
     const QStringList righe = Righe(p.elenco());
+    // A budget with a thousands separator is refused, the split on screen kept.
+    for (const char* importo : {"1.234,50", "1.000.000"}) {
+        msg.mostrati.clear();
+        EXPECT_FALSE(p.Calcola(importo));
+        ASSERT_EQ(msg.mostrati.size(), 1u) << importo;
+        EXPECT_NE(msg.testi()[0].find("non e' valido"), std::string::npos);
+        EXPECT_EQ(Righe(p.elenco()), righe);
+    }
+    msg.mostrati.clear();
     EXPECT_EQ(righe[0], "Giocata n.1");
     EXPECT_TRUE(righe.contains("Puntata:35.71")); // 1/3.96 against 1/2.20
     EXPECT_TRUE(righe.contains("Vincita attesa:141.43"));
@@ -235,6 +244,12 @@ TEST_F(StrategieQt, EsportaEventiControlliEArchivio) {
     EXPECT_NE(testi[3].find("data valida"), std::string::npos);
     EXPECT_EQ(LeggiFile(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt"), "1 \n311205 \n");
     EXPECT_EQ(LeggiFile(scritto).value_or("?")[0], '-');
+    // The same week exported again replaces it: still listed once.
+    proposte = {"QUOTE-ESPORTATE\\SNAI\\311205.txt"};
+    k = 0;
+    msg.risposte = {Risposta::Si, Risposta::Si};
+    EXPECT_EQ(ComandoEsportaEventi(dati, dir.percorso(), msg, nullptr, apri, salva), scritto);
+    EXPECT_EQ(LeggiFile(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt"), "1 \n311205 \n");
 }
 
 #include "betting/CWizardStrategiaQt.h"
@@ -332,7 +347,43 @@ TEST_F(StrategieQt, ModificheDaVisteEventoDescrizioneEPosizione) {
 
 TEST_F(StrategieQt, GiocateRealiSenzaEventi) {
     dati.scommesse.Azzera();
-    EXPECT_FALSE(ApriGiocateReali(dati, dir.percorso(), msg, nullptr));
+    FinestreNonModali finestre;
+    const bool cambiati = false;
+    EXPECT_EQ(ApriGiocateReali(dati, dir.percorso(), msg, finestre, cambiati, nullptr), nullptr);
+    EXPECT_FALSE(finestre.Aperta(Finestra::GiocateReali));
     EXPECT_EQ(msg.testi().back(), "In mancanza di eventi disponibili, la finestra del calcolo delle giocate delle "
                                   "strategie viene chiusa.");
+}
+
+// With no strategy the real-plays window has nothing to resolve, split,
+// export or count: every command is idle, and pressing each one all the
+// same (enabled by force) does nothing and loses nothing.
+TEST_F(StrategieQt, GiocateRealiSenzaStrategie) {
+    dati.strategie.strategie.clear();
+    dati.scommesse = *settimana;
+    const ScommessaMgr eventi = dati.scommesse;
+    CVisualizzaStrategieQt w(CVisualizzaStrategieQt::Modo::GiocateReali, dati, dir.percorso(), msg);
+    ASSERT_TRUE(w.Aggiorna(false));
+    w.show();
+    EXPECT_EQ(w.findChild<QLabel*>("posizione")->text(), "nessuna strategia");
+    const auto pulsanti = w.findChildren<QPushButton*>();
+    ASSERT_GE(pulsanti.size(), 8);
+    for (const char* nome : {"calcola", "budget", "esportaGiocate", "statistiche"}) {
+        auto* b = w.findChild<QPushButton*>(nome);
+        ASSERT_TRUE(b) << nome;
+        EXPECT_FALSE(b->isEnabled()) << nome;
+    }
+    Fotografa(w, "239-giocate-reali-senza-strategie");
+    msg.risposte = {Risposta::Si, Risposta::Si, Risposta::Si};
+    for (QPushButton* b : pulsanti) {
+        if (b->objectName() == "IDCANCEL") continue;
+        b->setEnabled(true);
+        b->click();
+        AttendiLavori(w.esecutore());
+    }
+    EXPECT_TRUE(msg.mostrati.empty()) << msg.testi().front();
+    EXPECT_EQ(dati.scommesse, eventi);
+    EXPECT_TRUE(w.isVisible());
+    w.findChild<QPushButton*>("IDCANCEL")->click();
+    EXPECT_FALSE(w.isVisible());
 }

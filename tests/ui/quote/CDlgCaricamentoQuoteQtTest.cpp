@@ -189,7 +189,7 @@ TEST(CDlgCaricamentoQuoteQt, ScaricaCompletaSalvaECaricaConOK) {
     dlg.ok()->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     ScommessaMgr principale;
-    dlg.logica().Ok(principale);
+    EXPECT_TRUE(dlg.logica().Ok(principale, msg));
     EXPECT_EQ(principale.nEventi, n);
 }
 
