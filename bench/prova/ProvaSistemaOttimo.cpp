@@ -51,11 +51,11 @@ std::vector<Giornata> Giornate(const CCampionato& c, int stagione) {
 int Segno(char r) { return r == '1' ? 0 : r == 'X' ? 1 : 2; }
 
 // Best points of a system against the outcome, and its columns making 14, 13, 12.
-struct Esito {
+struct Punti {
     int massimo = 0, c14 = 0, c13 = 0, c12 = 0;
 };
-Esito Spoglio(const std::vector<std::uint32_t>& colonne, const std::array<int, kRigheSchedina>& risultati) {
-    Esito e;
+Punti Spoglio(const std::vector<std::uint32_t>& colonne, const std::array<int, kRigheSchedina>& risultati) {
+    Punti e;
     for (std::uint32_t c : colonne) {
         int punti = 0;
         for (int r = 0; r < kRigheSchedina; ++r, c /= 3) punti += static_cast<int>(c % 3) == risultati[static_cast<std::size_t>(r)];
@@ -67,7 +67,7 @@ Esito Spoglio(const std::vector<std::uint32_t>& colonne, const std::array<int, k
     return e;
 }
 
-std::string Testo(const Esito& e) {
+std::string Testo(const Punti& e) {
     return std::to_string(e.massimo) + " (" + std::to_string(e.c14) + "/" + std::to_string(e.c13) + "/" +
            std::to_string(e.c12) + ")";
 }
@@ -98,13 +98,15 @@ int main(int argc, char** argv) {
     const int stagioneB = anno - b.descrizione().annoPrimaStagione + 1;
     const auto giornateA = Giornate(a, stagioneA), giornateB = Giornate(b, stagioneB);
     const std::size_t n = std::min(giornateA.size(), giornateB.size());
+    std::fprintf(stderr, "stagioni A=%d B=%d (di %d e %d), giornate A=%zu B=%zu\n", stagioneA, stagioneB,
+                 a.incontri.numeroSeparatori(), b.incontri.numeroSeparatori(), giornateA.size(), giornateB.size());
 
     std::printf("| giornata | triple+doppie | K (N-1) | P(12+) N-1 | P(12+) ottimo | P(13+) N-1 | P(13+) ottimo | "
                 "P(14) N-1 | P(14) ottimo | fatto N-1 | fatto ottimo |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
     double somma[2] = {0, 0};
     int righe = 0, peggiori = 0;
-    Esito totale[2];
+    Punti totale[2];
     int dodici[2] = {0, 0};
     for (std::size_t g = 0; g < n; ++g) {
         Schedina& s = dati->schedina;
@@ -132,11 +134,17 @@ int main(int argc, char** argv) {
                 risultati[static_cast<std::size_t>(riga++)] = Segno(m.risultato);
             }
         }
-        if (!ok || riga < kRigheSchedina) continue; // the first matchdays cannot be estimated
+        if (!ok || riga < kRigheSchedina) { // the first matchdays cannot be estimated
+            std::fprintf(stderr, "giornata %zu: stime impossibili\n", g + 1);
+            continue;
+        }
         const NumeroSegni ns = StatoNumeroSegni(s);
         const auto prob = ProbabilitaDi(s);
         auto tabella = CaricaTabella(CartellaRiduzioni(), ns.triple, ns.doppie, -1, -1);
-        if (!prob || !tabella.ok) continue;
+        if (!prob || !tabella.ok) {
+            std::fprintf(stderr, "giornata %zu (%d triple, %d doppie): %s\n", g + 1, ns.triple, ns.doppie, tabella.messaggio.c_str());
+            continue;
+        }
         s.riduzioneMin = s.riduzioneMax = -1;
         s.ridotto = std::move(tabella.sistema);
         const auto colonneN1 = ColonneSistema(s);
@@ -145,7 +153,7 @@ int main(int argc, char** argv) {
         o.colonne = static_cast<std::int32_t>(colonneN1.size());
         o.ammessi = SegniAmmessi(s, false);
         const RisultatoOttimo ott = CercaOttimo(*prob, o);
-        const Esito eN1 = Spoglio(colonneN1, risultati), eOtt = Spoglio(ott.colonne, risultati);
+        const Punti eN1 = Spoglio(colonneN1, risultati), eOtt = Spoglio(ott.colonne, risultati);
         std::printf("| %zu | %d+%d | %zu | %.4f | %.4f | %.4f | %.4f | %.5f | %.5f | %s | %s |\n", g + 1, ns.triple,
                     ns.doppie, colonneN1.size(), cN1.p12, ott.chance.p12, cN1.p13, ott.chance.p13, cN1.p14,
                     ott.chance.p14, Testo(eN1).c_str(), Testo(eOtt).c_str());
@@ -154,7 +162,7 @@ int main(int argc, char** argv) {
         peggiori += ott.chance.p12 < cN1.p12;
         ++righe;
         for (int k = 0; k < 2; ++k) {
-            const Esito& e = k == 0 ? eN1 : eOtt;
+            const Punti& e = k == 0 ? eN1 : eOtt;
             totale[k].c14 += e.c14;
             totale[k].c13 += e.c13;
             totale[k].c12 += e.c12;
