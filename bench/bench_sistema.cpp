@@ -4,6 +4,7 @@
 #include "pools/CostruzioneSistema.h"
 #include "pools/EnumeratoreCondizionato.h"
 #include "pools/OperazioniSchedina.h"
+#include "pools/ProbabilitaSistema.h"
 #include "pools/RiduzioneCondizionato.h"
 #include "pools/VerificaColonna.h"
 
@@ -242,5 +243,54 @@ void BM_RiduzioneAvanzata_3alla10(benchmark::State& st) {
     st.counters["tenute"] = static_cast<double>(n);
 }
 BENCHMARK(BM_RiduzioneAvanzata_3alla10)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// The best system for a budget: K columns among the full system of 9
+// triples and 5 doubles (629,856 columns) and among all 3^14, for a
+// coupon with the probabilities of Triple(); Arg(0) the budget, Arg(1)
+// the threads.
+ProbabilitaRighe ProbabilitaBench() {
+    std::string errore;
+    return *ProbabilitaDi(Triple(0), &errore);
+}
+
+void BM_SistemaOttimo_Integrale(benchmark::State& st) {
+    const ProbabilitaRighe p = ProbabilitaBench();
+    OpzioniOttimo o;
+    o.colonne = static_cast<std::int32_t>(st.range(0));
+    o.thread = static_cast<int>(st.range(1));
+    for (int r = 0; r < kRigheSchedina; ++r) o.ammessi[static_cast<std::size_t>(r)] = r < 9 ? 7 : 3;
+    double p12 = 0;
+    for (auto _ : st) p12 = CercaOttimo(p, o).chance.p12;
+    st.counters["p12"] = p12;
+}
+BENCHMARK(BM_SistemaOttimo_Integrale)->Args({2000, 2})->Args({20000, 1})->Args({20000, 2})
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+void BM_SistemaOttimo_3alla14(benchmark::State& st) {
+    const ProbabilitaRighe p = ProbabilitaBench();
+    OpzioniOttimo o;
+    o.colonne = static_cast<std::int32_t>(st.range(0));
+    o.thread = static_cast<int>(st.range(1));
+    o.ammessi.fill(7);
+    double p12 = 0;
+    for (auto _ : st) p12 = CercaOttimo(p, o).chance.p12;
+    st.counters["p12"] = p12;
+}
+BENCHMARK(BM_SistemaOttimo_3alla14)->Args({2000, 2})->Args({20000, 2})
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// The exact chance of 20,000 columns, and of the full system of 3^14.
+void BM_ProbabilitaEsatta(benchmark::State& st) {
+    const ProbabilitaRighe p = ProbabilitaBench();
+    std::mt19937 g(7);
+    std::vector<std::uint32_t> c(static_cast<std::size_t>(st.range(0)));
+    for (auto& x : c) x = g() % kEsiti;
+    for (auto _ : st) benchmark::DoNotOptimize(ProbabilitaEsatta(c, p));
+}
+BENCHMARK(BM_ProbabilitaEsatta)->Arg(20000)->Arg(4782969)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -9,9 +9,12 @@
 #include "platform/Risorse.h"
 #include "pools/CostruzioneSistema.h"
 #include "pools/OperazioniSchedina.h"
+#include "pools/ProbabilitaSistema.h"
 #include "pools/VerificaColonna.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace veltra::cli {
@@ -28,13 +31,36 @@ char Carattere(int codice) {
     }
 }
 
+// Outcome numbers as lines of 14 signs, row 1 first.
+void StampaEsiti(const std::vector<std::uint32_t>& esiti) {
+    char riga[kRigheSchedina + 1];
+    riga[kRigheSchedina] = '\n';
+    for (std::uint32_t e : esiti) {
+        for (int r = 0; r < kRigheSchedina; ++r, e /= 3) riga[r] = "1X2"[e % 3];
+        std::fwrite(riga, 1, sizeof riga, stdout);
+    }
+}
+
 } // namespace
 
 int ComandoSistemaRidotto(const std::vector<std::string>& a) {
     std::optional<std::string> opzioneCartella;
     std::optional<std::string> riduzione;
     std::optional<MetodoRiduzione> metodo;
-    bool colonne = false, conta = false;
+    bool colonne = false, conta = false, probabilita = false, fuori = false;
+    std::optional<std::int32_t> ottimo;
+    int obiettivo = 12;
+    std::uint64_t seme = 1;
+    auto intero = [&](std::size_t& i, long long minimo, long long massimo) {
+        const std::string nome = a[i];
+        const std::string v = ValoreOpzione(a, i);
+        char* fine = nullptr;
+        const long long n = std::strtoll(v.c_str(), &fine, 10);
+        if (v.empty() || *fine != '\0' || n < minimo || n > massimo)
+            throw ErroreUso{nome + " vuole un intero da " + std::to_string(minimo) + " a " +
+                            std::to_string(massimo) + ": " + v};
+        return n;
+    };
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--cartella") {
             opzioneCartella = ValoreCartella(a, i);
@@ -49,11 +75,25 @@ int ComandoSistemaRidotto(const std::vector<std::string>& a) {
             colonne = true;
         } else if (a[i] == "--conta") {
             conta = true;
+        } else if (a[i] == "--probabilita") {
+            probabilita = true;
+        } else if (a[i] == "--ottimo") {
+            ottimo = static_cast<std::int32_t>(intero(i, 1, kEsiti));
+        } else if (a[i] == "--obiettivo") {
+            obiettivo = static_cast<int>(intero(i, 12, 14));
+        } else if (a[i] == "--fuori") {
+            fuori = true;
+        } else if (a[i] == "--seme") {
+            seme = static_cast<std::uint64_t>(intero(i, 0, 0x7fffffffffffffffLL));
         } else {
             throw ErroreUso{"opzione sconosciuta: " + a[i]};
         }
     }
     if (colonne && conta) throw ErroreUso{"--colonne e --conta non vanno insieme"};
+    if (ottimo && (riduzione || metodo))
+        throw ErroreUso{"--ottimo non va con --riduzione ne' con --metodo"};
+    if (!ottimo && (fuori || seme != 1 || obiettivo != 12))
+        throw ErroreUso{"--obiettivo, --fuori e --seme vanno con --ottimo"};
 
     const std::string cartella = ApriCartellaLettura(opzioneCartella);
     auto dati = std::make_unique<DatiGlobali>();
@@ -91,9 +131,38 @@ int ComandoSistemaRidotto(const std::vector<std::string>& a) {
         InvalidaRidotto(s);
     }
 
+    std::optional<ProbabilitaRighe> prob;
+    if (probabilita || ottimo) {
+        std::string errore;
+        prob = ProbabilitaDi(s, &errore);
+        if (!prob) {
+            std::fprintf(stderr, "veltra-cli: %s\n", errore.c_str());
+            return kEsitoCaricamento;
+        }
+    }
+    if (ottimo) {
+        OpzioniOttimo o;
+        o.colonne = *ottimo;
+        o.obiettivo = obiettivo;
+        o.ammessi = SegniAmmessi(s, fuori);
+        o.seme = seme;
+        if (std::any_of(o.ammessi.begin(), o.ammessi.end(), [](std::uint8_t m) { return m == 0; })) {
+            std::fprintf(stderr, "veltra-cli: la schedina ha righe senza pronostico\n");
+            return kEsitoCaricamento;
+        }
+        const RisultatoOttimo r = CercaOttimo(*prob, o);
+        std::printf("%zu %s\n", r.colonne.size(), TestoChance(r.chance).c_str());
+        if (colonne) StampaEsiti(r.colonne);
+        return kEsitoOk;
+    }
+
     if (integrale) {
         const SpazioIntegrale sp = SpazioDi(s);
-        std::printf("%lld\n", static_cast<long long>(sp.totale));
+        if (probabilita)
+            std::printf("%lld %s\n", static_cast<long long>(sp.totale),
+                        TestoChance(Probabilita(ColonneIntegrali(s), *prob)).c_str());
+        else
+            std::printf("%lld\n", static_cast<long long>(sp.totale));
         if (colonne)
             EnumeraIntegrale(sp, [](const Colonna& c) {
                 std::fwrite(c.data(), 1, c.size(), stdout);
@@ -119,7 +188,10 @@ int ComandoSistemaRidotto(const std::vector<std::string>& a) {
     }
     if (!ok) return kEsitoCaricamento;
     const int totale = s.ridotto.numColonne;
-    std::printf("%d\n", totale);
+    if (probabilita && s.ridotto.colonneTenute() == static_cast<std::size_t>(totale))
+        std::printf("%d %s\n", totale, TestoChance(Probabilita(ColonneSistema(s), *prob)).c_str());
+    else
+        std::printf("%d\n", totale);
     if (colonne) {
         const LettoreSistema l(s);
         char riga[kRigheSchedina + 1];

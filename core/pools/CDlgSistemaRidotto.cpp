@@ -2,6 +2,7 @@
 
 #include "dati/DatiCampionati.h"
 #include "pools/CostruzioneSistema.h"
+#include "pools/ProbabilitaSistema.h"
 #include "pools/SpoglioSchedina.h"
 
 #include <algorithm>
@@ -44,6 +45,10 @@ CDlgSistemaRidotto::CDlgSistemaRidotto(DatiCampionati& dati, Schedina& schedina)
 void CDlgSistemaRidotto::Riempi() {
     p_.Inizia(s_);
     Carica();
+    probabilita_.clear();
+    const auto prob = ProbabilitaDi(s_);
+    const auto colonne = ColonneSistema(s_);
+    if (prob && !colonne.empty()) probabilita_ = "Probabilità   " + TestoChanceBreve(Probabilita(colonne, *prob));
 }
 
 void CDlgSistemaRidotto::Carica() {

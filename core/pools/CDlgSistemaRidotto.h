@@ -45,6 +45,9 @@ public:
     // "Colonne Totali :": the size, or "-----".
     std::string testoTotale() const;
     std::string testoPagina() const; // "Schedina numero :"
+    // The chances of 14, 13 or more and 12 or more of the whole system under
+    // the coupon's probabilities ("" when they cannot be computed).
+    const std::string& testoProbabilita() const { return probabilita_; }
     int colonnePerPagina() const { return p_.perPagina; }
     // Text of row r, column c of the current page ("" beyond the system).
     std::string Cella(int riga, int c) const;
@@ -74,6 +77,7 @@ private:
     PaginazioneSistema p_;
     // Sign codes of the current page, [column][row].
     std::vector<ColonnaDettata> celle_;
+    std::string probabilita_;
     void Carica();
 };
 

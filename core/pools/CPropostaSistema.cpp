@@ -6,6 +6,7 @@
 #include "pools/OperazioniSchedina.h"
 #include "pools/RicalcolaSistema.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -48,6 +49,8 @@ void CPropostaSistema::SceltaDaSchedina() {
         scelta_ = SceltaRiduzione::Ridotto;
     else if (s_.riduzioneMin == -2)
         scelta_ = SceltaRiduzione::Condizionato;
+    else if (s_.riduzioneMin == kRiduzioneOttima)
+        scelta_ = SceltaRiduzione::Ottimo;
     else
         scelta_ = SceltaRiduzione::Correzione;
 }
@@ -124,6 +127,9 @@ void CPropostaSistema::MemorizzaRiduzione() {
     case SceltaRiduzione::Nessuna:
         s_.riduzioneMin = s_.riduzioneMax = -2;
         break;
+    case SceltaRiduzione::Ottimo:
+        s_.riduzioneMin = s_.riduzioneMax = kRiduzioneOttima;
+        break;
     }
     if (primaMin != s_.riduzioneMin || primaMax != s_.riduzioneMax) InvalidaRidotto(s_);
 
@@ -136,6 +142,8 @@ void CPropostaSistema::MemorizzaRiduzione() {
         dimensione = colonneRidotto_;
     else if (scelta_ == SceltaRiduzione::Correzione && indiceCorrezione_ >= 0)
         dimensione = correzioni_[static_cast<std::size_t>(indiceCorrezione_)].colonne;
+    else if (scelta_ == SceltaRiduzione::Ottimo)
+        dimensione = static_cast<std::int32_t>(std::min<long long>(colonneOttimo(), ColonneIntegraleScelta()));
     const NumeroSegni n = StatoNumeroSegni(s_);
     SistemaRidotto& r = s_.ridotto;
     const bool noto = r.contato && r.numColonne >= 0 && r.erroriMin == s_.riduzioneMin &&
@@ -222,6 +230,29 @@ void CPropostaSistema::ScegliCondizionato() {
     // has already marked it not counted.
     const SistemaRidotto& r = s_.ridotto;
     if (!(r.contato && r.erroriMin == -2)) InvalidaRidotto(s_);
+}
+
+void CPropostaSistema::ScegliOttimo(std::int32_t colonne, int obiettivo, bool fuori) {
+    const auto obi = static_cast<std::int16_t>(std::clamp(obiettivo, 12, 14));
+    const std::int32_t k = std::max<std::int32_t>(0, colonne);
+    if (s_.ottimoColonne != k || s_.ottimoObiettivo != obi || s_.ottimoFuori != (fuori ? 1 : 0)) {
+        s_.ottimoColonne = k;
+        s_.ottimoObiettivo = obi;
+        s_.ottimoFuori = fuori ? 1 : 0;
+        InvalidaRidotto(s_);
+    }
+    scelta_ = SceltaRiduzione::Ottimo;
+    MemorizzaRiduzione();
+}
+
+std::int32_t CPropostaSistema::colonneOttimo() const {
+    return s_.ottimoColonne > 0 ? s_.ottimoColonne : std::max<std::int32_t>(colonneRidotto_, 1);
+}
+int CPropostaSistema::obiettivoOttimo() const { return s_.ottimoObiettivo; }
+bool CPropostaSistema::fuoriOttimo() const { return s_.ottimoFuori != 0; }
+
+long long CPropostaSistema::ColonneIntegraleScelta() const {
+    return s_.ottimoFuori ? 4782969LL : ColonneIntegrale(s_);
 }
 
 void CPropostaSistema::Chiudi() {

@@ -34,7 +34,9 @@ struct RigaProposta {
     bool datiEvento() const { return !vuota && !altroIncontro && campionato >= 0; }
 };
 
-enum class SceltaRiduzione { Nessuna, Ridotto, Correzione, Condizionato };
+enum class SceltaRiduzione { Nessuna, Ridotto, Correzione, Condizionato, Ottimo };
+
+inline constexpr const char* kSceltaOttimo = "Ottimo per probabilità";
 
 class CPropostaSistema {
 public:
@@ -59,6 +61,14 @@ public:
     void ScegliRidotto();
     void ScegliCorrezione(int indice);
     void ScegliCondizionato();
+    // "Ottimo per probabilità": the best `colonne` columns (0: as many as
+    // the N-1 table) for the chance of `obiettivo` (12, 13, 14) or more,
+    // among the full system's columns or, with `fuori`, among all.
+    void ScegliOttimo(std::int32_t colonne, int obiettivo, bool fuori);
+    // The budget the choice offers: the one set, else the N-1 table's size.
+    std::int32_t colonneOttimo() const;
+    int obiettivoOttimo() const;
+    bool fuoriOttimo() const;
 
     // OK or closing: the reduction stored from the choices; datiModificati
     // when it differs from the one found at filling.
@@ -91,6 +101,7 @@ private:
     void Modificato();
     void SceltaDaSchedina();
     void MemorizzaRiduzione();
+    long long ColonneIntegraleScelta() const; // the candidates of the best system
 
     DatiCampionati& dati_;
     Schedina& s_;

@@ -6,6 +6,7 @@
 #include "pools/DimensioniSistema.h"
 #include "pools/EnumeratoreCondizionato.h"
 #include "pools/OperazioniSchedina.h"
+#include "pools/ProbabilitaSistema.h"
 #include "pools/StampaSchedine.h"
 #include "pools/VerificaColonna.h"
 #include "pools/riduzioni/LeggiTabellaRiduzione.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <stdexcept>
 
 namespace veltra {
 
@@ -141,6 +143,69 @@ void CostruisciCondizionato(Schedina& s, const CCondizionamenti& c, ContestoSist
     });
 }
 
+struct EsitoOttimo {
+    bool memoria = false;
+    bool fermato = false;
+    std::string errore;
+    SistemaRidotto sistema;
+};
+
+// The best columns for the chance of a prize, as a job; the record changes at the end.
+void CostruisciOttimo(Schedina& s, const CCondizionamenti& c, ContestoSistema& ctx, std::function<void(bool)> fine) {
+    std::string errore;
+    const auto prob = ProbabilitaDi(s, &errore);
+    if (!prob) {
+        ctx.messaggi.Errore("Impossibile costruire il sistema ottimo: " + errore + ".");
+        return fine(false);
+    }
+    const NumeroSegni n = StatoNumeroSegni(s);
+    std::int32_t k = s.ottimoColonne;
+    if (k <= 0) k = DimensioneRidotto(ctx.cartellaRiduzioni, n.triple, n.doppie);
+    if (k <= 0) {
+        ctx.messaggi.Errore("Impossibile costruire il sistema ottimo: manca la tabella del sistema ridotto "
+                            "N-1 che ne da' il numero di colonne; indicarne il numero.");
+        return fine(false);
+    }
+    OpzioniOttimo o;
+    o.colonne = k;
+    o.obiettivo = std::clamp<int>(s.ottimoObiettivo, 12, 14);
+    o.ammessi = SegniAmmessi(s, s.ottimoFuori != 0);
+    o.thread = ctx.thread;
+    IMessaggi& messaggi = ctx.messaggi;
+    AvviaLavoro<EsitoOttimo>(
+        ctx.esecutore, kTitoloCostruzioneOttimo,
+        [p = *prob, o, n](ContestoLavoro& lc) mutable {
+            EsitoOttimo e;
+            o.avanzamento = [&lc](long fatto, long totale) {
+                lc.Avanza(fatto, totale);
+                return !lc.FermoRichiesto();
+            };
+            try {
+                const RisultatoOttimo r = CercaOttimo(p, o);
+                e.fermato = r.fermato || lc.FermoRichiesto();
+                if (!e.fermato) e.sistema = SistemaOttimo(r.colonne, n.triple, n.doppie);
+            } catch (const std::bad_alloc&) {
+                e.memoria = true;
+            } catch (const std::invalid_argument& x) {
+                e.errore = x.what();
+            }
+            return e;
+        },
+        [&s, &c, &messaggi, fine](EsitoLavoro<EsitoOttimo> esito) {
+            if (esito.risultato.memoria) {
+                messaggi.Errore(kMemoriaRidotto);
+                return fine(false);
+            }
+            if (!esito.risultato.errore.empty()) {
+                messaggi.Errore("Impossibile costruire il sistema ottimo: " + esito.risultato.errore + ".");
+                return fine(false);
+            }
+            if (!esito.fine.riuscito() || esito.fine.fermato || esito.risultato.fermato) return fine(false);
+            Registra(s, std::move(esito.risultato.sistema), c);
+            fine(true);
+        });
+}
+
 } // namespace
 
 CaricamentoTabella CaricaTabella(const std::filesystem::path& cartella, int triple, int doppie,
@@ -201,6 +266,24 @@ SistemaRidotto SistemaDaIndici(const SpazioIntegrale& sp, const std::vector<std:
     return r;
 }
 
+SistemaRidotto SistemaOttimo(const std::vector<std::uint32_t>& esiti, int triple, int doppie) {
+    SistemaRidotto r;
+    r.numTriple = static_cast<std::int16_t>(triple);
+    r.numDoppie = static_cast<std::int16_t>(doppie);
+    r.erroriMin = r.erroriMax = kRiduzioneOttima;
+    r.colonne.reserve(esiti.size());
+    static constexpr int kCodice[3] = {1, 3, 2}; // "1", "X", "2"
+    for (std::uint32_t e : esiti) {
+        std::uint32_t w = 0;
+        for (int riga = 0; riga < kRigheSchedina; ++riga, e /= 3) w = SistemaRidotto::ConCodice(w, riga, kCodice[e % 3]);
+        r.colonne.push_back(w);
+    }
+    r.statoColonne.assign(esiti.size(), 0);
+    r.numColonne = static_cast<std::int32_t>(esiti.size());
+    r.contato = 1;
+    return r;
+}
+
 void ContaCondizionato(Schedina& s, const CCondizionamenti& c, bool permesso, ContestoSistema& ctx,
                        std::function<void(bool)> fine) {
     SistemaRidotto& r = s.ridotto;
@@ -251,6 +334,7 @@ void CostruisciSistema(Schedina& s, const CCondizionamenti& c, ContestoSistema& 
     // the record not counted, so a ready record is still the right one.
     if (SistemaPronto(s)) return fine(true);
     if (s.riduzioneMin == -2) return CostruisciCondizionato(s, c, ctx, std::move(fine));
+    if (s.riduzioneMin == kRiduzioneOttima) return CostruisciOttimo(s, c, ctx, std::move(fine));
     const int e = s.riduzioneMin, f = s.riduzioneMax;
     const auto cartella = ctx.cartellaRiduzioni;
     IMessaggi& messaggi = ctx.messaggi;
@@ -293,6 +377,16 @@ std::int32_t ColonneRiduzioneScelta(const Schedina& s, const std::filesystem::pa
 }
 
 LettoreSistema::LettoreSistema(const Schedina& s) : r_(s.ridotto) {
+    if (r_.erroriMin == kRiduzioneOttima) {
+        // Every row is a row of the matrix: the best system may play any sign.
+        for (int riga = 0; riga < kRigheSchedina; ++riga) {
+            Riga& l = righe_[static_cast<std::size_t>(riga)];
+            l.fisso = 0;
+            l.rigaMatrice = riga;
+            l.codice = {8, 1, 2, 3};
+        }
+        return;
+    }
     int triple = 0, doppie = 0;
     for (int riga = 0; riga < kRigheSchedina; ++riga) {
         const std::string t = Pronostico(s.partite[static_cast<std::size_t>(riga)]);

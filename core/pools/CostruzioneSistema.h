@@ -30,6 +30,7 @@ inline constexpr const char* kTitoloConteggioCondizionato =
 inline constexpr const char* kTitoloCostruzioneCondizionato =
     "COSTRUZIONE SISTEMA CONDIZIONATO IN CORSO...";
 inline constexpr const char* kTitoloRiduzioneCondizionato = "RIDUZIONE SISTEMA CONDIZIONATO IN CORSO...";
+inline constexpr const char* kTitoloCostruzioneOttimo = "COSTRUZIONE SISTEMA OTTIMO IN CORSO...";
 inline constexpr const char* kTitoloLimitiProbabilita = "CALCOLO LIMITI DI PROBABILITA' IN CORSO...";
 // The program goes on after these: the sentence about ending it is left out.
 inline constexpr const char* kMemoriaCondizionato =
@@ -82,6 +83,10 @@ CaricamentoTabella CaricaTabella(const std::filesystem::path& cartella, int trip
 // or those at the positions `tenute`).
 SistemaRidotto SistemaDaIndici(const SpazioIntegrale& sp, const std::vector<std::int32_t>& indici,
                                const std::vector<std::int32_t>* tenute);
+
+// The best system's record from its columns (outcome numbers, row r the
+// base-3 digit of weight 3^r), for a coupon of that shape.
+SistemaRidotto SistemaOttimo(const std::vector<std::uint32_t>& esiti, int triple, int doppie);
 
 // Reads the system held by a coupon: the sign codes of its columns, for
 // the view, the print and the check. Made once for many cells (the coupon

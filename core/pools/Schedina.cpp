@@ -36,8 +36,14 @@ void Schedina::SerializzaCampi(Archivio& ar) {
         partite[r].Serializza(ar);
     }
     ar.campo(sistemaIniziale);
-    ar.campo(riduzioneMin);
-    ar.campo(riduzioneMax);
+    if (ar.inScrittura() && riduzioneMin == kRiduzioneOttima) {
+        std::int16_t n1 = -1;
+        ar.campo(n1);
+        ar.campo(n1);
+    } else {
+        ar.campo(riduzioneMin);
+        ar.campo(riduzioneMax);
+    }
     if (ar.inLettura() && !RiduzioneValida(riduzioneMin, riduzioneMax))
         throw ErroreArchivio("schedina: riduzione non valida");
     for (auto& c : contatoriModifiche)

@@ -19,9 +19,16 @@ struct StatoSchedina {
     std::array<Partita, kRigheSchedina> partite;
     std::int16_t sistemaIniziale = 1; // 1 while the predictions are the computed base system
     SistemaRidotto ridotto;           // rebuilt on demand, never saved
-    // Selected reduction: -1,-1 N-1; -2,-2 conditioned; e,f (0 <= e < f) error-correcting.
+    // Selected reduction: -1,-1 N-1; -2,-2 conditioned; e,f (0 <= e < f) error-correcting;
+    // -3,-3 the best columns for the chance of a prize ("Ottimo per probabilità").
     std::int16_t riduzioneMin = -1;
     std::int16_t riduzioneMax = -1;
+    // The best system's budget, prize and whether it may play signs outside
+    // the predictions. Kept for the session only: the record stores the
+    // N-1 table in place of the best system, which older files cannot hold.
+    std::int32_t ottimoColonne = 0; // 0: as many as the N-1 table
+    std::int16_t ottimoObiettivo = 12;
+    std::int16_t ottimoFuori = 0;
     float bonusSegno2 = 0.09f;
     // How often each of the ten modification commands ran since the last base system.
     std::array<std::int32_t, 10> contatoriModifiche = {};

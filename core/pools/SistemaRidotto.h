@@ -6,10 +6,15 @@
 
 namespace veltra {
 
+// The reduction code of the best system for the chance of a prize.
+inline constexpr std::int16_t kRiduzioneOttima = -3;
+
 struct SistemaRidotto {
     std::int16_t numTriple = -1;
     std::int16_t numDoppie = -1;
-    // -1 for N-1, -2 for conditioned, else the error range of a correcting system.
+    // -1 for N-1, -2 for conditioned, -3 for the best system (its columns
+    // hold all 14 rows, row r at bits 2r), else the error range of a
+    // correcting system.
     std::int16_t erroriMin = -1;
     std::int16_t erroriMax = -1;
     std::int32_t numColonne = -1; // -1: not known

@@ -6,6 +6,7 @@
 #include "pools/DimensioniSistema.h"
 #include "pools/ImpostazioniStampa.h"
 #include "pools/OperazioniSchedina.h"
+#include "pools/ProbabilitaSistema.h"
 #include "pools/riduzioni/LeggiTabellaRiduzione.h"
 
 #include <algorithm>
@@ -187,6 +188,21 @@ bool TabulatoRidotto(const Schedina& s, IServizioStampa& servizio, const IOrolog
             x = 0;
             y += 60 * (kRigheSchedina + 1);
         }
+    }
+    // Under the last block, the system's chances under the coupon's probabilities.
+    const auto prob = ProbabilitaDi(s);
+    const auto colonne = ColonneSistema(s);
+    if (prob && !colonne.empty()) {
+        if (x > 0) y += 60 * (kRigheSchedina + 1);
+        if (y >= 1920) {
+            if (!d->FinePagina() || !d->InizioPagina()) {
+                d->Annulla();
+                return false;
+            }
+            y = 120;
+        }
+        d->Testo(0, y, "Colonne: " + std::to_string(totale) + "   Probabilità   " +
+                           TestoChanceBreve(Probabilita(colonne, *prob)));
     }
     if (!d->FinePagina()) {
         d->Annulla();

@@ -2,6 +2,7 @@
 
 #include "dati/Archivio.h"
 #include "dati/FileAtomico.h"
+#include "pools/SistemaRidotto.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -118,6 +119,7 @@ std::string TestoData(std::int64_t secondi) {
 
 std::string TestoRiduzione(const CStatisticheToto& g) {
     if (g.riduzioneMin == -1) return "Ridotto (N-1)";
+    if (g.riduzioneMin == kRiduzioneOttima) return "Ottimo per probabilità";
     if (g.riduzioneMin == -2) return g.condizioni.condizionatoRidotto ? "Condiz.Ridotto" : "Condizionato";
     char buf[64];
     std::snprintf(buf, sizeof buf, "A Correzione di %d-%d Errori", g.riduzioneMin, g.riduzioneMax);

@@ -66,6 +66,9 @@ CDlgSistemaRidottoQt::CDlgSistemaRidottoQt(DatiGlobali& dati, IMessaggi& messagg
     pagina_ = Nomina(new QLabel, QStringLiteral("pagina"));
     info->addWidget(pagina_, 1, 1);
     destra->addLayout(info);
+    probabilita_ = Nomina(new QLabel, QStringLiteral("probabilita"));
+    probabilita_->setWordWrap(true);
+    destra->addWidget(probabilita_);
     indietro_ = Pulsante(QStringLiteral("<< &Indietro"), QStringLiteral("indietro"),
                          QStringLiteral("Visualizza la schedina precedente"));
     avanti_ = Pulsante(QStringLiteral("&Avanti >>"), QStringLiteral("avanti"),
@@ -151,6 +154,7 @@ void CDlgSistemaRidottoQt::Mostra() {
     }
     totale_->setText(pronto_ ? Q(logica_.testoTotale()) : QString());
     pagina_->setText(pronto_ ? Q(logica_.testoPagina()) : QString());
+    probabilita_->setText(pronto_ ? Q(logica_.testoProbabilita()).replace(QStringLiteral("   "), QStringLiteral("\n")) : QString());
     StatoControlli(dettatura_.inCorso());
 }
 

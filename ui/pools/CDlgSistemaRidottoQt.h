@@ -58,6 +58,7 @@ private:
     bool pronto_ = false;
     std::array<std::array<QLabel*, 8>, 14> celle_{};
     QLabel* totale_;
+    QLabel* probabilita_;
     QLabel* pagina_;
     QRadioButton* quattro_;
     QRadioButton* otto_;

@@ -19,8 +19,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace veltra {
 
@@ -141,7 +144,26 @@ CPropostaSistemaQt::CPropostaSistemaQt(DatiGlobali& dati, IMessaggi& messaggi,
     condizionato_->setObjectName("colonneCondizionato");
     gs->addWidget(sceltaCondizionato_, 4, 0);
     gs->addWidget(condizionato_, 4, 2);
+    sceltaOttimo_ = new QRadioButton(QString::fromUtf8(kSceltaOttimo) + " :");
+    sceltaOttimo_->setObjectName("sceltaOttimo");
+    sceltaOttimo_->setToolTip("Sceglie le colonne che danno la massima probabilita' di vincita con il "
+                              "numero di colonne indicato");
+    colonneOttimo_ = new QSpinBox;
+    colonneOttimo_->setObjectName("colonneOttimo");
+    colonneOttimo_->setRange(1, 4782969);
+    colonneOttimo_->setToolTip("Numero di colonne del sistema ottimo");
+    obiettivoOttimo_ = new QComboBox;
+    obiettivoOttimo_->setObjectName("obiettivoOttimo");
+    obiettivoOttimo_->addItems({"almeno 12", "almeno 13", "14"});
+    obiettivoOttimo_->setToolTip("Il punteggio di cui massimizzare la probabilita'");
+    fuoriOttimo_ = new QCheckBox("Anche segni fuori pronostico");
+    fuoriOttimo_->setObjectName("fuoriOttimo");
+    gs->addWidget(sceltaOttimo_, 5, 0);
+    gs->addWidget(colonneOttimo_, 5, 2);
+    gs->addWidget(obiettivoOttimo_, 6, 0);
+    gs->addWidget(fuoriOttimo_, 6, 1, 1, 2);
     auto* gruppo = new QButtonGroup(this);
+    gruppo->addButton(sceltaOttimo_);
     gruppo->addButton(sceltaRidotto_);
     gruppo->addButton(sceltaCorrezione_);
     gruppo->addButton(sceltaCondizionato_);
@@ -196,6 +218,22 @@ CPropostaSistemaQt::CPropostaSistemaQt(DatiGlobali& dati, IMessaggi& messaggi,
         if (mostra_ || i < 0) return;
         logica_.ScegliCorrezione(i);
         Mostra();
+    });
+    auto ottimo = [this] {
+        if (mostra_) return;
+        logica_.ScegliOttimo(colonneOttimo_->value(), 12 + obiettivoOttimo_->currentIndex(),
+                             fuoriOttimo_->isChecked());
+        Mostra();
+    };
+    connect(sceltaOttimo_, &QRadioButton::clicked, this, ottimo);
+    connect(colonneOttimo_, &QSpinBox::editingFinished, this, [this, ottimo] {
+        if (sceltaOttimo_->isChecked()) ottimo();
+    });
+    connect(obiettivoOttimo_, &QComboBox::currentIndexChanged, this, [this, ottimo](int) {
+        if (sceltaOttimo_->isChecked()) ottimo();
+    });
+    connect(fuoriOttimo_, &QCheckBox::clicked, this, [this, ottimo] {
+        if (sceltaOttimo_->isChecked()) ottimo();
     });
     connect(condizioni, &QPushButton::clicked, this, [this] { Condizioni(); });
     connect(stampaIntegrale, &QPushButton::clicked, this, [this] { Stampa(true); });
@@ -273,7 +311,16 @@ void CPropostaSistemaQt::Mostra() {
     }
     errori_->setText(Q(logica_.testoErrori()));
     colonneErrori_->setText(Q(logica_.testoColonneCorrezione()));
+    {
+        const QSignalBlocker b1(colonneOttimo_), b2(obiettivoOttimo_), b3(fuoriOttimo_);
+        colonneOttimo_->setValue(logica_.colonneOttimo());
+        obiettivoOttimo_->setCurrentIndex(std::clamp(logica_.obiettivoOttimo() - 12, 0, 2));
+        fuoriOttimo_->setChecked(logica_.fuoriOttimo());
+    }
     switch (logica_.scelta()) {
+    case SceltaRiduzione::Ottimo:
+        sceltaOttimo_->setChecked(true);
+        break;
     case SceltaRiduzione::Ridotto:
         sceltaRidotto_->setChecked(true);
         break;

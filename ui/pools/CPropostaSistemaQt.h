@@ -15,6 +15,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -88,6 +89,10 @@ private:
     QRadioButton* sceltaRidotto_;
     QRadioButton* sceltaCorrezione_;
     QRadioButton* sceltaCondizionato_;
+    QRadioButton* sceltaOttimo_;
+    QSpinBox* colonneOttimo_;
+    QComboBox* obiettivoOttimo_;
+    QCheckBox* fuoriOttimo_;
     bool mostra_ = false;
     EsecutoreLavoriQt esecutore_;
     ContestoSistema ctx_;
