@@ -290,6 +290,8 @@ std::string EsportaSettimane(const fs::path& cartella,
         return "Errore nella lettura del file di riepilogo delle settimane archiviate.\n" +
                riepilogo.string() + ": " + errore;
     SalvataggioAtomico s;
+    // A list written with repeats by older versions is mended here.
+    TogliSettimaneRipetute(*elenco);
     for (const SettimanaDaArchiviare& w : settimane) {
         // A week filed again replaces its file and keeps its one place.
         if (std::find(elenco->begin(), elenco->end(), w.nome) == elenco->end())

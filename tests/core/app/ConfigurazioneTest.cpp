@@ -9,6 +9,7 @@
 #include "dati/FileDati.h"
 #include "dati/GeneratoreStagioni.h"
 #include "app/Salvataggio.h"
+#include "betting/ArchivioSettimane.h"
 
 #include "doppi/MessaggiRegistrati.h"
 #include "Supporto.h"
@@ -390,9 +391,12 @@ TEST(Configurazione, SalvataggioFallitoLasciaTuttoComEra) {
     setrlimit(RLIMIT_FSIZE, &vecchio);
 
     EXPECT_FALSE(ok);
-    EXPECT_EQ(msg.testi(), std::vector<std::string>{
-                               "Errore nel salvataggio del file contenente la lista delle "
-                               "strategie delle scommesse sportive.\n"});
+    // The strategies' message, then the file and why.
+    ASSERT_EQ(msg.testi().size(), 1u);
+    EXPECT_EQ(msg.testi()[0].rfind("Errore nel salvataggio del file contenente la lista delle "
+                                   "strategie delle scommesse sportive.\n", 0),
+              0u);
+    EXPECT_NE(msg.testi()[0].find("Strategie.VLT"), std::string::npos);
     EXPECT_EQ(d->datiModificati, 1);
     EXPECT_EQ(d->contatoreSalvataggi, 1);
     std::map<std::string, std::string> dopo;
@@ -404,14 +408,15 @@ TEST(Configurazione, SalvataggioFallitoLasciaTuttoComEra) {
 TEST(Avvio, CartelleDiEsportazioneCreateUnaVolta) {
     CartellaTemporanea dir;
     std::filesystem::create_directories(dir / "QUOTE-ESPORTATE" / "SNAI");
-    ScriviTesto(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt", "12");
+    const std::string settimane = TestoRiepilogo({"010124", "080124"});
+    ScriviTesto(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt", settimane);
     ASSERT_TRUE(CreaCartelleEsportazione(dir.percorso()));
     for (const char* b : {"BETANDWIN", "BETZONE", "EUROBET", "GLOBET", "SNAI"})
         EXPECT_TRUE(std::filesystem::is_directory(dir / "HTML-QUOTE" / b)) << b;
     EXPECT_EQ(LeggiTesto(dir / "QUOTE-ESPORTATE" / "ALTROBOOKMAKER" / "Settimane.txt"), "0");
     EXPECT_EQ(LeggiTesto(dir / "QUOTE-ESPORTATE" / "EUROBET" / "Settimane.txt"), "0");
     // An existing export keeps its weeks.
-    EXPECT_EQ(LeggiTesto(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt"), "12");
+    EXPECT_EQ(LeggiTesto(dir / "QUOTE-ESPORTATE" / "SNAI" / "Settimane.txt"), settimane);
 }
 
 TEST(Configurazione, GiocateTotocalcioNelSalvataggioENellAvvio) {

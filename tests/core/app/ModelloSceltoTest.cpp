@@ -30,7 +30,7 @@ std::unique_ptr<DatiGlobali> ConPunteggi() {
 
 // The rating model fitted directly on the championship, as floats.
 std::array<float, 3> DelRating(const CCampionato& c, int casa, int trasferta, bool* soloRisultati = nullptr) {
-    ModelloRating m;
+    ModelloRating m(ParametriRatingPredefiniti(c.id()));
     EXPECT_EQ(m.Aggiorna(c), 0);
     if (soloRisultati) *soloRisultati = m.soloRisultati();
     const auto p = m.Stima(casa, trasferta);

@@ -162,7 +162,7 @@ TEST(VeltraCliSistema, MetodoDelleCondizioni) {
     CartellaTemporanea dir;
     const std::string cartella = (dir / "lavoro").string();
     ScriviTesto(dir / "schedina.txt",
-                "0;Atalanta;Bologna\n0;Cagliari;Como\n0;Cremonese;Fiorentina\n0;Genoa;Inter\n"
+                "0;Atalanta;Bologna\n0;Cagliari;Como\n0;Frosinone;Fiorentina\n0;Genoa;Inter\n"
                 "0;Juventus;Lazio\n0;Lecce;Milan\n");
     ASSERT_EQ(EseguiCli("schedina --cartella " + cartella + " --nuova " +
                         (dir / "schedina.txt").string() +

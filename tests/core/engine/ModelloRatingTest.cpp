@@ -91,7 +91,7 @@ TEST(ModelloProbabilita, IlMotoreCorrettoComeLoUsanoLeScommesse) {
     c.modello = ModelloStime::Rating;
     auto m = CreaModelloProbabilita(c);
     ASSERT_EQ(m->Aggiorna(), 0);
-    ModelloRating diretto;
+    ModelloRating diretto(ParametriRatingPredefiniti(c.id()));
     diretto.Aggiorna(c);
     EXPECT_EQ(m->Stima(0, 7)->p1, diretto.Stima(0, 7)->p1);
     EXPECT_EQ(TestoModelloInUso(ModelloStime::Rating), "Stime: modello rating");

@@ -10,6 +10,7 @@
 #include "betting/FileQuote.h"
 #include "betting/ImmissioneQuote.h"
 #include "betting/RicalcolaEventi.h"
+#include "engine/rating/ModelloRating.h"
 #include "net/HttpCurl.h"
 #include "net/Internet.h"
 #include "platform/Lavori.h"
@@ -126,6 +127,11 @@ struct Ambiente {
         p.lettura.secondiStallo = 30;
         p.lettura.chiediAccesso = [] { return std::optional<AccessoBookmaker>(AccessoBookmaker{kLogin, kPassword}); };
         for (int c : scelti) p.campionati[c] = std::shared_ptr<CCampionato>(CopiaDati(Dati().campionato(c)));
+        // The lower divisions, as the window passes them for promoted clubs.
+        for (int c : scelti)
+            if (const int sotto = DivisioneInferiore(c); sotto >= 0)
+                p.inferiori[static_cast<std::size_t>(c)] =
+                    std::shared_ptr<CCampionato>(CopiaDati(Dati().campionato(sotto)));
         p.conferma = [](const std::string&) { return true; };
         return p;
     }

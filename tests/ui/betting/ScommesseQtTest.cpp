@@ -3,6 +3,7 @@
 // the event information of a leg, and the stake split of a calculated leg.
 #include "platform/AttendiLavori.h"
 #include "app/DatiGlobali.h"
+#include "dati/ModelliStime.h"
 #include "betting/CDlgScommesseQt.h"
 #include "betting/CDlgDatiEventoQt.h"
 #include "betting/DlgQuoteQt.h"
@@ -62,7 +63,12 @@ protected:
     void SetUp() override {
         const EsitoFile e = CaricaFileCampionati(dati, VELTRA_RESOURCES_DIR "/dati");
         ASSERT_TRUE(e) << e.dettaglio;
-        for (int c = 0; c < kNumeroCampionati; ++c) CreaMotore(dati.campionato(c));
+        // As in a new working folder: the shipped current seasons have just begun,
+        // so every championship is estimated with the rating model.
+        for (int c = 0; c < kNumeroCampionati; ++c) {
+            dati.campionato(c).modello = ModelloStime::Rating;
+            CreaMotore(dati.campionato(c));
+        }
     }
     DatiGlobali dati;
     MessaggiRegistrati msg;

@@ -2,6 +2,7 @@
 // driven page by page, the system window with every command, manual rows and
 // the choice of reduction, and the slip print dialog with its calibration.
 #include "app/DatiGlobali.h"
+#include "dati/ModelliStime.h"
 #include "dati/FileDati.h"
 #include "engine/CMotoreStime.h"
 #include "platform/DispositivoStampaQt.h"
@@ -52,7 +53,12 @@ protected:
     void SetUp() override {
         const EsitoFile e = CaricaFileCampionati(dati, VELTRA_RESOURCES_DIR "/dati");
         ASSERT_TRUE(e) << e.dettaglio;
-        for (int c = 0; c < kNumeroCampionati; ++c) CreaMotore(dati.campionato(c));
+        // As in a new working folder: the shipped current seasons have just begun,
+        // so every championship is estimated with the rating model.
+        for (int c = 0; c < kNumeroCampionati; ++c) {
+            dati.campionato(c).modello = ModelloStime::Rating;
+            CreaMotore(dati.campionato(c));
+        }
     }
 
     // The wizard with 10 matches of Serie A and 4 of Serie B.

@@ -3,6 +3,7 @@
 // through the recording sound fake (stop and close while speaking), and the
 // hidden column.
 #include "app/DatiGlobali.h"
+#include "dati/ModelliStime.h"
 #include "dati/FileDati.h"
 #include "engine/CMotoreStime.h"
 #include "pools/CDlgSistemaRidottoQt.h"
@@ -64,7 +65,12 @@ protected:
     void SetUp() override {
         const EsitoFile e = CaricaFileCampionati(dati, VELTRA_RESOURCES_DIR "/dati");
         ASSERT_TRUE(e) << e.dettaglio;
-        for (int c = 0; c < kNumeroCampionati; ++c) CreaMotore(dati.campionato(c));
+        // As in a new working folder: the shipped current seasons have just begun,
+        // so every championship is estimated with the rating model.
+        for (int c = 0; c < kNumeroCampionati; ++c) {
+            dati.campionato(c).modello = ModelloStime::Rating;
+            CreaMotore(dati.campionato(c));
+        }
         // 10 matches of Serie A and 4 of Serie B, through the wizard.
         int pagine = 0;
         ASSERT_TRUE(NuovaSchedinaQt(dati, msg, nullptr, [&](QDialog& d) -> int {

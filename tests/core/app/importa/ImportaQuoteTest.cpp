@@ -181,7 +181,7 @@ TEST(ImportaQuote, ColModelloRatingLeSettimaneNonVedonoIRisultatiSuccessivi) {
     EXPECT_NE(ScriviQuote(w), ScriviQuote(delMotore.settimane.at(nome)));
     c.ultimoIncontroFiltro = w.giornata[kAustria] - 1;
     c.stagioneFiltro = c.incontri.numeroSeparatori();
-    ModelloRating m;
+    ModelloRating m(ParametriRatingPredefiniti(c.id()));
     ASSERT_EQ(m.Aggiorna(c), 0);
     EXPECT_FALSE(m.soloRisultati());
     const auto& nomi = c.squadreCorrenti().nomi;

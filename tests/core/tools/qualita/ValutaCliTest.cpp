@@ -63,7 +63,8 @@ TEST(ValutaCli, RigheChiaveValoreSuiDatiDistribuiti) {
         "stagione", "n", "non_stimati", "rps_modello", "brier_modello", "logloss_modello",
         "centrati_modello", "n_mercato", "rps_mercato", "brier_mercato", "logloss_mercato",
         "centrati_mercato", "rps_modello_su_mercato", "diff_rps_mercato", "ic95_mercato", "n_base",
-        "rps_base", "brier_base", "logloss_base", "centrati_base", "diff_rps_base", "ic95_base"};
+        "rps_base", "brier_base", "logloss_base", "centrati_base", "diff_rps_base", "ic95_base",
+        "pendenza_modello", "pendenza_mercato"};
     const auto campi = Campi(u.righe[0]);
     ASSERT_EQ(campi.size(), chiavi.size());
     for (std::size_t i = 0; i < chiavi.size(); ++i) EXPECT_EQ(campi[i].first, chiavi[i]);
