@@ -1,6 +1,7 @@
 #include "dati/Calendario.h"
 
 #include "dati/Campionato.h"
+#include "dati/ParoleRiga.h"
 #include "dati/Testo1252.h"
 
 #include <algorithm>
@@ -10,24 +11,6 @@
 namespace veltra {
 
 namespace {
-
-std::vector<std::string_view> Parole(std::string_view riga) {
-    std::vector<std::string_view> p;
-    std::size_t i = 0;
-    while (i < riga.size()) {
-        while (i < riga.size() && (riga[i] == ' ' || riga[i] == '\t' || riga[i] == '\r')) ++i;
-        const std::size_t inizio = i;
-        while (i < riga.size() && riga[i] != ' ' && riga[i] != '\t' && riga[i] != '\r') ++i;
-        if (i > inizio) p.push_back(riga.substr(inizio, i - inizio));
-    }
-    return p;
-}
-
-bool Intero(std::string_view t, long& v) {
-    if (t.empty()) return false;
-    const auto [fine, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-    return ec == std::errc() && fine == t.data() + t.size();
-}
 
 bool Prima(const PartitaCalendario& a, const PartitaCalendario& b) {
     if (a.giornata != b.giornata) return a.giornata < b.giornata;
