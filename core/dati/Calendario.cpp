@@ -71,7 +71,7 @@ int OraDaTesto(std::string_view t) {
     const auto sep = t.find_first_of(":.");
     if (sep == std::string_view::npos || sep == 0 || sep > 2 || t.size() != sep + 3) return -1;
     long h = 0, m = 0;
-    if (!Intero(t.substr(0, sep), h) || !Intero(t.substr(sep + 1), m)) return -1;
+    if (!InteroRiga(t.substr(0, sep), h) || !InteroRiga(t.substr(sep + 1), m)) return -1;
     if (t[0] == '-' || t[sep + 1] == '-' || h < 0 || h > 23 || m < 0 || m > 59) return -1;
     return static_cast<int>(h * 60 + m);
 }
@@ -119,15 +119,15 @@ LetturaCalendario LeggiTestoCalendario(std::string_view testo,
         return l;
     };
     std::string_view riga;
-    if (!prossima(riga) || Parole(riga).size() != 2 ||
-        std::string(Parole(riga)[0]) + " " + std::string(Parole(riga)[1]) != kIntestazioneCalendario)
+    if (!prossima(riga) || ParoleRiga(riga).size() != 2 ||
+        std::string(ParoleRiga(riga)[0]) + " " + std::string(ParoleRiga(riga)[1]) != kIntestazioneCalendario)
         return errore(std::string("manca l'intestazione \"") + kIntestazioneCalendario + "\"");
     long stagione = 0, n = 0;
-    if (!prossima(riga) || Parole(riga).size() != 1 || !Intero(Parole(riga)[0], stagione) ||
+    if (!prossima(riga) || ParoleRiga(riga).size() != 1 || !InteroRiga(ParoleRiga(riga)[0], stagione) ||
         stagione < 0 || stagione > static_cast<long>(stagioni.size()))
         return errore("stagione non valida (il campionato ne ha " + std::to_string(stagioni.size()) +
                       ")");
-    if (!prossima(riga) || Parole(riga).size() != 1 || !Intero(Parole(riga)[0], n) || n < 0 ||
+    if (!prossima(riga) || ParoleRiga(riga).size() != 1 || !InteroRiga(ParoleRiga(riga)[0], n) || n < 0 ||
         n > kNumeroMaxIncontri)
         return errore("numero di partite non valido");
     if (n > 0 && stagione == 0) return errore("partite senza stagione");
@@ -140,9 +140,9 @@ LetturaCalendario LeggiTestoCalendario(std::string_view testo,
     for (long i = 0; i < n; ++i) {
         if (!prossima(riga))
             return errore("il file finisce prima delle " + std::to_string(n) + " partite annunciate");
-        const auto p = Parole(riga);
+        const auto p = ParoleRiga(riga);
         long giornata = 0, data = 0;
-        if (p.size() != 5 || !Intero(p[0], giornata) || !Intero(p[1], data))
+        if (p.size() != 5 || !InteroRiga(p[0], giornata) || !InteroRiga(p[1], data))
             return errore("attesi cinque campi: giornata data ora casa trasferta");
         if (giornata < 0 || giornata > 999) return errore("giornata non valida: " + std::string(p[0]));
         if (data != 0 && !DataValida(static_cast<DataNumerica>(data)))
@@ -159,7 +159,7 @@ LetturaCalendario LeggiTestoCalendario(std::string_view testo,
             {static_cast<int>(giornata), static_cast<DataNumerica>(data), ora, casa, trasferta});
     }
     while (prossima(riga))
-        if (!Parole(riga).empty())
+        if (!ParoleRiga(riga).empty())
             return errore("righe oltre le " + std::to_string(n) + " partite annunciate");
     if (l.calendario.vuoto()) l.calendario.stagione = 0;
     l.calendario.Ordina();

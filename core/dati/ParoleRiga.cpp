@@ -4,7 +4,7 @@
 
 namespace veltra {
 
-std::vector<std::string_view> Parole(std::string_view riga) {
+std::vector<std::string_view> ParoleRiga(std::string_view riga) {
     std::vector<std::string_view> p;
     std::size_t i = 0;
     while (i < riga.size()) {
@@ -16,7 +16,7 @@ std::vector<std::string_view> Parole(std::string_view riga) {
     return p;
 }
 
-bool Intero(std::string_view t, long& v) {
+bool InteroRiga(std::string_view t, long& v) {
     if (t.empty()) return false;
     const auto [fine, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
     return ec == std::errc() && fine == t.data() + t.size();

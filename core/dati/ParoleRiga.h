@@ -7,9 +7,9 @@
 
 namespace veltra {
 
-std::vector<std::string_view> Parole(std::string_view riga);
+std::vector<std::string_view> ParoleRiga(std::string_view riga);
 
 // True when the whole of `t` is an integer (then in `v`).
-bool Intero(std::string_view t, long& v);
+bool InteroRiga(std::string_view t, long& v);
 
 } // namespace veltra

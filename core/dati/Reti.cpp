@@ -117,22 +117,22 @@ LetturaReti LeggiTestoReti(std::string_view testo, const ElencoIncontri& incontr
         return l;
     };
     std::string_view riga;
-    if (!prossima(riga) || Parole(riga).size() != 2 ||
-        std::string(Parole(riga)[0]) + " " + std::string(Parole(riga)[1]) != kIntestazioneReti)
+    if (!prossima(riga) || ParoleRiga(riga).size() != 2 ||
+        std::string(ParoleRiga(riga)[0]) + " " + std::string(ParoleRiga(riga)[1]) != kIntestazioneReti)
         return errore(std::string("manca l'intestazione \"") + kIntestazioneReti + "\"");
     long n = 0;
-    if (!prossima(riga) || Parole(riga).size() != 1 || !Intero(Parole(riga)[0], n) || n < 0 ||
+    if (!prossima(riga) || ParoleRiga(riga).size() != 1 || !InteroRiga(ParoleRiga(riga)[0], n) || n < 0 ||
         n > kNumeroMaxIncontri)
         return errore("numero di incontri non valido");
     for (long i = 0; i < n; ++i) {
         if (!prossima(riga)) return errore("il file finisce prima dei " + std::to_string(n) + " incontri annunciati");
-        const auto p = Parole(riga);
+        const auto p = ParoleRiga(riga);
         long casa, trasferta, data, gc = -1, gt = -1;
-        if (p.size() != 6 || !Intero(p[0], casa) || !Intero(p[1], trasferta) ||
-            p[2].size() != 1 || !Intero(p[3], data))
+        if (p.size() != 6 || !InteroRiga(p[0], casa) || !InteroRiga(p[1], trasferta) ||
+            p[2].size() != 1 || !InteroRiga(p[3], data))
             return errore("attesi sei campi: casa trasferta segno data golCasa golTrasferta");
         const bool senzaGol = p[4] == "-" && p[5] == "-";
-        if (!senzaGol && (!Intero(p[4], gc) || !Intero(p[5], gt) || gc < 0 || gt < 0 ||
+        if (!senzaGol && (!InteroRiga(p[4], gc) || !InteroRiga(p[5], gt) || gc < 0 || gt < 0 ||
                           gc > 99 || gt > 99))
             return errore("reti non valide");
         if (data != 0 && !DataValida(static_cast<DataNumerica>(data)))
